@@ -1,0 +1,90 @@
+// The configuration records read from data.cfg: towns, the nine conventions and AppConfig.
+// The main program keeps names as 8-bit text (char), the Today plug-in as UTF-16 (char16_t).
+#pragma once
+
+#include "engine/day.h"
+
+namespace veloranth {
+
+inline constexpr int kNameSize = 80;  // 79 characters and the terminator
+inline constexpr int kConventionCount = 9;
+
+template <class Char>
+struct BasicTown {
+    Char Country[kNameSize] = {};
+    Char Name[kNameSize] = {};
+    double longitude = 0;  // degrees, east positive (stored before latitude)
+    double latitude = 0;   // degrees, north positive
+    int TimeZone = 0;      // hours, east positive
+    int Convention = 0;
+    int DST = 0;
+};
+
+template <class Char>
+struct BasicConvention : ConventionRules {
+    Char Name[kNameSize] = {};
+};
+
+template <class Char>
+struct BasicAppConfig {
+    BasicTown<Char>** TownTable = nullptr;  // NumberOfTowns entries, owned by the reader's table
+    int CurrentDst = 0;
+    BasicConvention<Char> Conventions[kConventionCount];
+    int CurrentConvention = 0;
+    int Verbose = 0;
+    int TownSelected = 0;
+    int NumberOfTowns = 0;
+    int CurrentTimeZone = 0;
+    double LatitudeRad = 0;
+    double LongitudeRad = 0;
+
+    const BasicTown<Char>& SelectedTown() const { return *TownTable[TownSelected]; }
+    // True when TownSelected designates a town record that exists.
+    bool HasSelectedTown() const {
+        return TownTable != nullptr && TownSelected >= 0 && TownSelected < NumberOfTowns &&
+               TownTable[TownSelected] != nullptr;
+    }
+};
+
+using Town = BasicTown<char>;
+using Convention = BasicConvention<char>;
+using AppConfig = BasicAppConfig<char>;
+using WideTown = BasicTown<char16_t>;
+using WideConvention = BasicConvention<char16_t>;
+using WideAppConfig = BasicAppConfig<char16_t>;
+
+inline constexpr double kConfigDegToRad = 0.017453292519943295;
+
+// Copies the given town's coordinates, time zone, rule and convention into the Current fields.
+template <class Char>
+void ApplyTown(BasicAppConfig<Char>& cfg, const BasicTown<Char>& town) {
+    cfg.LatitudeRad = town.latitude * kConfigDegToRad;
+    cfg.LongitudeRad = town.longitude * kConfigDegToRad;
+    cfg.CurrentTimeZone = town.TimeZone;
+    cfg.CurrentDst = town.DST;
+    cfg.CurrentConvention = town.Convention;
+}
+
+// Applies TownTable[TownSelected]; the caller guarantees that it exists.
+template <class Char>
+void ApplySelectedTown(BasicAppConfig<Char>& cfg) {
+    ApplyTown(cfg, cfg.SelectedTown());
+}
+
+// What the engine reads of the configuration: the selected place and its convention.
+// A convention index outside the table (a hand-edited town line) gets all-zero rules.
+template <class Char>
+DayInputs EngineInputs(const BasicAppConfig<Char>& cfg, TextOut* trace) {
+    static const ConventionRules kNoRules{};
+    DayInputs in;
+    in.LatitudeRad = cfg.LatitudeRad;
+    in.LongitudeRad = cfg.LongitudeRad;
+    in.CurrentTimeZone = cfg.CurrentTimeZone;
+    in.CurrentDst = cfg.CurrentDst;
+    bool known = cfg.CurrentConvention >= 0 && cfg.CurrentConvention < kConventionCount;
+    in.convention = known ? &cfg.Conventions[cfg.CurrentConvention] : &kNoRules;
+    in.trace = trace;
+    return in;
+}
+
+}  // namespace veloranth

@@ -1,0 +1,82 @@
+// The records a day's computation reads and fills: the observation date and time, the
+// selected place and its convention, the effective time zone, the two PrayerTimes.
+#pragma once
+
+#include "engine/sun.h"
+
+namespace veloranth {
+
+class TextOut;
+
+// Index of each entry of PrayerTimes.
+enum SalatKind { Fajr = 0, Chourouk = 1, Zuhr = 2, Asr = 3, Maghrib = 4, Isha = 5 };
+inline constexpr int kSalatCount = 6;
+
+// Six decimal hours of local clock time in SalatKind order; not reduced to [0, 24).
+struct PrayerTimes {
+    double time[kSalatCount] = {};
+    double& operator[](int kind) { return time[kind]; }
+    double operator[](int kind) const { return time[kind]; }
+};
+
+// Whether each entry of the last schedule was found. A time the Sun never reaches
+// that day keeps its stored value (0.0 or a partial estimate, plus its offset), so the
+// flag is the only way to tell it from a real time.
+struct FoundTimes {
+    bool found[kSalatCount] = {true, true, true, true, true, true};
+    bool operator[](int kind) const { return found[kind]; }
+};
+
+// The calculation parameters of one convention (the numeric part of a Convention record).
+struct ConventionRules {
+    double FajrOffset = 0;  // minutes added to each computed time
+    double ChouroukOffset = 0;
+    double ZuhrOffset = 0;
+    double AsrOffset = 0;
+    double MaghribOffset = 0;
+    double IshaOffset = 0;
+    bool AsrShafi = false;           // shadow factor 1 (Shafi) or 2 (Hanafi)
+    bool IshaIsMaghribPlus = false;  // Isha = Maghrib + IshaMaghribMinutes
+    bool ZuhrFixe = false;           // Zuhr at ZuhrHour
+    double FajrTwilightAngle = 0;    // degrees below the horizon
+    double IshaTwilightAngle = 0;
+    double SunriseSetAngle = 0;
+    int IshaMaghribMinutes = 0;
+    double ZuhrHour = 0;  // decimal hours, local clock
+};
+
+// The selected town as the engine sees it, and where the solver's trace goes.
+struct DayInputs {
+    double LatitudeRad = 0;
+    double LongitudeRad = 0;
+    int CurrentTimeZone = 0;  // hours, east positive
+    int CurrentDst = 0;       // daylight-saving rule type
+    const ConventionRules* convention = nullptr;
+    TextOut* trace = nullptr;  // null: silent
+};
+
+struct ObservationDate {
+    int Day = 0;
+    int Month = 0;
+    int Year = 0;
+};
+
+struct ObservationTime {
+    int Hour = 0;
+    int Minute = 0;
+    int Second = 0;
+};
+
+// The process-wide computation records of one deliverable; each computation
+// overwrites them in place and callers read them right after.
+struct EngineState {
+    ObservationDate date;
+    ObservationTime time;
+    int TZeff = 0;
+    SolarState solar;
+    PrayerTimes exact;
+    PrayerTimes adjusted;
+    FoundTimes found;
+};
+
+}  // namespace veloranth

@@ -1,0 +1,66 @@
+// The four formatters. Components are truncated toward zero, so a negative value
+// keeps its sign in every component, as the reports have always shown it.
+#include "engine/format.h"
+
+#include <cstdio>
+
+#include "engine/constants.h"
+#include "engine/truncate.h"
+
+namespace veloranth {
+
+namespace {
+
+struct Sexagesimal {
+    int whole;
+    int minutes;
+    double seconds;
+};
+
+Sexagesimal Split(double value) {
+    Sexagesimal r;
+    r.whole = TruncToInt(value);
+    double m = (value - r.whole) * 60;
+    r.minutes = TruncToInt(m);
+    r.seconds = (m - r.minutes) * 60;
+    return r;
+}
+
+}  // namespace
+
+FormattedText FormatDegrees(double angle) {
+    Sexagesimal p = Split(angle * RadToDeg);
+    FormattedText out;
+    std::snprintf(out.text, sizeof out.text, "%3d\xB0%02d'%02.0f\"", p.whole, p.minutes,
+                  p.seconds);
+    return out;
+}
+
+FormattedText FormatAngleHours(double angle) { return FormatHours(angle * RadToHours); }
+
+FormattedText FormatHours(double hours) {
+    Sexagesimal p = Split(hours);
+    FormattedText out;
+    std::snprintf(out.text, sizeof out.text, "%02dh%02d'%02.0f\"", p.whole, p.minutes, p.seconds);
+    return out;
+}
+
+FormattedText FormatHoursRounded(double hours) {
+    Sexagesimal p = Split(hours);
+    FormattedText out;
+    if (p.seconds >= 30.0) {
+        p.minutes += 1;
+        if (p.minutes == 60) {
+            p.minutes = 0;
+            p.whole += 1;
+            if (p.whole == 24) {
+                std::snprintf(out.text, sizeof out.text, "%s", kRoundingErrorText);
+                return out;
+            }
+        }
+    }
+    std::snprintf(out.text, sizeof out.text, "%02d:%02d", p.whole, p.minutes);
+    return out;
+}
+
+}  // namespace veloranth

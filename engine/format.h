@@ -1,0 +1,26 @@
+// Fixed text forms of angles and decimal hours, shared by every report, window,
+// calendar and the Today line. Texts are 8-bit Windows-1252 (degree sign 0xB0).
+#pragma once
+
+namespace veloranth {
+
+// Room for the longest text any formatter writes (also for absurd inputs), terminator included.
+inline constexpr int kFormatBufferSize = 48;
+
+// A formatter's result, held by value so that a call can stand as a printf argument.
+struct FormattedText {
+    char text[kFormatBufferSize];
+};
+
+// Degrees-minutes-seconds of an angle in radians: " 48°51'00\"".
+FormattedText FormatDegrees(double angle);
+// Hours-minutes-seconds of an angle in radians (right ascension, sidereal angles).
+FormattedText FormatAngleHours(double angle);
+// Hours-minutes-seconds of decimal hours: "12h59'56\"" (seconds rounded, no carry).
+FormattedText FormatHours(double hours);
+// Hours and minutes rounded to the minute: "13:00", or the rounding error text.
+FormattedText FormatHoursRounded(double hours);
+
+inline constexpr char kRoundingErrorText[] = "erreur : arrondi au jour suivant";
+
+}  // namespace veloranth

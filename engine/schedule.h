@@ -1,0 +1,35 @@
+// The day's schedule: effective time zone, transit, the five solver times in a fixed
+// order, the convention's special rules and minute offsets; and a whole month of it.
+#pragma once
+
+#include "engine/day.h"
+#include "engine/latitude.h"
+
+namespace veloranth {
+
+// 1 when daylight-saving time applies on that date under the rule type (non-zero), else 0.
+// Rule 2: last Friday of April (inclusive) to last Friday of September (exclusive); any
+// other rule: last Sunday of March to last Sunday of October.
+int DstApplies(int year, int month, int day, int ruleType, int timeZone);
+
+// The town's time zone plus 1 when its daylight-saving rule applies on the observation date.
+int EffectiveTimeZone(const ObservationDate& date, const DayInputs& in);
+
+// Weekday (0 Monday) of the last evaluation held in state.solar, in local time.
+int ScheduleWeekday(const EngineState& state);
+
+// The steps of ComputeDaySchedule, for callers that report between them.
+void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind);
+void ComputeAdjustedTimes(EngineState& state, const ConventionRules& k);
+
+// Fills TZeff, the exact and adjusted PrayerTimes, their found flags and state.solar for
+// the observation date.
+void ComputeDaySchedule(EngineState& state, const DayInputs& in);
+
+// Adjusted times and weekdays of days 1..count of the observation month into the arrays
+// (each at least `count` long; `found` may be null). The observation date and UT hour
+// are restored afterwards; the other records are those of the last day computed.
+void ComputeMonthSchedule(EngineState& state, const DayInputs& in, PrayerTimes* times,
+                          int* weekdays, int count, FoundTimes* found = nullptr);
+
+}  // namespace veloranth

@@ -1,0 +1,22 @@
+// The prayer-time solver: the Sun's meridian transit (Zuhr) and the clock hour at which
+// the Sun reaches a convention's altitude before or after it, in three fixed passes.
+#pragma once
+
+#include "engine/day.h"
+
+namespace veloranth {
+
+// Status of SalatHour.
+inline constexpr int kSalatFound = 0;
+inline constexpr int kSunAlwaysBelow = -1;
+inline constexpr int kSunAlwaysAbove = 1;
+
+// Stores the transit, in local clock hours, into the Zuhr entry of state.exact.
+void ComputeTransit(EngineState& state, const DayInputs& in);
+
+// Local clock hour of the event `kind` (never Zuhr) into `hours`; reads the transit from
+// state.exact[Zuhr]. Returns kSalatFound, kSunAlwaysBelow or kSunAlwaysAbove; on failure
+// `hours` keeps what the last successful pass left (0.0 when the first pass fails).
+int SalatHour(EngineState& state, const DayInputs& in, int kind, double& hours);
+
+}  // namespace veloranth

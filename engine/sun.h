@@ -1,0 +1,27 @@
+// The Sun's apparent place: low-accuracy solar coordinates and sidereal time of Meeus
+// (Astronomical Algorithms, ch. 12 and 25), constant obliquity, no nutation or aberration.
+#pragma once
+
+namespace veloranth {
+
+// The last computed solar quantities, overwritten by whichever computation ran last.
+// Angles in radians.
+struct SolarState {
+    double T = 0;       // Julian centuries of the last evaluation
+    double lambda = 0;  // true ecliptic longitude, [0, 2pi)
+    double RA = 0;      // right ascension, [-pi, pi]
+    double delta = 0;   // declination
+    double theta0 = 0;  // Greenwich sidereal angle, [0, 2pi)
+    double theta = 0;   // local sidereal angle, theta0 + longitude, not reduced
+    double tau = 0;     // hour angle
+    double h = 0;       // altitude (the solver stores its target altitude here)
+    double az = 0;      // azimuth from the south, toward the west, [0, 2pi)
+    double UTHour = 0;  // observation time in decimal hours UT
+};
+
+double SunLongitude(double T);
+void SunRaDec(double lambda, double& RA, double& delta);
+double Theta0(double T);
+void AltitudeAzimuth(double latitude, double tau, double delta, double& h, double& az);
+
+}  // namespace veloranth

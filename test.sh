@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds every preset and runs every test: natively, under the sanitizers, under Wine
+# (on a virtual display when there is none). Exits non-zero on the first failure. A second run rebuilds only what changed.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+jobs=$(nproc 2>/dev/null || echo 2)
+step() { printf '\n=== %s ===\n' "$*"; }
+
+step "Packages"
+tools/install-deps.sh
+
+for preset in native asan; do
+  step "Build and test: $preset"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
+done
+
+step "Build and test: win (under Wine)"
+cmake --preset win >/dev/null
+cmake --build --preset win -j "$jobs"
+source tools/wine-env.sh build/win
+wine_prepare
+if [ -n "${DISPLAY:-}" ]; then
+  ctest --preset win -j "$jobs"
+else
+  xvfb-run -a -s "-screen 0 240x320x24" ctest --preset win -j "$jobs"
+fi
+
+step "All tests passed"
