@@ -2,6 +2,7 @@
 // keeps its sign in every component, as the reports have always shown it.
 #include "engine/format.h"
 
+#include <climits>
 #include <cstdio>
 
 #include "engine/constants.h"
@@ -48,7 +49,8 @@ FormattedText FormatHours(double hours) {
 FormattedText FormatHoursRounded(double hours) {
     Sexagesimal p = Split(hours);
     FormattedText out;
-    if (p.seconds >= 30.0) {
+    // The guard only matters for absurd values, whose components saturate.
+    if (p.seconds >= 30.0 && p.minutes < INT_MAX && p.whole < INT_MAX) {
         p.minutes += 1;
         if (p.minutes == 60) {
             p.minutes = 0;
