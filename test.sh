@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds every preset and runs every test: natively, under the sanitizers, under Wine
-# (on a virtual display when there is none). Exits non-zero on the first failure. A second run rebuilds only what changed.
+# (on a virtual display when there is none), and a bounded fuzz session of the data.cfg
+# reader. Exits non-zero on the first failure. A second run rebuilds only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -9,6 +10,9 @@ step() { printf '\n=== %s ===\n' "$*"; }
 
 step "Packages"
 tools/install-deps.sh
+
+step "Generators of the committed data (town table, artwork)"
+python3 -m unittest discover -s tools/tests
 
 for preset in native asan; do
   step "Build and test: $preset"
@@ -27,5 +31,10 @@ if [ -n "${DISPLAY:-}" ]; then
 else
   xvfb-run -a -s "-screen 0 240x320x24" ctest --preset win -j "$jobs"
 fi
+
+step "Fuzz: data.cfg reader (bounded)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+fuzz/run.sh build/fuzz "${VELORANTH_FUZZ_SECONDS:-20}"
 
 step "All tests passed"

@@ -74,7 +74,7 @@ void ApplySelectedTown(BasicAppConfig<Char>& cfg) {
 // What the engine reads of the configuration: the selected place and its convention.
 // A convention index outside the table (a hand-edited town line) gets all-zero rules.
 template <class Char>
-DayInputs EngineInputs(const BasicAppConfig<Char>& cfg, TextOut* trace) {
+DayInputs EngineInputs(const BasicAppConfig<Char>& cfg, TextSink* trace) {
     static const ConventionRules kNoRules{};
     DayInputs in;
     in.LatitudeRad = cfg.LatitudeRad;

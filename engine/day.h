@@ -6,7 +6,7 @@
 
 namespace veloranth {
 
-class TextOut;
+class TextSink;
 
 // Index of each entry of PrayerTimes.
 enum SalatKind { Fajr = 0, Chourouk = 1, Zuhr = 2, Asr = 3, Maghrib = 4, Isha = 5 };
@@ -52,7 +52,7 @@ struct DayInputs {
     int CurrentTimeZone = 0;  // hours, east positive
     int CurrentDst = 0;       // daylight-saving rule type
     const ConventionRules* convention = nullptr;
-    TextOut* trace = nullptr;  // null: silent
+    TextSink* trace = nullptr;  // null: silent
 };
 
 struct ObservationDate {

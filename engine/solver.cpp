@@ -9,7 +9,7 @@
 #include "engine/constants.h"
 #include "engine/format.h"
 #include "engine/latitude.h"
-#include "engine/text_out.h"
+#include "engine/text_sink.h"
 #include "engine/timebase.h"
 
 namespace veloranth {
@@ -42,7 +42,7 @@ double AsrAltitude(const ConventionRules& k, double latitude, double delta) {
 void ComputeTransit(EngineState& state, const DayInputs& in) {
     const ObservationDate& d = state.date;
     SolarState& s = state.solar;
-    TextOut* trace = in.trace;
+    TextSink* trace = in.trace;
 
     double T1 = JulianCenturies(d.Day, d.Month, d.Year, 12.0);
     s.T = T1;
@@ -86,7 +86,7 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
     const ObservationDate& d = state.date;
     const ConventionRules& k = *in.convention;
     SolarState& s = state.solar;
-    TextOut* trace = in.trace;
+    TextSink* trace = in.trace;
     const bool asr = kind == Asr;
     const double side = (kind == Fajr || kind == Chourouk) ? -1 : 1;
     const double Z = state.exact[Zuhr];

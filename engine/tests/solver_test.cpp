@@ -6,7 +6,7 @@
 
 #include "engine/format.h"
 #include "engine/tests/engine_fixture.h"
-#include "engine/text_out.h"
+#include "engine/text_sink.h"
 
 namespace veloranth {
 namespace {
@@ -80,9 +80,9 @@ TEST(Solver, NegativeFirstTransitEstimate) {
     EXPECT_STREQ(FormatHours(s.state.exact[Zuhr]).text, "12h05'25\"");
 }
 
-TEST(Solver, TraceOnlyWithATextOut) {
+TEST(Solver, TraceOnlyWithATextSink) {
     DayCase s(fixture::kParis, 15, 1, 2007);
-    StringOut out;
+    StringSink out;
     ComputeTransit(s.state, s.in);
     double silent = Solve(s, Asr);
     s.in.trace = &out;

@@ -1,5 +1,5 @@
-// printf-style output onto a TextOut, without a fixed line length.
-#include "engine/text_out.h"
+// printf-style output onto a TextSink, without a fixed line length.
+#include "engine/text_sink.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -7,7 +7,7 @@
 
 namespace veloranth {
 
-void Print(TextOut* out, const char* format, ...) {
+void Print(TextSink* out, const char* format, ...) {
     if (out == nullptr) {
         return;
     }

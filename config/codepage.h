@@ -1,0 +1,17 @@
+// Conversions between the 8-bit Windows-1252 text of data.cfg and the reports, and the
+// UTF-16 of windows and the plug-in (UTF-8 for a Linux terminal).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace veloranth {
+
+std::u16string Cp1252ToUtf16(std::string_view text);
+// Characters without a Windows-1252 byte become '?'.
+std::string Utf16ToCp1252(std::u16string_view text);
+std::string Cp1252ToUtf8(std::string_view text);
+std::string Utf16ToUtf8(std::u16string_view text);
+std::u16string Utf8ToUtf16(std::string_view text);
+
+}  // namespace veloranth

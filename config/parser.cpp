@@ -1,0 +1,512 @@
+// data.cfg reading. Each record starts with its line type; numbers and words are read as
+// whitespace-separated tokens the way the C library's formatted input reads them, names
+// between double quotes and comments as the rest of their line (at most 199 characters
+// at a time). Whatever the file holds, nothing is written outside the tables.
+#include "config/parser.h"
+
+#include <cctype>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+#include <vector>
+
+#include "config/codepage.h"
+
+namespace veloranth {
+
+namespace {
+
+constexpr int kRestOfLine = 199;  // characters of a comment or name line read at a time
+constexpr int kMaxName = kNameSize - 1;
+
+template <class Char>
+bool IsSpace(Char c) {
+    // The C locale's blanks, for both character widths, so both readers agree.
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+template <class Char>
+bool IsDigit(Char c) {
+    return c >= '0' && c <= '9';
+}
+
+enum class Scan { Ok, Failed, End };
+
+template <class Char>
+std::string Narrow(const Char* s) {
+    std::basic_string<Char> str(s);
+    if constexpr (sizeof(Char) == 1) {
+        return std::string(str.begin(), str.end());
+    } else {
+        return Utf16ToCp1252(str);
+    }
+}
+
+template <class Char>
+class Parser {
+public:
+    Parser(std::basic_string_view<Char> text, BasicAppConfig<Char>& cfg,
+           std::basic_string<Char>& out, TownAllocator& allocator, ReadReporter& reporter)
+        : cfg_(cfg), out_(out), allocator_(allocator), reporter_(reporter) {
+        // Windows line ends read as they would in text mode.
+        text_.reserve(text.size());
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+                text_ += text[i];
+            }
+        }
+    }
+
+    ReadResult Run() {
+        Append("%s", kTranscriptionHeading);
+        int type = 0;
+        int previous = 0;
+        for (Scan s = ReadInt(type); s != Scan::End; s = ReadInt(type)) {
+            if (s == Scan::Failed) {
+                // Text where a line type belongs: only the rest of an over-long comment
+                // (or plain text after one) is taken as one more comment.
+                if (previous != 8) {
+                    return Stop(ReadNotice::FormatError, kReadFormatError);
+                }
+                type = 8;
+            }
+            Append("%d ", type);
+            ReadResult r = Record(type);
+            if (r != kReadOk) {
+                return r;
+            }
+            previous = type;
+        }
+        return Finish();
+    }
+
+private:
+    // ---- scanning, as formatted input does it ----------------------------------------
+
+    bool SkipSpace() {
+        while (pos_ < text_.size() && IsSpace(text_[pos_])) {
+            ++pos_;
+        }
+        return pos_ < text_.size();
+    }
+
+    Scan ReadInt(int& value) {
+        if (!SkipSpace()) {
+            return Scan::End;
+        }
+        std::size_t p = pos_;
+        bool negative = false;
+        if (text_[p] == '+' || text_[p] == '-') {
+            negative = text_[p] == '-';
+            ++p;
+        }
+        if (p >= text_.size() || !IsDigit(text_[p])) {
+            return Scan::Failed;  // nothing consumed beyond the blanks
+        }
+        long long v = 0;
+        for (; p < text_.size() && IsDigit(text_[p]); ++p) {
+            if (v <= INT_MAX) {
+                v = v * 10 + (text_[p] - '0');
+            }
+        }
+        if (negative) {
+            v = -v;
+        }
+        value = static_cast<int>(v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : v);
+        pos_ = p;
+        return Scan::Ok;
+    }
+
+    Scan ReadReal(double& value) {
+        if (!SkipSpace()) {
+            return Scan::End;
+        }
+        // The candidate characters, narrowed; the conversion takes the longest number.
+        std::string token;
+        std::size_t p = pos_;
+        for (; p < text_.size() && token.size() < 1024; ++p) {
+            Char c = text_[p];
+            bool numberish = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') ||
+                             (c >= 'A' && c <= 'Z') || c == '.' || c == '+' || c == '-' ||
+                             c == '(' || c == ')' || c == '_';
+            if (!numberish) {
+                break;
+            }
+            token += static_cast<char>(c);
+        }
+        std::size_t used = 0;
+        if (!ParseReal(token, value, used)) {
+            return Scan::Failed;
+        }
+        pos_ += used;
+        return Scan::Ok;
+    }
+
+    static bool ParseReal(const std::string& token, double& value, std::size_t& used) {
+        const char* begin = token.data();
+        const char* end = begin + token.size();
+        const char* p = begin;
+        bool negative = false;
+        if (p < end && (*p == '+' || *p == '-')) {
+            negative = *p == '-';
+            ++p;
+        }
+        auto format = std::chars_format::general;
+        if (end - p > 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X') &&
+            std::isxdigit(static_cast<unsigned char>(p[2]))) {
+            format = std::chars_format::hex;
+            p += 2;
+        }
+        double v = 0;
+        std::from_chars_result r = std::from_chars(p, end, v, format);
+        if (r.ec == std::errc::invalid_argument) {
+            return false;
+        }
+        if (r.ec == std::errc::result_out_of_range) {
+            // Beyond the double range: infinity for large magnitudes, zero for tiny ones.
+            std::string digits(p, r.ptr);
+            v = std::fabs(std::strtod(digits.c_str(), nullptr)) > 1.0 ? HUGE_VAL : 0.0;
+        }
+        value = negative ? -v : v;
+        used = static_cast<std::size_t>(r.ptr - begin);
+        return true;
+    }
+
+    // A word: a run of non-blank characters, of which 79 are kept.
+    Scan ReadWord(Char (&field)[kNameSize], bool& cut) {
+        cut = false;
+        if (!SkipSpace()) {
+            return Scan::End;
+        }
+        std::size_t start = pos_;
+        while (pos_ < text_.size() && !IsSpace(text_[pos_])) {
+            ++pos_;
+        }
+        std::size_t length = pos_ - start;
+        cut = length > static_cast<std::size_t>(kMaxName);
+        std::size_t kept = cut ? kMaxName : length;
+        text_.copy(field, kept, start);
+        field[kept] = 0;
+        return Scan::Ok;
+    }
+
+    // At most 199 characters, up to and including the line break; the text ends at a NUL.
+    std::basic_string<Char> ReadRestOfLine() {
+        std::size_t start = pos_;
+        while (pos_ < text_.size() && pos_ - start < static_cast<std::size_t>(kRestOfLine)) {
+            if (text_[pos_++] == '\n') {
+                break;
+            }
+        }
+        std::basic_string<Char> rest = text_.substr(start, pos_ - start);
+        std::size_t nul = rest.find(Char(0));
+        if (nul != std::basic_string<Char>::npos) {
+            rest.resize(nul);
+        }
+        return rest;
+    }
+
+    // ---- transcription ---------------------------------------------------------------
+
+    void Append(const char* format, ...)
+#if defined(__GNUC__)
+        __attribute__((format(printf, 2, 3)))
+#endif
+    {
+        va_list args;
+        va_start(args, format);
+        va_list again;
+        va_copy(again, args);
+        int n = std::vsnprintf(nullptr, 0, format, args);
+        va_end(args);
+        if (n > 0) {
+            std::vector<char> buffer(static_cast<std::size_t>(n) + 1);
+            std::vsnprintf(buffer.data(), buffer.size(), format, again);
+            out_.append(buffer.begin(), buffer.begin() + n);
+        }
+        va_end(again);
+    }
+
+    // A left-justified "%-Ns" of a name in the reader's own character width.
+    void AppendPadded(const Char* text, std::size_t width) {
+        std::basic_string<Char> s(text);
+        out_ += s;
+        if (s.size() < width) {
+            out_.append(width - s.size(), Char(' '));
+        }
+    }
+
+    // ---- records ---------------------------------------------------------------------
+
+    ReadResult Record(int type) {
+        switch (type) {
+            case 1:
+                return Header();
+            case 2:
+                return TownLine();
+            case 3:
+                ConventionParameters();
+                return kReadOk;
+            case 4:
+                MinuteCorrections();
+                return kReadOk;
+            case 5:
+                ConventionName();
+                return kReadOk;
+            case 8:
+                out_.pop_back();  // the comment's own text starts where the blank was
+                out_ += ReadRestOfLine();
+                return kReadOk;
+            default:
+                return Stop(ReadNotice::FormatError, kReadFormatError);
+        }
+    }
+
+    ReadResult Header() {
+        int towns = cfg_.NumberOfTowns;
+        int selected = cfg_.TownSelected;
+        int verbose = cfg_.Verbose;
+        if (ReadInt(towns) == Scan::Ok && ReadInt(selected) == Scan::Ok) {
+            ReadInt(verbose);
+        }
+        Append("%-13d  %-12d  %-7d\n", towns, selected, verbose);
+        if (towns < 1) {
+            Tell(ReadNotice::InvalidNumberOfTowns, 0, "");
+        }
+        ReleaseTownTable(cfg_, allocator_);
+        cfg_.TownSelected = selected;
+        cfg_.Verbose = verbose;
+        cfg_.NumberOfTowns = towns;
+        headerSeen_ = true;
+        if (towns < 1) {
+            return kReadOk;
+        }
+        void* table = nullptr;
+        if (towns <= kMaxTowns) {
+            table = allocator_.Allocate(sizeof(BasicTown<Char>*) * static_cast<std::size_t>(towns));
+        }
+        if (table == nullptr) {
+            cfg_.NumberOfTowns = 0;  // the table has as many entries as this says: none
+            return Stop(ReadNotice::AllocationFailed, kReadAllocationFailed);
+        }
+        cfg_.TownTable = static_cast<BasicTown<Char>**>(table);
+        return kReadOk;
+    }
+
+    ReadResult TownLine() {
+        void* memory = allocator_.Allocate(sizeof(BasicTown<Char>));
+        if (memory == nullptr) {
+            return Stop(ReadNotice::AllocationFailed, kReadAllocationFailed);
+        }
+        BasicTown<Char>* town = new (memory) BasicTown<Char>();
+        bool countryCut = false, nameCut = false;
+        if (ReadWord(town->Country, countryCut) == Scan::Ok &&
+            ReadWord(town->Name, nameCut) == Scan::Ok && ReadReal(town->latitude) == Scan::Ok &&
+            ReadReal(town->longitude) == Scan::Ok && ReadInt(town->TimeZone) == Scan::Ok &&
+            ReadInt(town->DST) == Scan::Ok) {
+            ReadInt(town->Convention);
+        }
+        AppendPadded(town->Country, 15);
+        Append("  ");
+        AppendPadded(town->Name, 15);
+        Append("  %-10f  %-10f  %-7d  %-2d  %-2d\n", town->latitude, town->longitude,
+               town->TimeZone, town->DST, town->Convention);
+        if (countryCut) {
+            Tell(ReadNotice::NameTooLong, townCount_, Narrow(town->Country));
+        }
+        if (nameCut) {
+            Tell(ReadNotice::NameTooLong, townCount_, Narrow(town->Name));
+        }
+        if (town->Convention < 0 || town->Convention >= kConventionCount) {
+            Tell(ReadNotice::TownConventionOutOfRange, town->Convention, Narrow(town->Name));
+        }
+        if (cfg_.TownTable == nullptr || townCount_ >= cfg_.NumberOfTowns) {
+            Tell(headerSeen_ ? ReadNotice::TownBeyondCount : ReadNotice::TownBeforeHeader,
+                 townCount_, Narrow(town->Name));
+            allocator_.Release(town);
+        } else {
+            cfg_.TownTable[townCount_] = town;
+        }
+        ++townCount_;
+        return kReadOk;
+    }
+
+    // The convention a line 3, 4 or 5 addresses; `rules` starts from its current values so
+    // that fields the line leaves out keep them.
+    bool ReadConventionIndex(int& index) {
+        index = cfg_.CurrentConvention;
+        if (ReadInt(index) != Scan::Ok) {
+            return false;
+        }
+        cfg_.CurrentConvention = index;
+        return true;
+    }
+
+    bool ValidConvention(int index) const { return index >= 0 && index < kConventionCount; }
+
+    ConventionRules RulesOf(int index) const {
+        return ValidConvention(index) ? static_cast<const ConventionRules&>(cfg_.Conventions[index])
+                                      : ConventionRules{};
+    }
+
+    void StoreRules(int index, const ConventionRules& rules) {
+        if (ValidConvention(index)) {
+            static_cast<ConventionRules&>(cfg_.Conventions[index]) = rules;
+        } else {
+            Tell(ReadNotice::ConventionOutOfRange, index, "");
+        }
+    }
+
+    void ConventionParameters() {
+        int i = 0;
+        bool more = ReadConventionIndex(i);
+        ConventionRules k = RulesOf(i);
+        // The flags as written; only exactly 1 means true.
+        int asr = k.AsrShafi ? 1 : 0, plus = k.IshaIsMaghribPlus ? 1 : 0, fixe = k.ZuhrFixe ? 1 : 0;
+        more = more && ReadInt(asr) == Scan::Ok && ReadReal(k.FajrTwilightAngle) == Scan::Ok &&
+               ReadReal(k.IshaTwilightAngle) == Scan::Ok &&
+               ReadReal(k.SunriseSetAngle) == Scan::Ok && ReadInt(plus) == Scan::Ok &&
+               ReadInt(k.IshaMaghribMinutes) == Scan::Ok && ReadInt(fixe) == Scan::Ok;
+        if (more) {
+            ReadReal(k.ZuhrHour);
+        }
+        Append("%-9d  %-14d  %-16g  %-16g  %-15g  %-19d  %-4d  %-7d  %-15.7f\n", i, asr,
+               k.FajrTwilightAngle, k.IshaTwilightAngle, k.SunriseSetAngle, plus,
+               k.IshaMaghribMinutes, fixe, k.ZuhrHour);
+        k.AsrShafi = asr == 1;
+        k.IshaIsMaghribPlus = plus == 1;
+        k.ZuhrFixe = fixe == 1;
+        StoreRules(i, k);
+    }
+
+    void MinuteCorrections() {
+        int i = 0;
+        bool more = ReadConventionIndex(i);
+        ConventionRules k = RulesOf(i);
+        double* fields[] = {&k.FajrOffset, &k.ChouroukOffset, &k.ZuhrOffset,
+                            &k.AsrOffset,  &k.MaghribOffset,  &k.IshaOffset};
+        for (double* f : fields) {
+            more = more && ReadReal(*f) == Scan::Ok;
+        }
+        Append("%-9d  %-7g  %-7g  %-7g  %-7g  %-7g  %-7g\n", i, k.FajrOffset, k.ChouroukOffset,
+               k.ZuhrOffset, k.AsrOffset, k.MaghribOffset, k.IshaOffset);
+        StoreRules(i, k);
+    }
+
+    void ConventionName() {
+        int i = 0;
+        ReadConventionIndex(i);
+        std::basic_string<Char> rest = ReadRestOfLine();
+        bool valid = ValidConvention(i);
+        std::basic_string<Char> name = valid ? cfg_.Conventions[i].Name : std::basic_string<Char>();
+        std::size_t open = rest.find(Char('"'));
+        std::size_t close = open == rest.npos ? rest.npos : rest.find(Char('"'), open + 1);
+        if (close == rest.npos) {
+            Tell(ReadNotice::NameWithoutQuotes, i, "");
+        } else {
+            name = rest.substr(open + 1, close - open - 1);
+            if (name.size() > static_cast<std::size_t>(kMaxName)) {
+                name.resize(kMaxName);
+                Tell(ReadNotice::NameTooLong, i, Narrow(name.c_str()));
+            }
+            if (valid) {
+                name.copy(cfg_.Conventions[i].Name, name.size());
+                cfg_.Conventions[i].Name[name.size()] = 0;
+            }
+        }
+        if (!valid) {
+            Tell(ReadNotice::ConventionOutOfRange, i, "");
+        }
+        Append("%-9d \"", i);
+        out_ += name;
+        Append("\"\n");
+    }
+
+    // ---- end of the file -------------------------------------------------------------
+
+    ReadResult Finish() {
+        int stored = 0;
+        for (int i = 0; cfg_.TownTable != nullptr && i < cfg_.NumberOfTowns; ++i) {
+            stored += cfg_.TownTable[i] != nullptr;
+        }
+        if (townCount_ != cfg_.NumberOfTowns ||
+            (cfg_.NumberOfTowns > 0 && stored != cfg_.NumberOfTowns)) {
+            return Stop(ReadNotice::TownCountMismatch, kReadTownCountMismatch);
+        }
+        if (!cfg_.HasSelectedTown()) {
+            return Stop(ReadNotice::SelectedTownOutOfRange, kReadSelectedOutOfRange);
+        }
+        ApplySelectedTown(cfg_);
+        return kReadOk;
+    }
+
+    ReadResult Stop(ReadNotice notice, ReadResult result) {
+        Tell(notice, 0, "");
+        return result;
+    }
+
+    void Tell(ReadNotice notice, int index, std::string name) {
+        NoticeDetails d;
+        d.index = index;
+        d.name = std::move(name);
+        reporter_.Notice(notice, d);
+    }
+
+    std::basic_string<Char> text_;
+    std::size_t pos_ = 0;
+    BasicAppConfig<Char>& cfg_;
+    std::basic_string<Char>& out_;
+    TownAllocator& allocator_;
+    ReadReporter& reporter_;
+    int townCount_ = 0;
+    bool headerSeen_ = false;
+};
+
+// The C heap, zero-filled.
+class CHeap : public TownAllocator {
+public:
+    void* Allocate(std::size_t bytes) override { return std::calloc(1, bytes); }
+    void Release(void* memory) override { std::free(memory); }
+};
+
+}  // namespace
+
+TownAllocator& HeapTownAllocator() {
+    static CHeap heap;
+    return heap;
+}
+
+template <class Char>
+ReadResult ParseConfig(std::basic_string_view<Char> text, BasicAppConfig<Char>& cfg,
+                       std::basic_string<Char>& transcription, TownAllocator& allocator,
+                       ReadReporter& reporter) {
+    return Parser<Char>(text, cfg, transcription, allocator, reporter).Run();
+}
+
+template <class Char>
+void ReleaseTownTable(BasicAppConfig<Char>& cfg, TownAllocator& allocator) {
+    if (cfg.TownTable != nullptr) {
+        for (int i = 0; i < cfg.NumberOfTowns; ++i) {
+            if (cfg.TownTable[i] != nullptr) {
+                cfg.TownTable[i]->~BasicTown<Char>();
+                allocator.Release(cfg.TownTable[i]);
+            }
+        }
+        allocator.Release(cfg.TownTable);
+    }
+    cfg.TownTable = nullptr;
+    cfg.NumberOfTowns = 0;
+}
+
+template ReadResult ParseConfig<char>(std::string_view, AppConfig&, std::string&, TownAllocator&,
+                                      ReadReporter&);
+template ReadResult ParseConfig<char16_t>(std::u16string_view, WideAppConfig&, std::u16string&,
+                                          TownAllocator&, ReadReporter&);
+template void ReleaseTownTable<char>(AppConfig&, TownAllocator&);
+template void ReleaseTownTable<char16_t>(WideAppConfig&, TownAllocator&);
+
+}  // namespace veloranth

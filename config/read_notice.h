@@ -1,0 +1,48 @@
+// What the data.cfg parser tells its front end: the main program prints these on
+// standard output, the plug-in shows or logs them.
+#pragma once
+
+#include <string>
+
+namespace veloranth {
+
+enum class ReadNotice {
+    // Reading goes on after these.
+    InvalidNumberOfTowns,     // NumberOfTowns below 1
+    TownBeforeHeader,         // a town line before the header line: counted, not stored
+    TownBeyondCount,          // more town lines than NumberOfTowns: counted, not stored
+    TownConventionOutOfRange, // a town's convention index is not 0 to 8
+    ConventionOutOfRange,     // a line 3, 4 or 5 for a convention index not 0 to 8
+    NameWithoutQuotes,        // a line 5 without two double quotes: no name stored
+    NameTooLong,              // a country, town or convention name cut to 79 characters
+    // Reading stops at these.
+    FormatError,              // unknown line type, or text where a line type belongs
+    AllocationFailed,         // no memory for the town table or a town record
+    TownCountMismatch,        // the town lines do not match NumberOfTowns
+    SelectedTownOutOfRange,   // TownSelected designates no town
+};
+
+// The values a notice names, as 8-bit text (names are converted for the wide reader).
+struct NoticeDetails {
+    int index = 0;     // convention index, or the town's number in file order
+    std::string name;  // the name concerned, as kept
+};
+
+// Result codes, as the plug-in's loader expects them.
+enum ReadResult {
+    kReadOk = 0,
+    kReadOpenFailed = 1,
+    kReadEchoFailed = 2,
+    kReadFormatError = 3,
+    kReadTownCountMismatch = 4,
+    kReadSelectedOutOfRange = 5,
+    kReadAllocationFailed = 6,
+};
+
+class ReadReporter {
+public:
+    virtual ~ReadReporter() = default;
+    virtual void Notice(ReadNotice notice, const NoticeDetails& details) = 0;
+};
+
+}  // namespace veloranth

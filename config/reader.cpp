@@ -1,0 +1,127 @@
+// ReadConfig for the main program: the parser with its messages printed on standard
+// output, in the wording users of the diagnostic console know.
+#include "config/reader.h"
+
+#include <cstdio>
+
+#include "config/config_path.h"
+#include "config/parser.h"
+#include "engine/format.h"
+#include "platform/files.h"
+
+namespace veloranth {
+
+namespace {
+
+class PrintingReporter : public ReadReporter {
+public:
+    explicit PrintingReporter(TextSink& out) : out_(out) {}
+
+    void Notice(ReadNotice notice, const NoticeDetails& d) override {
+        const char* name = d.name.c_str();
+        switch (notice) {
+            case ReadNotice::InvalidNumberOfTowns:
+                Print(&out_, "Read config file Error : Invalid number of towns.\n");
+                break;
+            case ReadNotice::TownBeforeHeader:
+                Print(&out_, "Read config file Error : Town %d (%s) comes before the header line, "
+                             "not used.\n", d.index, name);
+                break;
+            case ReadNotice::TownBeyondCount:
+                Print(&out_, "Read config file Error : Town %d (%s) is beyond NumberOfTowns, "
+                             "not used.\n", d.index, name);
+                break;
+            case ReadNotice::TownConventionOutOfRange:
+                Print(&out_, "Read config file Error : Convention %d of town %s out of range "
+                             "(0 to 8).\n", d.index, name);
+                break;
+            case ReadNotice::ConventionOutOfRange:
+                Print(&out_, "Read config file Error : Convention index %d out of range "
+                             "(0 to 8), line not used.\n", d.index);
+                break;
+            case ReadNotice::NameWithoutQuotes:
+                Print(&out_, "Read config file Error : Name of convention %d not between "
+                             "double quotes, not used.\n", d.index);
+                break;
+            case ReadNotice::NameTooLong:
+                Print(&out_, "Read config file Error : Name longer than 79 characters, cut to "
+                             "%s\n", name);
+                break;
+            case ReadNotice::FormatError:
+                Print(&out_, "ReadError !!! on %s\n", "data.cfg");
+                break;
+            case ReadNotice::AllocationFailed:
+                Print(&out_, "Read config file Error : Not enough memory for the towns.\n");
+                break;
+            case ReadNotice::TownCountMismatch:
+                Print(&out_, "Number of towns does not match NTowns\n");
+                break;
+            case ReadNotice::SelectedTownOutOfRange:
+                Print(&out_, "Error : Selected town out of range");
+                break;
+        }
+    }
+
+private:
+    TextSink& out_;
+};
+
+bool WriteAll(const std::u16string& path, const std::string& content) {
+    std::FILE* f = platform::OpenFile(path, "wb");
+    if (f == nullptr) {
+        return false;
+    }
+    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+}  // namespace
+
+bool LoadFile(const std::u16string& path, std::string& content) {
+    std::FILE* f = platform::OpenFile(path, "rb");
+    if (f == nullptr) {
+        return false;
+    }
+    content.clear();
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
+        content.append(buffer, n);
+    }
+    bool ok = !std::ferror(f);
+    std::fclose(f);
+    return ok;
+}
+
+ReadResult ReadConfig(const std::u16string& folder, AppConfig& cfg, TextSink& out) {
+    std::string text;
+    if (!LoadFile(ConfigPath(folder, kConfigFileName), text)) {
+        Print(&out, "File open error %s\n", "data.cfg");
+        return kReadOpenFailed;
+    }
+    std::u16string echoPath = ConfigPath(folder, kEchoFileName);
+    std::FILE* echo = platform::OpenFile(echoPath, "wb");
+    if (echo == nullptr) {
+        Print(&out, "read_echo.cfg file open error\n");
+        return kReadEchoFailed;
+    }
+    std::fclose(echo);
+
+    PrintingReporter reporter(out);
+    std::string transcription;
+    ReadResult result = ParseConfig<char>(text, cfg, transcription, HeapTownAllocator(), reporter);
+    // The transcription is a diagnostic aid: a failure to write it changes nothing else.
+    WriteAll(echoPath, transcription);
+
+    if (result == kReadOk && cfg.Verbose != 0) {
+        const Town& t = cfg.SelectedTown();
+        Print(&out, "Lieu actuel : \n");
+        Print(&out, "Lieu : %s, %s\n", t.Country, t.Name);
+        Print(&out, "latitude=%s   longitude=%s\n", FormatDegrees(cfg.LatitudeRad).text,
+              FormatDegrees(cfg.LongitudeRad).text);
+        Print(&out, "Convention %d\n", cfg.CurrentConvention);
+    }
+    return result;
+}
+
+}  // namespace veloranth

@@ -1,0 +1,18 @@
+// The main program's ReadConfig: data.cfg from a folder into AppConfig, its transcription
+// into read_echo.cfg beside it, every problem as a line on the given output.
+#pragma once
+
+#include <string>
+
+#include "config/model.h"
+#include "config/read_notice.h"
+#include "engine/text_sink.h"
+
+namespace veloranth {
+
+ReadResult ReadConfig(const std::u16string& folder, AppConfig& cfg, TextSink& out);
+
+// The whole content of a file, or false when it cannot be opened or read.
+bool LoadFile(const std::u16string& path, std::string& content);
+
+}  // namespace veloranth

@@ -1,0 +1,150 @@
+// The layout of data.cfg: commented blocks for the nine conventions, the sources, the
+// header and the towns. Every value is written in a form the reader takes back.
+#include "config/writer.h"
+
+#include <cstdarg>
+#include <vector>
+
+#include "config/config_path.h"
+#include "platform/files.h"
+
+namespace veloranth {
+
+namespace {
+
+const char kSeparator[] = "8 ------------------------------------------------------------------\n";
+
+// Where the figures of the shipped file come from; comments only.
+const char* const kSources[6] = {
+    "https://en.wikipedia.org/wiki/Salah_times",
+    "https://gml.noaa.gov/grad/solcalc/calcdetails.html",
+    "https://en.wikipedia.org/wiki/Position_of_the_Sun",
+    "https://www.geonames.org/",
+    "https://www.openstreetmap.org/",
+    "https://www.iana.org/time-zones",
+};
+
+class Composer {
+public:
+    void Line(const char* format, ...)
+#if defined(__GNUC__)
+        __attribute__((format(printf, 2, 3)))
+#endif
+    {
+        va_list args;
+        va_start(args, format);
+        va_list again;
+        va_copy(again, args);
+        int n = std::vsnprintf(nullptr, 0, format, args);
+        va_end(args);
+        if (n > 0) {
+            std::vector<char> buffer(static_cast<std::size_t>(n) + 1);
+            std::vsnprintf(buffer.data(), buffer.size(), format, again);
+            text_.append(buffer.data(), static_cast<std::size_t>(n));
+        }
+        va_end(again);
+    }
+    std::string& text() { return text_; }
+
+private:
+    std::string text_;
+};
+
+void ComposeConvention(Composer& c, int i, const Convention& k) {
+    c.Line("8 Convention Name\n");
+    c.Line("5 %-9d \"%s\"\n", i, k.Name);
+    c.Line("8 Convention AsrSahfi/Hanafi FajrTwilightAngle IshaTwilightAngle Sunrise/SetAngle "
+           "Isha_is_Maghrib_plus xx mn ZuhrFixe ZuhrHour(h)\n");
+    c.Line("3 %-9d  %-14d  %-16g  %-16g  %-15g  %-19d  %-4d  %-7d  %-15.7f\n", i,
+           k.AsrShafi ? 1 : 0, k.FajrTwilightAngle, k.IshaTwilightAngle, k.SunriseSetAngle,
+           k.IshaIsMaghribPlus ? 1 : 0, k.IshaMaghribMinutes, k.ZuhrFixe ? 1 : 0, k.ZuhrHour);
+    c.Line("8 - Time (mn) to add to get Salat\n");
+    c.Line("8 Convention Fajr     Chourouk Zuhr     Asr      Maghrib  Isha\n");
+    c.Line("4 %-9d  %-7g  %-7g  %-7g  %-7g  %-7g  %-7g\n", i, k.FajrOffset, k.ChouroukOffset,
+           k.ZuhrOffset, k.AsrOffset, k.MaghribOffset, k.IshaOffset);
+    c.Line("%s", kSeparator);
+}
+
+bool TableComplete(const AppConfig& cfg) {
+    for (int i = 0; i < cfg.NumberOfTowns; ++i) {
+        if (cfg.TownTable == nullptr || cfg.TownTable[i] == nullptr) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Writes `content` completely into a new file, or removes what it began.
+bool WriteNewFile(const std::u16string& path, const std::string& content,
+                  const ConfigFileOps& ops) {
+    std::FILE* f = ops.open(path, "wb");
+    if (f == nullptr) {
+        return false;
+    }
+    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = !std::ferror(f) && ok;
+    ok = std::fclose(f) == 0 && ok;
+    if (!ok) {
+        ops.remove(path);
+    }
+    return ok;
+}
+
+}  // namespace
+
+const ConfigFileOps& PlatformFileOps() {
+    static const ConfigFileOps ops{platform::OpenFile, platform::MoveFileOver, platform::RemoveFile};
+    return ops;
+}
+
+std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& out) {
+    Composer c;
+    c.Line("%s", kSeparator);
+    c.Line("8 --------- Config file for Salat and Sun position program ---------\n");
+    c.Line("%s", kSeparator);
+    for (int i = 0; i < kConventionCount; ++i) {
+        ComposeConvention(c, i, cfg.Conventions[i]);
+    }
+    c.Line("8 - sources :\n");
+    for (const char* source : kSources) {
+        c.Line("8 - %s\n", source);
+    }
+    c.Line("%s", kSeparator);
+    c.Line("8 NumberOfTowns  TownSelected  Verbose\n");
+    c.Line("1 %-13d  %-12d  %-7d\n", cfg.NumberOfTowns, townSelected, cfg.Verbose);
+    if (cfg.NumberOfTowns < 1) {
+        Print(&out, "Write config file Error : Invalid number of towns.\n");
+    }
+    c.Line("%s", kSeparator);
+    c.Line("8 - Town location and TimeZone\n");
+    c.Line("8 Country          Name             latitude    longitude   TimeZone DST Convention\n");
+    for (int i = 0; i < cfg.NumberOfTowns; ++i) {
+        const Town& t = *cfg.TownTable[i];
+        c.Line("2 %-15s  %-15s  %-10f  %-10f  %-7d  %-2d  %-2d\n", t.Country, t.Name, t.latitude,
+               t.longitude, t.TimeZone, t.DST, t.Convention);
+    }
+    c.Line("%s", kSeparator);
+    return std::move(c.text());
+}
+
+bool WriteConfig(const std::u16string& folder, const AppConfig& cfg, int townSelected,
+                 TextSink& out, const ConfigFileOps& ops) {
+    if (!TableComplete(cfg)) {
+        // A table that was not read whole would be saved without some of its towns.
+        Print(&out, "Write config file Error : Town table incomplete, %s not written.\n",
+              "data.cfg");
+        return false;
+    }
+    std::string content = ComposeConfigFile(cfg, townSelected, out);
+    std::u16string target = ConfigPath(folder, kConfigFileName);
+    std::u16string temporary = target + u".new";
+    if (!WriteNewFile(temporary, content, ops) || !ops.replace(temporary, target)) {
+        ops.remove(temporary);
+        Print(&out, "File open error for writing %s\n", "data.cfg");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace veloranth
