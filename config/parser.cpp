@@ -8,13 +8,11 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
 #include <new>
-#include <vector>
 
 #include "config/codepage.h"
+#include "engine/text_sink.h"
 
 namespace veloranth {
 
@@ -212,23 +210,12 @@ private:
 
     // ---- transcription ---------------------------------------------------------------
 
-    void Append(const char* format, ...)
-#if defined(__GNUC__)
-        __attribute__((format(printf, 2, 3)))
-#endif
-    {
-        va_list args;
-        va_start(args, format);
-        va_list again;
-        va_copy(again, args);
-        int n = std::vsnprintf(nullptr, 0, format, args);
-        va_end(args);
-        if (n > 0) {
-            std::vector<char> buffer(static_cast<std::size_t>(n) + 1);
-            std::vsnprintf(buffer.data(), buffer.size(), format, again);
-            out_.append(buffer.begin(), buffer.begin() + n);
-        }
-        va_end(again);
+    // Formatted numbers and fixed texts (ASCII, or 8-bit in the heading).
+    template <class... Args>
+    void Append(const char* format, Args... args) {
+        StringSink text;
+        Print(&text, format, args...);
+        out_.append(text.str().begin(), text.str().end());
     }
 
     // A left-justified "%-Ns" of a name in the reader's own character width.

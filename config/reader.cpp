@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "config/config_path.h"
+#include "config/file_ops.h"
 #include "config/parser.h"
 #include "engine/format.h"
 #include "platform/files.h"
@@ -66,15 +67,6 @@ private:
     TextSink& out_;
 };
 
-bool WriteAll(const std::u16string& path, const std::string& content) {
-    std::FILE* f = platform::OpenFile(path, "wb");
-    if (f == nullptr) {
-        return false;
-    }
-    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-    return std::fclose(f) == 0 && ok;
-}
-
 }  // namespace
 
 bool LoadFile(const std::u16string& path, std::string& content) {
@@ -94,24 +86,33 @@ bool LoadFile(const std::u16string& path, std::string& content) {
 }
 
 ReadResult ReadConfig(const std::u16string& folder, AppConfig& cfg, TextSink& out) {
+    return ReadConfigFile(ConfigPath(folder, kConfigFileName), ConfigPath(folder, kEchoFileName),
+                          cfg, out);
+}
+
+ReadResult ReadConfigFile(const std::u16string& configPath, const std::u16string& echoPath,
+                          AppConfig& cfg, TextSink& out) {
     std::string text;
-    if (!LoadFile(ConfigPath(folder, kConfigFileName), text)) {
+    if (!LoadFile(configPath, text)) {
         Print(&out, "File open error %s\n", "data.cfg");
         return kReadOpenFailed;
     }
-    std::u16string echoPath = ConfigPath(folder, kEchoFileName);
-    std::FILE* echo = platform::OpenFile(echoPath, "wb");
-    if (echo == nullptr) {
-        Print(&out, "read_echo.cfg file open error\n");
-        return kReadEchoFailed;
+    if (!echoPath.empty()) {
+        std::FILE* echo = platform::OpenFile(echoPath, "wb");
+        if (echo == nullptr) {
+            Print(&out, "read_echo.cfg file open error\n");
+            return kReadEchoFailed;
+        }
+        std::fclose(echo);
     }
-    std::fclose(echo);
 
     PrintingReporter reporter(out);
     std::string transcription;
     ReadResult result = ParseConfig<char>(text, cfg, transcription, HeapTownAllocator(), reporter);
     // The transcription is a diagnostic aid: a failure to write it changes nothing else.
-    WriteAll(echoPath, transcription);
+    if (!echoPath.empty()) {
+        WriteWholeFile(echoPath, transcription);
+    }
 
     if (result == kReadOk && cfg.Verbose != 0) {
         const Town& t = cfg.SelectedTown();

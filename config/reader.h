@@ -12,6 +12,10 @@ namespace veloranth {
 
 ReadResult ReadConfig(const std::u16string& folder, AppConfig& cfg, TextSink& out);
 
+// The same from any file; an empty `echoPath` writes no transcription.
+ReadResult ReadConfigFile(const std::u16string& configPath, const std::u16string& echoPath,
+                          AppConfig& cfg, TextSink& out);
+
 // The whole content of a file, or false when it cannot be opened or read.
 bool LoadFile(const std::u16string& path, std::string& content);
 

@@ -2,11 +2,7 @@
 // header and the towns. Every value is written in a form the reader takes back.
 #include "config/writer.h"
 
-#include <cstdarg>
-#include <vector>
-
 #include "config/config_path.h"
-#include "platform/files.h"
 
 namespace veloranth {
 
@@ -24,30 +20,17 @@ const char* const kSources[6] = {
     "https://www.iana.org/time-zones",
 };
 
+// The file's text, line by line.
 class Composer {
 public:
-    void Line(const char* format, ...)
-#if defined(__GNUC__)
-        __attribute__((format(printf, 2, 3)))
-#endif
-    {
-        va_list args;
-        va_start(args, format);
-        va_list again;
-        va_copy(again, args);
-        int n = std::vsnprintf(nullptr, 0, format, args);
-        va_end(args);
-        if (n > 0) {
-            std::vector<char> buffer(static_cast<std::size_t>(n) + 1);
-            std::vsnprintf(buffer.data(), buffer.size(), format, again);
-            text_.append(buffer.data(), static_cast<std::size_t>(n));
-        }
-        va_end(again);
+    template <class... Args>
+    void Line(const char* format, Args... args) {
+        Print(&text_, format, args...);
     }
-    std::string& text() { return text_; }
+    std::string text() const { return text_.str(); }
 
 private:
-    std::string text_;
+    StringSink text_;
 };
 
 void ComposeConvention(Composer& c, int i, const Convention& k) {
@@ -74,29 +57,7 @@ bool TableComplete(const AppConfig& cfg) {
     return true;
 }
 
-// Writes `content` completely into a new file, or removes what it began.
-bool WriteNewFile(const std::u16string& path, const std::string& content,
-                  const ConfigFileOps& ops) {
-    std::FILE* f = ops.open(path, "wb");
-    if (f == nullptr) {
-        return false;
-    }
-    bool ok = std::fwrite(content.data(), 1, content.size(), f) == content.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = !std::ferror(f) && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (!ok) {
-        ops.remove(path);
-    }
-    return ok;
-}
-
 }  // namespace
-
-const ConfigFileOps& PlatformFileOps() {
-    static const ConfigFileOps ops{platform::OpenFile, platform::MoveFileOver, platform::RemoveFile};
-    return ops;
-}
 
 std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& out) {
     Composer c;
@@ -125,11 +86,11 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
                t.longitude, t.TimeZone, t.DST, t.Convention);
     }
     c.Line("%s", kSeparator);
-    return std::move(c.text());
+    return c.text();
 }
 
 bool WriteConfig(const std::u16string& folder, const AppConfig& cfg, int townSelected,
-                 TextSink& out, const ConfigFileOps& ops) {
+                 TextSink& out, const FileOps& ops) {
     if (!TableComplete(cfg)) {
         // A table that was not read whole would be saved without some of its towns.
         Print(&out, "Write config file Error : Town table incomplete, %s not written.\n",
@@ -139,7 +100,7 @@ bool WriteConfig(const std::u16string& folder, const AppConfig& cfg, int townSel
     std::string content = ComposeConfigFile(cfg, townSelected, out);
     std::u16string target = ConfigPath(folder, kConfigFileName);
     std::u16string temporary = target + u".new";
-    if (!WriteNewFile(temporary, content, ops) || !ops.replace(temporary, target)) {
+    if (!WriteWholeFile(temporary, content, ops) || !ops.replace(temporary, target)) {
         ops.remove(temporary);
         Print(&out, "File open error for writing %s\n", "data.cfg");
         return false;

@@ -160,7 +160,7 @@ TEST(WriteConfig, AFailedSaveLeavesTheOldFileByteForByte) {
     const std::string old = "1 1 0 0\n2 France Paris 48.85 2.35 1 1 0\n";
     folder.Write("data.cfg", old);
 
-    ConfigFileOps failingWrite = PlatformFileOps();
+    FileOps failingWrite = PlatformFileOps();
     failingWrite.open = OpenReadOnly;
     StringSink out;
     EXPECT_FALSE(WriteConfig(folder.Folder(), s.cfg, 0, out, failingWrite));
@@ -168,7 +168,7 @@ TEST(WriteConfig, AFailedSaveLeavesTheOldFileByteForByte) {
     EXPECT_EQ(folder.Read("data.cfg"), old);
     EXPECT_FALSE(folder.Exists("data.cfg.new"));
 
-    ConfigFileOps failingReplace = PlatformFileOps();
+    FileOps failingReplace = PlatformFileOps();
     failingReplace.replace = RefuseReplace;
     out.clear();
     EXPECT_FALSE(WriteConfig(folder.Folder(), s.cfg, 0, out, failingReplace));

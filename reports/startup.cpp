@@ -1,0 +1,43 @@
+// The start-up trail. Nothing is read from a keyboard: the prompts only say that the
+// device clock is used, as they always have.
+#include "reports/startup.h"
+
+#include "config/config_path.h"
+#include "config/reader.h"
+#include "engine/text_sink.h"
+
+namespace veloranth {
+
+ConfigLocation BesideModule(const std::u16string& folder) {
+    return {ConfigPath(folder, kConfigFileName), ConfigPath(folder, kEchoFileName)};
+}
+
+void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock,
+                 TextSink& out) {
+    state.config.Verbose = 1;  // the header line of data.cfg replaces it
+    state.configPath = where.config;
+    state.townApplied = ReadConfigFile(where.config, where.echo, state.config, out) == kReadOk;
+    Print(&out, "Recup\xE8re la date du syst\xE8me ?\n");
+    ReadSystemDate(state, clock, out);
+    ReadSystemTime(state, clock, out);
+    const ObservationDate& d = state.engine.date;
+    Print(&out, "Date : %d/%d/%d\n", d.Day, d.Month, d.Year);
+}
+
+void ReadSystemDate(MainState& state, const Clock& clock, TextSink& out) {
+    Print(&out, "Entrez la date d'observation (d/m/a)\n");
+    platform::LocalDateTime now = clock();
+    ObservationDate& d = state.engine.date;
+    d = {now.day, now.month, now.year};
+    Print(&out, "Date saisie : %d/%d/%d)\n", d.Day, d.Month, d.Year);
+}
+
+void ReadSystemTime(MainState& state, const Clock& clock, TextSink& out) {
+    Print(&out, "Entrez l'heure d'observation (h/m/s)\n");
+    platform::LocalDateTime now = clock();
+    ObservationTime& t = state.engine.time;
+    t = {now.hour, now.minute, now.second};
+    Print(&out, "Date saisie : %d/%d/%d\n", t.Hour, t.Minute, t.Second);
+}
+
+}  // namespace veloranth

@@ -1,0 +1,29 @@
+// The start of the main program: data.cfg into the state, the device clock into the
+// observation date and time, each step announced on the given output.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/clock.h"
+#include "reports/main_state.h"
+
+namespace veloranth {
+
+class TextSink;
+
+using Clock = std::function<platform::LocalDateTime()>;
+
+// Where the configuration is read from; an empty echo path writes no transcription.
+struct ConfigLocation {
+    std::u16string config;
+    std::u16string echo;
+};
+ConfigLocation BesideModule(const std::u16string& folder);
+
+void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock,
+                 TextSink& out);
+void ReadSystemDate(MainState& state, const Clock& clock, TextSink& out);
+void ReadSystemTime(MainState& state, const Clock& clock, TextSink& out);
+
+}  // namespace veloranth

@@ -1,0 +1,64 @@
+// The main program's state loaded from data/reports.cfg for a town, date and time, and
+// golden files: committed expected bytes (VELORANTH_WRITE_GOLDEN=1 rewrites them, to be
+// reviewed before committing).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "config/codepage.h"
+#include "config/parser.h"
+#include "config/reader.h"
+#include "reports/main_state.h"
+
+namespace veloranth::fixture {
+
+enum TestTown { kParis = 0, kMecca = 1, kTromso = 2, kNewYork = 3, kLongNames = 4, kMarkup = 5,
+                kSaintEtienne = 6 };
+
+struct Loaded {
+    MainState s;
+    Loaded(int town, ObservationDate date, ObservationTime time = {12, 0, 0}) {
+        StringSink messages;
+        EXPECT_EQ(ReadConfigFile(u"data/reports.cfg", u"", s.config, messages), kReadOk)
+            << messages.str();
+        s.config.TownSelected = town;
+        ApplySelectedTown(s.config);
+        s.townApplied = true;
+        s.engine.date = date;
+        s.engine.time = time;
+    }
+    ~Loaded() { ReleaseTownTable(s.config, HeapTownAllocator()); }
+};
+
+inline std::string ReadGolden(const std::string& name) {
+    std::ifstream in("data/" + name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Compares with data/<name>; the first differing line is reported.
+inline void ExpectGolden(const std::string& name, const std::string& actual) {
+    if (std::getenv("VELORANTH_WRITE_GOLDEN") != nullptr) {
+        std::ofstream("data/" + name, std::ios::binary) << actual;
+    }
+    std::string expected = ReadGolden(name);
+    if (expected == actual) {
+        return;
+    }
+    std::istringstream want(expected), got(actual);
+    std::string a, b;
+    int line = 1;
+    while (std::getline(want, a) && std::getline(got, b) && a == b) {
+        ++line;
+    }
+    ADD_FAILURE() << name << " differs at line " << line << "\n expected: " << a
+                  << "\n actual:   " << b;
+}
+
+}  // namespace veloranth::fixture
