@@ -12,6 +12,11 @@ namespace veloranth {
 class TextSink;
 
 struct MainState {
+    MainState() = default;
+    MainState(const MainState&) = delete;
+    MainState& operator=(const MainState&) = delete;
+    ~MainState();  // releases the town table
+
     AppConfig config;
     EngineState engine;
     // The Current fields describe a real town: data.cfg was read, or a town was chosen

@@ -3,10 +3,13 @@
 #include "reports/startup.h"
 
 #include "config/config_path.h"
+#include "config/parser.h"
 #include "config/reader.h"
 #include "engine/text_sink.h"
 
 namespace veloranth {
+
+MainState::~MainState() { ReleaseTownTable(config, HeapTownAllocator()); }
 
 ConfigLocation BesideModule(const std::u16string& folder) {
     return {ConfigPath(folder, kConfigFileName), ConfigPath(folder, kEchoFileName)};

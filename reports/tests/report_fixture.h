@@ -32,7 +32,6 @@ struct Loaded {
         s.engine.date = date;
         s.engine.time = time;
     }
-    ~Loaded() { ReleaseTownTable(s.config, HeapTownAllocator()); }
 };
 
 inline std::string ReadGolden(const std::string& name) {

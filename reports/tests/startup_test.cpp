@@ -28,7 +28,6 @@ TEST(StartupLoad, TrailAndObservationDate) {
               "Date saisie : 7/5/9\n"
               "Date : 8/3/2009\n");
     EXPECT_EQ(s.engine.time.Minute, 5);
-    ReleaseTownTable(s.config, HeapTownAllocator());
 }
 
 TEST(StartupLoad, VerboseFileAddsWhereWeAre) {
@@ -42,7 +41,6 @@ TEST(StartupLoad, VerboseFileAddsWhereWeAre) {
               "Lieu actuel : \nLieu : France, Paris\n"
               "latitude= 48\xB0" "51'00\"   longitude=  2\xB0" "21'00\"\nConvention 0\n");
     EXPECT_TRUE(std::filesystem::exists(dir / "read_echo.cfg"));
-    ReleaseTownTable(s.config, HeapTownAllocator());
     std::filesystem::remove_all(dir);
 }
 

@@ -1,0 +1,60 @@
+// Reminder windows, compared on the minute of the day only.
+#include "reports/reminders.h"
+
+#include <cstdio>
+
+#include "engine/truncate.h"
+
+namespace veloranth {
+
+namespace {
+
+struct Reminder {
+    int kind;
+    double limit;  // minutes
+    const char* text;
+};
+
+const Reminder kReminders[] = {
+    {Fajr, 15.0, "Salat Fajr \xE0 faire"},       {Zuhr, 15.0, "Salat Zuhr \xE0 faire"},
+    {Asr, 15.0, "Salat Asr \xE0 faire"},         {Maghrib, 15.0, "Salat Maghrib \xE0 faire"},
+    {Isha, 1.0, "Salat Isha \xE0 faire"},
+};
+
+}  // namespace
+
+bool IsWithinMinutesAfter(double t, int hour, int minute, double limit) {
+    int now = 60 * hour + minute;
+    int prayer = TruncToInt(60 * t);
+    double d = static_cast<double>(now) - prayer;
+    return 0 <= d && d <= limit;
+}
+
+std::string ReminderText(const PrayerTimes& adjusted, const FoundTimes& found, int hour,
+                         int minute) {
+    std::string text;
+    for (const Reminder& r : kReminders) {
+        if (found[r.kind] && IsWithinMinutesAfter(adjusted[r.kind], hour, minute, r.limit)) {
+            text = r.text;  // a later prayer replaces an earlier one
+        }
+    }
+    return text;
+}
+
+bool IsPrayerTime(const PrayerTimes& adjusted, const FoundTimes& found, int hour, int minute) {
+    for (const Reminder& r : kReminders) {
+        if (found[r.kind] && IsWithinMinutesAfter(adjusted[r.kind], hour, minute, 1.0)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string ClockText(const PrayerTimes& adjusted, const FoundTimes& found, int hour, int minute,
+                      int second) {
+    char clock[48];
+    std::snprintf(clock, sizeof clock, "%2d:%02d:%02d\n", hour, minute, second);
+    return clock + ReminderText(adjusted, found, hour, minute);
+}
+
+}  // namespace veloranth

@@ -1,0 +1,75 @@
+// Reminder windows: truncated prayer minutes, seconds ignored, the later prayer wins,
+// Isha's single minute, no reminder for Chourouk or for a time not found.
+#include "reports/reminders.h"
+
+#include <gtest/gtest.h>
+
+namespace veloranth {
+namespace {
+
+PrayerTimes Day() {
+    PrayerTimes t;
+    t[Fajr] = 5 + 12 / 60.0 + 40 / 3600.0;  // 05:12:40, shown as 05:13
+    t[Chourouk] = 7.0;
+    t[Zuhr] = 13.5;
+    t[Asr] = 13.6;  // within Zuhr's window on purpose
+    t[Maghrib] = 20.5;
+    t[Isha] = 22.0;
+    return t;
+}
+
+TEST(IsWithinMinutesAfter, TruncatedMinuteAndLimit) {
+    const double fajr = 5 + 12 / 60.0 + 40 / 3600.0;
+    EXPECT_FALSE(IsWithinMinutesAfter(fajr, 5, 11, 15));
+    EXPECT_TRUE(IsWithinMinutesAfter(fajr, 5, 12, 15));
+    EXPECT_TRUE(IsWithinMinutesAfter(fajr, 5, 27, 15));
+    EXPECT_FALSE(IsWithinMinutesAfter(fajr, 5, 28, 15));
+    EXPECT_TRUE(IsWithinMinutesAfter(fajr, 5, 13, 1.0));
+    EXPECT_FALSE(IsWithinMinutesAfter(fajr, 5, 14, 1.0));
+}
+
+TEST(ReminderText, WindowsAndPrecedence) {
+    PrayerTimes t = Day();
+    FoundTimes found;
+    EXPECT_EQ(ReminderText(t, found, 5, 12), "Salat Fajr \xE0 faire");
+    EXPECT_EQ(ReminderText(t, found, 5, 27), "Salat Fajr \xE0 faire");
+    EXPECT_EQ(ReminderText(t, found, 5, 28), "");
+    EXPECT_EQ(ReminderText(t, found, 7, 0), "");  // Chourouk
+    EXPECT_EQ(ReminderText(t, found, 13, 30), "Salat Zuhr \xE0 faire");
+    EXPECT_EQ(ReminderText(t, found, 13, 40), "Salat Asr \xE0 faire");  // both hold: the later
+    EXPECT_EQ(ReminderText(t, found, 22, 1), "Salat Isha \xE0 faire");
+    EXPECT_EQ(ReminderText(t, found, 22, 2), "");
+}
+
+TEST(IsPrayerTime, PrayerMinuteAndTheNextOnly) {
+    PrayerTimes t = Day();
+    FoundTimes found;
+    EXPECT_TRUE(IsPrayerTime(t, found, 5, 12));
+    EXPECT_TRUE(IsPrayerTime(t, found, 5, 13));
+    EXPECT_FALSE(IsPrayerTime(t, found, 5, 14));
+    EXPECT_FALSE(IsPrayerTime(t, found, 7, 0));  // Chourouk never calls
+    EXPECT_TRUE(IsPrayerTime(t, found, 20, 31));
+}
+
+TEST(Reminders, ATimeNotFoundNeverRemindsNorCalls) {
+    // Polar night: Maghrib not found, stored as 0.0 plus its offset, that is midnight.
+    PrayerTimes t = Day();
+    t[Maghrib] = 0.0;
+    FoundTimes found;
+    found.found[Maghrib] = false;
+    EXPECT_EQ(ReminderText(t, found, 0, 0), "");
+    EXPECT_FALSE(IsPrayerTime(t, found, 0, 0));
+    found.found[Maghrib] = true;
+    EXPECT_TRUE(IsPrayerTime(t, found, 0, 0));
+}
+
+TEST(ClockText, LeadingBlankAndReminderOnTheNextLine) {
+    PrayerTimes t = Day();
+    FoundTimes found;
+    EXPECT_EQ(ClockText(t, found, 9, 5, 3), " 9:05:03\n");
+    EXPECT_EQ(ClockText(t, found, 5, 20, 59), " 5:20:59\nSalat Fajr \xE0 faire");
+    EXPECT_EQ(ClockText(t, found, 22, 1, 0), "22:01:00\nSalat Isha \xE0 faire");
+}
+
+}  // namespace
+}  // namespace veloranth
