@@ -1,0 +1,50 @@
+// The About dialog: icon, name and version, two credit lines, in the portrait or the
+// landscape layout of the screen.
+#include <windows.h>
+
+#include <cwchar>
+
+#include "app/dialog_layout.h"
+#include "app/dialogs.h"
+#include "app/program.h"
+#include "app/resource.h"
+#include "shell/aygshell.h"
+
+namespace veloranth::app {
+
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG: {
+            SHINITDLGINFO info{SHIDIM_FLAGS, dialog,
+                               SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN |
+                                   SHIDIF_EMPTYMENU};
+            SHInitDialog(&info);
+            return TRUE;
+        }
+        case WM_SIZE: {
+            bool portrait = GetSystemMetrics(SM_CYSCREEN) > GetSystemMetrics(SM_CXSCREEN);
+            ApplyDialogLayout(TheProgram().instance, dialog, portrait ? IDD_ABOUT : IDD_ABOUT_LANDSCAPE);
+            return FALSE;
+        }
+        case WM_PAINT: {
+            // Every layout switch brings back the template's placeholder.
+            wchar_t version[16];
+            std::swprintf(version, 16, L"%.2f", kVersion);
+            SetDlgItemTextW(dialog, IDC_ABOUT_VERSION, version);
+            return FALSE;
+        }
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK) {
+                EndDialog(dialog, 1);
+                return TRUE;
+            }
+            return FALSE;
+        case WM_CLOSE:
+            EndDialog(dialog, 16);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace veloranth::app

@@ -1,0 +1,138 @@
+// The configuration dialog: town, observation date and time; Done applies them, "Sauve
+// config" stores the chosen town in data.cfg without changing the running program.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "app/dialogs.h"
+#include "app/program.h"
+#include "app/resource.h"
+#include "config/writer.h"
+#include "platform/output.h"
+#include "reports/prayer_report.h"
+#include "shell/aygshell.h"
+
+namespace veloranth::app {
+
+namespace {
+
+constexpr int kEntrySize = 120;  // bytes of one list entry, terminator included
+
+// "Country : Name", cut to fit its buffer rather than written past it.
+std::wstring TownEntry(const Town& town) {
+    char entry[kEntrySize];
+    std::snprintf(entry, sizeof entry, "%s : %s", town.Country, town.Name);
+    return ToWide(std::string(entry));
+}
+
+SYSTEMTIME ObservationTimeStamp(const EngineState& e) {
+    SYSTEMTIME t{};
+    t.wYear = static_cast<WORD>(e.date.Year);
+    t.wMonth = static_cast<WORD>(e.date.Month);
+    t.wDay = static_cast<WORD>(e.date.Day);
+    t.wHour = static_cast<WORD>(e.time.Hour);
+    t.wMinute = static_cast<WORD>(e.time.Minute);
+    t.wSecond = static_cast<WORD>(e.time.Second);
+    return t;
+}
+
+void SetPickers(HWND dialog, SYSTEMTIME t) {
+    SendDlgItemMessageW(dialog, IDC_DATE, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&t));
+    SendDlgItemMessageW(dialog, IDC_TIME, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&t));
+}
+
+// The list's selection when it designates a town that exists, else -1.
+int ChosenTown(HWND dialog) {
+    const AppConfig& c = TheProgram().state.config;
+    int chosen = static_cast<int>(SendDlgItemMessageW(dialog, IDC_TOWN, CB_GETCURSEL, 0, 0));
+    bool exists = chosen >= 0 && chosen < c.NumberOfTowns && c.TownTable != nullptr &&
+                  c.TownTable[chosen] != nullptr;
+    return exists ? chosen : -1;
+}
+
+BOOL OnInitDialog(HWND dialog) {
+    const MainState& s = TheProgram().state;
+    const AppConfig& c = s.config;
+    for (int i = 0; i < c.NumberOfTowns && c.TownTable != nullptr; ++i) {
+        std::wstring entry = c.TownTable[i] ? TownEntry(*c.TownTable[i]) : L"?";
+        SendDlgItemMessageW(dialog, IDC_TOWN, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    }
+    SendDlgItemMessageW(dialog, IDC_TOWN, CB_SETCURSEL, c.TownSelected, 0);
+    SetPickers(dialog, ObservationTimeStamp(s.engine));
+    SHINITDLGINFO info{SHIDIM_FLAGS, dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN};
+    if (!SHInitDialog(&info)) {
+        MessageBoxW(nullptr, L"Can't create dialog box.", L"Error", MB_OK);
+    }
+    return TRUE;
+}
+
+// Done: the chosen town (when there is one), date and time, and the day recomputed.
+void OnDone(HWND dialog) {
+    MainState& s = TheProgram().state;
+    int chosen = ChosenTown(dialog);
+    if (chosen >= 0) {
+        s.config.TownSelected = chosen;
+        ApplyTown(s.config, *s.config.TownTable[chosen]);
+        s.townApplied = true;
+    }
+    SYSTEMTIME date{}, time{};
+    SendDlgItemMessageW(dialog, IDC_DATE, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
+    SendDlgItemMessageW(dialog, IDC_TIME, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+    s.engine.date = {date.wDay, date.wMonth, date.wYear};
+    s.engine.time = {time.wHour, time.wMinute, time.wSecond};
+    BuildDaySummary(s, platform::StandardOutput());
+    EndDialog(dialog, 1);
+}
+
+// "Sauve config": data.cfg gets the chosen town; the running program keeps its own until
+// Done, so its names and figures always belong to the same town.
+void OnSave(HWND dialog) {
+    MainState& s = TheProgram().state;
+    int chosen = ChosenTown(dialog);
+    if (chosen < 0) {
+        MessageBoxW(dialog, L"Aucune ville \u00E0 enregistrer : la table des villes est vide.",
+                    L"Sauve config", MB_OK | MB_ICONWARNING);
+        return;
+    }
+    if (!WriteConfig(ProgramFolder(), s.config, chosen, platform::StandardOutput())) {
+        MessageBoxW(dialog, L"data.cfg n'a pas pu \u00EAtre enregistr\u00E9 ; le fichier est inchang\u00E9.",
+                    L"Sauve config", MB_OK | MB_ICONWARNING);
+    }
+}
+
+void OnNow(HWND dialog) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    SetPickers(dialog, now);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            return OnInitDialog(dialog);
+        case WM_COMMAND:
+            switch (LOWORD(wParam)) {
+                case IDOK:
+                    OnDone(dialog);
+                    return TRUE;
+                case IDC_SAVE:
+                    OnSave(dialog);
+                    return FALSE;
+                case IDC_NOW:
+                    OnNow(dialog);
+                    return FALSE;
+                default:
+                    return FALSE;
+            }
+        case WM_CLOSE:
+            EndDialog(dialog, 16);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace veloranth::app

@@ -1,0 +1,35 @@
+// The main program's process-wide records, touched by its one user-interface thread.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "reports/main_state.h"
+#include "shell/aygshell.h"
+
+namespace veloranth::app {
+
+struct Program {
+    HINSTANCE instance = nullptr;
+    HWND mainWindow = nullptr;
+    HWND menuBar = nullptr;
+    SHACTIVATEINFO activation{};
+    wchar_t title[100] = L"";
+    wchar_t className[100] = L"";
+    MainState state;
+};
+
+Program& TheProgram();
+
+// The folder of Veloranth.exe, with its trailing backslash.
+std::u16string ProgramFolder();
+
+// 8-bit program text as a window text.
+std::wstring ToWide(const std::string& text);
+std::wstring ToWide(const std::u16string& text);
+
+// The program's version as every text shows it (1.4 with two decimals).
+inline constexpr double kVersion = 1.4;
+
+}  // namespace veloranth::app

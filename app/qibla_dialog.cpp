@@ -1,0 +1,96 @@
+// The qibla compass: the rose, the Sun's and the Kaaba's pictures with their arrows, and
+// both bearings from north under it. Everything is painted.
+#include <windows.h>
+
+#include <string>
+
+#include "app/dialogs.h"
+#include "app/program.h"
+#include "app/resource.h"
+#include "platform/output.h"
+#include "reports/qibla.h"
+#include "reports/sun_report.h"
+#include "shell/aygshell.h"
+
+namespace veloranth::app {
+
+namespace {
+
+constexpr int kPictureSize = 16;
+
+void CopyBitmap(HDC target, HDC memory, int id, int x, int y) {
+    HBITMAP bitmap = LoadBitmapW(TheProgram().instance, MAKEINTRESOURCEW(id));
+    if (bitmap == nullptr) {
+        return;
+    }
+    BITMAP info{};
+    GetObjectW(bitmap, sizeof info, &info);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(target, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+}
+
+// The picture at the end of the arrow first, the arrow over it.
+void DrawArrow(HDC dc, HDC memory, int pictureId, double angle, COLORREF colour) {
+    CompassArrow a = ArrowToward(angle);
+    CopyBitmap(dc, memory, pictureId, a.pictureX, a.pictureY);
+    HPEN pen = CreatePen(PS_SOLID, 2, colour);
+    HGDIOBJ previous = SelectObject(dc, pen);
+    MoveToEx(dc, 75, 75, nullptr);
+    LineTo(dc, a.tipX, a.tipY);
+    LineTo(dc, a.barb1X, a.barb1Y);
+    MoveToEx(dc, a.tipX, a.tipY, nullptr);
+    LineTo(dc, a.barb2X, a.barb2Y);
+    SelectObject(dc, previous);
+    DeleteObject(pen);
+}
+
+void OnPaint(HWND dialog) {
+    const MainState& s = TheProgram().state;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(dialog, &ps);
+    HDC memory = CreateCompatibleDC(dc);
+    CopyBitmap(dc, memory, IDB_COMPASS, 0, 0);
+    const double sun = s.engine.solar.az - 3.141592653589793;  // from north
+    DrawArrow(dc, memory, IDB_SUN, sun, RGB(255, 255, 0));
+    const double qibla = QiblaBearing(s.config.LatitudeRad, s.config.LongitudeRad);
+    DrawArrow(dc, memory, IDB_KAABA, qibla, RGB(0, 0, 0));
+    std::wstring text = ToWide(QiblaText(qibla, s.engine.solar.az, s.engine.TZeff,
+                                         s.engine.solar.UTHour));
+    RECT r = {2, 152, 240, 184};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, 0);
+    DeleteDC(memory);
+    EndPaint(dialog, &ps);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK QiblaDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG: {
+            SHINITDLGINFO info{SHIDIM_FLAGS, dialog,
+                               SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN |
+                                   SHIDIF_EMPTYMENU};
+            SHInitDialog(&info);
+            SunReport(TheProgram().state, platform::StandardOutput());
+            return TRUE;
+        }
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK) {
+                EndDialog(dialog, 1);
+                return TRUE;
+            }
+            return FALSE;
+        case WM_CLOSE:
+            EndDialog(dialog, 16);
+            return TRUE;
+        case WM_PAINT:
+            OnPaint(dialog);
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace veloranth::app

@@ -1,0 +1,245 @@
+// Veloranth.exe driven for real under Wine on a 240 x 320 virtual display: its window,
+// menu bar, commands, boxes and calendars, read back and photographed.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "config/codepage.h"
+#include "shell/aygshell.h"
+#include "testsupport/win/driver.h"
+
+namespace veloranth {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace wintest;
+
+const fs::path kSource = VELORANTH_SOURCE_DIR;
+
+std::wstring Golden(const char* name) {
+    std::u16string text = Cp1252ToUtf16(ReadBytes(kSource / "reports/tests/data" / name));
+    return std::wstring(text.begin(), text.end());
+}
+
+// Veloranth.exe in a folder of its own with the test towns, the help, the stylesheet and
+// a recording stand-in for the browser.
+class VeloranthRun : public ::testing::Test {
+protected:
+    void Start(bool withConfig = true) {
+        folder_ = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::copy_file(BuildFolder() / "Veloranth.exe", folder_ / "Veloranth.exe");
+        fs::copy_file(BuildFolder() / "help.html", folder_ / "help.html");
+        fs::copy_file(BuildFolder() / "style.css", folder_ / "style.css");
+        fs::copy_file(BuildFolder() / "recorder.exe", folder_ / "iexplore.exe");
+        if (withConfig) {
+            fs::copy_file(kSource / "reports/tests/data/reports.cfg", folder_ / "data.cfg");
+        }
+        process_ = Process(folder_ / "Veloranth.exe");
+        ASSERT_TRUE(process_.Started());
+        window_ = WaitForWindow(L"VELORANTH", L"veloranth");
+        ASSERT_NE(window_, nullptr);
+        ASSERT_TRUE(WaitFor([&] { return (bar_ = FindOwnedWindow(window_, POCKET_MENUBAR_CLASS)); }));
+        Sleep(500);  // the first paint
+    }
+
+    void TearDown() override {
+        if (window_ != nullptr && IsWindow(window_)) {
+            PostMessageW(window_, WM_COMMAND, 40000, 0);
+            EXPECT_EQ(process_.Wait(), 0);
+        }
+    }
+
+    // Posts a command and waits for the window (box or dialog) it opens.
+    HWND Open(UINT command, const wchar_t* title) {
+        PostMessageW(window_, WM_COMMAND, command, 0);
+        return WaitForWindow(L"#32770", title);
+    }
+
+    void Close(HWND box) {
+        SendMessageW(box, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+    }
+
+    void Shot(const std::string& name) {
+        Sleep(300);
+        fs::path dir = BuildFolder().parent_path() / "screenshots";
+        fs::create_directories(dir);
+        SaveScreenshot(dir / ("main-" + name + ".bmp"));
+    }
+
+    // The configuration dialog: town, date and time, then Done.
+    void Choose(int town, SYSTEMTIME when) {
+        HWND dialog = Open(40011, L"Configuration");
+        ASSERT_NE(dialog, nullptr);
+        SendDlgItemMessageW(dialog, 1006, CB_SETCURSEL, town, 0);
+        ASSERT_TRUE(SetPickerTime(GetDlgItem(dialog, 1008), when));
+        ASSERT_TRUE(SetPickerTime(GetDlgItem(dialog, 1009), when));
+        Close(dialog);
+    }
+
+    fs::path folder_;
+    Process process_;
+    HWND window_ = nullptr;
+    HWND bar_ = nullptr;
+};
+
+const SYSTEMTIME kParisDay = {2007, 1, 1, 15, 13, 0, 0, 0};
+
+TEST_F(VeloranthRun, SingleInstanceAboveItsMenuBar) {
+    Start();
+    RECT w, bar;
+    GetWindowRect(window_, &w);
+    GetWindowRect(bar_, &bar);
+    EXPECT_EQ(bar.bottom - bar.top, POCKET_MENUBAR_HEIGHT);
+    EXPECT_EQ(w.bottom - w.top, GetSystemMetrics(SM_CYSCREEN) - POCKET_MENUBAR_HEIGHT);
+    EXPECT_EQ(w.bottom, bar.top);
+
+    Process second(folder_ / "Veloranth.exe");
+    EXPECT_EQ(second.Wait(), 0);
+    EXPECT_EQ(FindWindowExW(nullptr, window_, L"VELORANTH", nullptr), nullptr);
+    Shot("window");
+}
+
+TEST_F(VeloranthRun, MenuBarButtonsAndTheirPopups) {
+    Start();
+    const wchar_t* labels[] = {L"Exit", L"Config", L"Compute", L"Help"};
+    const UINT commands[] = {40000, 40010, 40020, 40030};
+    HWND button = GetWindow(bar_, GW_CHILD);
+    for (int i = 0; i < 4; ++i, button = GetWindow(button, GW_HWNDNEXT)) {
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(WindowText(button), labels[i]);
+        EXPECT_EQ(reinterpret_cast<UINT_PTR>(GetPropW(button, L"PocketCommand")), commands[i]);
+    }
+    struct Item {
+        UINT id;
+        const wchar_t* label;
+    };
+    const std::vector<std::vector<Item>> popups = {
+        {{40011, L"&Villes"}},
+        {{40021, L"&Heure de pri\u00E8re"}, {40022, L"Position &Soleil"}, {32773, L"&Quibla"},
+         {40023, L"Calendrier &Mensuel"}, {40024, L"Calendrier &Annuel"}},
+        {{32777, L"&Aide"}, {32778, L"&Mise \u00E0 jour"}, {40031, L"A &propos"}},
+    };
+    // Menus belong to their process: the pop-ups are read from the program's resources,
+    // and the bar must hand out one for each drop-down button.
+    HMODULE exe = LoadLibraryExW((folder_ / "Veloranth.exe").wstring().c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(exe, nullptr);
+    HMENU menu = LoadMenuW(exe, MAKEINTRESOURCEW(102));
+    ASSERT_NE(menu, nullptr);
+    const wchar_t* titles[] = {L"Config", L"Calcule", L"Aide"};
+    for (int p = 0; p < 3; ++p) {
+        wchar_t title[64];
+        GetMenuStringW(menu, p, title, 64, MF_BYPOSITION);
+        EXPECT_STREQ(title, titles[p]);
+        HMENU popup = GetSubMenu(menu, p);
+        ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(popups[p].size()));
+        for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+            wchar_t label[64];
+            GetMenuStringW(popup, i, label, 64, MF_BYPOSITION);
+            EXPECT_EQ(GetMenuItemID(popup, i), popups[p][i].id);
+            EXPECT_STREQ(label, popups[p][i].label);
+        }
+        EXPECT_NE(SendMessageW(bar_, SHCMBM_GETSUBMENU, 0, commands[p + 1]), 0) << p;
+    }
+    DestroyMenu(menu);
+    FreeLibrary(exe);
+
+    // The Compute button opens its pop-up above the bar.
+    PostMessageW(GetDlgItem(bar_, 2), BM_CLICK, 0, 0);
+    EXPECT_NE(WaitForWindow(L"#32768", nullptr, 5000), nullptr);
+    Shot("compute-popup");
+    PostMessageW(window_, WM_CANCELMODE, 0, 0);
+    keybd_event(VK_ESCAPE, 0, 0, 0);
+    keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+    EXPECT_EQ(SendMessageW(bar_, SHCMBM_GETSUBMENU, 0, 40000), 0);  // Exit has none
+}
+
+TEST_F(VeloranthRun, BoxesShowTheChosenDayByteForByte) {
+    Start();
+    Choose(0, kParisDay);
+    Shot("paris-2007-01-15");
+    HWND box = Open(40021, L"Veloranth");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), Golden("paris-2007-01-15.box"));
+    Shot("prayer-box");
+    Close(box);
+    box = Open(40022, L"Sun position");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), Golden("paris-2007-01-15-1300.sunbox"));
+    Shot("sun-box");
+    Close(box);
+}
+
+TEST_F(VeloranthRun, CalendarsWriteTheirPagesAndStartTheBrowser) {
+    Start();
+    Choose(0, {2008, 2, 0, 17, 12, 0, 0, 0});
+    fs::path record = folder_ / "iexplore.exe.called.txt";
+    PostMessageW(window_, WM_COMMAND, 40023, 0);
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(record); }));
+    fs::path month = folder_ / L"Paris_F\u00E9vrier2008.html";
+    EXPECT_EQ(ReadBytes(month), ReadBytes(kSource / "reports/tests/data/paris-2008-02.html"));
+    // The page's full path is the whole command line, unquoted.
+    std::wstring path = month.wstring();
+    EXPECT_EQ(ReadBytes(record), Utf16ToUtf8(std::u16string(path.begin(), path.end())) + "\n");
+
+    PostMessageW(window_, WM_COMMAND, 40024, 0);
+    ASSERT_TRUE(WaitFor([&] { return ReadBytes(record).find("Paris_2008.html") != std::string::npos; }));
+    EXPECT_EQ(ReadBytes(folder_ / "Paris_2008.html"), ReadBytes(kSource / "reports/tests/data/paris-2008.html"));
+}
+
+TEST_F(VeloranthRun, ShortcutsFromTheMainWindow) {
+    Start();
+    SetForegroundWindow(window_);
+    SetFocus(window_);
+    Sleep(300);
+    PressChord(VK_CONTROL, 'S');
+    HWND box = WaitForWindow(L"#32770", L"Veloranth", 5000);
+    ASSERT_NE(box, nullptr) << "Ctrl+S";
+    Close(box);
+    SetForegroundWindow(window_);
+    Sleep(300);
+    PressChord(VK_CONTROL, 'A');
+    HWND about = WaitForWindow(L"#32770", L"About veloranth", 5000);
+    ASSERT_NE(about, nullptr) << "Ctrl+A";
+    Close(about);
+    SetForegroundWindow(window_);
+    Sleep(300);
+    PressChord(VK_CONTROL, 'Q');
+    EXPECT_EQ(process_.Wait(), 0) << "Ctrl+Q";
+    window_ = nullptr;
+}
+
+TEST_F(VeloranthRun, HelpAndUpdateCheckNeverBlock) {
+    Start();
+    PostMessageW(window_, WM_COMMAND, 32777, 0);
+    EXPECT_TRUE(Responds(window_));
+    PostMessageW(window_, WM_COMMAND, 32778, 0);
+    EXPECT_TRUE(Responds(window_));
+}
+
+TEST_F(VeloranthRun, MissingConfigurationIsSaidNotComputed) {
+    Start(false);
+    Shot("no-config");
+    HWND box = Open(40021, L"Veloranth");
+    ASSERT_NE(box, nullptr);
+    std::wstring text = MessageBoxText(box);
+    EXPECT_EQ(text.find(L"La configuration n'a pas pu \u00EAtre lue :\n"), 0u) << text;
+    EXPECT_NE(text.find(L"data.cfg"), std::wstring::npos);
+    Close(box);
+    for (UINT command : {40022u, 32773u, 40023u, 40024u}) {
+        box = Open(command, L"Veloranth");
+        ASSERT_NE(box, nullptr) << command;
+        Close(box);
+    }
+    HWND about = Open(40031, L"About veloranth");
+    ASSERT_NE(about, nullptr);
+    Close(about);
+    EXPECT_FALSE(fs::exists(folder_ / "iexplore.exe.called.txt"));
+}
+
+}  // namespace
+}  // namespace veloranth

@@ -1,0 +1,67 @@
+// Stands in for the Pocket PC shell library (aygshell), which desktop Windows and Wine do
+// not have: the menu bar at the bottom of the screen, full-screen dialogs with a Done
+// button, the activation helpers and the shell's initialisation. Same interface as the
+// program expects it, minimal bodies.
+#pragma once
+
+#include <windows.h>
+
+extern "C" {
+
+struct SHMENUBARINFO {
+    DWORD cbSize;
+    HWND hwndParent;
+    DWORD dwFlags;
+    UINT nToolBarId;      // RCDATA resource describing the buttons
+    HINSTANCE hInstRes;   // module holding that resource, its strings and its menu
+    int nBmpId;
+    int cBmpImages;
+    HWND hwndMB;          // out: the menu bar window
+    COLORREF clrBk;
+};
+
+struct SHINITDLGINFO {
+    DWORD dwMask;
+    HWND hDlg;
+    DWORD dwFlags;
+};
+
+struct SHACTIVATEINFO {
+    DWORD cbSize;
+    HWND hwndLastFocus;
+    UINT fSipUp : 1;
+    UINT fSipOnDeactivation : 1;
+    UINT fActive : 1;
+    UINT fReserved : 29;
+};
+
+#define SHIDIM_FLAGS 0x0001
+#define SHIDIF_DONEBUTTON 0x0001
+#define SHIDIF_SIZEDLG 0x0002
+#define SHIDIF_SIZEDLGFULLSCREEN 0x0004
+#define SHIDIF_SIPDOWN 0x0008
+#define SHIDIF_FULLSCREENNOMENUBAR 0x0010
+#define SHIDIF_EMPTYMENU 0x0020
+
+// Asks a menu bar for the pop-up menu of one of its buttons (wParam 0, lParam the
+// button's command); returns the HMENU.
+#define SHCMBM_GETSUBMENU (WM_USER + 401)
+
+// The class of our menu bar windows and the height they take at the bottom of the screen.
+#define POCKET_MENUBAR_CLASS L"PocketMenuBar"
+#define POCKET_MENUBAR_HEIGHT 26
+// The Done button SHInitDialog adds to a dialog (it sends IDOK).
+#define POCKET_DONE_BUTTON_ID IDOK
+
+BOOL SHInitExtraControls(void);
+BOOL SHCreateMenuBar(SHMENUBARINFO* info);
+BOOL SHInitDialog(SHINITDLGINFO* info);
+BOOL SHHandleWMActivate(HWND hwnd, WPARAM wParam, LPARAM lParam, SHACTIVATEINFO* info,
+                        DWORD flags);
+BOOL SHHandleWMSettingChange(HWND hwnd, WPARAM wParam, LPARAM lParam, SHACTIVATEINFO* info);
+
+// Windows CE's SetForegroundWindow with the handle's lowest bit set: the window and the
+// windows it owns come forward (the topmost owned one, a dialog say, gets the focus).
+BOOL SHSetForegroundWindow(HWND hwndMaybeOrOne);
+
+}  // extern "C"

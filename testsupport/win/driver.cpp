@@ -1,0 +1,205 @@
+// Test driver helpers. Cross-process window messages that carry pointers need their data
+// in the target process (VirtualAllocEx), text messages are marshalled by the system.
+#include "testsupport/win/driver.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace veloranth::wintest {
+
+std::filesystem::path BuildFolder() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path();
+}
+
+std::filesystem::path FreshFolder(const std::string& name) {
+    std::filesystem::path folder = BuildFolder().parent_path() / "test-runs" / name;
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
+    for (int waited = 0; waited <= milliseconds; waited += 50) {
+        if (condition()) {
+            return true;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
+Process::Process(const std::filesystem::path& exe, const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + exe.wstring() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back(0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring folder = exe.parent_path().wstring();
+    if (!CreateProcessW(exe.wstring().c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &info_)) {
+        info_ = PROCESS_INFORMATION{};
+    }
+}
+
+Process::~Process() {
+    if (info_.hProcess != nullptr) {
+        if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(info_.hProcess, 99);
+            WaitForSingleObject(info_.hProcess, 5000);
+        }
+        CloseHandle(info_.hProcess);
+        CloseHandle(info_.hThread);
+    }
+}
+
+Process::Process(Process&& other) noexcept : info_(other.info_) { other.info_ = PROCESS_INFORMATION{}; }
+
+Process& Process::operator=(Process&& other) noexcept {
+    std::swap(info_, other.info_);
+    return *this;
+}
+
+long Process::Wait(int milliseconds) {
+    if (info_.hProcess == nullptr || WaitForSingleObject(info_.hProcess, milliseconds) != WAIT_OBJECT_0) {
+        return -1;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return static_cast<long>(code);
+}
+
+HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int milliseconds) {
+    HWND found = nullptr;
+    WaitFor([&] { return (found = FindWindowW(className, title)) != nullptr; }, milliseconds);
+    return found;
+}
+
+HWND FindOwnedWindow(HWND owner, const wchar_t* className) {
+    HWND candidate = nullptr;
+    while ((candidate = FindWindowExW(nullptr, candidate, className, nullptr)) != nullptr) {
+        if (GetWindow(candidate, GW_OWNER) == owner) {
+            return candidate;
+        }
+    }
+    return nullptr;
+}
+
+std::wstring WindowText(HWND window) {
+    wchar_t text[4096] = L"";
+    SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        3000, nullptr);
+    return text;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = L"";
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::wstring MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
+
+bool Responds(HWND window, int milliseconds) {
+    DWORD_PTR result;
+    return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, milliseconds, &result) != 0;
+}
+
+namespace {
+
+// Sends a picker message whose SYSTEMTIME lives in the picker's own process.
+bool PickerMessage(HWND picker, UINT message, WPARAM wParam, SYSTEMTIME& time, bool readBack) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(picker, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (process == nullptr) {
+        return false;
+    }
+    void* remote = VirtualAllocEx(process, nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
+    bool ok = remote != nullptr && WriteProcessMemory(process, remote, &time, sizeof time, nullptr);
+    if (ok) {
+        DWORD_PTR result = 0;
+        ok = SendMessageTimeoutW(picker, message, wParam, reinterpret_cast<LPARAM>(remote),
+                                 SMTO_ABORTIFHUNG, 5000, &result) != 0;
+        if (ok && readBack) {
+            ok = ReadProcessMemory(process, remote, &time, sizeof time, nullptr) && result == GDT_VALID;
+        }
+    }
+    if (remote != nullptr) {
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return ok;
+}
+
+}  // namespace
+
+bool SetPickerTime(HWND picker, const SYSTEMTIME& time) {
+    SYSTEMTIME copy = time;
+    return PickerMessage(picker, DTM_SETSYSTEMTIME, GDT_VALID, copy, false);
+}
+
+bool GetPickerTime(HWND picker, SYSTEMTIME& time) {
+    return PickerMessage(picker, DTM_GETSYSTEMTIME, 0, time, true);
+}
+
+void PressChord(WORD modifier, WORD key) {
+    INPUT inputs[4] = {};
+    for (INPUT& i : inputs) {
+        i.type = INPUT_KEYBOARD;
+    }
+    inputs[0].ki.wVk = modifier;
+    inputs[1].ki.wVk = key;
+    inputs[2].ki.wVk = key;
+    inputs[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs[3].ki.wVk = modifier;
+    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, inputs, sizeof(INPUT));
+}
+
+bool SaveScreenshot(const std::filesystem::path& file) {
+    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    DWORD rowBytes = (width * 3 + 3) & ~3;
+    DWORD imageBytes = rowBytes * height;
+    BITMAPFILEHEADER header{};
+    header.bfType = 0x4D42;
+    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
+    header.bfSize = header.bfOffBits + imageBytes;
+    std::ofstream out(file, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(static_cast<const char*>(bits), imageBytes);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return static_cast<bool>(out);
+}
+
+std::string ReadBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+}  // namespace veloranth::wintest
