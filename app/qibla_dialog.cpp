@@ -59,7 +59,11 @@ void OnPaint(HWND dialog) {
     std::wstring text = ToWide(QiblaText(qibla, s.engine.solar.az, s.engine.TZeff,
                                          s.engine.solar.UTHour));
     RECT r = {2, 152, 240, 184};
+    // The dialog's own font, as on the device; a desktop paint context starts with the
+    // wide "System" font, in which these lines do not fit the screen.
+    HGDIOBJ previousFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, 0);
+    SelectObject(dc, previousFont);
     DeleteDC(memory);
     EndPaint(dialog, &ps);
 }

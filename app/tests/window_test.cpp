@@ -7,86 +7,15 @@
 
 #include <string>
 
+#include "app/tests/veloranth_run.h"
 #include "config/codepage.h"
 #include "shell/aygshell.h"
-#include "testsupport/win/driver.h"
 
 namespace veloranth {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace wintest;
-
-const fs::path kSource = VELORANTH_SOURCE_DIR;
-
-std::wstring Golden(const char* name) {
-    std::u16string text = Cp1252ToUtf16(ReadBytes(kSource / "reports/tests/data" / name));
-    return std::wstring(text.begin(), text.end());
-}
-
-// Veloranth.exe in a folder of its own with the test towns, the help, the stylesheet and
-// a recording stand-in for the browser.
-class VeloranthRun : public ::testing::Test {
-protected:
-    void Start(bool withConfig = true) {
-        folder_ = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::copy_file(BuildFolder() / "Veloranth.exe", folder_ / "Veloranth.exe");
-        fs::copy_file(BuildFolder() / "help.html", folder_ / "help.html");
-        fs::copy_file(BuildFolder() / "style.css", folder_ / "style.css");
-        fs::copy_file(BuildFolder() / "recorder.exe", folder_ / "iexplore.exe");
-        if (withConfig) {
-            fs::copy_file(kSource / "reports/tests/data/reports.cfg", folder_ / "data.cfg");
-        }
-        process_ = Process(folder_ / "Veloranth.exe");
-        ASSERT_TRUE(process_.Started());
-        window_ = WaitForWindow(L"VELORANTH", L"veloranth");
-        ASSERT_NE(window_, nullptr);
-        ASSERT_TRUE(WaitFor([&] { return (bar_ = FindOwnedWindow(window_, POCKET_MENUBAR_CLASS)); }));
-        Sleep(500);  // the first paint
-    }
-
-    void TearDown() override {
-        if (window_ != nullptr && IsWindow(window_)) {
-            PostMessageW(window_, WM_COMMAND, 40000, 0);
-            EXPECT_EQ(process_.Wait(), 0);
-        }
-    }
-
-    // Posts a command and waits for the window (box or dialog) it opens.
-    HWND Open(UINT command, const wchar_t* title) {
-        PostMessageW(window_, WM_COMMAND, command, 0);
-        return WaitForWindow(L"#32770", title);
-    }
-
-    void Close(HWND box) {
-        SendMessageW(box, WM_COMMAND, IDOK, 0);
-        EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }));
-    }
-
-    void Shot(const std::string& name) {
-        Sleep(300);
-        fs::path dir = BuildFolder().parent_path() / "screenshots";
-        fs::create_directories(dir);
-        SaveScreenshot(dir / ("main-" + name + ".bmp"));
-    }
-
-    // The configuration dialog: town, date and time, then Done.
-    void Choose(int town, SYSTEMTIME when) {
-        HWND dialog = Open(40011, L"Configuration");
-        ASSERT_NE(dialog, nullptr);
-        SendDlgItemMessageW(dialog, 1006, CB_SETCURSEL, town, 0);
-        ASSERT_TRUE(SetPickerTime(GetDlgItem(dialog, 1008), when));
-        ASSERT_TRUE(SetPickerTime(GetDlgItem(dialog, 1009), when));
-        Close(dialog);
-    }
-
-    fs::path folder_;
-    Process process_;
-    HWND window_ = nullptr;
-    HWND bar_ = nullptr;
-};
-
-const SYSTEMTIME kParisDay = {2007, 1, 1, 15, 13, 0, 0, 0};
 
 TEST_F(VeloranthRun, SingleInstanceAboveItsMenuBar) {
     Start();

@@ -1,0 +1,95 @@
+// ApplyDialogLayout on real dialogs made from the templates of layout_test.rc.
+#include "app/dialog_layout.h"
+
+#include <gtest/gtest.h>
+
+namespace veloranth::app {
+namespace {
+
+INT_PTR CALLBACK Passive(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+HWND MakeDialog(int templateId) {
+    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), nullptr,
+                              Passive, 0);
+}
+
+RECT ClientRectOf(HWND dialog, int id) {
+    RECT r;
+    GetWindowRect(GetDlgItem(dialog, id), &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+RECT DialogUnits(HWND dialog, int x, int y, int cx, int cy) {
+    RECT r = {x, y, x + cx, y + cy};
+    MapDialogRect(dialog, &r);
+    return r;
+}
+
+void ExpectAt(HWND dialog, int id, RECT expected) {
+    RECT r = ClientRectOf(dialog, id);
+    EXPECT_EQ(r.left, expected.left) << id;
+    EXPECT_EQ(r.top, expected.top) << id;
+    EXPECT_EQ(r.right, expected.right) << id;
+}
+
+TEST(ApplyDialogLayout, MovesEveryControlAndReloadsItsContent) {
+    HWND dialog = MakeDialog(900);
+    ASSERT_NE(dialog, nullptr);
+    SetDlgItemTextW(dialog, 10, L"changed");
+    SendDlgItemMessageW(dialog, 13, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"a"));
+    SendDlgItemMessageW(dialog, 13, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"b"));
+    SendDlgItemMessageW(dialog, 13, CB_SETCURSEL, 1, 0);
+
+    EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 902));
+    ExpectAt(dialog, 10, DialogUnits(dialog, 100, 12, 60, 10));
+    ExpectAt(dialog, 11, DialogUnits(dialog, 100, 40, 60, 10));
+    ExpectAt(dialog, 12, DialogUnits(dialog, 12, 12, 20, 20));
+    wchar_t text[32];
+    GetDlgItemTextW(dialog, 10, text, 32);
+    EXPECT_STREQ(text, L"First");
+    EXPECT_EQ(SendDlgItemMessageW(dialog, 13, CB_GETCURSEL, 0, 0), 1);
+
+    EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 900));
+    ExpectAt(dialog, 10, DialogUnits(dialog, 10, 10, 50, 8));
+    DestroyWindow(dialog);
+}
+
+TEST(ApplyDialogLayout, MissingTemplateMovesNothing) {
+    HWND dialog = MakeDialog(900);
+    RECT before = ClientRectOf(dialog, 10);
+    EXPECT_FALSE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 999));
+    RECT after = ClientRectOf(dialog, 10);
+    EXPECT_EQ(before.left, after.left);
+    EXPECT_EQ(before.top, after.top);
+    DestroyWindow(dialog);
+}
+
+TEST(ApplyDialogLayout, TwoExistingControlsWithoutIdGiveFalse) {
+    HWND dialog = MakeDialog(901);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 901));
+    DestroyWindow(dialog);
+}
+
+TEST(ApplyDialogLayout, AMissingControlGivesFalseButTheOthersMove) {
+    HWND dialog = MakeDialog(900);
+    EXPECT_FALSE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 904));
+    ExpectAt(dialog, 10, DialogUnits(dialog, 10, 10, 50, 8));
+    DestroyWindow(dialog);
+}
+
+TEST(ReloadControlContent, AnIconThatCannotBeLoadedKeepsTheOldOne) {
+    HWND dialog = MakeDialog(900);
+    LRESULT before = SendDlgItemMessageW(dialog, 12, STM_GETIMAGE, IMAGE_ICON, 0);
+    ASSERT_NE(before, 0);
+    EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 903));
+    EXPECT_EQ(SendDlgItemMessageW(dialog, 12, STM_GETIMAGE, IMAGE_ICON, 0), before);
+    // A loadable icon replaces it.
+    EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 902));
+    EXPECT_NE(SendDlgItemMessageW(dialog, 12, STM_GETIMAGE, IMAGE_ICON, 0), 0);
+    DestroyWindow(dialog);
+}
+
+}  // namespace
+}  // namespace veloranth::app
