@@ -217,6 +217,7 @@ private:
         Print(&text, format, args...);
         out_.append(text.str().begin(), text.str().end());
     }
+    void Append(const char* text) { Append("%s", text); }
 
     // A left-justified "%-Ns" of a name in the reader's own character width.
     void AppendPadded(const Char* text, std::size_t width) {

@@ -27,6 +27,7 @@ public:
     void Line(const char* format, Args... args) {
         Print(&text_, format, args...);
     }
+    void Line(const char* text) { Print(&text_, "%s", text); }
     std::string text() const { return text_.str(); }
 
 private:

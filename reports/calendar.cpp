@@ -8,7 +8,7 @@
 #include "engine/text_sink.h"
 #include "platform/launch.h"
 #include "reports/french_names.h"
-#include "reports/shown_time.h"
+#include "engine/shown_time.h"
 
 namespace veloranth {
 

@@ -10,7 +10,7 @@
 #include "engine/text_sink.h"
 #include "platform/output.h"
 #include "reports/french_names.h"
-#include "reports/shown_time.h"
+#include "engine/shown_time.h"
 
 namespace veloranth {
 

@@ -1,4 +1,4 @@
-#include "reports/shown_time.h"
+#include "engine/shown_time.h"
 
 #include "engine/format.h"
 

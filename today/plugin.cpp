@@ -1,0 +1,245 @@
+// TodayVeloranth.dll: the library's load and unload, its two exports (by ordinal only),
+// the item window with its refresh protocol and painting, and the options dialog that
+// starts Veloranth.exe.
+#include <windows.h>
+
+#include <string>
+
+#include "config/parser.h"
+#include "platform/clock.h"
+#include "shell/aygshell.h"
+#include "today/plugin_reader.h"
+#include "today/resource.h"
+#include "today/today_line.h"
+#include "today/today_screen.h"
+
+namespace veloranth::today {
+
+namespace {
+
+constexpr wchar_t kItemClass[] = L"VeloranthClass";
+constexpr int kPathBuffer = 256;  // UTF-16 characters of the launcher's path
+
+// The library's module-level state, touched on the home screen's interface thread.
+struct Plugin {
+    HMODULE ModuleHandle = nullptr;
+    HWND ItemWindow = nullptr;
+    HICON ItemIcon = nullptr;
+    bool ShowHeader = false;
+    bool RefreshPending = true;
+    int ScreenDpiX = 0;  // 0: not read yet; -1: no screen device context
+    int ScreenDpiY = 0;
+    WideAppConfig config;
+    TodayItemDay day;
+};
+
+Plugin& P() {
+    static Plugin plugin;
+    return plugin;
+}
+
+// The screen's pixels per logical inch, read once each.
+int ScreenDpi(int& cache, int index) {
+    if (cache == 0) {
+        HDC screen = GetDC(nullptr);
+        cache = screen != nullptr ? GetDeviceCaps(screen, index) : -1;
+        if (screen != nullptr) {
+            ReleaseDC(nullptr, screen);
+        }
+    }
+    return cache;
+}
+int DpiX() { return ScreenDpi(P().ScreenDpiX, LOGPIXELSX); }
+int DpiY() { return ScreenDpi(P().ScreenDpiY, LOGPIXELSY); }
+
+void RefreshLine() {
+    platform::LocalDateTime now = platform::LocalTime();
+    UpdateTodayLine(P().day, P().config, {now.day, now.month, now.year});
+}
+
+// The home screen draws the item's background.
+LRESULT OnEraseBackground(HWND window, HDC dc) {
+    TODAYDRAWWATERMARKINFO info{};
+    info.hdc = dc;
+    GetClientRect(window, &info.rc);
+    info.hwnd = window;
+    SendMessageW(GetParent(window), TODAYM_DRAWWATERMARK, 0, reinterpret_cast<LPARAM>(&info));
+    return 1;
+}
+
+void OnPaint(HWND window) {
+    Plugin& p = P();
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    RefreshLine();
+    RECT r;
+    GetWindowRect(window, &r);
+    SetBkMode(dc, TRANSPARENT);
+    DrawIconEx(dc, r.right - 20, 0, p.ItemIcon, 0, 0, 0, nullptr, DI_NORMAL);
+
+    RECT text = {(DpiX() + 48) / 96, (2 * DpiY() + 48) / 96, r.right - r.left, r.bottom - r.top};
+    LOGFONTW font{};
+    GetObjectW(GetStockObject(SYSTEM_FONT), sizeof font, &font);
+    font.lfWeight = FW_BOLD;
+    font.lfHeight = -static_cast<LONG>(GetDeviceCaps(dc, LOGPIXELSY) / 9.0 + 0.5);
+    HFONT bold = CreateFontIndirectW(&font);
+    HGDIOBJ previous = SelectObject(dc, bold);
+    SetTextColor(dc, static_cast<COLORREF>(
+                         SendMessageW(GetParent(window), TODAYM_GETCOLOR, TODAYCOLOR_TEXT, 0)));
+    if (p.ShowHeader) {
+        DrawTextW(dc, reinterpret_cast<const wchar_t*>(kTodayHeading), -1, &text, 0);
+        text.top += (15 * DpiX() + 48) / 96;
+    }
+    DrawTextW(dc, reinterpret_cast<const wchar_t*>(p.day.line.c_str()), -1, &text, 0);
+    SelectObject(dc, previous);
+    DeleteObject(bold);
+    EndPaint(window, &ps);
+}
+
+LRESULT CALLBACK TodayItemWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Plugin& p = P();
+    switch (message) {
+        case WM_PAINT:
+            OnPaint(window);
+            return 0;
+        case WM_ERASEBKGND:
+            return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
+        case WM_LBUTTONUP:
+            p.ShowHeader = !p.ShowHeader;
+            p.RefreshPending = true;
+            p.day.engine.date.Year = 0;  // the next paint recomputes the line
+            return 0;
+        case WM_TODAYCUSTOM_CLEARCACHE:
+            return 0;
+        case WM_TODAYCUSTOM_QUERYREFRESHCACHE: {
+            if (!p.RefreshPending) {
+                return FALSE;
+            }
+            p.RefreshPending = false;
+            reinterpret_cast<TODAYLISTITEM*>(lParam)->cyp = p.ShowHeader ? 32 : 16;
+            return TRUE;
+        }
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+// Veloranth.exe from the library's folder; a folder too long for the name refuses the
+// start instead of writing past the path buffer.
+void StartVeloranth() {
+    wchar_t path[kPathBuffer];
+    DWORD length = GetModuleFileNameW(P().ModuleHandle, path, kPathBuffer);
+    if (length == 0 || length >= kPathBuffer) {
+        return;
+    }
+    std::wstring exe(path, length);
+    std::size_t slash = exe.rfind(L'\\');
+    exe = (slash == std::wstring::npos ? L"" : exe.substr(0, slash + 1)) + L"Veloranth.exe";
+    if (exe.size() >= kPathBuffer) {
+        return;
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
+                       nullptr, &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+}
+
+BOOL Load(HMODULE module) {
+    Plugin& p = P();
+    p.config.NumberOfTowns = 0;
+    if (ReadConfig(module, p.config) != kReadOk) {
+        return FALSE;
+    }
+    p.day.engine.date = {0, 0, 0};
+    p.config.Verbose = 0;
+    p.ShowHeader = false;
+    p.RefreshPending = true;
+    RefreshLine();
+    p.ModuleHandle = module;
+    int iconWidth = (DpiX() + 3) * 16 / 96, iconHeight = (DpiY() + 3) * 16 / 96;
+    p.ItemIcon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(IDI_ITEM_ICON), IMAGE_ICON,
+                                               iconWidth, iconHeight, 0));
+    UnregisterClassW(kItemClass, module);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = TodayItemWndProc;
+    wc.hInstance = module;
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(0x40000001);  // the home screen paints it
+    wc.lpszClassName = kItemClass;
+    RegisterClassW(&wc);
+    p.ItemWindow = nullptr;
+    return TRUE;
+}
+
+BOOL Unload() {
+    Plugin& p = P();
+    ReleaseTownTable(p.config, ProcessHeapAllocator());
+    if (p.ItemIcon != nullptr) {
+        DestroyIcon(p.ItemIcon);
+        p.ItemIcon = nullptr;
+    }
+    UnregisterClassW(kItemClass, p.ModuleHandle);
+    p.ModuleHandle = nullptr;
+    return TRUE;
+}
+
+}  // namespace
+
+BOOL PluginEntry(HMODULE module, DWORD reason) {
+    switch (reason) {
+        case DLL_PROCESS_ATTACH:
+            return Load(module);
+        case DLL_PROCESS_DETACH:
+            return Unload();
+        default:
+            return TRUE;
+    }
+}
+
+}  // namespace veloranth::today
+
+extern "C" {
+
+// Ordinal 240: the item window, for an enabled item only.
+__declspec(dllexport) HWND WINAPI InitializeCustomItem(TODAYLISTITEM* item, HWND parent) {
+    using namespace veloranth::today;
+    if (item == nullptr || !item->fEnabled) {
+        return nullptr;
+    }
+    P().ItemWindow = CreateWindowExW(0, kItemClass, L"Veloranth", WS_CHILD | WS_VISIBLE, 65567, 65567,
+                                     0, 0, parent, nullptr, P().ModuleHandle, nullptr);
+    return P().ItemWindow;
+}
+
+// Ordinal 241: the options dialog (template 500) with its button starting Veloranth.
+__declspec(dllexport) INT_PTR CALLBACK CustomItemOptionsDlgProc(HWND dialog, UINT message,
+                                                                WPARAM wParam, LPARAM) {
+    using namespace veloranth::today;
+    switch (message) {
+        case WM_INITDIALOG: {
+            SHINITDLGINFO info{SHIDIM_FLAGS, dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN};
+            SHInitDialog(&info);
+            return TRUE;
+        }
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK) {
+                EndDialog(dialog, IDOK);
+                return TRUE;
+            }
+            if (LOWORD(wParam) == IDC_START_VELORANTH) {
+                StartVeloranth();  // the dialog stays open
+            }
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
+
+BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
+    return veloranth::today::PluginEntry(module, reason);
+}
+
+}  // extern "C"

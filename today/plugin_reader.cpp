@@ -1,0 +1,129 @@
+// The plug-in's reader: the shared parser on the UTF-16 text of data.cfg (Windows-1252
+// widened), the transcription written back as 8-bit bytes, every problem in a message
+// box with no owner, a missing file also in the diagnostic log.
+#include "today/plugin_reader.h"
+
+#include <cstdio>
+
+#include "config/codepage.h"
+#include "config/config_path.h"
+#include "config/file_ops.h"
+#include "config/parser.h"
+#include "config/reader.h"
+#include "platform/module.h"
+#include "today/diagnostic_log.h"
+
+namespace veloranth::today {
+
+namespace {
+
+class HeapOfTheProcess : public TownAllocator {
+public:
+    void* Allocate(std::size_t bytes) override {
+        return HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes);
+    }
+    void Release(void* memory) override { HeapFree(GetProcessHeap(), 0, memory); }
+};
+
+void Box(const std::wstring& text, const wchar_t* caption) {
+    MessageBoxW(nullptr, text.c_str(), caption, MB_OK);
+}
+
+std::wstring Wide(const std::string& cp1252) {
+    std::u16string w = Cp1252ToUtf16(cp1252);
+    return std::wstring(w.begin(), w.end());
+}
+
+// The same problems the main program prints, each in a box.
+class BoxReporter : public ReadReporter {
+public:
+    void Notice(ReadNotice notice, const NoticeDetails& d) override {
+        const std::wstring name = Wide(d.name);
+        const std::wstring index = std::to_wstring(d.index);
+        switch (notice) {
+            case ReadNotice::InvalidNumberOfTowns:
+                break;  // the header's count is reported by the checks that follow
+            case ReadNotice::TownBeforeHeader:
+                Box(L"Town " + index + L" (" + name + L") comes before the header line, not used",
+                    L"Read error");
+                break;
+            case ReadNotice::TownBeyondCount:
+                Box(L"Town " + index + L" (" + name + L") is beyond NumberOfTowns, not used",
+                    L"Read error");
+                break;
+            case ReadNotice::TownConventionOutOfRange:
+                Box(L"Convention " + index + L" of town " + name + L" out of range (0 to 8)",
+                    L"Read error");
+                break;
+            case ReadNotice::ConventionOutOfRange:
+                Box(L"Convention index " + index + L" out of range (0 to 8), line not used",
+                    L"Read error");
+                break;
+            case ReadNotice::NameWithoutQuotes:
+                Box(L"Name of convention " + index + L" not between double quotes, not used",
+                    L"Read error");
+                break;
+            case ReadNotice::NameTooLong:
+                Box(L"Name longer than 79 characters, cut to " + name, L"Read error");
+                break;
+            case ReadNotice::FormatError:
+                Box(L"bad format of data.cfg", L"Read error");
+                break;
+            case ReadNotice::AllocationFailed:
+                Box(L"Allocation is not ok", L"Allocation error");
+                break;
+            case ReadNotice::TownCountMismatch:
+                Box(L"Number of towns does not match NTowns", L"Read error");
+                break;
+            case ReadNotice::SelectedTownOutOfRange:
+                Box(L"Selected town out of range", L"Read error");
+                break;
+        }
+    }
+};
+
+std::wstring ToWide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
+
+}  // namespace
+
+TownAllocator& ProcessHeapAllocator() {
+    static HeapOfTheProcess heap;
+    return heap;
+}
+
+ReadResult ReadPluginConfig(const std::u16string& folder, WideAppConfig& cfg) {
+    if (cfg.NumberOfTowns != 0) {
+        ReleaseTownTable(cfg, ProcessHeapAllocator());  // a table read earlier
+    }
+    const std::u16string configPath = ConfigPath(folder, kConfigFileName);
+    std::string bytes;
+    if (!LoadFile(configPath, bytes)) {
+        // Logging creates the log file: keep the error of the failed open for its line.
+        DWORD error = GetLastError();
+        LogText(GetLog(), "Cannot open data.cfg file");
+        SetLastError(error);
+        LogLastError(GetLog());
+        Box(ToWide(configPath), L"File open error");
+        return kReadOpenFailed;
+    }
+    const std::u16string echoPath = ConfigPath(folder, kEchoFileName);
+    std::FILE* echo = _wfopen(reinterpret_cast<const wchar_t*>(echoPath.c_str()), L"wb");
+    if (echo == nullptr) {
+        Box(ToWide(echoPath), L"File open error");
+        return kReadEchoFailed;
+    }
+    std::fclose(echo);
+
+    BoxReporter reporter;
+    std::u16string transcription;
+    ReadResult result = ParseConfig<char16_t>(Cp1252ToUtf16(bytes), cfg, transcription,
+                                              ProcessHeapAllocator(), reporter);
+    WriteWholeFile(echoPath, Utf16ToCp1252(transcription));
+    return result;
+}
+
+ReadResult ReadConfig(HMODULE module, WideAppConfig& cfg) {
+    return ReadPluginConfig(platform::ModuleFolder(module), cfg);
+}
+
+}  // namespace veloranth::today

@@ -1,0 +1,30 @@
+// The Today item's line: today's Fajr, Zuhr, Asr, Maghrib and Isha and the town's name,
+// recomputed only when the local date changes (or after a tap).
+#pragma once
+
+#include <string>
+
+#include "config/model.h"
+#include "engine/day.h"
+
+namespace veloranth {
+
+inline constexpr char16_t kTodayHeading[] = u"Fajr      Zuhr     Asr   Maghrib Isha   Ville";
+
+// Each time cut to 5 characters and padded to 6, a blank after each, then at most 10
+// characters of the name ("%-6.5s %-6.5s %-6.5s %-6.5s %-6.5s %0.10s").
+std::u16string ComposeTodayLine(const PrayerTimes& adjusted, const FoundTimes& found,
+                                const char16_t* townName);
+
+// The item's computation records; `engine.date` is both the observation date and the
+// line's cache key (0/0/0: nothing computed yet; a tap clears the year).
+struct TodayItemDay {
+    EngineState engine;
+    std::u16string line;
+    int computations = 0;  // how often the schedule was computed, for the tests
+};
+
+// Brings `day.line` up to date for `today`; computes only when the date differs.
+void UpdateTodayLine(TodayItemDay& day, WideAppConfig& cfg, const ObservationDate& today);
+
+}  // namespace veloranth
