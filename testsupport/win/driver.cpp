@@ -35,13 +35,14 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
     return false;
 }
 
-Process::Process(const std::filesystem::path& exe, const std::wstring& arguments) {
+Process::Process(const std::filesystem::path& exe, const std::wstring& arguments,
+                 const std::wstring& startFolder) {
     std::wstring commandLine = L"\"" + exe.wstring() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
     buffer.push_back(0);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    std::wstring folder = exe.parent_path().wstring();
+    std::wstring folder = startFolder.empty() ? exe.parent_path().wstring() : startFolder;
     if (!CreateProcessW(exe.wstring().c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &info_)) {
         info_ = PROCESS_INFORMATION{};

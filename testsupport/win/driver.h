@@ -24,7 +24,9 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds = 10000);
 class Process {
 public:
     Process() = default;
-    Process(const std::filesystem::path& exe, const std::wstring& arguments = L"");
+    // Started in `folder` (by default the program's own).
+    Process(const std::filesystem::path& exe, const std::wstring& arguments = L"",
+            const std::wstring& folder = L"");
     ~Process();
     Process(Process&& other) noexcept;
     Process& operator=(Process&& other) noexcept;
