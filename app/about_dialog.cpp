@@ -14,13 +14,10 @@ namespace veloranth::app {
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-        case WM_INITDIALOG: {
-            SHINITDLGINFO info{SHIDIM_FLAGS, dialog,
-                               SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN |
-                                   SHIDIF_EMPTYMENU};
-            SHInitDialog(&info);
+        case WM_INITDIALOG:
+            InitShellDialog(dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN |
+                                        SHIDIF_EMPTYMENU);
             return TRUE;
-        }
         case WM_SIZE: {
             bool portrait = GetSystemMetrics(SM_CYSCREEN) > GetSystemMetrics(SM_CXSCREEN);
             ApplyDialogLayout(TheProgram().instance, dialog, portrait ? IDD_ABOUT : IDD_ABOUT_LANDSCAPE);
@@ -33,17 +30,8 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
             SetDlgItemTextW(dialog, IDC_ABOUT_VERSION, version);
             return FALSE;
         }
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK) {
-                EndDialog(dialog, 1);
-                return TRUE;
-            }
-            return FALSE;
-        case WM_CLOSE:
-            EndDialog(dialog, 16);
-            return TRUE;
         default:
-            return FALSE;
+            return EndOnDoneOrClose(dialog, message, wParam) ? TRUE : FALSE;
     }
 }
 

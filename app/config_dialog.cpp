@@ -60,8 +60,7 @@ BOOL OnInitDialog(HWND dialog) {
     }
     SendDlgItemMessageW(dialog, IDC_TOWN, CB_SETCURSEL, c.TownSelected, 0);
     SetPickers(dialog, ObservationTimeStamp(s.engine));
-    SHINITDLGINFO info{SHIDIM_FLAGS, dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN};
-    if (!SHInitDialog(&info)) {
+    if (!InitShellDialog(dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN)) {
         MessageBoxW(nullptr, L"Can't create dialog box.", L"Error", MB_OK);
     }
     return TRUE;
@@ -127,11 +126,8 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
                 default:
                     return FALSE;
             }
-        case WM_CLOSE:
-            EndDialog(dialog, 16);
-            return TRUE;
         default:
-            return FALSE;
+            return EndOnDoneOrClose(dialog, message, wParam) ? TRUE : FALSE;
     }
 }
 

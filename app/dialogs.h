@@ -10,3 +10,13 @@ INT_PTR CALLBACK QiblaDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 }  // namespace veloranth::app
+
+namespace veloranth::app {
+
+// SHInitDialog with these flags (SHIDIF_...), for a dialog of the program.
+BOOL InitShellDialog(HWND dialog, DWORD flags);
+
+// Done (IDOK) ends a dialog with 1, closing it with 16: true when `message` was one of them.
+bool EndOnDoneOrClose(HWND dialog, UINT message, WPARAM wParam);
+
+}  // namespace veloranth::app

@@ -72,28 +72,16 @@ void OnPaint(HWND dialog) {
 
 INT_PTR CALLBACK QiblaDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-        case WM_INITDIALOG: {
-            SHINITDLGINFO info{SHIDIM_FLAGS, dialog,
-                               SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN |
-                                   SHIDIF_EMPTYMENU};
-            SHInitDialog(&info);
+        case WM_INITDIALOG:
+            InitShellDialog(dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN |
+                                        SHIDIF_EMPTYMENU);
             SunReport(TheProgram().state, platform::StandardOutput());
-            return TRUE;
-        }
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK) {
-                EndDialog(dialog, 1);
-                return TRUE;
-            }
-            return FALSE;
-        case WM_CLOSE:
-            EndDialog(dialog, 16);
             return TRUE;
         case WM_PAINT:
             OnPaint(dialog);
             return FALSE;
         default:
-            return FALSE;
+            return EndOnDoneOrClose(dialog, message, wParam) ? TRUE : FALSE;
     }
 }
 

@@ -86,7 +86,12 @@ TEST_F(HostRun, ALibraryThatRefusesToLoadIsSaidAndTheHostGoesOn) {
     EXPECT_TRUE(Responds(host));
     EXPECT_EQ(FindWindowExW(host, nullptr, L"VeloranthClass", nullptr), nullptr);
     Shot("refused");
-    std::string log = ReadBytes(L"C:\\TodayHost_log.txt");
+    // The refusing library's clean-up closes the log once the load has failed.
+    std::string log;
+    WaitFor([&] {
+        log = ReadBytes(L"C:\\TodayHost_log.txt");
+        return log.find("Log finished") != std::string::npos;
+    });
     EXPECT_NE(log.find(" : Cannot open data.cfg file\r\n"), std::string::npos) << log;
     EXPECT_NE(log.find("TodayHost.exe (ProcID: 0x"), std::string::npos);
     EXPECT_NE(log.find(" : Log finished\r\n"), std::string::npos);
