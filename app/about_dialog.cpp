@@ -20,7 +20,8 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
             return TRUE;
         case WM_SIZE: {
             bool portrait = GetSystemMetrics(SM_CYSCREEN) > GetSystemMetrics(SM_CXSCREEN);
-            ApplyDialogLayout(TheProgram().instance, dialog, portrait ? IDD_ABOUT : IDD_ABOUT_LANDSCAPE);
+            ApplyDialogLayout(TheProgram().instance, dialog,
+                              portrait ? IDD_ABOUT : IDD_ABOUT_LANDSCAPE);
             return FALSE;
         }
         case WM_PAINT: {

@@ -38,8 +38,10 @@ SYSTEMTIME ObservationTimeStamp(const EngineState& e) {
 }
 
 void SetPickers(HWND dialog, SYSTEMTIME t) {
-    SendDlgItemMessageW(dialog, IDC_DATE, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&t));
-    SendDlgItemMessageW(dialog, IDC_TIME, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&t));
+    SendDlgItemMessageW(dialog, IDC_DATE, DTM_SETSYSTEMTIME, GDT_VALID,
+                        reinterpret_cast<LPARAM>(&t));
+    SendDlgItemMessageW(dialog, IDC_TIME, DTM_SETSYSTEMTIME, GDT_VALID,
+                        reinterpret_cast<LPARAM>(&t));
 }
 
 // The list's selection when it designates a town that exists, else -1.
@@ -56,7 +58,8 @@ BOOL OnInitDialog(HWND dialog) {
     const AppConfig& c = s.config;
     for (int i = 0; i < c.NumberOfTowns && c.TownTable != nullptr; ++i) {
         std::wstring entry = c.TownTable[i] ? TownEntry(*c.TownTable[i]) : L"?";
-        SendDlgItemMessageW(dialog, IDC_TOWN, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+        SendDlgItemMessageW(dialog, IDC_TOWN, CB_ADDSTRING, 0,
+                            reinterpret_cast<LPARAM>(entry.c_str()));
     }
     SendDlgItemMessageW(dialog, IDC_TOWN, CB_SETCURSEL, c.TownSelected, 0);
     SetPickers(dialog, ObservationTimeStamp(s.engine));
@@ -95,8 +98,10 @@ void OnSave(HWND dialog) {
         return;
     }
     if (!WriteConfig(ProgramFolder(), s.config, chosen, platform::StandardOutput())) {
-        MessageBoxW(dialog, L"data.cfg n'a pas pu \u00EAtre enregistr\u00E9 ; le fichier est inchang\u00E9.",
-                    L"Sauve config", MB_OK | MB_ICONWARNING);
+        MessageBoxW(
+            dialog,
+            L"data.cfg n'a pas pu \u00EAtre enregistr\u00E9 ; le fichier est inchang\u00E9.",
+            L"Sauve config", MB_OK | MB_ICONWARNING);
     }
 }
 

@@ -10,7 +10,7 @@ namespace veloranth::app {
 namespace {
 
 class TemplateReader {
-public:
+  public:
     TemplateReader(const BYTE* base, DWORD size) : base_(base), size_(size) {}
 
     bool Ok() const { return ok_; }
@@ -48,7 +48,7 @@ public:
         return {false, 0, ok_ ? reinterpret_cast<const wchar_t*>(base_ + start) : L""};
     }
 
-private:
+  private:
     const BYTE* base_;
     DWORD size_;
     std::size_t offset_ = 0;
@@ -113,13 +113,13 @@ BOOL ApplyDialogLayout(HINSTANCE instance, HWND dialog, int templateId) {
     if (positions == nullptr) {
         return FALSE;
     }
-    reader.Skip(8);     // x, y, cx, cy
-    reader.Field();     // menu
-    reader.Field();     // class
-    reader.Field();     // title
+    reader.Skip(8);  // x, y, cx, cy
+    reader.Field();  // menu
+    reader.Field();  // class
+    reader.Field();  // title
     if (style & DS_SETFONT) {
-        reader.Word();  // point size
-        reader.Field(); // typeface
+        reader.Word();   // point size
+        reader.Field();  // typeface
     }
 
     BOOL result = TRUE;
@@ -152,7 +152,7 @@ BOOL ApplyDialogLayout(HINSTANCE instance, HWND dialog, int templateId) {
             continue;
         }
         HDWP next = positions ? DeferWindowPos(positions, control, nullptr, r.left, r.top,
-                                                r.right - r.left, r.bottom - r.top, SWP_NOZORDER)
+                                               r.right - r.left, r.bottom - r.top, SWP_NOZORDER)
                               : nullptr;
         if (next == nullptr) {
             // The deferred batch is lost: place this one at once and carry on.

@@ -37,8 +37,9 @@ BOOL InitMainInstance(HINSTANCE instance, int showCommand) {
     if (RegisterMainWindowClass(instance, p.className) == 0) {
         return FALSE;
     }
-    HWND window = CreateWindowExW(0, p.className, p.title, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, p.className, p.title, WS_VISIBLE, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return FALSE;
     }

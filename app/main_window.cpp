@@ -63,6 +63,18 @@ void PaintSummary(HDC dc, HWND window) {
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
 }
 
+// The day's times that may remind or call the window to the front: none without a town.
+const FoundTimes& RemindableTimes(const MainState& s) {
+    static const FoundTimes nothing = [] {
+        FoundTimes f;
+        for (bool& known : f.found) {
+            known = false;
+        }
+        return f;
+    }();
+    return s.townApplied ? s.engine.found : nothing;
+}
+
 void OnPaint(HWND window) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
@@ -76,12 +88,7 @@ void OnPaint(HWND window) {
 
     const EngineState& e = TheProgram().state.engine;
     platform::LocalDateTime now = platform::LocalTime();
-    bool usable = TheProgram().state.townApplied;
-    FoundTimes none;
-    for (bool& f : none.found) {
-        f = false;  // without a town there is nothing to remind of
-    }
-    const FoundTimes& found = usable ? e.found : none;
+    const FoundTimes& found = RemindableTimes(TheProgram().state);
     if (IsPrayerTime(e.adjusted, found, now.hour, now.minute)) {
         SHSetForegroundWindow(reinterpret_cast<HWND>(reinterpret_cast<UINT_PTR>(window) | 1));
     }

@@ -10,10 +10,16 @@ Program& TheProgram() {
     return program;
 }
 
-std::u16string ProgramFolder() { return platform::ModuleFolder(nullptr); }
+std::u16string ProgramFolder() {
+    return platform::ModuleFolder(nullptr);
+}
 
-std::wstring ToWide(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
+std::wstring ToWide(const std::u16string& text) {
+    return std::wstring(text.begin(), text.end());
+}
 
-std::wstring ToWide(const std::string& text) { return ToWide(Cp1252ToUtf16(text)); }
+std::wstring ToWide(const std::string& text) {
+    return ToWide(Cp1252ToUtf16(text));
+}
 
 }  // namespace veloranth::app

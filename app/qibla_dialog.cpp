@@ -56,12 +56,13 @@ void OnPaint(HWND dialog) {
     DrawArrow(dc, memory, IDB_SUN, sun, RGB(255, 255, 0));
     const double qibla = QiblaBearing(s.config.LatitudeRad, s.config.LongitudeRad);
     DrawArrow(dc, memory, IDB_KAABA, qibla, RGB(0, 0, 0));
-    std::wstring text = ToWide(QiblaText(qibla, s.engine.solar.az, s.engine.TZeff,
-                                         s.engine.solar.UTHour));
+    std::wstring text =
+        ToWide(QiblaText(qibla, s.engine.solar.az, s.engine.TZeff, s.engine.solar.UTHour));
     RECT r = {2, 152, 240, 184};
     // The dialog's own font, as on the device; a desktop paint context starts with the
     // wide "System" font, in which these lines do not fit the screen.
-    HGDIOBJ previousFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+    HGDIOBJ previousFont =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, 0);
     SelectObject(dc, previousFont);
     DeleteDC(memory);

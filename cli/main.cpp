@@ -20,7 +20,7 @@ namespace {
 
 // The program's 8-bit texts on a stream, as UTF-8 unless raw Windows-1252 was asked for.
 class EncodedOutput : public TextSink {
-public:
+  public:
     EncodedOutput(std::FILE* stream, bool raw) : stream_(stream), raw_(raw) {}
     void Write(const char* text, std::size_t length) override {
         std::string bytes(text, length);
@@ -30,7 +30,7 @@ public:
         std::fwrite(bytes.data(), 1, bytes.size(), stream_);
     }
 
-private:
+  private:
     std::FILE* stream_;
     bool raw_;
 };

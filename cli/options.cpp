@@ -84,26 +84,33 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
         } else if (a == "--cp1252") {
             o.cp1252 = true;
         } else if (a == "--config") {
-            if (!value(o.config)) return false;
+            if (!value(o.config))
+                return false;
         } else if (a == "--out") {
-            if (!value(o.outDir)) return false;
+            if (!value(o.outDir))
+                return false;
         } else if (a == "--town") {
-            if (!value(v)) return false;
+            if (!value(v))
+                return false;
             if (!ParseInt(v, o.town)) {
                 error = "--town needs a town index (0, 1, 2...), not '" + v + "'";
                 return false;
             }
         } else if (a == "--date") {
-            if (!value(v)) return false;
+            if (!value(v))
+                return false;
             o.hasDate = ParseTriple(v, o.day, o.month, o.year) && v.find(':') == std::string::npos;
             if (!o.hasDate || o.month < 1 || o.month > 12 || o.year < 1583 || o.year > 9999 ||
                 o.day < 1 || o.day > DaysInMonth(o.month, o.year)) {
-                error = "--date needs an existing date D/M/YYYY (years 1583 to 9999), not '" + v + "'";
+                error =
+                    "--date needs an existing date D/M/YYYY (years 1583 to 9999), not '" + v + "'";
                 return false;
             }
         } else if (a == "--time") {
-            if (!value(v)) return false;
-            o.hasTime = ParseTriple(v, o.hour, o.minute, o.second) && v.find('/') == std::string::npos;
+            if (!value(v))
+                return false;
+            o.hasTime =
+                ParseTriple(v, o.hour, o.minute, o.second) && v.find('/') == std::string::npos;
             if (!o.hasTime || o.hour > 23 || o.minute > 59 || o.second > 59) {
                 error = "--time needs a time H:M:S, not '" + v + "'";
                 return false;

@@ -99,7 +99,10 @@ std::u16string Utf8ToUtf16(std::string_view text) {
     while (i < text.size()) {
         unsigned char b = static_cast<unsigned char>(text[i]);
         int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
-        char32_t c = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
+        char32_t c = extra == 0   ? b
+                     : extra == 1 ? (b & 0x1F)
+                     : extra == 2 ? (b & 0x0F)
+                                  : (b & 0x07);
         bool valid = extra >= 0 && i + extra < text.size();
         for (int k = 1; valid && k <= extra; ++k) {
             unsigned char n = static_cast<unsigned char>(text[i + k]);

@@ -46,7 +46,7 @@ std::string Narrow(const Char* s) {
 
 template <class Char>
 class Parser {
-public:
+  public:
     Parser(std::basic_string_view<Char> text, BasicAppConfig<Char>& cfg,
            std::basic_string<Char>& out, TownAllocator& allocator, ReadReporter& reporter)
         : cfg_(cfg), out_(out), allocator_(allocator), reporter_(reporter) {
@@ -82,7 +82,7 @@ public:
         return Finish();
     }
 
-private:
+  private:
     // ---- scanning, as formatted input does it ----------------------------------------
 
     bool SkipSpace() {
@@ -456,7 +456,7 @@ private:
 
 // The C heap, zero-filled.
 class CHeap : public TownAllocator {
-public:
+  public:
     void* Allocate(std::size_t bytes) override { return std::calloc(1, bytes); }
     void Release(void* memory) override { std::free(memory); }
 };

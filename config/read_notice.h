@@ -8,18 +8,18 @@ namespace veloranth {
 
 enum class ReadNotice {
     // Reading goes on after these.
-    InvalidNumberOfTowns,     // NumberOfTowns below 1
-    TownBeforeHeader,         // a town line before the header line: counted, not stored
-    TownBeyondCount,          // more town lines than NumberOfTowns: counted, not stored
-    TownConventionOutOfRange, // a town's convention index is not 0 to 8
-    ConventionOutOfRange,     // a line 3, 4 or 5 for a convention index not 0 to 8
-    NameWithoutQuotes,        // a line 5 without two double quotes: no name stored
-    NameTooLong,              // a country, town or convention name cut to 79 characters
+    InvalidNumberOfTowns,      // NumberOfTowns below 1
+    TownBeforeHeader,          // a town line before the header line: counted, not stored
+    TownBeyondCount,           // more town lines than NumberOfTowns: counted, not stored
+    TownConventionOutOfRange,  // a town's convention index is not 0 to 8
+    ConventionOutOfRange,      // a line 3, 4 or 5 for a convention index not 0 to 8
+    NameWithoutQuotes,         // a line 5 without two double quotes: no name stored
+    NameTooLong,               // a country, town or convention name cut to 79 characters
     // Reading stops at these.
-    FormatError,              // unknown line type, or text where a line type belongs
-    AllocationFailed,         // no memory for the town table or a town record
-    TownCountMismatch,        // the town lines do not match NumberOfTowns
-    SelectedTownOutOfRange,   // TownSelected designates no town
+    FormatError,             // unknown line type, or text where a line type belongs
+    AllocationFailed,        // no memory for the town table or a town record
+    TownCountMismatch,       // the town lines do not match NumberOfTowns
+    SelectedTownOutOfRange,  // TownSelected designates no town
 };
 
 // The values a notice names, as 8-bit text (names are converted for the wide reader).
@@ -40,7 +40,7 @@ enum ReadResult {
 };
 
 class ReadReporter {
-public:
+  public:
     virtual ~ReadReporter() = default;
     virtual void Notice(ReadNotice notice, const NoticeDetails& details) = 0;
 };

@@ -15,7 +15,7 @@ namespace veloranth {
 namespace {
 
 class PrintingReporter : public ReadReporter {
-public:
+  public:
     explicit PrintingReporter(TextSink& out) : out_(out) {}
 
     void Notice(ReadNotice notice, const NoticeDetails& d) override {
@@ -25,28 +25,40 @@ public:
                 Print(&out_, "Read config file Error : Invalid number of towns.\n");
                 break;
             case ReadNotice::TownBeforeHeader:
-                Print(&out_, "Read config file Error : Town %d (%s) comes before the header line, "
-                             "not used.\n", d.index, name);
+                Print(&out_,
+                      "Read config file Error : Town %d (%s) comes before the header line, "
+                      "not used.\n",
+                      d.index, name);
                 break;
             case ReadNotice::TownBeyondCount:
-                Print(&out_, "Read config file Error : Town %d (%s) is beyond NumberOfTowns, "
-                             "not used.\n", d.index, name);
+                Print(&out_,
+                      "Read config file Error : Town %d (%s) is beyond NumberOfTowns, "
+                      "not used.\n",
+                      d.index, name);
                 break;
             case ReadNotice::TownConventionOutOfRange:
-                Print(&out_, "Read config file Error : Convention %d of town %s out of range "
-                             "(0 to 8).\n", d.index, name);
+                Print(&out_,
+                      "Read config file Error : Convention %d of town %s out of range "
+                      "(0 to 8).\n",
+                      d.index, name);
                 break;
             case ReadNotice::ConventionOutOfRange:
-                Print(&out_, "Read config file Error : Convention index %d out of range "
-                             "(0 to 8), line not used.\n", d.index);
+                Print(&out_,
+                      "Read config file Error : Convention index %d out of range "
+                      "(0 to 8), line not used.\n",
+                      d.index);
                 break;
             case ReadNotice::NameWithoutQuotes:
-                Print(&out_, "Read config file Error : Name of convention %d not between "
-                             "double quotes, not used.\n", d.index);
+                Print(&out_,
+                      "Read config file Error : Name of convention %d not between "
+                      "double quotes, not used.\n",
+                      d.index);
                 break;
             case ReadNotice::NameTooLong:
-                Print(&out_, "Read config file Error : Name longer than 79 characters, cut to "
-                             "%s\n", name);
+                Print(&out_,
+                      "Read config file Error : Name longer than 79 characters, cut to "
+                      "%s\n",
+                      name);
                 break;
             case ReadNotice::FormatError:
                 Print(&out_, "ReadError !!! on %s\n", "data.cfg");
@@ -63,7 +75,7 @@ public:
         }
     }
 
-private:
+  private:
     TextSink& out_;
 };
 

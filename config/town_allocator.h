@@ -7,7 +7,7 @@
 namespace veloranth {
 
 class TownAllocator {
-public:
+  public:
     virtual ~TownAllocator() = default;
     // Zero-filled memory, or null.
     virtual void* Allocate(std::size_t bytes) = 0;

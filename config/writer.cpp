@@ -22,7 +22,7 @@ const char* const kSources[6] = {
 
 // The file's text, line by line.
 class Composer {
-public:
+  public:
     template <class... Args>
     void Line(const char* format, Args... args) {
         Print(&text_, format, args...);
@@ -30,15 +30,16 @@ public:
     void Line(const char* text) { Print(&text_, "%s", text); }
     std::string text() const { return text_.str(); }
 
-private:
+  private:
     StringSink text_;
 };
 
 void ComposeConvention(Composer& c, int i, const Convention& k) {
     c.Line("8 Convention Name\n");
     c.Line("5 %-9d \"%s\"\n", i, k.Name);
-    c.Line("8 Convention AsrSahfi/Hanafi FajrTwilightAngle IshaTwilightAngle Sunrise/SetAngle "
-           "Isha_is_Maghrib_plus xx mn ZuhrFixe ZuhrHour(h)\n");
+    c.Line(
+        "8 Convention AsrSahfi/Hanafi FajrTwilightAngle IshaTwilightAngle Sunrise/SetAngle "
+        "Isha_is_Maghrib_plus xx mn ZuhrFixe ZuhrHour(h)\n");
     c.Line("3 %-9d  %-14d  %-16g  %-16g  %-15g  %-19d  %-4d  %-7d  %-15.7f\n", i,
            k.AsrShafi ? 1 : 0, k.FajrTwilightAngle, k.IshaTwilightAngle, k.SunriseSetAngle,
            k.IshaIsMaghribPlus ? 1 : 0, k.IshaMaghribMinutes, k.ZuhrFixe ? 1 : 0, k.ZuhrHour);

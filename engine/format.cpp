@@ -32,12 +32,13 @@ Sexagesimal Split(double value) {
 FormattedText FormatDegrees(double angle) {
     Sexagesimal p = Split(angle * RadToDeg);
     FormattedText out;
-    std::snprintf(out.text, sizeof out.text, "%3d\xB0%02d'%02.0f\"", p.whole, p.minutes,
-                  p.seconds);
+    std::snprintf(out.text, sizeof out.text, "%3d\xB0%02d'%02.0f\"", p.whole, p.minutes, p.seconds);
     return out;
 }
 
-FormattedText FormatAngleHours(double angle) { return FormatHours(angle * RadToHours); }
+FormattedText FormatAngleHours(double angle) {
+    return FormatHours(angle * RadToHours);
+}
 
 FormattedText FormatHours(double hours) {
     Sexagesimal p = Split(hours);

@@ -12,11 +12,4 @@ struct Latitude {
     double cosine;
 };
 
-struct EngineState;
-struct DayInputs;
-
-// SalatHour with the latitude's sine and cosine already at hand.
-int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-              double& hours);
-
 }  // namespace veloranth

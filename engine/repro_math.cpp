@@ -57,9 +57,13 @@ inline DD DivByInverse(DD a, DD b, double inv) {
     return TwoSum(q, r * inv);
 }
 
-inline DD Div(DD a, DD b) { return DivByInverse(a, b, 1.0 / b.hi); }
+inline DD Div(DD a, DD b) {
+    return DivByInverse(a, b, 1.0 / b.hi);
+}
 
-inline DD Neg(DD a) { return {-a.hi, -a.lo}; }
+inline DD Neg(DD a) {
+    return {-a.hi, -a.lo};
+}
 
 inline DD Sub(DD a, DD b) {  // a - b
     DD s = TwoSum(a.hi, -b.hi);
@@ -133,7 +137,9 @@ inline double Combine(const TableValue& a, const TableValue& b, double sign, con
     return r.hi + r.lo;
 }
 
-inline const TableValue& SineEntry(const Reduced& red) { return kSinTable[red.index]; }
+inline const TableValue& SineEntry(const Reduced& red) {
+    return kSinTable[red.index];
+}
 inline const TableValue& CosineEntry(const Reduced& red) {
     return kSinTable[(red.index + 64) & 255];
 }
@@ -161,9 +167,9 @@ DD AtanFirstOctant(DD y, DD x, double inverse) {
         v = DivByInverse(num, den, 1.0 / den.hi);
     }
     double v2 = v.hi * v.hi;  // |v| <= 1/64: four terms reach 2^-70
-    double tail = v.hi * v2 *
-                  (-0.3333333333333333 +
-                   v2 * (0.2 + v2 * (-0.14285714285714285 + v2 * 0.1111111111111111)));
+    double tail =
+        v.hi * v2 *
+        (-0.3333333333333333 + v2 * (0.2 + v2 * (-0.14285714285714285 + v2 * 0.1111111111111111)));
     DD a = kAtanTable[j];
     DD s = TwoSum(a.hi, v.hi);
     return FastTwoSum(s.hi, s.lo + a.lo + v.lo + tail);
@@ -200,8 +206,8 @@ double Atan2DD(DD y, DD x) {
     DD ay = std::signbit(y.hi) ? Neg(y) : y;
     DD ax = std::signbit(x.hi) ? Neg(x) : x;
     double big = ax.hi > ay.hi ? ax.hi : ay.hi;
-    DD angle = (big < 0x1p900 && big > 0x1p-900) ? AtanOfMagnitudes(ay, ax)
-                                                  : AtanOfMagnitudesRare(ay, ax);
+    DD angle =
+        (big < 0x1p900 && big > 0x1p-900) ? AtanOfMagnitudes(ay, ax) : AtanOfMagnitudesRare(ay, ax);
     if (std::signbit(x.hi)) {
         angle = Sub(kPi, angle);
     }
@@ -264,9 +270,13 @@ double Tan(double x) {
     return q.hi + q.lo;
 }
 
-double Atan2(double y, double x) { return Atan2DD({y, 0.0}, {x, 0.0}); }
+double Atan2(double y, double x) {
+    return Atan2DD({y, 0.0}, {x, 0.0});
+}
 
-double Atan(double x) { return Atan2DD({x, 0.0}, {1.0, 0.0}); }
+double Atan(double x) {
+    return Atan2DD({x, 0.0}, {1.0, 0.0});
+}
 
 double Asin(double x) {
     if (!(std::fabs(x) <= 1.0)) {

@@ -10,7 +10,9 @@ namespace veloranth {
 
 namespace {
 
-int LastDayOfMonth(int month) { return (month == 4 || month == 9) ? 30 : 31; }
+int LastDayOfMonth(int month) {
+    return (month == 4 || month == 9) ? 30 : 31;
+}
 
 // The last day of `month` falling on `weekday`, by scanning its last seven days downward.
 int LastWeekdayOfMonth(int year, int month, int weekday, double offset) {
@@ -52,8 +54,8 @@ int ScheduleWeekday(const EngineState& state) {
 void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind) {
     const ConventionRules& k = *in.convention;
     if (kind == Isha && k.IshaIsMaghribPlus) {
-        state.exact[Isha] = static_cast<double>(k.IshaMaghribMinutes) * MinuteInHours +
-                            state.exact[Maghrib];
+        state.exact[Isha] =
+            static_cast<double>(k.IshaMaghribMinutes) * MinuteInHours + state.exact[Maghrib];
         state.found.found[Isha] = state.found[Maghrib];
         return;
     }

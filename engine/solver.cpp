@@ -8,7 +8,6 @@
 
 #include "engine/constants.h"
 #include "engine/format.h"
-#include "engine/latitude.h"
 #include "engine/text_sink.h"
 #include "engine/timebase.h"
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/day.h"
+#include "engine/latitude.h"
 
 namespace veloranth {
 
@@ -18,5 +19,9 @@ void ComputeTransit(EngineState& state, const DayInputs& in);
 // state.exact[Zuhr]. Returns kSalatFound, kSunAlwaysBelow or kSunAlwaysAbove; on failure
 // `hours` keeps what the last successful pass left (0.0 when the first pass fails).
 int SalatHour(EngineState& state, const DayInputs& in, int kind, double& hours);
+
+// The same with the latitude's sine and cosine already at hand (once per day).
+int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
+              double& hours);
 
 }  // namespace veloranth

@@ -8,7 +8,7 @@
 namespace veloranth {
 
 class TextSink {
-public:
+  public:
     virtual ~TextSink() = default;
     virtual void Write(const char* text, std::size_t length) = 0;
 };
@@ -22,12 +22,12 @@ void Print(TextSink* out, const char* format, ...)
 
 // Collects the text in memory (tests, and texts composed for windows).
 class StringSink : public TextSink {
-public:
+  public:
     void Write(const char* text, std::size_t length) override { text_.append(text, length); }
     const std::string& str() const { return text_; }
     void clear() { text_.clear(); }
 
-private:
+  private:
     std::string text_;
 };
 

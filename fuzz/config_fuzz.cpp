@@ -12,7 +12,7 @@
 namespace {
 
 class Notices : public veloranth::ReadReporter {
-public:
+  public:
     void Notice(veloranth::ReadNotice notice, const veloranth::NoticeDetails&) override {
         seen.push_back(notice);
     }

@@ -29,7 +29,7 @@ struct MonthTimes {
 // The engine's records are restored afterwards: the window's reminders keep comparing
 // the clock with the observation date's times, not with the last day of the calendar.
 class CalendarComputation {
-public:
+  public:
     explicit CalendarComputation(MainState& s)
         : s_(s), savedEngine_(s.engine), wasVerbose_(s.config.Verbose != 0) {
         s_.config.Verbose = 0;
@@ -46,7 +46,7 @@ public:
         s_.engine.date = savedEngine_.date;
     }
 
-private:
+  private:
     MainState& s_;
     const EngineState savedEngine_;
     const bool wasVerbose_;
@@ -56,11 +56,20 @@ std::string Escaped(const char* text) {
     std::string out;
     for (const char* p = text; *p; ++p) {
         switch (*p) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += *p;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += *p;
         }
     }
     return out;
@@ -75,8 +84,9 @@ void Head(TextSink& page, const std::string& period, const Town& town) {
     Print(&page, "<html><!-- Generateur de calendrier de pri\xE8res - %s -->\n", period.c_str());
     Print(&page, "<head>\n");
     Print(&page, "\t\t<title>Calendrier de pri\xE8res - %s </title>\n", period.c_str());
-    Print(&page, "\t\t<meta http-equiv=\"Content-Type\" content=\"text/html; "
-                 "charset=iso-8859-1\"/>\n");
+    Print(&page,
+          "\t\t<meta http-equiv=\"Content-Type\" content=\"text/html; "
+          "charset=iso-8859-1\"/>\n");
     Print(&page, "\t\t<link rel=\"stylesheet\" href=\"style.css\" type=\"text/css\" />\n");
     Print(&page, "\t</head>\n\t<body>\n");
     Print(&page, "\t\t<h2>%s, %s - %s</h2>\n", Escaped(town.Country).c_str(),
@@ -86,15 +96,19 @@ void Head(TextSink& page, const std::string& period, const Town& town) {
 std::string Period(int month, int year) {
     char text[64];
     if (month == 0) {
-        std::snprintf(text, sizeof text, "Ann\xE9" "e %d", year);
+        std::snprintf(text, sizeof text,
+                      "Ann\xE9"
+                      "e %d",
+                      year);
     } else {
         std::snprintf(text, sizeof text, "%s %d", MonthName(month), year);
     }
     return text;
 }
 
-bool WriteAndOpen(const std::u16string& folder, const std::string& fileName, const std::string& html,
-                  TextSink& console, const PageStarter& browser, const FileOps& ops) {
+bool WriteAndOpen(const std::u16string& folder, const std::string& fileName,
+                  const std::string& html, TextSink& console, const PageStarter& browser,
+                  const FileOps& ops) {
     std::u16string path = CalendarPath(folder, fileName);
     // A page too long for the platform, or one not written completely, is not opened.
     if (!platform::PathFits(path) || !WriteWholeFile(path, html, ops)) {
@@ -109,7 +123,13 @@ bool WriteAndOpen(const std::u16string& folder, const std::string& fileName, con
 
 int DaysInMonth(int month, int year) {
     switch (month) {
-        case 1: case 3: case 5: case 7: case 8: case 10: case 12:
+        case 1:
+        case 3:
+        case 5:
+        case 7:
+        case 8:
+        case 10:
+        case 12:
             return 31;
         case 2: {
             bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
@@ -124,7 +144,8 @@ std::string CalendarFileName(const char* townName, int month, int year) {
     std::string name;
     for (const char* p = townName; *p; ++p) {
         unsigned char c = static_cast<unsigned char>(*p);
-        bool forbidden = c < 0x20 || c == 0x7F || std::string("\\/:*?\"<>|").find(*p) != std::string::npos;
+        bool forbidden =
+            c < 0x20 || c == 0x7F || std::string("\\/:*?\"<>|").find(*p) != std::string::npos;
         name += forbidden ? '_' : *p;
     }
     char tail[64];
@@ -151,22 +172,24 @@ std::string MonthCalendarHtml(MainState& s) {
     StringSink page;
     Head(page, Period(month, year), s.config.SelectedTown());
     Print(&page, "\t\t\t<table cellpadding=0 cellspacing=1 border=1 class=tb>\n");
-    Print(&page, "<tr bgcolor=\"#00F0F0\">\t\t\t<td width=10></td> \t\t\t<td width=60><b> Jour </b></td> "
-                 "\t\t\t<td width=40><b> Fajr </b></td>\t\t\t<td width=40><b> Chourouk</b></td>\t\t\t"
-                 "<td width=40><b> Zuhr </b></td>\t\t\t<td width=40><b> Asr </b></td>\t\t\t"
-                 "<td width=40><b> Maghrib </b></td>\t\t\t<td width=40><b> Isha</b></td> </tr>\n");
+    Print(&page,
+          "<tr bgcolor=\"#00F0F0\">\t\t\t<td width=10></td> \t\t\t<td width=60><b> Jour </b></td> "
+          "\t\t\t<td width=40><b> Fajr </b></td>\t\t\t<td width=40><b> Chourouk</b></td>\t\t\t"
+          "<td width=40><b> Zuhr </b></td>\t\t\t<td width=40><b> Asr </b></td>\t\t\t"
+          "<td width=40><b> Maghrib </b></td>\t\t\t<td width=40><b> Isha</b></td> </tr>\n");
     for (int d = 1; d <= m.days; ++d) {
         const char* colour = m.weekdays[d - 1] == kFriday ? "#FFD5D5"
                              : d % 2 == 0                 ? "#F5F5F5"
                                                           : "#F0F0E0";
         Print(&page, "<tr bgcolor=\"%s\">\n", colour);
-        Print(&page, "\t\t<td width=10 align=\"right\"><b>%2d</b></td> \t\t<td width=60><b>%s</b></td> "
-                     "\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>"
-                     "&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t"
-                     "<td width=40>&nbsp;%s</td></tr>\n",
-              d, DayName(m.weekdays[d - 1]), Shown(m, d, Fajr).c_str(), Shown(m, d, Chourouk).c_str(),
-              Shown(m, d, Zuhr).c_str(), Shown(m, d, Asr).c_str(), Shown(m, d, Maghrib).c_str(),
-              Shown(m, d, Isha).c_str());
+        Print(&page,
+              "\t\t<td width=10 align=\"right\"><b>%2d</b></td> \t\t<td width=60><b>%s</b></td> "
+              "\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>"
+              "&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t"
+              "<td width=40>&nbsp;%s</td></tr>\n",
+              d, DayName(m.weekdays[d - 1]), Shown(m, d, Fajr).c_str(),
+              Shown(m, d, Chourouk).c_str(), Shown(m, d, Zuhr).c_str(), Shown(m, d, Asr).c_str(),
+              Shown(m, d, Maghrib).c_str(), Shown(m, d, Isha).c_str());
     }
     Print(&page, "</table><BR>\t</body>\n</html>\n");
     return page.str();
@@ -187,17 +210,19 @@ std::string YearCalendarHtml(MainState& s) {
         Print(&page, "\t\t\t<table cellpadding=0 cellspacing=1 border=1 class=tb>\n");
         Print(&page, "<tr bgcolor=\"#F0FFF0\">\n");
         for (int month = q; month < q + 3; ++month) {
-            Print(&page, "<td></td><td></td><td></td><td> <b>%s</b></td><td>&nbsp;</td><td><b>%d</b>"
-                         "</td><td></td><td></td>\n",
+            Print(&page,
+                  "<td></td><td></td><td></td><td> <b>%s</b></td><td>&nbsp;</td><td><b>%d</b>"
+                  "</td><td></td><td></td>\n",
                   MonthName(month), year);
         }
         Print(&page, "</tr>\n <tr bgcolor=\"#00F0F0\">\n");
         for (int month = q; month < q + 3; ++month) {
-            Print(&page, "\t\t\t\t\t\t<td width=10></td> \t\t\t\t\t\t<td width=60><b> Jour </b></td> "
-                         "\t\t\t\t\t\t<td width=40><b> Fajr </b></td>\t\t\t\t\t\t<td width=40><b> "
-                         "Chourouk </b></td>\t\t\t\t\t\t<td width=40><b> Zuhr </b></td>\t\t\t\t\t\t"
-                         "<td width=40><b> Asr </b></td>\t\t\t\t\t\t<td width=40><b> Maghrib </b>"
-                         "</td>\t\t\t\t\t\t<td width=40><b> Isha</b></td>\n");
+            Print(&page,
+                  "\t\t\t\t\t\t<td width=10></td> \t\t\t\t\t\t<td width=60><b> Jour </b></td> "
+                  "\t\t\t\t\t\t<td width=40><b> Fajr </b></td>\t\t\t\t\t\t<td width=40><b> "
+                  "Chourouk </b></td>\t\t\t\t\t\t<td width=40><b> Zuhr </b></td>\t\t\t\t\t\t"
+                  "<td width=40><b> Asr </b></td>\t\t\t\t\t\t<td width=40><b> Maghrib </b>"
+                  "</td>\t\t\t\t\t\t<td width=40><b> Isha</b></td>\n");
         }
         Print(&page, "</tr>\n");
         for (int d = 1; d <= kMaxDays; ++d) {
@@ -205,19 +230,21 @@ std::string YearCalendarHtml(MainState& s) {
             for (int month = q; month < q + 3; ++month) {
                 const MonthTimes& m = months[month];
                 if (d > m.days) {
-                    Print(&page, "\t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td> "
-                                 "\t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td> "
-                                 "\t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td>\n");
+                    Print(&page,
+                          "\t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td> "
+                          "\t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td> "
+                          "\t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td>\n");
                     continue;
                 }
                 const char* k = m.weekdays[d - 1] == kFriday ? "bgcolor=\"#FFD5D5\""
                                 : d % 2 == 0                 ? "bgcolor=\"#E5FFE5\""
                                                              : "bgcolor=\"#E0FFD0\"";
-                Print(&page, "\t\t\t\t\t\t\t<td %s width=10 align=\"right\"><b>%2d</b></td> \t\t\t\t\t\t\t"
-                             "<td %s width=60><b>%s</b></td> \t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>"
-                             "\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>"
-                             "&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t"
-                             "<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\n",
+                Print(&page,
+                      "\t\t\t\t\t\t\t<td %s width=10 align=\"right\"><b>%2d</b></td> \t\t\t\t\t\t\t"
+                      "<td %s width=60><b>%s</b></td> \t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>"
+                      "\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>"
+                      "&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t"
+                      "<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\n",
                       k, d, k, DayName(m.weekdays[d - 1]), k, Shown(m, d, Fajr).c_str(), k,
                       Shown(m, d, Chourouk).c_str(), k, Shown(m, d, Zuhr).c_str(), k,
                       Shown(m, d, Asr).c_str(), k, Shown(m, d, Maghrib).c_str(), k,
@@ -235,8 +262,8 @@ std::string YearCalendarHtml(MainState& s) {
 bool WriteMonthCalendar(MainState& s, const std::u16string& folder, TextSink& console,
                         const PageStarter& browser, const FileOps& ops) {
     std::string html = MonthCalendarHtml(s);
-    std::string name = CalendarFileName(s.config.SelectedTown().Name, s.engine.date.Month,
-                                        s.engine.date.Year);
+    std::string name =
+        CalendarFileName(s.config.SelectedTown().Name, s.engine.date.Month, s.engine.date.Year);
     return WriteAndOpen(folder, name, html, console, browser, ops);
 }
 

@@ -10,9 +10,9 @@ const char* DayName(int weekday) {
 }
 
 const char* MonthName(int month) {
-    static const char* const kMonths[12] = {
-        "Janvier", "F\xE9vrier", "Mars",      "Avril",   "Mai",      "Juin",
-        "Juillet", "Ao\xFBt",    "Septembre", "Octobre", "Novembre", "D\351cembre"};
+    static const char* const kMonths[12] = {"Janvier",   "F\xE9vrier", "Mars",     "Avril",
+                                            "Mai",       "Juin",       "Juillet",  "Ao\xFBt",
+                                            "Septembre", "Octobre",    "Novembre", "D\351cembre"};
     return month >= 1 && month <= 12 ? kMonths[month - 1] : "?";
 }
 

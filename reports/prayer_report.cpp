@@ -19,8 +19,8 @@ namespace {
 constexpr std::size_t kSummaryLimit = 400;  // characters of DaySummaryText
 constexpr std::size_t kBoxLimit = 1000;     // characters of a message box text
 
-const char* const kLabels[kSalatCount] = {"Fajr    =", "Chourouk=", "Zuhr    =",
-                                          "Asr     =", "Maghrib =", "Isha    ="};
+const char* const kLabels[kSalatCount] = {
+    "Fajr    =", "Chourouk=", "Zuhr    =", "Asr     =", "Maghrib =", "Isha    ="};
 
 bool DstAppliesNow(const MainState& s) {
     const ObservationDate& d = s.engine.date;
@@ -37,8 +37,7 @@ void PrintCorrection(TextSink* out, const MainState& s, int kind, double offset)
 // The six rounded times, one per line.
 void PrintRounded(TextSink* out, const MainState& s) {
     for (int k = 0; k < kSalatCount; ++k) {
-        Print(out, "%s%s\n", kLabels[k],
-              ShownTime(s.engine.adjusted, s.engine.found, k).c_str());
+        Print(out, "%s%s\n", kLabels[k], ShownTime(s.engine.adjusted, s.engine.found, k).c_str());
     }
 }
 
@@ -56,7 +55,9 @@ const char* DstText(const MainState& s) {
     return DstAppliesNow(s) ? "DST Applies" : "DST does not apply";
 }
 
-const char* ScheduleDayName(const MainState& s) { return DayName(ScheduleWeekday(s.engine)); }
+const char* ScheduleDayName(const MainState& s) {
+    return DayName(ScheduleWeekday(s.engine));
+}
 
 void PrayerTimeReport(MainState& s, TextSink& sink) {
     TextSink* out = s.config.Verbose != 0 ? &sink : nullptr;
@@ -105,14 +106,16 @@ void PrayerTimeReport(MainState& s, TextSink& sink) {
         Print(out, "Isha (Maghrib_plus %dmn) at %gh ie : %s\n", k.IshaMaghribMinutes, e.exact[Isha],
               FormatHours(e.exact[Isha]).text);
     } else if (out) {
-        Print(out, "Isha (Twilight) at %gh ie : %s\n", e.exact[Isha], FormatHours(e.exact[Isha]).text);
+        Print(out, "Isha (Twilight) at %gh ie : %s\n", e.exact[Isha],
+              FormatHours(e.exact[Isha]).text);
     }
     if (out) {
         Print(out, "\n");
     }
     ComputeExactTime(e, in, phi, Asr);
     if (out) {
-        Print(out, "Asr (%s) at %gh ie : %s\n", "Shafi", e.exact[Asr], FormatHours(e.exact[Asr]).text);
+        Print(out, "Asr (%s) at %gh ie : %s\n", "Shafi", e.exact[Asr],
+              FormatHours(e.exact[Asr]).text);
         Print(out, "\n");
     }
 
@@ -132,8 +135,9 @@ void PrayerTimeReport(MainState& s, TextSink& sink) {
     }
     Print(out, "_______ Mawakit Salat arrondi _______\n");
     Print(out, "Lieu : %s, %s\n", town.Country, town.Name);
-    Print(out, "latitude=%s   longitude=%s Convention %d\n", FormatDegrees(s.config.LatitudeRad).text,
-          FormatDegrees(s.config.LongitudeRad).text, s.config.CurrentConvention);
+    Print(out, "latitude=%s   longitude=%s Convention %d\n",
+          FormatDegrees(s.config.LatitudeRad).text, FormatDegrees(s.config.LongitudeRad).text,
+          s.config.CurrentConvention);
     Print(out, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%d\n", ScheduleDayName(s), e.date.Day,
           e.date.Month, e.date.Year, DstText(s), e.TZeff);
     PrintRounded(out, s);

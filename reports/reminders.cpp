@@ -16,8 +16,8 @@ struct Reminder {
 };
 
 const Reminder kReminders[] = {
-    {Fajr, 15.0, "Salat Fajr \xE0 faire"},       {Zuhr, 15.0, "Salat Zuhr \xE0 faire"},
-    {Asr, 15.0, "Salat Asr \xE0 faire"},         {Maghrib, 15.0, "Salat Maghrib \xE0 faire"},
+    {Fajr, 15.0, "Salat Fajr \xE0 faire"}, {Zuhr, 15.0, "Salat Zuhr \xE0 faire"},
+    {Asr, 15.0, "Salat Asr \xE0 faire"},   {Maghrib, 15.0, "Salat Maghrib \xE0 faire"},
     {Isha, 1.0, "Salat Isha \xE0 faire"},
 };
 

@@ -9,14 +9,15 @@
 
 namespace veloranth {
 
-MainState::~MainState() { ReleaseTownTable(config, HeapTownAllocator()); }
+MainState::~MainState() {
+    ReleaseTownTable(config, HeapTownAllocator());
+}
 
 ConfigLocation BesideModule(const std::u16string& folder) {
     return {ConfigPath(folder, kConfigFileName), ConfigPath(folder, kEchoFileName)};
 }
 
-void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock,
-                 TextSink& out) {
+void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock, TextSink& out) {
     state.config.Verbose = 1;  // the header line of data.cfg replaces it
     state.configPath = where.config;
     state.townApplied = ReadConfigFile(where.config, where.echo, state.config, out) == kReadOk;

@@ -21,8 +21,7 @@ struct ConfigLocation {
 };
 ConfigLocation BesideModule(const std::u16string& folder);
 
-void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock,
-                 TextSink& out);
+void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock, TextSink& out);
 void ReadSystemDate(MainState& state, const Clock& clock, TextSink& out);
 void ReadSystemTime(MainState& state, const Clock& clock, TextSink& out);
 

@@ -28,8 +28,8 @@ void SunReport(MainState& s, TextSink& sink) {
               FormatDegrees(c.LongitudeRad).text);
     }
 
-    double ut = ((e.time.Hour - e.TZeff) + e.time.Second * SecondInHours) +
-                e.time.Minute * MinuteInHours;
+    double ut =
+        ((e.time.Hour - e.TZeff) + e.time.Second * SecondInHours) + e.time.Minute * MinuteInHours;
     int day = e.date.Day;
     if (ut < 0) {
         ut += 24.0;
@@ -70,8 +70,8 @@ void SunReport(MainState& s, TextSink& sink) {
     if (out) {
         Print(out, "az=%g\xB0 (orgine Sud) ie : azimut %s\n", sun.az * RadToDeg,
               FormatDegrees(sun.az).text);
-        Print(out, "------az=%g\xB0 (orgine Nord) ie -180 : azimut %s\n",
-              sun.az * RadToDeg - 180.0, FormatDegrees(sun.az - Pi).text);
+        Print(out, "------az=%g\xB0 (orgine Nord) ie -180 : azimut %s\n", sun.az * RadToDeg - 180.0,
+              FormatDegrees(sun.az - Pi).text);
         Print(out, "h=%g\xB0  ie altitude %s\n", sun.h * RadToDeg, FormatDegrees(sun.h).text);
     }
 }
@@ -89,14 +89,18 @@ std::string SunBoxText(MainState& s, TextSink& sink) {
     Print(&text, "Date : %s %d/%d/%d \xE0 %gh UT TZ(inc.DST)=%d\n", ScheduleDayName(s), e.date.Day,
           e.date.Month, e.date.Year, sun.UTHour, e.TZeff);
     Print(&text, "T=%g JC\n", sun.T);
-    Print(&text, "Soleil lg=%g\xB0 ie : %s\n", sun.lambda * RadToDeg, FormatAngleHours(sun.lambda).text);
-    Print(&text, "theta0=%g\xB0 ie : %s\n", sun.theta0 * RadToDeg, FormatAngleHours(sun.theta0).text);
+    Print(&text, "Soleil lg=%g\xB0 ie : %s\n", sun.lambda * RadToDeg,
+          FormatAngleHours(sun.lambda).text);
+    Print(&text, "theta0=%g\xB0 ie : %s\n", sun.theta0 * RadToDeg,
+          FormatAngleHours(sun.theta0).text);
     Print(&text, "theta=%g\xB0 ie heure sid\xE9rale %s\n", sun.theta * RadToDeg,
           FormatAngleHours(sun.theta).text);
     Print(&text, "RA=%g\xB0 ie : %s\n", sun.RA * RadToDeg, FormatAngleHours(sun.RA).text);
     Print(&text, "delta=%g\xB0 ie DE %s\n", sun.delta * RadToDeg, FormatDegrees(sun.delta).text);
-    Print(&text, "tau=%g\xB0 ie angle horaire %s\n", sun.tau * RadToDeg, FormatAngleHours(sun.tau).text);
-    Print(&text, "az=%g\xB0 (orgine Sud) ie : azimut %s\n", sun.az * RadToDeg, FormatDegrees(sun.az).text);
+    Print(&text, "tau=%g\xB0 ie angle horaire %s\n", sun.tau * RadToDeg,
+          FormatAngleHours(sun.tau).text);
+    Print(&text, "az=%g\xB0 (orgine Sud) ie : azimut %s\n", sun.az * RadToDeg,
+          FormatDegrees(sun.az).text);
     Print(&text, "h=%g\xB0 ie altitude %s\n", sun.h * RadToDeg, FormatDegrees(sun.h).text);
     std::string result = text.str();
     if (result.size() > 999) {

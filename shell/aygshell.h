@@ -12,11 +12,11 @@ struct SHMENUBARINFO {
     DWORD cbSize;
     HWND hwndParent;
     DWORD dwFlags;
-    UINT nToolBarId;      // RCDATA resource describing the buttons
-    HINSTANCE hInstRes;   // module holding that resource, its strings and its menu
+    UINT nToolBarId;     // RCDATA resource describing the buttons
+    HINSTANCE hInstRes;  // module holding that resource, its strings and its menu
     int nBmpId;
     int cBmpImages;
-    HWND hwndMB;          // out: the menu bar window
+    HWND hwndMB;  // out: the menu bar window
     COLORREF clrBk;
 };
 
@@ -56,8 +56,7 @@ struct SHACTIVATEINFO {
 BOOL SHInitExtraControls(void);
 BOOL SHCreateMenuBar(SHMENUBARINFO* info);
 BOOL SHInitDialog(SHINITDLGINFO* info);
-BOOL SHHandleWMActivate(HWND hwnd, WPARAM wParam, LPARAM lParam, SHACTIVATEINFO* info,
-                        DWORD flags);
+BOOL SHHandleWMActivate(HWND hwnd, WPARAM wParam, LPARAM lParam, SHACTIVATEINFO* info, DWORD flags);
 BOOL SHHandleWMSettingChange(HWND hwnd, WPARAM wParam, LPARAM lParam, SHACTIVATEINFO* info);
 
 // Windows CE's SetForegroundWindow with the handle's lowest bit set: the window and the

@@ -17,14 +17,16 @@ extern "C" BOOL SHInitDialog(SHINITDLGINFO* info) {
         SetWindowPos(dialog, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
                      GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if ((info->dwFlags & SHIDIF_DONEBUTTON) && GetDlgItem(dialog, POCKET_DONE_BUTTON_ID) == nullptr) {
+    if ((info->dwFlags & SHIDIF_DONEBUTTON) &&
+        GetDlgItem(dialog, POCKET_DONE_BUTTON_ID) == nullptr) {
         RECT client;
         GetClientRect(dialog, &client);
         const int width = 36, height = 20;
-        HWND done = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                                    client.right - width - 2, 2, width, height, dialog,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(POCKET_DONE_BUTTON_ID)),
-                                    GetModuleHandleW(nullptr), nullptr);
+        HWND done =
+            CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                            client.right - width - 2, 2, width, height, dialog,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(POCKET_DONE_BUTTON_ID)),
+                            GetModuleHandleW(nullptr), nullptr);
         SendMessageW(done, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
         // Keeps its corner when the dialog is resized (a rotation of the screen).
         SetPropW(done, L"PocketDone", reinterpret_cast<HANDLE>(1));
@@ -40,7 +42,9 @@ extern "C" BOOL SHHandleWMActivate(HWND, WPARAM wParam, LPARAM, SHACTIVATEINFO* 
     return TRUE;
 }
 
-extern "C" BOOL SHHandleWMSettingChange(HWND, WPARAM, LPARAM, SHACTIVATEINFO*) { return TRUE; }
+extern "C" BOOL SHHandleWMSettingChange(HWND, WPARAM, LPARAM, SHACTIVATEINFO*) {
+    return TRUE;
+}
 
 extern "C" BOOL SHSetForegroundWindow(HWND hwndMaybeOrOne) {
     UINT_PTR bits = reinterpret_cast<UINT_PTR>(hwndMaybeOrOne);

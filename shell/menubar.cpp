@@ -26,7 +26,9 @@ struct MenuBar {
     std::vector<Button> buttons;
 };
 
-MenuBar* BarOf(HWND hwnd) { return reinterpret_cast<MenuBar*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
+MenuBar* BarOf(HWND hwnd) {
+    return reinterpret_cast<MenuBar*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
 
 bool ReadDescription(HINSTANCE module, UINT id, WORD& menuId, std::vector<Button>& buttons) {
     HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
@@ -148,12 +150,13 @@ extern "C" BOOL SHCreateMenuBar(SHMENUBARINFO* info) {
         GetTextExtentPoint32W(dc, label, lstrlenW(label), &extent);
         int w = extent.cx + 2 * kButtonPadding;
         // The button's id is its index; its command is what it stands for.
-        b.window = CreateWindowExW(0, L"BUTTON", label, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, 1, w,
-                                   POCKET_MENUBAR_HEIGHT - 2, hwnd,
+        b.window = CreateWindowExW(0, L"BUTTON", label, WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, x, 1,
+                                   w, POCKET_MENUBAR_HEIGHT - 2, hwnd,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(i)),
                                    GetModuleHandleW(nullptr), nullptr);
         SendMessageW(b.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        SetPropW(b.window, L"PocketCommand", reinterpret_cast<HANDLE>(static_cast<INT_PTR>(b.command)));
+        SetPropW(b.window, L"PocketCommand",
+                 reinterpret_cast<HANDLE>(static_cast<INT_PTR>(b.command)));
         x += w + 2;
     }
     SelectObject(dc, previous);

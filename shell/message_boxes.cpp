@@ -34,9 +34,11 @@ void FitToScreen(HWND box) {
     std::wstring message(static_cast<std::size_t>(GetWindowTextLengthW(text)) + 1, L'\0');
     GetWindowTextW(text, message.data(), static_cast<int>(message.size()));
     HDC dc = GetDC(text);
-    HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0)));
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0)));
     RECT wrapped = {0, 0, clientWidth - textRect.left - margin, 0};
-    DrawTextW(dc, message.c_str(), -1, &wrapped, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    DrawTextW(dc, message.c_str(), -1, &wrapped,
+              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
     SelectObject(dc, previous);
     ReleaseDC(text, dc);
     const int grow = (wrapped.bottom - wrapped.top) - (textRect.bottom - textRect.top);
@@ -54,7 +56,8 @@ void FitToScreen(HWND box) {
         GetWindowRect(child, &b);
         MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&b), 2);
         int x = b.left * clientWidth / client.right;
-        SetWindowPos(child, nullptr, x, b.top + grow, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(child, nullptr, x, b.top + grow, 0, 0,
+                     SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     int height = (window.bottom - window.top) + grow;
     int y = height < screenHeight ? (screenHeight - height) / 2 : 0;

@@ -58,8 +58,8 @@ void DiagnosticLog::Open() {
     EnterCriticalSection(&lock_);
     if (!open_) {
         DeleteFileW(path.c_str());
-        file_ = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        file_ = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file_ != INVALID_HANDLE_VALUE) {
             SetFilePointer(file_, 0, nullptr, FILE_END);
             open_ = true;
@@ -68,11 +68,12 @@ void DiagnosticLog::Open() {
             wchar_t exe[260] = L"";
             GetModuleFileNameW(nullptr, exe, 260);
             LogWideText(this, L"=============================================");
-            LogWideText(this,
-                        L"Log is started on %02u.%02u.%04u, at %02u:%02u:%02u:%03u, executable: %ls "
-                        L"(ProcID: 0x%08x), compile time : %hs %hs",
-                        now.wDay, now.wMonth, now.wYear, now.wHour, now.wMinute, now.wSecond,
-                        now.wMilliseconds, exe, GetCurrentProcessId(), __DATE__, __TIME__);
+            LogWideText(
+                this,
+                L"Log is started on %02u.%02u.%04u, at %02u:%02u:%02u:%03u, executable: %ls "
+                L"(ProcID: 0x%08x), compile time : %hs %hs",
+                now.wDay, now.wMonth, now.wYear, now.wHour, now.wMinute, now.wSecond,
+                now.wMilliseconds, exe, GetCurrentProcessId(), __DATE__, __TIME__);
         }
     }
     LeaveCriticalSection(&lock_);
@@ -152,10 +153,10 @@ void LogWideText(DiagnosticLog* log, const wchar_t* format, ...) {
 void LogLastError(DiagnosticLog* log) {
     DWORD code = GetLastError();
     wchar_t* text = nullptr;
-    DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                      FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
-                                  reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&text),
+        0, nullptr);
     if (length == 0 || text == nullptr) {
         LogText(log, "GetLastError returned : %lu (no further information)", code);
         return;

@@ -10,7 +10,7 @@
 namespace veloranth::today {
 
 class DiagnosticLog {
-public:
+  public:
     DiagnosticLog();
     virtual ~DiagnosticLog();
     DiagnosticLog(const DiagnosticLog&) = delete;
@@ -22,7 +22,7 @@ public:
     // Appends one line (dropped whole when it does not fit 1024 bytes).
     void AppendLine(const char* message);
 
-private:
+  private:
     HANDLE file_ = INVALID_HANDLE_VALUE;
     CRITICAL_SECTION lock_;  // recursive: the banner is written while opening holds it
     bool open_ = false;

@@ -49,8 +49,12 @@ int ScreenDpi(int& cache, int index) {
     }
     return cache;
 }
-int DpiX() { return ScreenDpi(P().ScreenDpiX, LOGPIXELSX); }
-int DpiY() { return ScreenDpi(P().ScreenDpiY, LOGPIXELSY); }
+int DpiX() {
+    return ScreenDpi(P().ScreenDpiX, LOGPIXELSX);
+}
+int DpiY() {
+    return ScreenDpi(P().ScreenDpiY, LOGPIXELSY);
+}
 
 void RefreshLine() {
     platform::LocalDateTime now = platform::LocalTime();
@@ -161,8 +165,8 @@ BOOL Load(HMODULE module) {
     RefreshLine();
     p.ModuleHandle = module;
     int iconWidth = (DpiX() + 3) * 16 / 96, iconHeight = (DpiY() + 3) * 16 / 96;
-    p.ItemIcon = static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(IDI_ITEM_ICON), IMAGE_ICON,
-                                               iconWidth, iconHeight, 0));
+    p.ItemIcon = static_cast<HICON>(
+        LoadImageW(module, MAKEINTRESOURCEW(IDI_ITEM_ICON), IMAGE_ICON, iconWidth, iconHeight, 0));
     UnregisterClassW(kItemClass, module);
     WNDCLASSW wc{};
     wc.lpfnWndProc = TodayItemWndProc;
@@ -209,14 +213,14 @@ __declspec(dllexport) HWND WINAPI InitializeCustomItem(TODAYLISTITEM* item, HWND
     if (item == nullptr || !item->fEnabled) {
         return nullptr;
     }
-    P().ItemWindow = CreateWindowExW(0, kItemClass, L"Veloranth", WS_CHILD | WS_VISIBLE, 65567, 65567,
-                                     0, 0, parent, nullptr, P().ModuleHandle, nullptr);
+    P().ItemWindow = CreateWindowExW(0, kItemClass, L"Veloranth", WS_CHILD | WS_VISIBLE, 65567,
+                                     65567, 0, 0, parent, nullptr, P().ModuleHandle, nullptr);
     return P().ItemWindow;
 }
 
 // Ordinal 241: the options dialog (template 500) with its button starting Veloranth.
-__declspec(dllexport) INT_PTR CALLBACK CustomItemOptionsDlgProc(HWND dialog, UINT message,
-                                                                WPARAM wParam, LPARAM) {
+__declspec(dllexport) INT_PTR CALLBACK
+    CustomItemOptionsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     using namespace veloranth::today;
     switch (message) {
         case WM_INITDIALOG: {

@@ -18,7 +18,7 @@ namespace veloranth::today {
 namespace {
 
 class HeapOfTheProcess : public TownAllocator {
-public:
+  public:
     void* Allocate(std::size_t bytes) override {
         return HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, bytes);
     }
@@ -36,7 +36,7 @@ std::wstring Wide(const std::string& cp1252) {
 
 // The same problems the main program prints, each in a box.
 class BoxReporter : public ReadReporter {
-public:
+  public:
     void Notice(ReadNotice notice, const NoticeDetails& d) override {
         const std::wstring name = Wide(d.name);
         const std::wstring index = std::to_wstring(d.index);
@@ -82,7 +82,9 @@ public:
     }
 };
 
-std::wstring ToWide(const std::u16string& s) { return std::wstring(s.begin(), s.end()); }
+std::wstring ToWide(const std::u16string& s) {
+    return std::wstring(s.begin(), s.end());
+}
 
 }  // namespace
 

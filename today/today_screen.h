@@ -35,8 +35,8 @@ struct TODAYDRAWWATERMARKINFO {
 #define WM_TODAYCUSTOM_CLEARCACHE 0x04F2
 #define WM_TODAYCUSTOM_QUERYREFRESHCACHE 0x04F3  // lParam: the item's TODAYLISTITEM*
 // Sent by an item to the home screen (its parent).
-#define TODAYM_GETCOLOR 0x0464        // wParam: which colour; returns a COLORREF
-#define TODAYM_DRAWWATERMARK 0x0465   // lParam: TODAYDRAWWATERMARKINFO*
+#define TODAYM_GETCOLOR 0x0464       // wParam: which colour; returns a COLORREF
+#define TODAYM_DRAWWATERMARK 0x0465  // lParam: TODAYDRAWWATERMARKINFO*
 #define TODAYCOLOR_TEXT 0x10000004
 
 // The item's exports, by ordinal.

@@ -58,7 +58,8 @@ int HostHeight(HWND host) {
 void LayOutItem(HWND host) {
     RECT client;
     GetClientRect(host, &client);
-    MoveWindow(gHost.itemWindow, 0, kHeaderHeight, client.right, static_cast<int>(gHost.item.cyp), TRUE);
+    MoveWindow(gHost.itemWindow, 0, kHeaderHeight, client.right, static_cast<int>(gHost.item.cyp),
+               TRUE);
     InvalidateRect(gHost.itemWindow, nullptr, TRUE);
 }
 
@@ -106,7 +107,8 @@ void OnCreate(HWND host) {
                                   client.right - 64, client.bottom - 26, 60, 22, host,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOptionsId)),
                                   GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                 FALSE);
     LoadItem(host);
     AskForRefresh(host);
     SetTimer(host, kRefreshTimer, 1000, nullptr);
@@ -171,7 +173,8 @@ LRESULT CALLBACK HostProc(HWND host, UINT message, WPARAM wParam, LPARAM lParam)
         case TODAYM_DRAWWATERMARK:
             return OnDrawWatermark(host, reinterpret_cast<const TODAYDRAWWATERMARKINFO*>(lParam));
         case WM_COMMAND:
-            if (LOWORD(wParam) == kOptionsId && gHost.library != nullptr && gHost.options != nullptr) {
+            if (LOWORD(wParam) == kOptionsId && gHost.library != nullptr &&
+                gHost.options != nullptr) {
                 DialogBoxParamW(gHost.library, MAKEINTRESOURCEW(500), host, gHost.options, 0);
             }
             return 0;
@@ -194,9 +197,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
     wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
     wc.lpszClassName = L"TodayHostWindow";
     RegisterClassW(&wc);
-    HWND host = CreateWindowExW(0, wc.lpszClassName, L"Aujourd'hui", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                nullptr, nullptr, instance, nullptr);
+    HWND host =
+        CreateWindowExW(0, wc.lpszClassName, L"Aujourd'hui", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                        GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
+                        nullptr, instance, nullptr);
     if (host == nullptr) {
         return 1;
     }

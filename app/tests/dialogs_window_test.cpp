@@ -69,7 +69,8 @@ TEST_F(VeloranthRun, SaveStoresTheTownButTheProgramKeepsItsOwnUntilDone) {
     ASSERT_NE(dialog, nullptr);
     SendDlgItemMessageW(dialog, 1006, CB_SETCURSEL, 2, 0);
     SendMessageW(dialog, WM_COMMAND, 1007, 0);  // Sauve config
-    EXPECT_EQ(ReadBytes(folder_ / "data.cfg"), ReadBytes(kSource / "app/tests/data/saved-town2.cfg"));
+    EXPECT_EQ(ReadBytes(folder_ / "data.cfg"),
+              ReadBytes(kSource / "app/tests/data/saved-town2.cfg"));
     EXPECT_FALSE(fs::exists(folder_ / "data.cfg.new"));
     PostMessageW(dialog, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
@@ -116,7 +117,9 @@ TEST_F(VeloranthRun, QiblaCompassForSeveralTowns) {
     }
 }
 
-INT_PTR CALLBACK Passive(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK Passive(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
 
 // A control's expected client rectangle: the template's dialog units converted with the
 // dialog's own font, in a dialog made here from the same template.
@@ -140,10 +143,16 @@ TEST_F(VeloranthRun, AboutFollowsTheScreensOrientation) {
     struct Place {
         int id, x, y, cx, cy;
     };
-    const Place portraitPlaces[] = {{201, 12, 12, 20, 20}, {202, 12, 36, 61, 8}, {203, 21, 63, 66, 8},
-                                    {204, 17, 50, 70, 8},  {205, 76, 36, 18, 8}};
-    const Place landscapePlaces[] = {{201, 12, 12, 20, 20}, {202, 47, 19, 57, 8}, {203, 57, 46, 66, 8},
-                                     {204, 53, 33, 70, 8},  {205, 107, 19, 18, 8}};
+    const Place portraitPlaces[] = {{201, 12, 12, 20, 20},
+                                    {202, 12, 36, 61, 8},
+                                    {203, 21, 63, 66, 8},
+                                    {204, 17, 50, 70, 8},
+                                    {205, 76, 36, 18, 8}};
+    const Place landscapePlaces[] = {{201, 12, 12, 20, 20},
+                                     {202, 47, 19, 57, 8},
+                                     {203, 57, 46, 66, 8},
+                                     {204, 53, 33, 70, 8},
+                                     {205, 107, 19, 18, 8}};
     HMODULE exe = LoadLibraryExW((folder_ / "Veloranth.exe").wstring().c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(exe, nullptr);

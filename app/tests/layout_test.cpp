@@ -6,7 +6,9 @@
 namespace veloranth::app {
 namespace {
 
-INT_PTR CALLBACK Passive(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK Passive(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
 
 HWND MakeDialog(int templateId) {
     return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), nullptr,

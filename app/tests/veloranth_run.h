@@ -28,7 +28,7 @@ inline std::wstring Golden(const char* name) {
 // Veloranth.exe in a folder of its own with the test towns, the help, the stylesheet and
 // a recording stand-in for the browser.
 class VeloranthRun : public ::testing::Test {
-protected:
+  protected:
     // With `config` as data.cfg ("" for none).
     void StartWith(const std::string& config) {
         Prepare();
@@ -47,8 +47,8 @@ protected:
     }
 
     void Prepare() {
-        folder_ = wintest::FreshFolder(
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            wintest::FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::copy_file(wintest::BuildFolder() / "Veloranth.exe", folder_ / "Veloranth.exe");
         fs::copy_file(wintest::BuildFolder() / "help.html", folder_ / "help.html");
         fs::copy_file(wintest::BuildFolder() / "style.css", folder_ / "style.css");

@@ -48,8 +48,11 @@ TEST_F(VeloranthRun, MenuBarButtonsAndTheirPopups) {
     };
     const std::vector<std::vector<Item>> popups = {
         {{40011, L"&Villes"}},
-        {{40021, L"&Heure de pri\u00E8re"}, {40022, L"Position &Soleil"}, {32773, L"&Quibla"},
-         {40023, L"Calendrier &Mensuel"}, {40024, L"Calendrier &Annuel"}},
+        {{40021, L"&Heure de pri\u00E8re"},
+         {40022, L"Position &Soleil"},
+         {32773, L"&Quibla"},
+         {40023, L"Calendrier &Mensuel"},
+         {40024, L"Calendrier &Annuel"}},
         {{32777, L"&Aide"}, {32778, L"&Mise \u00E0 jour"}, {40031, L"A &propos"}},
     };
     // Menus belong to their process: the pop-ups are read from the program's resources,
@@ -116,8 +119,10 @@ TEST_F(VeloranthRun, CalendarsWriteTheirPagesAndStartTheBrowser) {
     EXPECT_EQ(ReadBytes(record), Utf16ToUtf8(std::u16string(path.begin(), path.end())) + "\n");
 
     PostMessageW(window_, WM_COMMAND, 40024, 0);
-    ASSERT_TRUE(WaitFor([&] { return ReadBytes(record).find("Paris_2008.html") != std::string::npos; }));
-    EXPECT_EQ(ReadBytes(folder_ / "Paris_2008.html"), ReadBytes(kSource / "reports/tests/data/paris-2008.html"));
+    ASSERT_TRUE(
+        WaitFor([&] { return ReadBytes(record).find("Paris_2008.html") != std::string::npos; }));
+    EXPECT_EQ(ReadBytes(folder_ / "Paris_2008.html"),
+              ReadBytes(kSource / "reports/tests/data/paris-2008.html"));
 }
 
 TEST_F(VeloranthRun, ShortcutsFromTheMainWindow) {

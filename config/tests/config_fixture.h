@@ -15,7 +15,7 @@ namespace veloranth::fixture {
 
 // A fresh folder, removed with everything in it at the end of the test.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         static int counter = 0;
         auto base = std::filesystem::temp_directory_path();
@@ -31,9 +31,7 @@ public:
         std::filesystem::remove_all(path_, ignored);
     }
     // The folder with its trailing separator, as the platform gives a module's folder.
-    std::u16string Folder() const {
-        return (path_ / "").u16string();
-    }
+    std::u16string Folder() const { return (path_ / "").u16string(); }
     std::filesystem::path File(const char* name) const { return path_ / name; }
 
     void Write(const char* name, const std::string& bytes) const {
@@ -47,7 +45,7 @@ public:
     }
     bool Exists(const char* name) const { return std::filesystem::exists(File(name)); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -14,7 +14,7 @@ namespace veloranth {
 namespace {
 
 class CollectingReporter : public ReadReporter {
-public:
+  public:
     void Notice(ReadNotice notice, const NoticeDetails& d) override {
         notices.push_back(notice);
         names.push_back(d.name);
@@ -25,7 +25,7 @@ public:
 
 // Fails from the n-th allocation on, and counts what is still allocated.
 class FailingAllocator : public TownAllocator {
-public:
+  public:
     explicit FailingAllocator(int failFrom) : failFrom_(failFrom) {}
     void* Allocate(std::size_t bytes) override {
         if (++calls_ >= failFrom_) {
@@ -40,7 +40,7 @@ public:
     }
     int live = 0;
 
-private:
+  private:
     int failFrom_;
     int calls_ = 0;
 };
@@ -84,9 +84,11 @@ std::string ConventionBlocks() {
 
 TEST(ParseConfig, WideFormReadsTheSameBytesTheSameWay) {
     // Windows-1252 names: e-acute, c-cedilla, the euro sign of 0x80.
-    const std::string bytes = "1 2 1 0\n2 France Saint-\xC9tienne 45.43 4.39 1 1 0\n"
-                              "2 Fran\xE7" "e Caf\x80 1 2 1 1 0\n5 0 \"Pri\xE8re\"\n8 commentaire \xB0\n" +
-                              ConventionBlocks();
+    const std::string bytes =
+        "1 2 1 0\n2 France Saint-\xC9tienne 45.43 4.39 1 1 0\n"
+        "2 Fran\xE7"
+        "e Caf\x80 1 2 1 1 0\n5 0 \"Pri\xE8re\"\n8 commentaire \xB0\n" +
+        ConventionBlocks();
     CollectingReporter narrowNotices, wideNotices;
     AppConfig narrow;
     WideAppConfig wide;
@@ -114,8 +116,9 @@ TEST(ParseConfig, WideFormOfAValidFile) {
     WideAppConfig wide;
     std::u16string echo;
     CollectingReporter reporter;
-    ASSERT_EQ(ParseConfig<char16_t>(Cp1252ToUtf16(kFile), wide, echo, HeapTownAllocator(), reporter),
-              kReadOk);
+    ASSERT_EQ(
+        ParseConfig<char16_t>(Cp1252ToUtf16(kFile), wide, echo, HeapTownAllocator(), reporter),
+        kReadOk);
     EXPECT_EQ(Utf16ToCp1252(echo), kTranscriptionHeading + kFile);
     EXPECT_EQ(std::u16string(wide.SelectedTown().Name), u"La_Mecque");
     EXPECT_EQ(std::u16string(wide.Conventions[0].Name), u"Ligue Islamique Mondiale");

@@ -71,13 +71,14 @@ TEST(ReadConfig, EmptyFileSelectsNothing) {
 
 TEST(ReadConfig, UnknownLineTypeStopsAtOnce) {
     OwnedConfig o;
-    ReadRun run = ReadBytes("1 1 0 0\n3 2 1 19.5 17.5 0.8333 0 0 0 12\n6 oops\n"
-                            "2 France Paris 48.85 2.35 1 1 0\n4 2 5 5 5 5 5 5\n",
-                            o.cfg);
+    ReadRun run = ReadBytes(
+        "1 1 0 0\n3 2 1 19.5 17.5 0.8333 0 0 0 12\n6 oops\n"
+        "2 France Paris 48.85 2.35 1 1 0\n4 2 5 5 5 5 5 5\n",
+        o.cfg);
     EXPECT_EQ(run.result, kReadFormatError);
     EXPECT_EQ(run.messages, "ReadError !!! on data.cfg\n");
     EXPECT_EQ(o.cfg.Conventions[2].FajrTwilightAngle, 19.5);  // read before the bad line
-    EXPECT_EQ(o.cfg.Conventions[2].FajrOffset, 0);           // after it: not read
+    EXPECT_EQ(o.cfg.Conventions[2].FajrOffset, 0);            // after it: not read
     EXPECT_EQ(o.cfg.TownTable[0], nullptr);
     EXPECT_EQ(o.cfg.LatitudeRad, 0);
     EXPECT_EQ(run.transcription.substr(run.transcription.size() - 3), "\n6 ");
@@ -86,9 +87,10 @@ TEST(ReadConfig, UnknownLineTypeStopsAtOnce) {
 TEST(ReadConfig, TownCountMismatchKeepsTheRecordsButSelectsNothing) {
     OwnedConfig o;
     o.cfg.CurrentTimeZone = -9;
-    ReadRun run = ReadBytes("1 3 0 0\n2 France Paris 48.85 2.35 1 1 0\n"
-                            "2 France Lyon 45.76 4.83 1 1 0\n5 1 \"Apres\"\n",
-                            o.cfg);
+    ReadRun run = ReadBytes(
+        "1 3 0 0\n2 France Paris 48.85 2.35 1 1 0\n"
+        "2 France Lyon 45.76 4.83 1 1 0\n5 1 \"Apres\"\n",
+        o.cfg);
     EXPECT_EQ(run.result, kReadTownCountMismatch);
     EXPECT_EQ(run.messages, "Number of towns does not match NTowns\n");
     EXPECT_STREQ(o.cfg.TownTable[1]->Name, "Lyon");
@@ -138,8 +140,9 @@ TEST(ReadConfig, FlagsOtherThanOneAreFalseButTranscribedAsRead) {
 
 TEST(ReadConfig, RealsInEveryDecimalForm) {
     OwnedConfig o;
-    ReadRun run = ReadBytes(kTwoTowns + "3 0 1 1e1 +17.5 .8333 0 0 0 13.25\n"
-                                        "4 0 -2 0x1p1 1E-1 5. 0 inf\n",
+    ReadRun run = ReadBytes(kTwoTowns +
+                                "3 0 1 1e1 +17.5 .8333 0 0 0 13.25\n"
+                                "4 0 -2 0x1p1 1E-1 5. 0 inf\n",
                             o.cfg);
     EXPECT_EQ(run.result, kReadOk);
     const Convention& k = o.cfg.Conventions[0];
@@ -156,8 +159,8 @@ TEST(ReadConfig, RealsInEveryDecimalForm) {
 
 TEST(ReadConfig, ConventionNameBetweenTheQuotes) {
     OwnedConfig o;
-    ReadRun run = ReadBytes(kTwoTowns + "5 3 \"Deux mots\"\n5 7\"Sans blanc\"\n5 2   \"\"\n",
-                            o.cfg);
+    ReadRun run =
+        ReadBytes(kTwoTowns + "5 3 \"Deux mots\"\n5 7\"Sans blanc\"\n5 2   \"\"\n", o.cfg);
     EXPECT_EQ(run.result, kReadOk);
     EXPECT_STREQ(o.cfg.Conventions[3].Name, "Deux mots");
     EXPECT_STREQ(o.cfg.Conventions[7].Name, "Sans blanc");
@@ -199,8 +202,9 @@ TEST(ReadConfig, TownLinesBeyondTheCountAreCountedNotStored) {
 
 TEST(ReadConfig, ConventionIndexOutsideTheTableWritesNothing) {
     OwnedConfig o;
-    ReadRun run = ReadBytes(kTwoTowns + "3 9 1 18 17 0.8333 0 0 0 12\n4 -1 1 2 3 4 5 6\n"
-                                        "5 2147483647 \"Loin\"\n",
+    ReadRun run = ReadBytes(kTwoTowns +
+                                "3 9 1 18 17 0.8333 0 0 0 12\n4 -1 1 2 3 4 5 6\n"
+                                "5 2147483647 \"Loin\"\n",
                             o.cfg);
     EXPECT_EQ(run.result, kReadOk);
     EXPECT_EQ(run.messages,
@@ -225,11 +229,12 @@ TEST(ReadConfig, TownConventionOutsideTheTableIsReported) {
 
 TEST(ReadConfig, NameLineWithoutTwoQuotesStoresNoName) {
     OwnedConfig o;
-    ReadRun run = ReadBytes(kTwoTowns + "5 1 \"Nom\"\n5 1 \"Pas ferme\n5 1 Sans guillemets\n",
-                            o.cfg);
-    EXPECT_EQ(run.messages,
-              "Read config file Error : Name of convention 1 not between double quotes, not used.\n"
-              "Read config file Error : Name of convention 1 not between double quotes, not used.\n");
+    ReadRun run =
+        ReadBytes(kTwoTowns + "5 1 \"Nom\"\n5 1 \"Pas ferme\n5 1 Sans guillemets\n", o.cfg);
+    EXPECT_EQ(
+        run.messages,
+        "Read config file Error : Name of convention 1 not between double quotes, not used.\n"
+        "Read config file Error : Name of convention 1 not between double quotes, not used.\n");
     EXPECT_STREQ(o.cfg.Conventions[1].Name, "Nom");
 }
 
@@ -237,16 +242,16 @@ TEST(ReadConfig, NamesLongerThan79CharactersAreCut) {
     OwnedConfig o;
     const std::string longWord(100, 'L');
     const std::string kept(79, 'L');
-    ReadRun run = ReadBytes("1 1 0 0\n2 " + longWord + " " + longWord + "x 48.85 2.35 1 1 0\n5 0 \"" +
-                                longWord + "\"\n",
+    ReadRun run = ReadBytes("1 1 0 0\n2 " + longWord + " " + longWord +
+                                "x 48.85 2.35 1 1 0\n5 0 \"" + longWord + "\"\n",
                             o.cfg);
     EXPECT_EQ(run.result, kReadOk);
     EXPECT_EQ(std::string(o.cfg.TownTable[0]->Country), kept);
     EXPECT_EQ(std::string(o.cfg.TownTable[0]->Name), kept);
     EXPECT_EQ(o.cfg.TownTable[0]->longitude, 2.35);  // the columns after the name are intact
     EXPECT_EQ(std::string(o.cfg.Conventions[0].Name), kept);
-    const std::string message = "Read config file Error : Name longer than 79 characters, cut to " +
-                                kept + "\n";
+    const std::string message =
+        "Read config file Error : Name longer than 79 characters, cut to " + kept + "\n";
     EXPECT_EQ(run.messages, message + message + message);
 }
 
@@ -262,8 +267,8 @@ TEST(ReadConfig, TextWhereALineTypeBelongsIsAFormatError) {
 
 TEST(ReadConfig, WindowsLineEndsReadAsLineEnds) {
     OwnedConfig o;
-    ReadRun run = ReadBytes("8 comment\r\n1 1 0 0\r\n5 0 \"Nom\"\r\n2 France Paris 48.85 2.35 1 1 0\r\n",
-                            o.cfg);
+    ReadRun run = ReadBytes(
+        "8 comment\r\n1 1 0 0\r\n5 0 \"Nom\"\r\n2 France Paris 48.85 2.35 1 1 0\r\n", o.cfg);
     EXPECT_EQ(run.result, kReadOk);
     EXPECT_STREQ(o.cfg.Conventions[0].Name, "Nom");
     EXPECT_EQ(run.transcription.find('\r'), std::string::npos);

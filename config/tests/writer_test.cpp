@@ -43,7 +43,8 @@ struct SampleConfig {
     SampleConfig() {
         Convention* k = cfg.Conventions;
         SetRules(k[0], "Ligue Islamique Mondiale", true, 18, 17, 0.8333, false, 0, false, 12, {});
-        SetRules(k[1], "UOIF 12 degres", true, 12, 12, 0.8333, false, 0, false, 12, {0, 0, 2, 0, 3});
+        SetRules(k[1], "UOIF 12 degres", true, 12, 12, 0.8333, false, 0, false, 12,
+                 {0, 0, 2, 0, 3});
         SetRules(k[2], "Egypte", true, 19.5, 17.5, 0.8333, false, 0, false, 12, {-2});
         SetRules(k[3], "Umm al-Qura", true, 18.5, 0, 0.8333, true, 90, false, 12, {});
         SetRules(k[4], "Karachi", false, 18, 18, 0.8333, false, 0, false, 13.25, {});
@@ -140,7 +141,9 @@ TEST(WriteConfig, WrittenFileReadsBackToTheSameRecords) {
     EXPECT_EQ(back.cfg.LongitudeRad, 3.058756 * 0.017453292519943295);
     EXPECT_EQ(messages.str(),
               "Lieu actuel : \nLieu : Algerie, Alger\n"
-              "latitude= 36\xB0" "45'14\"   longitude=  3\xB0" "03'32\"\nConvention 2\n");
+              "latitude= 36\xB0"
+              "45'14\"   longitude=  3\xB0"
+              "03'32\"\nConvention 2\n");
 }
 
 std::FILE* OpenReadOnly(const std::u16string& path, const char*) {
@@ -152,7 +155,9 @@ std::FILE* OpenReadOnly(const std::u16string& path, const char*) {
     return PlatformFileOps().open(path, "rb");
 }
 
-bool RefuseReplace(const std::u16string&, const std::u16string&) { return false; }
+bool RefuseReplace(const std::u16string&, const std::u16string&) {
+    return false;
+}
 
 TEST(WriteConfig, AFailedSaveLeavesTheOldFileByteForByte) {
     SampleConfig s;
@@ -194,7 +199,8 @@ TEST(WriteConfig, AnIncompleteTableIsNotSaved) {
     folder.Write("data.cfg", "old");
     StringSink out;
     EXPECT_FALSE(WriteConfig(folder.Folder(), s.cfg, 0, out));
-    EXPECT_EQ(out.str(), "Write config file Error : Town table incomplete, data.cfg not written.\n");
+    EXPECT_EQ(out.str(),
+              "Write config file Error : Town table incomplete, data.cfg not written.\n");
     EXPECT_EQ(folder.Read("data.cfg"), "old");
 }
 

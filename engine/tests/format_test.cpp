@@ -19,9 +19,13 @@ TEST(FormatAngleHours, RadiansShownAsHours) {
 }
 
 TEST(FormatDegrees, SignInEveryComponent) {
-    EXPECT_STREQ(FormatDegrees(48.85 * DegToRad).text, " 48\xB0" "51'00\"");
+    EXPECT_STREQ(FormatDegrees(48.85 * DegToRad).text,
+                 " 48\xB0"
+                 "51'00\"");
     EXPECT_STREQ(FormatDegrees(-6.5 * DegToRad).text, " -6\xB0-30'00\"");
-    EXPECT_STREQ(FormatDegrees(-74 * DegToRad).text, "-74\xB0" "00'00\"");
+    EXPECT_STREQ(FormatDegrees(-74 * DegToRad).text,
+                 "-74\xB0"
+                 "00'00\"");
 }
 
 TEST(FormatHoursRounded, RoundsToTheMinuteAndReportsTheDayCarry) {

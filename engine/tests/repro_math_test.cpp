@@ -33,13 +33,20 @@ std::int64_t UlpDistance(double a, double b) {
 }
 
 double Evaluate(const std::string& f, double x, double y) {
-    if (f == "sin") return Sin(x);
-    if (f == "cos") return Cos(x);
-    if (f == "tan") return Tan(x);
-    if (f == "atan") return Atan(x);
-    if (f == "atan2") return Atan2(x, y);
-    if (f == "asin") return Asin(x);
-    if (f == "acos") return Acos(x);
+    if (f == "sin")
+        return Sin(x);
+    if (f == "cos")
+        return Cos(x);
+    if (f == "tan")
+        return Tan(x);
+    if (f == "atan")
+        return Atan(x);
+    if (f == "atan2")
+        return Atan2(x, y);
+    if (f == "asin")
+        return Asin(x);
+    if (f == "acos")
+        return Acos(x);
     ADD_FAILURE() << "unknown function " << f;
     return 0;
 }

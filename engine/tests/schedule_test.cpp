@@ -118,11 +118,9 @@ struct DstCase {
 
 TEST(DstApplies, PeriodsOfBothRules) {
     const DstCase cases[] = {
-        {1, 2007, 25, 3, 27, 10},
-        {2, 2007, 27, 4, 27, 9},
-        {2, 2009, 24, 4, 24, 9},
-        {2, 2010, 30, 4, 23, 9},
-        {7, 2007, 25, 3, 27, 10},  // any other non-zero value is the March-October rule
+        {1, 2007, 25, 3, 27, 10}, {2, 2007, 27, 4, 27, 9},  {2, 2009, 24, 4, 24, 9},
+        {2, 2010, 30, 4, 23, 9},  {7, 2007, 25, 3, 27, 10},  // any other non-zero value is the
+                                                             // March-October rule
     };
     for (const DstCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "rule " << c.rule << " year " << c.year);

@@ -38,7 +38,9 @@ TEST(SunRaDec, EquinoxesAndSolstice) {
     EXPECT_NEAR(delta, 23.43999 * DegToRad, kAngleTolerance);
 }
 
-TEST(Theta0, AtJ2000) { EXPECT_DOUBLE_EQ(Theta0(0.0), DegToRad * 280.46061837); }
+TEST(Theta0, AtJ2000) {
+    EXPECT_DOUBLE_EQ(Theta0(0.0), DegToRad * 280.46061837);
+}
 
 TEST(AltitudeAzimuth, MeridianWestAndEast) {
     double h, az;

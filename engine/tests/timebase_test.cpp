@@ -19,7 +19,9 @@ TEST(JulianCenturies, DayAndHoursActLinearly) {
 }
 
 // Julian day numbers of Meeus (Astronomical Algorithms, ch. 7) at 0h UT, as centuries.
-double CenturiesOfJulianDay(double jd) { return (jd - 2451545.0) / 36525.0; }
+double CenturiesOfJulianDay(double jd) {
+    return (jd - 2451545.0) / 36525.0;
+}
 
 TEST(JulianCenturies, GregorianCorrectionFollowsTheCentury) {
     const double tolerance = 1e-12;  // centuries; a whole day is 2.7e-5
@@ -40,8 +42,8 @@ TEST(JulianCenturies, UnchangedWithinTheClassicRange) {
         }
         int a = static_cast<int>(365.25 * year);
         int b = static_cast<int>((month + 1) * -30.6001);
-        double jd = ((static_cast<double>(a - b - 15) + hours * 0.041666666666666664) + day) +
-                    1720996.5;
+        double jd =
+            ((static_cast<double>(a - b - 15) + hours * 0.041666666666666664) + day) + 1720996.5;
         return (jd - 2451545.0) * 2.7378507871321012e-05;
     };
     for (int year : {1900, 1901, 1999, 2000, 2024, 2099}) {
@@ -57,9 +59,9 @@ TEST(JulianCenturies, UnchangedWithinTheClassicRange) {
 }
 
 TEST(DayOfWeek, AroundTheYear2000) {
-    EXPECT_EQ(DayOfWeek(0.0), 5);                                 // Saturday 1 January 2000
-    EXPECT_EQ(DayOfWeek(JulianCenturies(25, 3, 2007, 12.0)), 6);  // Sunday
-    EXPECT_EQ(DayOfWeek(JulianCenturies(26, 3, 2007, 12.0)), 0);  // Monday
+    EXPECT_EQ(DayOfWeek(0.0), 5);                                  // Saturday 1 January 2000
+    EXPECT_EQ(DayOfWeek(JulianCenturies(25, 3, 2007, 12.0)), 6);   // Sunday
+    EXPECT_EQ(DayOfWeek(JulianCenturies(26, 3, 2007, 12.0)), 0);   // Monday
     EXPECT_EQ(DayOfWeek(JulianCenturies(27, 12, 1999, 12.0)), 0);  // Monday
 }
 

@@ -13,8 +13,13 @@ LocalDateTime LocalTime() {
     std::tm t{};
     time_t seconds = now.tv_sec;
     localtime_r(&seconds, &t);
-    return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour,
-            t.tm_min,         t.tm_sec,     static_cast<int>(now.tv_usec / 1000)};
+    return {t.tm_year + 1900,
+            t.tm_mon + 1,
+            t.tm_mday,
+            t.tm_hour,
+            t.tm_min,
+            t.tm_sec,
+            static_cast<int>(now.tv_usec / 1000)};
 }
 
 }  // namespace veloranth::platform

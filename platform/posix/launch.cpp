@@ -13,7 +13,9 @@ void StartBrowser(const std::u16string& page) {
     std::fflush(stdout);
 }
 
-void OpenDocument(const std::u16string& pathOrAddress) { StartBrowser(pathOrAddress); }
+void OpenDocument(const std::u16string& pathOrAddress) {
+    StartBrowser(pathOrAddress);
+}
 
 bool PathFits(const std::u16string& path) {
     std::string utf8 = Utf16ToUtf8(path);

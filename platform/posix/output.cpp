@@ -8,7 +8,7 @@ namespace veloranth::platform {
 namespace {
 
 class StdoutText : public TextSink {
-public:
+  public:
     void Write(const char* text, std::size_t length) override {
         std::fwrite(text, 1, length, stdout);
     }

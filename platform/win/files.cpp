@@ -11,7 +11,9 @@ namespace veloranth::platform {
 
 namespace {
 
-const wchar_t* Wide(const std::u16string& s) { return reinterpret_cast<const wchar_t*>(s.c_str()); }
+const wchar_t* Wide(const std::u16string& s) {
+    return reinterpret_cast<const wchar_t*>(s.c_str());
+}
 
 }  // namespace
 
@@ -25,6 +27,8 @@ bool MoveFileOver(const std::u16string& source, const std::u16string& target) {
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-bool RemoveFile(const std::u16string& path) { return DeleteFileW(Wide(path)) != 0; }
+bool RemoveFile(const std::u16string& path) {
+    return DeleteFileW(Wide(path)) != 0;
+}
 
 }  // namespace veloranth::platform

@@ -33,6 +33,8 @@ void OpenDocument(const std::u16string& pathOrAddress) {
     ShellExecuteExW(&info);
 }
 
-bool PathFits(const std::u16string& path) { return path.size() < MAX_PATH; }
+bool PathFits(const std::u16string& path) {
+    return path.size() < MAX_PATH;
+}
 
 }  // namespace veloranth::platform

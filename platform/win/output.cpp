@@ -13,7 +13,7 @@ namespace veloranth::platform {
 namespace {
 
 class StdoutText : public TextSink {
-public:
+  public:
     // The texts carry their own line ends: no CR is to be added.
     StdoutText() { _setmode(_fileno(stdout), _O_BINARY); }
     void Write(const char* text, std::size_t length) override {

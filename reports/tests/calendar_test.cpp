@@ -81,7 +81,9 @@ TEST(CalendarPages, ComputationLeavesTheDayAndVerboseAsTheyWere) {
 
 TEST(CalendarFileName, MonthYearAndForbiddenCharacters) {
     EXPECT_EQ(CalendarFileName("Saint-Etienne", 3, 2009), "Saint-Etienne_Mars2009.html");
-    EXPECT_EQ(CalendarFileName("Paris", 2, 2008), "Paris_F\xE9vrier" "2008.html");
+    EXPECT_EQ(CalendarFileName("Paris", 2, 2008),
+              "Paris_F\xE9vrier"
+              "2008.html");
     EXPECT_EQ(CalendarFileName("Strasbourg", 0, 2008), "Strasbourg_2008.html");
     EXPECT_EQ(CalendarFileName("..\\a/b:c*d?e\"f<g>h|i\x01", 5, 2008),
               ".._a_b_c_d_e_f_g_h_i__Mai2008.html");
@@ -127,7 +129,9 @@ TEST(WriteCalendar, APageThatCannotBeOpenedStartsNothing) {
     PageFolder folder;
     std::u16string missing = folder.Folder() + u"no-such-folder/";
     EXPECT_FALSE(WriteMonthCalendar(l.s, missing, console, starts.Starter()));
-    EXPECT_EQ(console.str(), "File open error Paris_F\xE9vrier" "2008.html\n");
+    EXPECT_EQ(console.str(),
+              "File open error Paris_F\xE9vrier"
+              "2008.html\n");
     EXPECT_FALSE(WriteYearCalendar(l.s, missing, console, starts.Starter()));
     EXPECT_TRUE(starts.pages.empty());
 }
@@ -148,7 +152,9 @@ TEST(WriteCalendar, APageNotWrittenCompletelyStartsNothing) {
     FileOps failing = PlatformFileOps();
     failing.open = OpenUnwritable;
     EXPECT_FALSE(WriteMonthCalendar(l.s, folder.Folder(), console, starts.Starter(), failing));
-    EXPECT_EQ(console.str(), "File open error Paris_F\xE9vrier" "2008.html\n");
+    EXPECT_EQ(console.str(),
+              "File open error Paris_F\xE9vrier"
+              "2008.html\n");
     EXPECT_TRUE(starts.pages.empty());
 }
 
@@ -158,7 +164,9 @@ TEST(WriteCalendar, APathBeyondThePlatformsLimitIsRefused) {
     StringSink console;
     std::u16string deep = PageFolder().Folder() + std::u16string(5000, u'd') + u"/";
     EXPECT_FALSE(WriteMonthCalendar(l.s, deep, console, starts.Starter()));
-    EXPECT_EQ(console.str(), "File open error " + std::string(79, 'N') + "_F\xE9vrier" "2008.html\n");
+    EXPECT_EQ(console.str(), "File open error " + std::string(79, 'N') +
+                                 "_F\xE9vrier"
+                                 "2008.html\n");
     EXPECT_TRUE(starts.pages.empty());
 }
 

@@ -14,7 +14,9 @@ const double kDeg = 0.017453292519943295;
 TEST(QiblaBearing, FromParisSydneyAndTheKaabasMeridian) {
     double paris = QiblaBearing(48.8566 * kDeg, 2.3522 * kDeg);
     EXPECT_NEAR(paris, 2.0797889, 1e-7);
-    EXPECT_STREQ(FormatDegrees(paris).text, "119\xB0" "09'47\"");
+    EXPECT_STREQ(FormatDegrees(paris).text,
+                 "119\xB0"
+                 "09'47\"");
     EXPECT_NEAR(QiblaBearing(40 * kDeg, 39.82620120048523 * kDeg), Pi, 1e-12);
     EXPECT_NEAR(QiblaBearing(-10 * kDeg, 39.82620120048523 * kDeg), 0.0, 1e-12);
     double sydney = QiblaBearing(-33.87 * kDeg, 151.21 * kDeg);
@@ -45,8 +47,11 @@ TEST(ArrowToward, SunDueSouthPointsStraightDown) {
 
 TEST(QiblaText, LocalTimeWrapsOnceEachWay) {
     std::string late = QiblaText(0.5, Pi, 2, 23.5);
-    EXPECT_EQ(late, "Quibla \xE0 partir du Nord :  28\xB0" "38'52\"\n"
-                    "Soleil \xE0 partir du Nord \xE0 01:30 :   0\xB0" "00'00\"");
+    EXPECT_EQ(late,
+              "Quibla \xE0 partir du Nord :  28\xB0"
+              "38'52\"\n"
+              "Soleil \xE0 partir du Nord \xE0 01:30 :   0\xB0"
+              "00'00\"");
     std::string early = QiblaText(0.5, Pi, -3, 0.5);
     EXPECT_NE(early.find("\xE0 21:30 : "), std::string::npos) << early;
 }

@@ -17,8 +17,15 @@
 
 namespace veloranth::fixture {
 
-enum TestTown { kParis = 0, kMecca = 1, kTromso = 2, kNewYork = 3, kLongNames = 4, kMarkup = 5,
-                kSaintEtienne = 6 };
+enum TestTown {
+    kParis = 0,
+    kMecca = 1,
+    kTromso = 2,
+    kNewYork = 3,
+    kLongNames = 4,
+    kMarkup = 5,
+    kSaintEtienne = 6
+};
 
 struct Loaded {
     MainState s;

@@ -57,7 +57,9 @@ TEST(PrayerTimeReport, SilentWithVerboseZeroButComputesAll) {
     EXPECT_EQ(l.s.engine.adjusted[Zuhr], 12.999013531062598);
 }
 
-std::string SummaryBytes(const MainState& s) { return Utf16ToCp1252(s.DaySummaryText); }
+std::string SummaryBytes(const MainState& s) {
+    return Utf16ToCp1252(s.DaySummaryText);
+}
 
 TEST(BuildDaySummary, ReferenceDay) {
     Loaded l(fixture::kParis, {15, 1, 2007}, {9, 5, 7});

@@ -12,7 +12,9 @@
 namespace veloranth {
 namespace {
 
-platform::LocalDateTime FixedClock() { return {2009, 3, 8, 7, 5, 9, 0}; }
+platform::LocalDateTime FixedClock() {
+    return {2009, 3, 8, 7, 5, 9, 0};
+}
 
 TEST(StartupLoad, TrailAndObservationDate) {
     MainState s;
@@ -33,13 +35,16 @@ TEST(StartupLoad, TrailAndObservationDate) {
 TEST(StartupLoad, VerboseFileAddsWhereWeAre) {
     auto dir = std::filesystem::temp_directory_path() / "veloranth-startup";
     std::filesystem::create_directories(dir);
-    std::ofstream(dir / "data.cfg", std::ios::binary) << "1 1 0 1\n2 France Paris 48.85 2.35 1 1 0\n";
+    std::ofstream(dir / "data.cfg", std::ios::binary)
+        << "1 1 0 1\n2 France Paris 48.85 2.35 1 1 0\n";
     MainState s;
     StringSink out;
     StartupLoad(s, BesideModule((dir / "").u16string()), FixedClock, out);
     EXPECT_EQ(out.str().substr(0, out.str().find("Recup")),
               "Lieu actuel : \nLieu : France, Paris\n"
-              "latitude= 48\xB0" "51'00\"   longitude=  2\xB0" "21'00\"\nConvention 0\n");
+              "latitude= 48\xB0"
+              "51'00\"   longitude=  2\xB0"
+              "21'00\"\nConvention 0\n");
     EXPECT_TRUE(std::filesystem::exists(dir / "read_echo.cfg"));
     std::filesystem::remove_all(dir);
 }

@@ -37,7 +37,8 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
 
 Process::Process(const std::filesystem::path& exe, const std::wstring& arguments,
                  const std::wstring& startFolder) {
-    std::wstring commandLine = L"\"" + exe.wstring() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    std::wstring commandLine =
+        L"\"" + exe.wstring() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
     buffer.push_back(0);
     STARTUPINFOW startup{};
@@ -60,7 +61,9 @@ Process::~Process() {
     }
 }
 
-Process::Process(Process&& other) noexcept : info_(other.info_) { other.info_ = PROCESS_INFORMATION{}; }
+Process::Process(Process&& other) noexcept : info_(other.info_) {
+    other.info_ = PROCESS_INFORMATION{};
+}
 
 Process& Process::operator=(Process&& other) noexcept {
     std::swap(info_, other.info_);
@@ -68,7 +71,8 @@ Process& Process::operator=(Process&& other) noexcept {
 }
 
 long Process::Wait(int milliseconds) {
-    if (info_.hProcess == nullptr || WaitForSingleObject(info_.hProcess, milliseconds) != WAIT_OBJECT_0) {
+    if (info_.hProcess == nullptr ||
+        WaitForSingleObject(info_.hProcess, milliseconds) != WAIT_OBJECT_0) {
         return -1;
     }
     DWORD code = 0;
@@ -105,7 +109,9 @@ std::wstring ClassOf(HWND window) {
     return name;
 }
 
-std::wstring MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
+std::wstring MessageBoxText(HWND box) {
+    return WindowText(GetDlgItem(box, 0xFFFF));
+}
 
 bool Responds(HWND window, int milliseconds) {
     DWORD_PTR result;
@@ -118,7 +124,8 @@ namespace {
 bool PickerMessage(HWND picker, UINT message, WPARAM wParam, SYSTEMTIME& time, bool readBack) {
     DWORD pid = 0;
     GetWindowThreadProcessId(picker, &pid);
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
     if (process == nullptr) {
         return false;
     }
@@ -129,7 +136,8 @@ bool PickerMessage(HWND picker, UINT message, WPARAM wParam, SYSTEMTIME& time, b
         ok = SendMessageTimeoutW(picker, message, wParam, reinterpret_cast<LPARAM>(remote),
                                  SMTO_ABORTIFHUNG, 5000, &result) != 0;
         if (ok && readBack) {
-            ok = ReadProcessMemory(process, remote, &time, sizeof time, nullptr) && result == GDT_VALID;
+            ok = ReadProcessMemory(process, remote, &time, sizeof time, nullptr) &&
+                 result == GDT_VALID;
         }
     }
     if (remote != nullptr) {

@@ -22,7 +22,7 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds = 10000);
 
 // A started program; the destructor ends it if it is still running.
 class Process {
-public:
+  public:
     Process() = default;
     // Started in `folder` (by default the program's own).
     Process(const std::filesystem::path& exe, const std::wstring& arguments = L"",
@@ -36,7 +36,7 @@ public:
     // Waits for the end; returns the exit code, or -1 on time-out.
     long Wait(int milliseconds = 10000);
 
-private:
+  private:
     PROCESS_INFORMATION info_{};
 };
 

@@ -13,9 +13,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     FILE* f = _wfopen(log.c_str(), L"ab");
     if (f != nullptr) {
         std::wstring line = std::wstring(GetCommandLineW()) + L"\n";
-        std::string utf8(WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
-        WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, utf8.data(), static_cast<int>(utf8.size()),
-                            nullptr, nullptr);
+        std::string utf8(
+            WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, nullptr, 0, nullptr, nullptr), '\0');
+        WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, utf8.data(),
+                            static_cast<int>(utf8.size()), nullptr, nullptr);
         std::fwrite(utf8.data(), 1, utf8.size() - 1, f);
         std::fclose(f);
     }

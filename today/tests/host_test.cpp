@@ -18,7 +18,7 @@ using namespace wintest;
 const fs::path kSource = VELORANTH_SOURCE_DIR;
 
 class HostRun : public ::testing::Test {
-protected:
+  protected:
     void Start(bool withConfig, const std::wstring& arguments = L"") {
         folder_ = FreshFolder(std::string("host-") +
                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -64,7 +64,8 @@ TEST_F(HostRun, ItemWithAndWithoutItsHeading) {
     HWND host = HostWindow();
     ASSERT_NE(host, nullptr);
     HWND item = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (item = FindWindowExW(host, nullptr, L"VeloranthClass", nullptr)); }));
+    ASSERT_TRUE(
+        WaitFor([&] { return (item = FindWindowExW(host, nullptr, L"VeloranthClass", nullptr)); }));
     ASSERT_TRUE(WaitFor([&] { return ItemHeight(item) == 16; }));
     Shot("item");
     PostMessageW(item, WM_LBUTTONUP, 0, 0);

@@ -25,7 +25,7 @@ const fs::path kLog = L"C:\\today_plugin_tests_log.txt";  // named after this te
 
 // Closes the message boxes that appear while it watches, and keeps their texts.
 class BoxWatcher {
-public:
+  public:
     explicit BoxWatcher(std::vector<std::wstring> captions) : captions_(std::move(captions)) {
         thread_ = std::thread([this] { Watch(); });
         // A thread still starting when a library loads waits for the loader lock, which
@@ -43,7 +43,7 @@ public:
     }
     std::vector<std::pair<std::wstring, std::wstring>> seen;  // caption, text
 
-private:
+  private:
     void Watch() {
         running_ = true;
         while (!stop_) {
@@ -120,7 +120,8 @@ TEST(PluginLoad, MissingConfigurationRefusesAndLogs) {
 
     std::string log = ReadBytes(kLog);
     std::vector<std::string> lines;
-    for (std::size_t start = 0, end; (end = log.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    for (std::size_t start = 0, end; (end = log.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
         std::string line = log.substr(start, end - start);
         lines.push_back(line.substr(line.find(" : ") + 3));  // after time stamp and thread
     }
@@ -145,7 +146,8 @@ TEST(PluginLoad, UnusableConfigurationsRefuseWithTheirMessages) {
     } cases[] = {
         {"empty", "", L"Selected town out of range"},
         {"type6", "1 1 0 0\n6 x\n2 France Paris 48.85 2.35 1 1 0\n", L"bad format of data.cfg"},
-        {"count", "1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n", L"Number of towns does not match NTowns"},
+        {"count", "1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n",
+         L"Number of towns does not match NTowns"},
     };
     for (const Case& c : cases) {
         Load load(PluginFolder(c.name, &c.config));
@@ -164,7 +166,8 @@ TEST(PluginReader, ResultCodesAndTheSameTranscription) {
     };
     const std::string empty, type6 = "6\n", count = "1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n";
     const std::string shipped = ReadBytes(kSource / "data/data.cfg");
-    Case cases[] = {{"r-valid", &shipped, kReadOk},  {"r-missing", nullptr, kReadOpenFailed},
+    Case cases[] = {{"r-valid", &shipped, kReadOk},
+                    {"r-missing", nullptr, kReadOpenFailed},
                     {"r-empty", &empty, kReadSelectedOutOfRange},
                     {"r-type6", &type6, kReadFormatError},
                     {"r-count", &count, kReadTownCountMismatch}};
@@ -186,8 +189,12 @@ TEST(PluginReader, ResultCodesAndTheSameTranscription) {
 
 TEST(PluginExports, ExactlyOrdinals240And241WithoutNames) {
     std::string image = ReadBytes(BuildFolder() / "TodayVeloranth.dll");
-    auto u32 = [&](std::size_t at) { return *reinterpret_cast<const std::uint32_t*>(image.data() + at); };
-    auto u16 = [&](std::size_t at) { return *reinterpret_cast<const std::uint16_t*>(image.data() + at); };
+    auto u32 = [&](std::size_t at) {
+        return *reinterpret_cast<const std::uint32_t*>(image.data() + at);
+    };
+    auto u16 = [&](std::size_t at) {
+        return *reinterpret_cast<const std::uint16_t*>(image.data() + at);
+    };
     std::size_t pe = u32(0x3C);
     ASSERT_EQ(u32(pe), 0x00004550u);  // "PE\0\0"
     std::size_t optional = pe + 24;
@@ -247,7 +254,10 @@ TEST(PluginItem, RefreshProtocolAndTaps) {
     EXPECT_EQ(GetParent(window), home);
     EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE);
 
-    auto query = [&] { return SendMessageW(window, WM_TODAYCUSTOM_QUERYREFRESHCACHE, 0, reinterpret_cast<LPARAM>(&item)); };
+    auto query = [&] {
+        return SendMessageW(window, WM_TODAYCUSTOM_QUERYREFRESHCACHE, 0,
+                            reinterpret_cast<LPARAM>(&item));
+    };
     EXPECT_EQ(query(), TRUE);
     EXPECT_EQ(item.cyp, 16u);
     item.cyp = 0;
@@ -297,7 +307,8 @@ TEST(PluginOptions, ButtonStartsVeloranthFromTheLibrarysFolder) {
     PressOptionsButtonTwice(folder, load.module, stayedOpen);
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(StartsRecorded(folder), 2);
-    EXPECT_NE(ReadBytes(folder / "Veloranth.exe.called.txt").find("Veloranth.exe"), std::string::npos);
+    EXPECT_NE(ReadBytes(folder / "Veloranth.exe.called.txt").find("Veloranth.exe"),
+              std::string::npos);
 }
 
 TEST(PluginOptions, AFolderTooLongForThePathIsRefused) {

@@ -32,7 +32,8 @@ TEST(ComposeTodayLine, RoundingIntoTheNextDayAndNoTime) {
     EXPECT_EQ(ComposeTodayLine(late, found, u"Tromso").substr(28), u"erreu  Tromso");
     found.found[Maghrib] = false;
     found.found[Isha] = false;
-    EXPECT_EQ(ComposeTodayLine(kDay, found, u"Tromso"), u"05:12  13:45  17:02  --:--  --:--  Tromso");
+    EXPECT_EQ(ComposeTodayLine(kDay, found, u"Tromso"),
+              u"05:12  13:45  17:02  --:--  --:--  Tromso");
 }
 
 struct PluginConfig {
