@@ -7,6 +7,9 @@
 namespace veloranth {
 
 enum class ReadNotice {
+    // The files (details: the path).
+    ConfigOpenFailed,  // data.cfg missing or unreadable; nothing else happens
+    EchoOpenFailed,    // read_echo.cfg cannot be created; nothing else happens
     // Reading goes on after these.
     InvalidNumberOfTowns,      // NumberOfTowns below 1
     TownBeforeHeader,          // a town line before the header line: counted, not stored
@@ -24,8 +27,9 @@ enum class ReadNotice {
 
 // The values a notice names, as 8-bit text (names are converted for the wide reader).
 struct NoticeDetails {
-    int index = 0;     // convention index, or the town's number in file order
-    std::string name;  // the name concerned, as kept
+    int index = 0;        // convention index, or the town's number in file order
+    std::string name;     // the name concerned, as kept
+    std::u16string path;  // the file concerned
 };
 
 // Result codes, as the plug-in's loader expects them.

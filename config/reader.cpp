@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "config/codepage.h"
 #include "config/config_path.h"
 #include "config/file_ops.h"
 #include "config/parser.h"
@@ -21,6 +22,12 @@ class PrintingReporter : public ReadReporter {
     void Notice(ReadNotice notice, const NoticeDetails& d) override {
         const char* name = d.name.c_str();
         switch (notice) {
+            case ReadNotice::ConfigOpenFailed:
+                Print(&out_, "File open error %s\n", "data.cfg");
+                break;
+            case ReadNotice::EchoOpenFailed:
+                Print(&out_, "read_echo.cfg file open error\n");
+                break;
             case ReadNotice::InvalidNumberOfTowns:
                 Print(&out_, "Read config file Error : Invalid number of towns.\n");
                 break;
@@ -102,30 +109,54 @@ ReadResult ReadConfig(const std::u16string& folder, AppConfig& cfg, TextSink& ou
                           cfg, out);
 }
 
-ReadResult ReadConfigFile(const std::u16string& configPath, const std::u16string& echoPath,
-                          AppConfig& cfg, TextSink& out) {
-    std::string text;
-    if (!LoadFile(configPath, text)) {
-        Print(&out, "File open error %s\n", "data.cfg");
+template <class Char>
+ReadResult ReadConfigFiles(const std::u16string& configPath, const std::u16string& echoPath,
+                           BasicAppConfig<Char>& cfg, TownAllocator& allocator,
+                           ReadReporter& reporter) {
+    std::string bytes;
+    if (!LoadFile(configPath, bytes)) {
+        NoticeDetails d;
+        d.path = configPath;
+        reporter.Notice(ReadNotice::ConfigOpenFailed, d);
         return kReadOpenFailed;
     }
     if (!echoPath.empty()) {
         std::FILE* echo = platform::OpenFile(echoPath, "wb");
         if (echo == nullptr) {
-            Print(&out, "read_echo.cfg file open error\n");
+            NoticeDetails d;
+            d.path = echoPath;
+            reporter.Notice(ReadNotice::EchoOpenFailed, d);
             return kReadEchoFailed;
         }
         std::fclose(echo);
     }
-
-    PrintingReporter reporter(out);
-    std::string transcription;
-    ReadResult result = ParseConfig<char>(text, cfg, transcription, HeapTownAllocator(), reporter);
+    std::basic_string<Char> transcription;
+    ReadResult result;
+    if constexpr (sizeof(Char) == 1) {
+        result = ParseConfig<Char>(bytes, cfg, transcription, allocator, reporter);
+    } else {
+        result = ParseConfig<Char>(Cp1252ToUtf16(bytes), cfg, transcription, allocator, reporter);
+    }
     // The transcription is a diagnostic aid: a failure to write it changes nothing else.
     if (!echoPath.empty()) {
-        WriteWholeFile(echoPath, transcription);
+        if constexpr (sizeof(Char) == 1) {
+            WriteWholeFile(echoPath, transcription);
+        } else {
+            WriteWholeFile(echoPath, Utf16ToCp1252(transcription));
+        }
     }
+    return result;
+}
 
+template ReadResult ReadConfigFiles<char>(const std::u16string&, const std::u16string&, AppConfig&,
+                                          TownAllocator&, ReadReporter&);
+template ReadResult ReadConfigFiles<char16_t>(const std::u16string&, const std::u16string&,
+                                              WideAppConfig&, TownAllocator&, ReadReporter&);
+
+ReadResult ReadConfigFile(const std::u16string& configPath, const std::u16string& echoPath,
+                          AppConfig& cfg, TextSink& out) {
+    PrintingReporter reporter(out);
+    ReadResult result = ReadConfigFiles(configPath, echoPath, cfg, HeapTownAllocator(), reporter);
     if (result == kReadOk && cfg.Verbose != 0) {
         const Town& t = cfg.SelectedTown();
         Print(&out, "Lieu actuel : \n");

@@ -6,6 +6,7 @@
 
 #include "config/model.h"
 #include "config/read_notice.h"
+#include "config/town_allocator.h"
 #include "engine/text_sink.h"
 
 namespace veloranth {
@@ -15,6 +16,14 @@ ReadResult ReadConfig(const std::u16string& folder, AppConfig& cfg, TextSink& ou
 // The same from any file; an empty `echoPath` writes no transcription.
 ReadResult ReadConfigFile(const std::u16string& configPath, const std::u16string& echoPath,
                           AppConfig& cfg, TextSink& out);
+
+// The reading both front ends share: data.cfg into `cfg` (names widened from
+// Windows-1252 for char16_t), the transcription into `echoPath` as 8-bit text unless it is
+// empty, every problem to `reporter`.
+template <class Char>
+ReadResult ReadConfigFiles(const std::u16string& configPath, const std::u16string& echoPath,
+                           BasicAppConfig<Char>& cfg, TownAllocator& allocator,
+                           ReadReporter& reporter);
 
 // The whole content of a file, or false when it cannot be opened or read.
 bool LoadFile(const std::u16string& path, std::string& content);

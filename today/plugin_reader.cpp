@@ -3,11 +3,8 @@
 // box with no owner, a missing file also in the diagnostic log.
 #include "today/plugin_reader.h"
 
-#include <cstdio>
-
 #include "config/codepage.h"
 #include "config/config_path.h"
-#include "config/file_ops.h"
 #include "config/parser.h"
 #include "config/reader.h"
 #include "platform/module.h"
@@ -29,9 +26,12 @@ void Box(const std::wstring& text, const wchar_t* caption) {
     MessageBoxW(nullptr, text.c_str(), caption, MB_OK);
 }
 
+std::wstring ToWide(const std::u16string& s) {
+    return std::wstring(s.begin(), s.end());
+}
+
 std::wstring Wide(const std::string& cp1252) {
-    std::u16string w = Cp1252ToUtf16(cp1252);
-    return std::wstring(w.begin(), w.end());
+    return ToWide(Cp1252ToUtf16(cp1252));
 }
 
 // The same problems the main program prints, each in a box.
@@ -41,6 +41,18 @@ class BoxReporter : public ReadReporter {
         const std::wstring name = Wide(d.name);
         const std::wstring index = std::to_wstring(d.index);
         switch (notice) {
+            case ReadNotice::ConfigOpenFailed: {
+                // Logging creates the log file: keep the error of the failed open for its line.
+                DWORD error = GetLastError();
+                LogText(GetLog(), "Cannot open data.cfg file");
+                SetLastError(error);
+                LogLastError(GetLog());
+                Box(ToWide(d.path), L"File open error");
+                break;
+            }
+            case ReadNotice::EchoOpenFailed:
+                Box(ToWide(d.path), L"File open error");
+                break;
             case ReadNotice::InvalidNumberOfTowns:
                 break;  // the header's count is reported by the checks that follow
             case ReadNotice::TownBeforeHeader:
@@ -82,10 +94,6 @@ class BoxReporter : public ReadReporter {
     }
 };
 
-std::wstring ToWide(const std::u16string& s) {
-    return std::wstring(s.begin(), s.end());
-}
-
 }  // namespace
 
 TownAllocator& ProcessHeapAllocator() {
@@ -97,31 +105,9 @@ ReadResult ReadPluginConfig(const std::u16string& folder, WideAppConfig& cfg) {
     if (cfg.NumberOfTowns != 0) {
         ReleaseTownTable(cfg, ProcessHeapAllocator());  // a table read earlier
     }
-    const std::u16string configPath = ConfigPath(folder, kConfigFileName);
-    std::string bytes;
-    if (!LoadFile(configPath, bytes)) {
-        // Logging creates the log file: keep the error of the failed open for its line.
-        DWORD error = GetLastError();
-        LogText(GetLog(), "Cannot open data.cfg file");
-        SetLastError(error);
-        LogLastError(GetLog());
-        Box(ToWide(configPath), L"File open error");
-        return kReadOpenFailed;
-    }
-    const std::u16string echoPath = ConfigPath(folder, kEchoFileName);
-    std::FILE* echo = _wfopen(reinterpret_cast<const wchar_t*>(echoPath.c_str()), L"wb");
-    if (echo == nullptr) {
-        Box(ToWide(echoPath), L"File open error");
-        return kReadEchoFailed;
-    }
-    std::fclose(echo);
-
     BoxReporter reporter;
-    std::u16string transcription;
-    ReadResult result = ParseConfig<char16_t>(Cp1252ToUtf16(bytes), cfg, transcription,
-                                              ProcessHeapAllocator(), reporter);
-    WriteWholeFile(echoPath, Utf16ToCp1252(transcription));
-    return result;
+    return ReadConfigFiles(ConfigPath(folder, kConfigFileName), ConfigPath(folder, kEchoFileName),
+                           cfg, ProcessHeapAllocator(), reporter);
 }
 
 ReadResult ReadConfig(HMODULE module, WideAppConfig& cfg) {

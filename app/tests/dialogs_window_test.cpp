@@ -15,11 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace wintest;
 
-std::string ScreenName() {
-    return std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" +
-           std::to_string(GetSystemMetrics(SM_CYSCREEN));
-}
-
 TEST_F(VeloranthRun, ConfigurationListsTheTownsAndNowSetsThePresent) {
     Start();
     HWND dialog = Open(40011, L"Configuration");
@@ -37,7 +32,7 @@ TEST_F(VeloranthRun, ConfigurationListsTheTownsAndNowSetsThePresent) {
     EXPECT_EQ(entry(5), L"Pays&Co : <Ville>\"A&B\"");
     // 79 + 3 + 79 characters do not fit the entry's 120 bytes: cut, not overrun.
     EXPECT_EQ(entry(4), std::wstring(79, L'C') + L" : " + std::wstring(37, L'N'));
-    Shot("configuration-" + ScreenName());
+    Shot("configuration-" + ScreenSize());
 
     SendMessageW(dialog, WM_COMMAND, 1010, 0);  // Maintenant
     SYSTEMTIME now, date{}, time{};
@@ -112,7 +107,7 @@ TEST_F(VeloranthRun, QiblaCompassForSeveralTowns) {
         RECT r;
         GetWindowRect(qibla, &r);
         EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
-        Shot("qibla-town" + std::to_string(town) + "-" + ScreenName());
+        Shot("qibla-town" + std::to_string(town) + "-" + ScreenSize());
         Close(qibla);
     }
 }
@@ -168,7 +163,7 @@ TEST_F(VeloranthRun, AboutFollowsTheScreensOrientation) {
         }
     }
     FreeLibrary(exe);
-    Shot("about-" + ScreenName());
+    Shot("about-" + ScreenSize());
     Close(about);
 }
 

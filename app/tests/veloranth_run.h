@@ -83,12 +83,7 @@ class VeloranthRun : public ::testing::Test {
         EXPECT_TRUE(wintest::WaitFor([&] { return !IsWindow(box); }));
     }
 
-    void Shot(const std::string& name) {
-        Sleep(300);
-        fs::path dir = wintest::BuildFolder().parent_path() / "screenshots";
-        fs::create_directories(dir);
-        wintest::SaveScreenshot(dir / ("main-" + name + ".bmp"));
-    }
+    void Shot(const std::string& name) { wintest::Screenshot("main-" + name); }
 
     // The configuration dialog: town, date and time, then Done.
     void Choose(int town, SYSTEMTIME when) {

@@ -204,6 +204,18 @@ bool SaveScreenshot(const std::filesystem::path& file) {
     return static_cast<bool>(out);
 }
 
+std::string ScreenSize() {
+    return std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" +
+           std::to_string(GetSystemMetrics(SM_CYSCREEN));
+}
+
+void Screenshot(const std::string& name) {
+    Sleep(400);
+    std::filesystem::path dir = BuildFolder().parent_path() / "screenshots";
+    std::filesystem::create_directories(dir);
+    SaveScreenshot(dir / (name + ".bmp"));
+}
+
 std::string ReadBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     std::stringstream s;

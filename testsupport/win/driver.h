@@ -64,6 +64,12 @@ void PressChord(WORD modifier, WORD key);
 // Saves the whole screen as a 24-bit BMP.
 bool SaveScreenshot(const std::filesystem::path& file);
 
+// "240x320": the virtual screen's size.
+std::string ScreenSize();
+
+// After a moment for the last paint, the screen as build/win/screenshots/<name>.bmp.
+void Screenshot(const std::string& name);
+
 // Reads a whole file as bytes ("" when missing).
 std::string ReadBytes(const std::filesystem::path& file);
 

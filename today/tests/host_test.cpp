@@ -46,14 +46,7 @@ class HostRun : public ::testing::Test {
         GetWindowRect(item, &r);
         return r.bottom - r.top;
     }
-    void Shot(const std::string& name) {
-        Sleep(400);
-        fs::path dir = BuildFolder().parent_path() / "screenshots";
-        fs::create_directories(dir);
-        std::string screen = std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" +
-                             std::to_string(GetSystemMetrics(SM_CYSCREEN));
-        SaveScreenshot(dir / ("today-" + name + "-" + screen + ".bmp"));
-    }
+    void Shot(const std::string& name) { Screenshot("today-" + name + "-" + ScreenSize()); }
 
     fs::path folder_;
     Process host_;
