@@ -9,7 +9,6 @@
 #include "app/program.h"
 #include "app/resource.h"
 #include "platform/launch.h"
-#include "platform/module.h"
 #include "platform/output.h"
 #include "reports/calendar.h"
 #include "reports/prayer_report.h"
@@ -27,14 +26,15 @@ bool TownAvailable(HWND window) {
     if (s.townApplied) {
         return true;
     }
-    MessageBoxW(window, ToWide(ConfigProblemText(s)).c_str(), L"Veloranth", MB_OK | MB_ICONWARNING);
+    MessageBoxW(window, platform::ToWide(ConfigProblemText(s)).c_str(), L"Veloranth",
+                MB_OK | MB_ICONWARNING);
     return false;
 }
 
 void ShowText(HWND window, const std::string& text, const wchar_t* caption) {
-    std::wstring wide = ToWide(text);
+    std::wstring wide = platform::WindowText(text);
     MessageBoxW(window, wide.c_str(), caption, MB_OK);
-    platform::DebugOutput(std::u16string(wide.begin(), wide.end()));
+    platform::DebugOutput(platform::FromWide(wide));
 }
 
 // Opening a document may wait on a handler (a browser without network): never on the
@@ -53,15 +53,9 @@ std::wstring UpdateCheckAddress() {
     return address;
 }
 
-std::wstring HelpFilePath(const std::wstring& executablePath) {
-    std::size_t slash = executablePath.rfind(L'\\');
-    std::wstring folder = slash == std::wstring::npos ? L"" : executablePath.substr(0, slash);
-    return folder + L"\\help.html";
-}
-
 INT_PTR RunDialog(HWND owner, int templateId, DLGPROC procedure) {
     HINSTANCE instance = TheProgram().instance;
-    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5));
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(templateId), RT_DIALOG);
     HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     auto* dialog = loaded ? static_cast<const DLGTEMPLATE*>(LockResource(loaded)) : nullptr;
     if (dialog == nullptr) {
@@ -107,11 +101,9 @@ bool OnCommand(HWND window, UINT command) {
                 WriteYearCalendar(s, ProgramFolder(), console, platform::StartBrowser);
             }
             return true;
-        case IDM_HELP: {
-            std::u16string exe = platform::ModuleFileName(nullptr);
-            OpenDetached(HelpFilePath(std::wstring(exe.begin(), exe.end())));
+        case IDM_HELP:
+            OpenDetached(platform::ToWide(ProgramFolder() + u"help.html"));
             return true;
-        }
         case IDM_UPDATE:
             OpenDetached(UpdateCheckAddress());
             return true;

@@ -13,8 +13,6 @@ bool OnCommand(HWND window, UINT command);
 
 // The address opened by the update check.
 std::wstring UpdateCheckAddress();
-// help.html beside the executable whose full path is given.
-std::wstring HelpFilePath(const std::wstring& executablePath);
 
 // Runs a dialog template of the program modally, owned by `owner`.
 INT_PTR RunDialog(HWND owner, int templateId, DLGPROC procedure);

@@ -23,7 +23,7 @@ constexpr int kEntrySize = 120;  // bytes of one list entry, terminator included
 std::wstring TownEntry(const Town& town) {
     char entry[kEntrySize];
     std::snprintf(entry, sizeof entry, "%s : %s", town.Country, town.Name);
-    return ToWide(std::string(entry));
+    return platform::WindowText(entry);
 }
 
 SYSTEMTIME ObservationTimeStamp(const EngineState& e) {

@@ -55,8 +55,14 @@ class TemplateReader {
     bool ok_ = true;
 };
 
+// The predefined control classes as a template names them (0xFFFF and the atom).
+constexpr WORD kButtonAtom = 0x0080;
+constexpr WORD kStaticAtom = 0x0082;
+constexpr WORD kListBoxAtom = 0x0083;
+constexpr WORD kComboBoxAtom = 0x0085;
+
 bool IsStaticOrButton(const TemplateField& cls) {
-    return cls.isOrdinal && (cls.ordinal == 0x0080 || cls.ordinal == 0x0082);
+    return cls.isOrdinal && (cls.ordinal == kButtonAtom || cls.ordinal == kStaticAtom);
 }
 
 }  // namespace
@@ -67,7 +73,7 @@ void ReloadControlContent(HINSTANCE instance, HWND dialog, const DLGITEMTEMPLATE
         return;
     }
     HWND control = GetDlgItem(dialog, item.id);
-    if (IsStaticOrButton(className) && title.isOrdinal && (item.style & 3) == 3) {
+    if (IsStaticOrButton(className) && title.isOrdinal && (item.style & SS_ICON) == SS_ICON) {
         HANDLE old = reinterpret_cast<HANDLE>(SendMessageW(control, STM_GETIMAGE, IMAGE_ICON, 0));
         HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(title.ordinal),
                                                    IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
@@ -75,7 +81,8 @@ void ReloadControlContent(HINSTANCE instance, HWND dialog, const DLGITEMTEMPLATE
             SendMessageW(control, STM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
             DestroyIcon(static_cast<HICON>(old));
         }
-    } else if (IsStaticOrButton(className) && title.isOrdinal && (item.style & 0x0E) == 0x0E) {
+    } else if (IsStaticOrButton(className) && title.isOrdinal &&
+               (item.style & SS_BITMAP) == SS_BITMAP) {
         HANDLE old = reinterpret_cast<HANDLE>(SendMessageW(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
         HBITMAP bitmap = LoadBitmapW(instance, MAKEINTRESOURCEW(title.ordinal));
         if (bitmap != nullptr) {
@@ -84,12 +91,12 @@ void ReloadControlContent(HINSTANCE instance, HWND dialog, const DLGITEMTEMPLATE
         }
     } else if (IsStaticOrButton(className) && !title.isOrdinal) {
         SetDlgItemTextW(dialog, item.id, title.text);
-    } else if (className.ordinal == 0x0083) {
+    } else if (className.ordinal == kListBoxAtom) {
         LRESULT selected = SendMessageW(control, LB_GETCURSEL, 0, 0);
         if (selected != LB_ERR) {
             SendMessageW(control, LB_SETCURSEL, selected, 0);
         }
-    } else if (className.ordinal == 0x0085) {
+    } else if (className.ordinal == kComboBoxAtom) {
         LRESULT selected = SendMessageW(control, CB_GETCURSEL, 0, 0);
         if (selected != CB_ERR) {
             SendMessageW(control, CB_SETCURSEL, selected, 0);
@@ -98,7 +105,7 @@ void ReloadControlContent(HINSTANCE instance, HWND dialog, const DLGITEMTEMPLATE
 }
 
 BOOL ApplyDialogLayout(HINSTANCE instance, HWND dialog, int templateId) {
-    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5));
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(templateId), RT_DIALOG);
     HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     const BYTE* base = loaded ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
     DWORD size = found ? SizeofResource(instance, found) : 0;
@@ -136,14 +143,12 @@ BOOL ApplyDialogLayout(HINSTANCE instance, HWND dialog, int templateId) {
         memcpy(&item, reader.At(itemStart), sizeof item);
         TemplateField className = reader.Field();
         TemplateField title = reader.Field();
-        std::size_t sizeWord = reader.Offset();
         WORD extra = reader.Word();
         // The creation-data size counts its own word: the next item begins that many bytes
         // from it, or right after it when there is none.
         if (extra > 2) {
             reader.Skip(extra - 2);
         }
-        (void)sizeWord;
 
         HWND control = GetDlgItem(dialog, item.id);
         RECT r = {item.x, item.y, item.x + item.cx, item.y + item.cy};

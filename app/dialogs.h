@@ -9,10 +9,6 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 INT_PTR CALLBACK QiblaDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-}  // namespace veloranth::app
-
-namespace veloranth::app {
-
 // SHInitDialog with these flags (SHIDIF_...), for a dialog of the program.
 BOOL InitShellDialog(HWND dialog, DWORD flags);
 

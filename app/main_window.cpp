@@ -49,7 +49,7 @@ void OnDestroy() {
 // in its place may hold a long path: it is wrapped to the window's width.
 void PaintSummary(HDC dc, HWND window) {
     const MainState& s = TheProgram().state;
-    std::wstring text = ToWide(s.DaySummaryText);
+    std::wstring text = platform::ToWide(s.DaySummaryText);
     RECT r = kSummaryRect;
     UINT format = 0;
     if (!s.townApplied) {
@@ -92,9 +92,11 @@ void OnPaint(HWND window) {
     if (IsPrayerTime(e.adjusted, found, now.hour, now.minute)) {
         SHSetForegroundWindow(reinterpret_cast<HWND>(reinterpret_cast<UINT_PTR>(window) | 1));
     }
-    std::wstring clock = ToWide(ClockText(e.adjusted, found, now.hour, now.minute, now.second));
-    if (clock.size() > 399) {
-        clock.resize(399);
+    std::wstring clock =
+        platform::WindowText(ClockText(e.adjusted, found, now.hour, now.minute, now.second));
+    const std::size_t kClockTextLimit = 400;  // characters, terminator included
+    if (clock.size() > kClockTextLimit - 1) {
+        clock.resize(kClockTextLimit - 1);
     }
     RECT label = kLabelRect;
     DrawTextW(dc, L"Heure actuelle :", -1, &label, 0);

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "platform/win/wide.h"
 #include "reports/main_state.h"
 #include "shell/aygshell.h"
 
@@ -24,10 +25,6 @@ Program& TheProgram();
 
 // The folder of Veloranth.exe, with its trailing backslash.
 std::u16string ProgramFolder();
-
-// 8-bit program text as a window text.
-std::wstring ToWide(const std::string& text);
-std::wstring ToWide(const std::u16string& text);
 
 // The program's version as every text shows it (1.4 with two decimals).
 inline constexpr double kVersion = 1.4;

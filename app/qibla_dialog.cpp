@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/dialogs.h"
+#include "base/constants.h"
 #include "app/program.h"
 #include "app/resource.h"
 #include "platform/output.h"
@@ -52,12 +53,12 @@ void OnPaint(HWND dialog) {
     HDC dc = BeginPaint(dialog, &ps);
     HDC memory = CreateCompatibleDC(dc);
     CopyBitmap(dc, memory, IDB_COMPASS, 0, 0);
-    const double sun = s.engine.solar.az - 3.141592653589793;  // from north
+    const double sun = s.engine.solar.az - Pi;  // from north
     DrawArrow(dc, memory, IDB_SUN, sun, RGB(255, 255, 0));
     const double qibla = QiblaBearing(s.config.LatitudeRad, s.config.LongitudeRad);
     DrawArrow(dc, memory, IDB_KAABA, qibla, RGB(0, 0, 0));
-    std::wstring text =
-        ToWide(QiblaText(qibla, s.engine.solar.az, s.engine.TZeff, s.engine.solar.UTHour));
+    std::wstring text = platform::WindowText(
+        QiblaText(qibla, s.engine.solar.az, s.engine.TZeff, s.engine.solar.UTHour));
     RECT r = {2, 152, 240, 184};
     // The dialog's own font, as on the device; a desktop paint context starts with the
     // wide "System" font, in which these lines do not fit the screen.

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "config/codepage.h"
+#include "base/codepage.h"
 #include "config/config_path.h"
-#include "engine/text_sink.h"
+#include "base/text_sink.h"
 #include "platform/module.h"
 #include "reports/calendar.h"
 #include "reports/prayer_report.h"

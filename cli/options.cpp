@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "reports/calendar.h"
+#include "base/calendar_date.h"
 
 namespace veloranth::cli {
 

@@ -2,6 +2,7 @@
 // The main program keeps names as 8-bit text (char), the Today plug-in as UTF-16 (char16_t).
 #pragma once
 
+#include "base/constants.h"
 #include "engine/day.h"
 
 namespace veloranth {
@@ -53,13 +54,11 @@ using WideTown = BasicTown<char16_t>;
 using WideConvention = BasicConvention<char16_t>;
 using WideAppConfig = BasicAppConfig<char16_t>;
 
-inline constexpr double kConfigDegToRad = 0.017453292519943295;
-
 // Copies the given town's coordinates, time zone, rule and convention into the Current fields.
 template <class Char>
 void ApplyTown(BasicAppConfig<Char>& cfg, const BasicTown<Char>& town) {
-    cfg.LatitudeRad = town.latitude * kConfigDegToRad;
-    cfg.LongitudeRad = town.longitude * kConfigDegToRad;
+    cfg.LatitudeRad = town.latitude * DegToRad;
+    cfg.LongitudeRad = town.longitude * DegToRad;
     cfg.CurrentTimeZone = town.TimeZone;
     cfg.CurrentDst = town.DST;
     cfg.CurrentConvention = town.Convention;

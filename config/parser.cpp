@@ -11,8 +11,9 @@
 #include <cstdlib>
 #include <new>
 
-#include "config/codepage.h"
-#include "engine/text_sink.h"
+#include "base/codepage.h"
+#include "config/line_formats.h"
+#include "base/text_sink.h"
 
 namespace veloranth {
 
@@ -67,10 +68,10 @@ class Parser {
             if (s == Scan::Failed) {
                 // Text where a line type belongs: only the rest of an over-long comment
                 // (or plain text after one) is taken as one more comment.
-                if (previous != 8) {
+                if (previous != kCommentLine) {
                     return Stop(ReadNotice::FormatError, kReadFormatError);
                 }
-                type = 8;
+                type = kCommentLine;
             }
             Append("%d ", type);
             ReadResult r = Record(type);
@@ -232,20 +233,20 @@ class Parser {
 
     ReadResult Record(int type) {
         switch (type) {
-            case 1:
+            case kHeaderLine:
                 return Header();
-            case 2:
+            case kTownLine:
                 return TownLine();
-            case 3:
+            case kParametersLine:
                 ConventionParameters();
                 return kReadOk;
-            case 4:
+            case kCorrectionsLine:
                 MinuteCorrections();
                 return kReadOk;
-            case 5:
+            case kNameLine:
                 ConventionName();
                 return kReadOk;
-            case 8:
+            case kCommentLine:
                 out_.pop_back();  // the comment's own text starts where the blank was
                 out_ += ReadRestOfLine();
                 return kReadOk;
@@ -261,7 +262,7 @@ class Parser {
         if (ReadInt(towns) == Scan::Ok && ReadInt(selected) == Scan::Ok) {
             ReadInt(verbose);
         }
-        Append("%-13d  %-12d  %-7d\n", towns, selected, verbose);
+        Append(kHeaderValues, towns, selected, verbose);
         if (towns < 1) {
             Tell(ReadNotice::InvalidNumberOfTowns, 0, "");
         }
@@ -298,11 +299,12 @@ class Parser {
             ReadInt(town->DST) == Scan::Ok) {
             ReadInt(town->Convention);
         }
-        AppendPadded(town->Country, 15);
+        AppendPadded(town->Country, kTownNameWidth);
         Append("  ");
-        AppendPadded(town->Name, 15);
-        Append("  %-10f  %-10f  %-7d  %-2d  %-2d\n", town->latitude, town->longitude,
-               town->TimeZone, town->DST, town->Convention);
+        AppendPadded(town->Name, kTownNameWidth);
+        Append("  ");
+        Append(kTownValues, town->latitude, town->longitude, town->TimeZone, town->DST,
+               town->Convention);
         if (countryCut) {
             Tell(ReadNotice::NameTooLong, townCount_, Narrow(town->Country));
         }
@@ -323,8 +325,8 @@ class Parser {
         return kReadOk;
     }
 
-    // The convention a line 3, 4 or 5 addresses; `rules` starts from its current values so
-    // that fields the line leaves out keep them.
+    // The convention a line 3, 4 or 5 addresses, kept in CurrentConvention as the reader
+    // always has; a line cut short keeps the index read before it.
     bool ReadConventionIndex(int& index) {
         index = cfg_.CurrentConvention;
         if (ReadInt(index) != Scan::Ok) {
@@ -362,9 +364,8 @@ class Parser {
         if (more) {
             ReadReal(k.ZuhrHour);
         }
-        Append("%-9d  %-14d  %-16g  %-16g  %-15g  %-19d  %-4d  %-7d  %-15.7f\n", i, asr,
-               k.FajrTwilightAngle, k.IshaTwilightAngle, k.SunriseSetAngle, plus,
-               k.IshaMaghribMinutes, fixe, k.ZuhrHour);
+        Append(kParametersValues, i, asr, k.FajrTwilightAngle, k.IshaTwilightAngle,
+               k.SunriseSetAngle, plus, k.IshaMaghribMinutes, fixe, k.ZuhrHour);
         k.AsrShafi = asr == 1;
         k.IshaIsMaghribPlus = plus == 1;
         k.ZuhrFixe = fixe == 1;
@@ -380,8 +381,8 @@ class Parser {
         for (double* f : fields) {
             more = more && ReadReal(*f) == Scan::Ok;
         }
-        Append("%-9d  %-7g  %-7g  %-7g  %-7g  %-7g  %-7g\n", i, k.FajrOffset, k.ChouroukOffset,
-               k.ZuhrOffset, k.AsrOffset, k.MaghribOffset, k.IshaOffset);
+        Append(kCorrectionsValues, i, k.FajrOffset, k.ChouroukOffset, k.ZuhrOffset, k.AsrOffset,
+               k.MaghribOffset, k.IshaOffset);
         StoreRules(i, k);
     }
 
@@ -409,7 +410,7 @@ class Parser {
         if (!valid) {
             Tell(ReadNotice::ConventionOutOfRange, i, "");
         }
-        Append("%-9d \"", i);
+        Append(kNameIndex, i);
         out_ += name;
         Append("\"\n");
     }

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "config/codepage.h"
+#include "base/codepage.h"
 #include "config/config_path.h"
 #include "config/file_ops.h"
 #include "config/parser.h"

@@ -7,7 +7,7 @@
 #include "config/model.h"
 #include "config/read_notice.h"
 #include "config/town_allocator.h"
-#include "engine/text_sink.h"
+#include "base/text_sink.h"
 
 namespace veloranth {
 

@@ -3,6 +3,7 @@
 #include "config/writer.h"
 
 #include "config/config_path.h"
+#include "config/line_formats.h"
 
 namespace veloranth {
 
@@ -28,6 +29,12 @@ class Composer {
         Print(&text_, format, args...);
     }
     void Line(const char* text) { Print(&text_, "%s", text); }
+    // A record: its line type, a blank, its values.
+    template <class... Args>
+    void Record(LineType type, const char* values, Args... args) {
+        Print(&text_, "%d ", static_cast<int>(type));
+        Print(&text_, values, args...);
+    }
     std::string text() const { return text_.str(); }
 
   private:
@@ -36,17 +43,18 @@ class Composer {
 
 void ComposeConvention(Composer& c, int i, const Convention& k) {
     c.Line("8 Convention Name\n");
-    c.Line("5 %-9d \"%s\"\n", i, k.Name);
+    c.Record(kNameLine, kNameIndex, i);
+    c.Line("%s\"\n", k.Name);
     c.Line(
         "8 Convention AsrSahfi/Hanafi FajrTwilightAngle IshaTwilightAngle Sunrise/SetAngle "
         "Isha_is_Maghrib_plus xx mn ZuhrFixe ZuhrHour(h)\n");
-    c.Line("3 %-9d  %-14d  %-16g  %-16g  %-15g  %-19d  %-4d  %-7d  %-15.7f\n", i,
-           k.AsrShafi ? 1 : 0, k.FajrTwilightAngle, k.IshaTwilightAngle, k.SunriseSetAngle,
-           k.IshaIsMaghribPlus ? 1 : 0, k.IshaMaghribMinutes, k.ZuhrFixe ? 1 : 0, k.ZuhrHour);
+    c.Record(kParametersLine, kParametersValues, i, k.AsrShafi ? 1 : 0, k.FajrTwilightAngle,
+             k.IshaTwilightAngle, k.SunriseSetAngle, k.IshaIsMaghribPlus ? 1 : 0,
+             k.IshaMaghribMinutes, k.ZuhrFixe ? 1 : 0, k.ZuhrHour);
     c.Line("8 - Time (mn) to add to get Salat\n");
     c.Line("8 Convention Fajr     Chourouk Zuhr     Asr      Maghrib  Isha\n");
-    c.Line("4 %-9d  %-7g  %-7g  %-7g  %-7g  %-7g  %-7g\n", i, k.FajrOffset, k.ChouroukOffset,
-           k.ZuhrOffset, k.AsrOffset, k.MaghribOffset, k.IshaOffset);
+    c.Record(kCorrectionsLine, kCorrectionsValues, i, k.FajrOffset, k.ChouroukOffset, k.ZuhrOffset,
+             k.AsrOffset, k.MaghribOffset, k.IshaOffset);
     c.Line("%s", kSeparator);
 }
 
@@ -75,7 +83,7 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
     }
     c.Line("%s", kSeparator);
     c.Line("8 NumberOfTowns  TownSelected  Verbose\n");
-    c.Line("1 %-13d  %-12d  %-7d\n", cfg.NumberOfTowns, townSelected, cfg.Verbose);
+    c.Record(kHeaderLine, kHeaderValues, cfg.NumberOfTowns, townSelected, cfg.Verbose);
     if (cfg.NumberOfTowns < 1) {
         Print(&out, "Write config file Error : Invalid number of towns.\n");
     }
@@ -84,8 +92,8 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
     c.Line("8 Country          Name             latitude    longitude   TimeZone DST Convention\n");
     for (int i = 0; i < cfg.NumberOfTowns; ++i) {
         const Town& t = *cfg.TownTable[i];
-        c.Line("2 %-15s  %-15s  %-10f  %-10f  %-7d  %-2d  %-2d\n", t.Country, t.Name, t.latitude,
-               t.longitude, t.TimeZone, t.DST, t.Convention);
+        c.Record(kTownLine, "%-*s  %-*s  ", kTownNameWidth, t.Country, kTownNameWidth, t.Name);
+        c.Line(kTownValues, t.latitude, t.longitude, t.TimeZone, t.DST, t.Convention);
     }
     c.Line("%s", kSeparator);
     return c.text();

@@ -5,7 +5,7 @@
 
 #include "config/file_ops.h"
 #include "config/model.h"
-#include "engine/text_sink.h"
+#include "base/text_sink.h"
 
 namespace veloranth {
 

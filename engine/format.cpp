@@ -5,8 +5,8 @@
 #include <climits>
 #include <cstdio>
 
-#include "engine/constants.h"
-#include "engine/truncate.h"
+#include "base/constants.h"
+#include "base/truncate.h"
 
 namespace veloranth {
 

@@ -1,8 +1,9 @@
-// Day and month schedules. The order of the solver calls is fixed: the report's trace
-// and the values left in SolarState depend on it.
+// Day and month schedules.
 #include "engine/schedule.h"
 
-#include "engine/constants.h"
+#include "base/calendar_date.h"
+#include "base/constants.h"
+#include "engine/latitude.h"
 #include "engine/solver.h"
 #include "engine/timebase.h"
 
@@ -10,13 +11,10 @@ namespace veloranth {
 
 namespace {
 
-int LastDayOfMonth(int month) {
-    return (month == 4 || month == 9) ? 30 : 31;
-}
-
 // The last day of `month` falling on `weekday`, by scanning its last seven days downward.
 int LastWeekdayOfMonth(int year, int month, int weekday, double offset) {
-    for (int d = LastDayOfMonth(month); d > LastDayOfMonth(month) - 7; --d) {
+    const int last = DaysInMonth(month, year);
+    for (int d = last; d > last - 7; --d) {
         if (DayOfWeek(JulianCenturies(d, month, year, 12.0) + offset) == weekday) {
             return d;
         }
@@ -39,16 +37,22 @@ int DstApplies(int year, int month, int day, int ruleType, int timeZone) {
     return applies ? 1 : 0;
 }
 
-int EffectiveTimeZone(const ObservationDate& date, const DayInputs& in) {
-    if (in.CurrentDst != 0 &&
-        DstApplies(date.Year, date.Month, date.Day, in.CurrentDst, in.CurrentTimeZone) == 1) {
-        return in.CurrentTimeZone + 1;
-    }
-    return in.CurrentTimeZone;
+LocalClock ClockOn(const ObservationDate& date, const DayInputs& in) {
+    bool dst = in.CurrentDst != 0 &&
+               DstApplies(date.Year, date.Month, date.Day, in.CurrentDst, in.CurrentTimeZone) == 1;
+    return {in.CurrentTimeZone + (dst ? 1 : 0), dst};
 }
 
 int ScheduleWeekday(const EngineState& state) {
     return DayOfWeek(state.solar.T + (state.TZeff + 12) * HourInCenturies);
+}
+
+namespace {
+
+void Tell(ScheduleObserver* observer, ScheduleStep step, const EngineState& state) {
+    if (observer != nullptr) {
+        observer->After(step, state);
+    }
 }
 
 void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind) {
@@ -74,26 +78,36 @@ void ComputeAdjustedTimes(EngineState& state, const ConventionRules& k) {
     a[Isha] = k.IshaOffset * MinuteInHours + e[Isha];
 }
 
-namespace {
-
-// Everything after the transit, for a latitude already prepared.
-void ComputeTimesAfterTransit(EngineState& state, const DayInputs& in, const Latitude& phi) {
+// Everything after the transit, for a latitude already prepared. The order is fixed: the
+// report's trace and the values left in SolarState depend on it.
+void ComputeTimesAfterTransit(EngineState& state, const DayInputs& in, const Latitude& phi,
+                              ScheduleObserver* observer) {
     state.found.found[Zuhr] = true;
-    ComputeExactTime(state, in, phi, Chourouk);
-    ComputeExactTime(state, in, phi, Maghrib);
-    ComputeExactTime(state, in, phi, Fajr);
-    ComputeExactTime(state, in, phi, Isha);
-    ComputeExactTime(state, in, phi, Asr);
+    const struct {
+        int kind;
+        ScheduleStep step;
+    } steps[] = {{Chourouk, ScheduleStep::Chourouk},
+                 {Maghrib, ScheduleStep::Maghrib},
+                 {Fajr, ScheduleStep::Fajr},
+                 {Isha, ScheduleStep::Isha},
+                 {Asr, ScheduleStep::Asr}};
+    for (const auto& s : steps) {
+        ComputeExactTime(state, in, phi, s.kind);
+        Tell(observer, s.step, state);
+    }
     ComputeAdjustedTimes(state, *in.convention);
+    Tell(observer, ScheduleStep::Adjusted, state);
 }
 
 }  // namespace
 
-void ComputeDaySchedule(EngineState& state, const DayInputs& in) {
+void ComputeDaySchedule(EngineState& state, const DayInputs& in, ScheduleObserver* observer) {
     const Latitude phi(in.LatitudeRad);
-    state.TZeff = EffectiveTimeZone(state.date, in);
+    state.TZeff = ClockOn(state.date, in).TZeff;
+    Tell(observer, ScheduleStep::Clock, state);
     ComputeTransit(state, in);
-    ComputeTimesAfterTransit(state, in, phi);
+    Tell(observer, ScheduleStep::Transit, state);
+    ComputeTimesAfterTransit(state, in, phi, observer);
 }
 
 void ComputeMonthSchedule(EngineState& state, const DayInputs& in, PrayerTimes* times,
@@ -103,10 +117,10 @@ void ComputeMonthSchedule(EngineState& state, const DayInputs& in, PrayerTimes* 
     const Latitude phi(in.LatitudeRad);
     for (state.date.Day = 1; state.date.Day <= count; ++state.date.Day) {
         int i = state.date.Day - 1;
-        state.TZeff = EffectiveTimeZone(state.date, in);
+        state.TZeff = ClockOn(state.date, in).TZeff;
         ComputeTransit(state, in);
         weekdays[i] = ScheduleWeekday(state);
-        ComputeTimesAfterTransit(state, in, phi);
+        ComputeTimesAfterTransit(state, in, phi, nullptr);
         times[i] = state.adjusted;
         if (found != nullptr) {
             found[i] = state.found;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "engine/day.h"
-#include "engine/latitude.h"
 
 namespace veloranth {
 
@@ -12,19 +11,31 @@ namespace veloranth {
 // other rule: last Sunday of March to last Sunday of October.
 int DstApplies(int year, int month, int day, int ruleType, int timeZone);
 
-// The town's time zone plus 1 when its daylight-saving rule applies on the observation date.
-int EffectiveTimeZone(const ObservationDate& date, const DayInputs& in);
+// The town's clock on a date: its offset from UT and whether summer time makes it so.
+struct LocalClock {
+    int TZeff;
+    bool dst;
+};
+LocalClock ClockOn(const ObservationDate& date, const DayInputs& in);
 
 // Weekday (0 Monday) of the last evaluation held in state.solar, in local time.
 int ScheduleWeekday(const EngineState& state);
 
-// The steps of ComputeDaySchedule, for callers that report between them.
-void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind);
-void ComputeAdjustedTimes(EngineState& state, const ConventionRules& k);
+// The steps of the day's schedule, in the fixed order they run.
+enum class ScheduleStep { Clock, Transit, Chourouk, Maghrib, Fajr, Isha, Asr, Adjusted };
+
+// Told after each step, with the records as that step left them (the prayer-time report
+// prints between the steps this way).
+class ScheduleObserver {
+  public:
+    virtual ~ScheduleObserver() = default;
+    virtual void After(ScheduleStep step, const EngineState& state) = 0;
+};
 
 // Fills TZeff, the exact and adjusted PrayerTimes, their found flags and state.solar for
 // the observation date.
-void ComputeDaySchedule(EngineState& state, const DayInputs& in);
+void ComputeDaySchedule(EngineState& state, const DayInputs& in,
+                        ScheduleObserver* observer = nullptr);
 
 // Adjusted times and weekdays of days 1..count of the observation month into the arrays
 // (each at least `count` long; `found` may be null). The observation date and UT hour

@@ -6,9 +6,9 @@
 
 #include "engine/repro_math.h"
 
-#include "engine/constants.h"
+#include "base/constants.h"
 #include "engine/format.h"
-#include "engine/text_sink.h"
+#include "base/text_sink.h"
 #include "engine/timebase.h"
 
 namespace veloranth {
@@ -74,10 +74,6 @@ void ComputeTransit(EngineState& state, const DayInputs& in) {
         z += 24;
     }
     state.exact[Zuhr] = z;
-}
-
-int SalatHour(EngineState& state, const DayInputs& in, int kind, double& hours) {
-    return SalatHour(state, in, Latitude(in.LatitudeRad), kind, hours);
 }
 
 int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,

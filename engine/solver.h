@@ -16,11 +16,9 @@ inline constexpr int kSunAlwaysAbove = 1;
 void ComputeTransit(EngineState& state, const DayInputs& in);
 
 // Local clock hour of the event `kind` (never Zuhr) into `hours`; reads the transit from
-// state.exact[Zuhr]. Returns kSalatFound, kSunAlwaysBelow or kSunAlwaysAbove; on failure
-// `hours` keeps what the last successful pass left (0.0 when the first pass fails).
-int SalatHour(EngineState& state, const DayInputs& in, int kind, double& hours);
-
-// The same with the latitude's sine and cosine already at hand (once per day).
+// state.exact[Zuhr], and the latitude's sine and cosine from `phi` (once per day).
+// Returns kSalatFound, kSunAlwaysBelow or kSunAlwaysAbove; on failure `hours` keeps what
+// the last successful pass left (0.0 when the first pass fails).
 int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
               double& hours);
 

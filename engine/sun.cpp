@@ -6,8 +6,8 @@
 
 #include "engine/repro_math.h"
 
-#include "engine/constants.h"
-#include "engine/truncate.h"
+#include "base/constants.h"
+#include "base/truncate.h"
 
 namespace veloranth {
 

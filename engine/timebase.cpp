@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "engine/truncate.h"
+#include "base/truncate.h"
 
 namespace veloranth {
 

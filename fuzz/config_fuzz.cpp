@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "config/codepage.h"
+#include "base/codepage.h"
 #include "config/parser.h"
 
 namespace {

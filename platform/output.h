@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/text_sink.h"
+#include "base/text_sink.h"
 
 namespace veloranth::platform {
 

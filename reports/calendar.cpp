@@ -3,9 +3,10 @@
 
 #include <cstdio>
 
-#include "config/codepage.h"
+#include "base/calendar_date.h"
+#include "base/codepage.h"
 #include "engine/schedule.h"
-#include "engine/text_sink.h"
+#include "base/text_sink.h"
 #include "platform/launch.h"
 #include "reports/french_names.h"
 #include "engine/shown_time.h"
@@ -120,25 +121,6 @@ bool WriteAndOpen(const std::u16string& folder, const std::string& fileName,
 }
 
 }  // namespace
-
-int DaysInMonth(int month, int year) {
-    switch (month) {
-        case 1:
-        case 3:
-        case 5:
-        case 7:
-        case 8:
-        case 10:
-        case 12:
-            return 31;
-        case 2: {
-            bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-            return leap ? 29 : 28;
-        }
-        default:
-            return 30;
-    }
-}
 
 std::string CalendarFileName(const char* townName, int month, int year) {
     std::string name;

@@ -12,9 +12,6 @@ namespace veloranth {
 
 class TextSink;
 
-// Days of a month of the Gregorian calendar (February 29 in leap years only).
-int DaysInMonth(int month, int year);
-
 // The page's file name (8-bit): "<Name>_<Mois><year>.html", or "<Name>_<year>.html" for
 // month 0. Characters a file name cannot hold become '_'.
 std::string CalendarFileName(const char* townName, int month, int year);

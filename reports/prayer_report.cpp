@@ -2,12 +2,10 @@
 // and the texts composed from it.
 #include "reports/prayer_report.h"
 
-#include "config/codepage.h"
-#include "engine/constants.h"
+#include "base/codepage.h"
 #include "engine/format.h"
 #include "engine/schedule.h"
-#include "engine/solver.h"
-#include "engine/text_sink.h"
+#include "base/text_sink.h"
 #include "platform/output.h"
 #include "reports/french_names.h"
 #include "engine/shown_time.h"
@@ -17,16 +15,9 @@ namespace veloranth {
 namespace {
 
 constexpr std::size_t kSummaryLimit = 400;  // characters of DaySummaryText
-constexpr std::size_t kBoxLimit = 1000;     // characters of a message box text
 
 const char* const kLabels[kSalatCount] = {
     "Fajr    =", "Chourouk=", "Zuhr    =", "Asr     =", "Maghrib =", "Isha    ="};
-
-bool DstAppliesNow(const MainState& s) {
-    const ObservationDate& d = s.engine.date;
-    return s.config.CurrentDst != 0 &&
-           DstApplies(d.Year, d.Month, d.Day, s.config.CurrentDst, s.config.CurrentTimeZone) == 1;
-}
 
 // One line of the exact section: exact time, signed correction, adjusted time.
 void PrintCorrection(TextSink* out, const MainState& s, int kind, double offset) {
@@ -52,96 +43,126 @@ std::u16string Limited(const std::string& text, std::size_t limit) {
 }  // namespace
 
 const char* DstText(const MainState& s) {
-    return DstAppliesNow(s) ? "DST Applies" : "DST does not apply";
+    return ClockOn(s.engine.date, InputsOf(s, nullptr)).dst ? "DST Applies" : "DST does not apply";
 }
 
 const char* ScheduleDayName(const MainState& s) {
     return DayName(ScheduleWeekday(s.engine));
 }
 
+namespace {
+
+// The report's lines between the steps of the day's schedule.
+class ReportPrinter : public ScheduleObserver {
+  public:
+    ReportPrinter(const MainState& s, TextSink* out) : s_(s), out_(out) {}
+
+    void After(ScheduleStep step, const EngineState& e) override {
+        const ConventionRules& k = *InputsOf(s_, nullptr).convention;
+        switch (step) {
+            case ScheduleStep::Clock:
+                Heading(e);
+                break;
+            case ScheduleStep::Transit:
+                Print(out_, "Passage au m\xE9ridien (Zuhr)=%gh ie : %s\n", e.exact[Zuhr],
+                      FormatHours(e.exact[Zuhr]).text);
+                Print(out_, "\n");
+                Print(out_, "Sunrise / Sunset at -%g\n", k.SunriseSetAngle);
+                break;
+            case ScheduleStep::Chourouk:
+                Exact(e, Chourouk, "Chourouk (Sunrise) at %gh ie : %s\n");
+                break;
+            case ScheduleStep::Maghrib:
+                Exact(e, Maghrib, "Maghrib (Sunset) at %gh ie : %s\n");
+                break;
+            case ScheduleStep::Fajr:
+                Exact(e, Fajr, "Fajr (Twilight) at %gh ie : %s\n");
+                break;
+            case ScheduleStep::Isha:
+                if (k.IshaIsMaghribPlus) {
+                    Print(out_, "Isha (Maghrib_plus %dmn) at %gh ie : %s\n", k.IshaMaghribMinutes,
+                          e.exact[Isha], FormatHours(e.exact[Isha]).text);
+                    Print(out_, "\n");
+                } else {
+                    Exact(e, Isha, "Isha (Twilight) at %gh ie : %s\n");
+                }
+                break;
+            case ScheduleStep::Asr:
+                // On purpose "Shafi" for every Asr rule: users compare this trace line by line.
+                Print(out_, "Asr (%s) at %gh ie : %s\n", "Shafi", e.exact[Asr],
+                      FormatHours(e.exact[Asr]).text);
+                Print(out_, "\n");
+                break;
+            case ScheduleStep::Adjusted:
+                Corrections(e, k);
+                Rounded(e);
+                break;
+        }
+    }
+
+  private:
+    void Heading(const EngineState& e) {
+        const Town& town = s_.config.SelectedTown();
+        Print(out_, "_____________________________________________________________\n");
+        Print(out_, "Lieu : %s, %s\n", town.Country, town.Name);
+        Print(out_, "latitude=%s   longitude=%s\n", FormatDegrees(s_.config.LatitudeRad).text,
+              FormatDegrees(s_.config.LongitudeRad).text);
+        Print(out_, "%s\n", DstText(s_));
+        Print(out_, "Convention %d\n", s_.config.CurrentConvention);
+        Print(out_, "____ Mawakit Salat _____\n");
+        Print(out_, " at Date=: %d/%d/%d   TZ=%d\n", e.date.Day, e.date.Month, e.date.Year,
+              e.TZeff);
+    }
+
+    void Exact(const EngineState& e, int kind, const char* line) {
+        Print(out_, line, e.exact[kind], FormatHours(e.exact[kind]).text);
+        Print(out_, "\n");
+    }
+
+    void Corrections(const EngineState& e, const ConventionRules& k) {
+        Print(out_, "_______ Mawakit Salat Exactes _______\n");
+        const double offsets[kSalatCount] = {k.FajrOffset, k.ChouroukOffset, k.ZuhrOffset,
+                                             k.AsrOffset,  k.MaghribOffset,  k.IshaOffset};
+        for (int kind = 0; kind < kSalatCount; ++kind) {
+            if (kind == Zuhr && k.ZuhrFixe) {
+                Print(out_, "Zuhr Fixed = %s\n", FormatHours(e.adjusted[Zuhr]).text);
+            } else {
+                PrintCorrection(out_, s_, kind, offsets[kind]);
+            }
+        }
+    }
+
+    void Rounded(const EngineState& e) {
+        const Town& town = s_.config.SelectedTown();
+        Print(out_, "_______ Mawakit Salat arrondi _______\n");
+        Print(out_, "Lieu : %s, %s\n", town.Country, town.Name);
+        Print(out_, "latitude=%s   longitude=%s Convention %d\n",
+              FormatDegrees(s_.config.LatitudeRad).text, FormatDegrees(s_.config.LongitudeRad).text,
+              s_.config.CurrentConvention);
+        Print(out_, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%d\n", ScheduleDayName(s_),
+              e.date.Day, e.date.Month, e.date.Year, DstText(s_), e.TZeff);
+        PrintRounded(out_, s_);
+        Print(out_, "_____________________________________\n");
+    }
+
+    const MainState& s_;
+    TextSink* out_;
+};
+
+}  // namespace
+
 void PrayerTimeReport(MainState& s, TextSink& sink) {
     TextSink* out = s.config.Verbose != 0 ? &sink : nullptr;
-    const DayInputs in = InputsOf(s, out);
-    const ConventionRules& k = *in.convention;
-    EngineState& e = s.engine;
-    const Town& town = s.config.SelectedTown();
+    ReportPrinter printer(s, out);
+    ComputeDaySchedule(s.engine, InputsOf(s, out), out ? &printer : nullptr);
+}
 
-    e.TZeff = EffectiveTimeZone(e.date, in);
-    if (out) {
-        Print(out, "_____________________________________________________________\n");
-        Print(out, "Lieu : %s, %s\n", town.Country, town.Name);
-        Print(out, "latitude=%s   longitude=%s\n", FormatDegrees(s.config.LatitudeRad).text,
-              FormatDegrees(s.config.LongitudeRad).text);
-        Print(out, "%s\n", DstText(s));
-        Print(out, "Convention %d\n", s.config.CurrentConvention);
-        Print(out, "____ Mawakit Salat _____\n");
-        Print(out, " at Date=: %d/%d/%d   TZ=%d\n", e.date.Day, e.date.Month, e.date.Year, e.TZeff);
+std::string BoxText(std::string text) {
+    const std::size_t kBoxLimit = 1000;  // characters of a message box text, terminator included
+    if (text.size() > kBoxLimit - 1) {
+        text.resize(kBoxLimit - 1);
     }
-
-    ComputeTransit(e, in);
-    e.found.found[Zuhr] = true;
-    if (out) {
-        Print(out, "Passage au m\xE9ridien (Zuhr)=%gh ie : %s\n", e.exact[Zuhr],
-              FormatHours(e.exact[Zuhr]).text);
-        Print(out, "\n");
-        Print(out, "Sunrise / Sunset at -%g\n", k.SunriseSetAngle);
-    }
-
-    const Latitude phi(in.LatitudeRad);
-    struct Step {
-        int kind;
-        const char* line;
-    } steps[] = {{Chourouk, "Chourouk (Sunrise) at %gh ie : %s\n"},
-                 {Maghrib, "Maghrib (Sunset) at %gh ie : %s\n"},
-                 {Fajr, "Fajr (Twilight) at %gh ie : %s\n"}};
-    for (const Step& step : steps) {
-        ComputeExactTime(e, in, phi, step.kind);
-        if (out) {
-            Print(out, step.line, e.exact[step.kind], FormatHours(e.exact[step.kind]).text);
-            Print(out, "\n");
-        }
-    }
-    ComputeExactTime(e, in, phi, Isha);
-    if (out && k.IshaIsMaghribPlus) {
-        Print(out, "Isha (Maghrib_plus %dmn) at %gh ie : %s\n", k.IshaMaghribMinutes, e.exact[Isha],
-              FormatHours(e.exact[Isha]).text);
-    } else if (out) {
-        Print(out, "Isha (Twilight) at %gh ie : %s\n", e.exact[Isha],
-              FormatHours(e.exact[Isha]).text);
-    }
-    if (out) {
-        Print(out, "\n");
-    }
-    ComputeExactTime(e, in, phi, Asr);
-    if (out) {
-        Print(out, "Asr (%s) at %gh ie : %s\n", "Shafi", e.exact[Asr],
-              FormatHours(e.exact[Asr]).text);
-        Print(out, "\n");
-    }
-
-    ComputeAdjustedTimes(e, k);
-    if (!out) {
-        return;
-    }
-    Print(out, "_______ Mawakit Salat Exactes _______\n");
-    const double offsets[kSalatCount] = {k.FajrOffset, k.ChouroukOffset, k.ZuhrOffset,
-                                         k.AsrOffset,  k.MaghribOffset,  k.IshaOffset};
-    for (int kind = 0; kind < kSalatCount; ++kind) {
-        if (kind == Zuhr && k.ZuhrFixe) {
-            Print(out, "Zuhr Fixed = %s\n", FormatHours(e.adjusted[Zuhr]).text);
-        } else {
-            PrintCorrection(out, s, kind, offsets[kind]);
-        }
-    }
-    Print(out, "_______ Mawakit Salat arrondi _______\n");
-    Print(out, "Lieu : %s, %s\n", town.Country, town.Name);
-    Print(out, "latitude=%s   longitude=%s Convention %d\n",
-          FormatDegrees(s.config.LatitudeRad).text, FormatDegrees(s.config.LongitudeRad).text,
-          s.config.CurrentConvention);
-    Print(out, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%d\n", ScheduleDayName(s), e.date.Day,
-          e.date.Month, e.date.Year, DstText(s), e.TZeff);
-    PrintRounded(out, s);
-    Print(out, "_____________________________________\n");
+    return text;
 }
 
 std::u16string ConfigProblemText(const MainState& s) {
@@ -185,11 +206,7 @@ std::string PrayerTimeBoxText(MainState& s, TextSink& sink) {
     Print(&text, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%d\n\n", ScheduleDayName(s),
           e.date.Day, e.date.Month, e.date.Year, DstText(s), e.TZeff);
     PrintRounded(&text, s);
-    std::string result = text.str();
-    if (result.size() > kBoxLimit - 1) {
-        result.resize(kBoxLimit - 1);
-    }
-    return result;
+    return BoxText(text.str());
 }
 
 }  // namespace veloranth

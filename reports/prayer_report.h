@@ -27,6 +27,9 @@ const char* DstText(const MainState& state);
 // The weekday name of the last computation (its local date).
 const char* ScheduleDayName(const MainState& state);
 
+// A box's text, cut to what its buffer holds.
+std::string BoxText(std::string text);
+
 // What stands in place of the summary, and in the boxes, when data.cfg is unusable.
 std::u16string ConfigProblemText(const MainState& state);
 

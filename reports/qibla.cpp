@@ -2,18 +2,18 @@
 // arrows are 56 pixels long with 10-pixel barbs at 30 degrees.
 #include "reports/qibla.h"
 
-#include "engine/constants.h"
+#include "base/constants.h"
 #include "engine/format.h"
 #include "engine/repro_math.h"
-#include "engine/text_sink.h"
-#include "engine/truncate.h"
+#include "base/text_sink.h"
+#include "base/truncate.h"
 
 namespace veloranth {
 
 namespace {
 
-const double kKaabaLongitude = 39.82620120048523 * 0.017453292519943295;
-const double kKaabaLatitude = 21.422509756558238 * 0.017453292519943295;
+const double kKaabaLongitude = 39.82620120048523 * DegToRad;
+const double kKaabaLatitude = 21.422509756558238 * DegToRad;
 
 }  // namespace
 

@@ -5,7 +5,7 @@
 #include "config/config_path.h"
 #include "config/parser.h"
 #include "config/reader.h"
-#include "engine/text_sink.h"
+#include "base/text_sink.h"
 
 namespace veloranth {
 

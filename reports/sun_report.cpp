@@ -1,10 +1,10 @@
 // The Sun's position for an observer, each quantity printed in degrees and as text.
 #include "reports/sun_report.h"
 
-#include "engine/constants.h"
+#include "base/constants.h"
 #include "engine/format.h"
 #include "engine/schedule.h"
-#include "engine/text_sink.h"
+#include "base/text_sink.h"
 #include "engine/timebase.h"
 #include "reports/french_names.h"
 #include "reports/prayer_report.h"
@@ -17,7 +17,7 @@ void SunReport(MainState& s, TextSink& sink) {
     SolarState& sun = e.solar;
     const AppConfig& c = s.config;
 
-    e.TZeff = EffectiveTimeZone(e.date, InputsOf(s, nullptr));
+    e.TZeff = ClockOn(e.date, InputsOf(s, nullptr)).TZeff;
     if (out) {
         const Town& town = c.SelectedTown();
         Print(out, "_____________________________________________________________\n");
@@ -102,11 +102,7 @@ std::string SunBoxText(MainState& s, TextSink& sink) {
     Print(&text, "az=%g\xB0 (orgine Sud) ie : azimut %s\n", sun.az * RadToDeg,
           FormatDegrees(sun.az).text);
     Print(&text, "h=%g\xB0 ie altitude %s\n", sun.h * RadToDeg, FormatDegrees(sun.h).text);
-    std::string result = text.str();
-    if (result.size() > 999) {
-        result.resize(999);
-    }
-    return result;
+    return BoxText(text.str());
 }
 
 }  // namespace veloranth

@@ -28,8 +28,6 @@ extern "C" BOOL SHInitDialog(SHINITDLGINFO* info) {
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(POCKET_DONE_BUTTON_ID)),
                             GetModuleHandleW(nullptr), nullptr);
         SendMessageW(done, WM_SETFONT, SendMessageW(dialog, WM_GETFONT, 0, 0), FALSE);
-        // Keeps its corner when the dialog is resized (a rotation of the screen).
-        SetPropW(done, L"PocketDone", reinterpret_cast<HANDLE>(1));
     }
     return TRUE;
 }

@@ -31,7 +31,7 @@ MenuBar* BarOf(HWND hwnd) {
 }
 
 bool ReadDescription(HINSTANCE module, UINT id, WORD& menuId, std::vector<Button>& buttons) {
-    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10) /* RT_RCDATA */);
+    HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), RT_RCDATA);
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const WORD* words = loaded ? static_cast<const WORD*>(LockResource(loaded)) : nullptr;
     DWORD size = found ? SizeofResource(module, found) : 0;
@@ -103,7 +103,7 @@ extern "C" BOOL SHInitExtraControls(void) {
     wc.lpfnWndProc = MenuBarProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512) /* IDC_ARROW */);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = POCKET_MENUBAR_CLASS;
     return RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
@@ -155,8 +155,6 @@ extern "C" BOOL SHCreateMenuBar(SHMENUBARINFO* info) {
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(i)),
                                    GetModuleHandleW(nullptr), nullptr);
         SendMessageW(b.window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        SetPropW(b.window, L"PocketCommand",
-                 reinterpret_cast<HANDLE>(static_cast<INT_PTR>(b.command)));
         x += w + 2;
     }
     SelectObject(dc, previous);

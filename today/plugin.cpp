@@ -7,6 +7,7 @@
 
 #include "config/parser.h"
 #include "platform/clock.h"
+#include "platform/win/wide.h"
 #include "shell/aygshell.h"
 #include "today/plugin_reader.h"
 #include "today/resource.h"
@@ -19,6 +20,8 @@ namespace {
 
 constexpr wchar_t kItemClass[] = L"VeloranthClass";
 constexpr int kPathBuffer = 256;  // UTF-16 characters of the launcher's path
+// On purpose an off-screen start (0x1001F): the home screen moves and sizes the item itself.
+constexpr int kItemStartPosition = 65567;
 
 // The library's module-level state, touched on the home screen's interface thread.
 struct Plugin {
@@ -33,7 +36,7 @@ struct Plugin {
     TodayItemDay day;
 };
 
-Plugin& P() {
+Plugin& ThePlugin() {
     static Plugin plugin;
     return plugin;
 }
@@ -50,15 +53,15 @@ int ScreenDpi(int& cache, int index) {
     return cache;
 }
 int DpiX() {
-    return ScreenDpi(P().ScreenDpiX, LOGPIXELSX);
+    return ScreenDpi(ThePlugin().ScreenDpiX, LOGPIXELSX);
 }
 int DpiY() {
-    return ScreenDpi(P().ScreenDpiY, LOGPIXELSY);
+    return ScreenDpi(ThePlugin().ScreenDpiY, LOGPIXELSY);
 }
 
 void RefreshLine() {
     platform::LocalDateTime now = platform::LocalTime();
-    UpdateTodayLine(P().day, P().config, {now.day, now.month, now.year});
+    UpdateTodayLine(ThePlugin().day, ThePlugin().config, {now.day, now.month, now.year});
 }
 
 // The home screen draws the item's background.
@@ -72,7 +75,7 @@ LRESULT OnEraseBackground(HWND window, HDC dc) {
 }
 
 void OnPaint(HWND window) {
-    Plugin& p = P();
+    Plugin& p = ThePlugin();
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     RefreshLine();
@@ -91,17 +94,18 @@ void OnPaint(HWND window) {
     SetTextColor(dc, static_cast<COLORREF>(
                          SendMessageW(GetParent(window), TODAYM_GETCOLOR, TODAYCOLOR_TEXT, 0)));
     if (p.ShowHeader) {
-        DrawTextW(dc, reinterpret_cast<const wchar_t*>(kTodayHeading), -1, &text, 0);
+        DrawTextW(dc, platform::WideChars(kTodayHeading), -1, &text, 0);
+        // On purpose the horizontal dpi, as the item has always stepped down its line.
         text.top += (15 * DpiX() + 48) / 96;
     }
-    DrawTextW(dc, reinterpret_cast<const wchar_t*>(p.day.line.c_str()), -1, &text, 0);
+    DrawTextW(dc, platform::WideChars(p.day.line), -1, &text, 0);
     SelectObject(dc, previous);
     DeleteObject(bold);
     EndPaint(window, &ps);
 }
 
 LRESULT CALLBACK TodayItemWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Plugin& p = P();
+    Plugin& p = ThePlugin();
     switch (message) {
         case WM_PAINT:
             OnPaint(window);
@@ -132,13 +136,11 @@ LRESULT CALLBACK TodayItemWndProc(HWND window, UINT message, WPARAM wParam, LPAR
 // start instead of writing past the path buffer.
 void StartVeloranth() {
     wchar_t path[kPathBuffer];
-    DWORD length = GetModuleFileNameW(P().ModuleHandle, path, kPathBuffer);
+    DWORD length = GetModuleFileNameW(ThePlugin().ModuleHandle, path, kPathBuffer);
     if (length == 0 || length >= kPathBuffer) {
         return;
     }
-    std::wstring exe(path, length);
-    std::size_t slash = exe.rfind(L'\\');
-    exe = (slash == std::wstring::npos ? L"" : exe.substr(0, slash + 1)) + L"Veloranth.exe";
+    std::wstring exe = platform::FolderOf(std::wstring(path, length)) + L"Veloranth.exe";
     if (exe.size() >= kPathBuffer) {
         return;
     }
@@ -153,7 +155,7 @@ void StartVeloranth() {
 }
 
 BOOL Load(HMODULE module) {
-    Plugin& p = P();
+    Plugin& p = ThePlugin();
     p.config.NumberOfTowns = 0;
     if (ReadConfig(module, p.config) != kReadOk) {
         return FALSE;
@@ -179,7 +181,7 @@ BOOL Load(HMODULE module) {
 }
 
 BOOL Unload() {
-    Plugin& p = P();
+    Plugin& p = ThePlugin();
     ReleaseTownTable(p.config, ProcessHeapAllocator());
     if (p.ItemIcon != nullptr) {
         DestroyIcon(p.ItemIcon);
@@ -213,9 +215,10 @@ __declspec(dllexport) HWND WINAPI InitializeCustomItem(TODAYLISTITEM* item, HWND
     if (item == nullptr || !item->fEnabled) {
         return nullptr;
     }
-    P().ItemWindow = CreateWindowExW(0, kItemClass, L"Veloranth", WS_CHILD | WS_VISIBLE, 65567,
-                                     65567, 0, 0, parent, nullptr, P().ModuleHandle, nullptr);
-    return P().ItemWindow;
+    ThePlugin().ItemWindow = CreateWindowExW(0, kItemClass, L"Veloranth", WS_CHILD | WS_VISIBLE,
+                                             kItemStartPosition, kItemStartPosition, 0, 0, parent,
+                                             nullptr, ThePlugin().ModuleHandle, nullptr);
+    return ThePlugin().ItemWindow;
 }
 
 // Ordinal 241: the options dialog (template 500) with its button starting Veloranth.

@@ -3,11 +3,11 @@
 // box with no owner, a missing file also in the diagnostic log.
 #include "today/plugin_reader.h"
 
-#include "config/codepage.h"
 #include "config/config_path.h"
 #include "config/parser.h"
 #include "config/reader.h"
 #include "platform/module.h"
+#include "platform/win/wide.h"
 #include "today/diagnostic_log.h"
 
 namespace veloranth::today {
@@ -26,19 +26,11 @@ void Box(const std::wstring& text, const wchar_t* caption) {
     MessageBoxW(nullptr, text.c_str(), caption, MB_OK);
 }
 
-std::wstring ToWide(const std::u16string& s) {
-    return std::wstring(s.begin(), s.end());
-}
-
-std::wstring Wide(const std::string& cp1252) {
-    return ToWide(Cp1252ToUtf16(cp1252));
-}
-
 // The same problems the main program prints, each in a box.
 class BoxReporter : public ReadReporter {
   public:
     void Notice(ReadNotice notice, const NoticeDetails& d) override {
-        const std::wstring name = Wide(d.name);
+        const std::wstring name = platform::WindowText(d.name);
         const std::wstring index = std::to_wstring(d.index);
         switch (notice) {
             case ReadNotice::ConfigOpenFailed: {
@@ -47,11 +39,11 @@ class BoxReporter : public ReadReporter {
                 LogText(GetLog(), "Cannot open data.cfg file");
                 SetLastError(error);
                 LogLastError(GetLog());
-                Box(ToWide(d.path), L"File open error");
+                Box(platform::ToWide(d.path), L"File open error");
                 break;
             }
             case ReadNotice::EchoOpenFailed:
-                Box(ToWide(d.path), L"File open error");
+                Box(platform::ToWide(d.path), L"File open error");
                 break;
             case ReadNotice::InvalidNumberOfTowns:
                 break;  // the header's count is reported by the checks that follow

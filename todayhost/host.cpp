@@ -9,6 +9,8 @@
 #include <cwchar>
 #include <string>
 
+#include "platform/module.h"
+#include "platform/win/wide.h"
 #include "today/today_screen.h"
 
 namespace {
@@ -31,10 +33,7 @@ struct Host {
 Host gHost;
 
 std::wstring OwnFolder() {
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, n);
-    return folder.substr(0, folder.rfind(L'\\') + 1);
+    return platform::ToWide(platform::ModuleFolder());
 }
 
 // The home screen's own background: a soft vertical gradient over the whole window, so
@@ -194,7 +193,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
     WNDCLASSW wc{};
     wc.lpfnWndProc = HostProc;
     wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = L"TodayHostWindow";
     RegisterClassW(&wc);
     HWND host =

@@ -1,4 +1,4 @@
-// The addresses the Help and update commands open.
+// The address the update check opens.
 #include "app/commands.h"
 
 #include <gtest/gtest.h>
@@ -12,11 +12,6 @@ TEST(UpdateCheckAddress, EndsWithTheVersion) {
     ASSERT_GT(address.size(), tail.size());
     EXPECT_EQ(address.substr(address.size() - tail.size()), tail);
     EXPECT_EQ(address.rfind(L"https://", 0), 0u);
-}
-
-TEST(HelpFilePath, BesideTheExecutable) {
-    EXPECT_EQ(HelpFilePath(L"\\Program Files\\X\\Veloranth.exe"), L"\\Program Files\\X\\help.html");
-    EXPECT_EQ(HelpFilePath(L"Z:\\work\\Veloranth.exe"), L"Z:\\work\\help.html");
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "config/codepage.h"
+#include "base/codepage.h"
 #include "shell/aygshell.h"
 #include "testsupport/win/driver.h"
 

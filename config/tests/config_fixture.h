@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "config/parser.h"
 #include "config/reader.h"
@@ -75,6 +76,13 @@ inline ReadRun ReadBytes(const std::string& bytes, AppConfig& cfg) {
     run.transcription = folder.Read("read_echo.cfg");
     return run;
 }
+
+// Keeps the notices a parse gave.
+class CollectingReporter : public ReadReporter {
+  public:
+    void Notice(ReadNotice notice, const NoticeDetails&) override { notices.push_back(notice); }
+    std::vector<ReadNotice> notices;
+};
 
 // Releases the towns a test's configuration holds at the end of the test.
 struct OwnedConfig {

@@ -1,7 +1,7 @@
 // A selected town and convention for engine tests, set up directly.
 #pragma once
 
-#include "engine/constants.h"
+#include "base/constants.h"
 #include "engine/day.h"
 
 namespace veloranth::fixture {

@@ -13,7 +13,7 @@
 #include <sstream>
 #include <string>
 
-#include "engine/constants.h"
+#include "base/constants.h"
 
 namespace veloranth::rmath {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "config/codepage.h"
+#include "base/codepage.h"
 
 namespace veloranth::platform {
 

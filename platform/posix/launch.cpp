@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdio>
 
-#include "config/codepage.h"
+#include "base/codepage.h"
 
 namespace veloranth::platform {
 

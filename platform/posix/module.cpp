@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "config/codepage.h"
+#include "base/codepage.h"
 
 namespace veloranth::platform {
 

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "platform/win/wide.h"
+
 namespace veloranth::platform {
 
 void StartBrowser(const std::u16string& page) {
@@ -28,7 +30,7 @@ void OpenDocument(const std::u16string& pathOrAddress) {
     // Do not wait for a handler that may hang on an unreachable address.
     info.fMask = SEE_MASK_ASYNCOK | SEE_MASK_FLAG_NO_UI;
     info.lpVerb = L"open";
-    info.lpFile = reinterpret_cast<const wchar_t*>(pathOrAddress.c_str());
+    info.lpFile = WideChars(pathOrAddress);
     info.nShow = SW_SHOWNORMAL;
     ShellExecuteExW(&info);
 }

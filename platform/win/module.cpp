@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "platform/win/wide.h"
+
 namespace veloranth::platform {
 
 std::u16string ModuleFileName(void* module) {
@@ -18,7 +20,7 @@ std::u16string ModuleFileName(void* module) {
         }
         if (n < buffer.size()) {
             buffer.resize(n);
-            return std::u16string(buffer.begin(), buffer.end());
+            return FromWide(buffer);
         }
         if (buffer.size() >= 32768) {
             return {};
@@ -28,9 +30,7 @@ std::u16string ModuleFileName(void* module) {
 }
 
 std::u16string ModuleFolder(void* module) {
-    std::u16string path = ModuleFileName(module);
-    std::size_t slash = path.rfind(u'\\');
-    return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash + 1);
+    return FromWide(FolderOf(ToWide(ModuleFileName(module))));
 }
 
 }  // namespace veloranth::platform

@@ -8,6 +8,8 @@
 
 #include <cstdio>
 
+#include "platform/win/wide.h"
+
 namespace veloranth::platform {
 
 namespace {
@@ -30,7 +32,7 @@ TextSink& StandardOutput() {
 }
 
 void DebugOutput(const std::u16string& text) {
-    OutputDebugStringW(reinterpret_cast<const wchar_t*>(text.c_str()));
+    OutputDebugStringW(WideChars(text));
 }
 
 }  // namespace veloranth::platform

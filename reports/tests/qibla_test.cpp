@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/constants.h"
+#include "base/constants.h"
 #include "engine/format.h"
 
 namespace veloranth {

@@ -10,7 +10,7 @@
 #include <sstream>
 #include <string>
 
-#include "config/codepage.h"
+#include "base/codepage.h"
 #include "config/parser.h"
 #include "config/reader.h"
 #include "reports/main_state.h"

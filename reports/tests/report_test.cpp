@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/text_sink.h"
+#include "base/text_sink.h"
 #include "engine/timebase.h"
 #include "reports/sun_report.h"
 #include "reports/tests/report_fixture.h"

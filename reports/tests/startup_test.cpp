@@ -7,7 +7,7 @@
 #include <fstream>
 
 #include "config/parser.h"
-#include "engine/text_sink.h"
+#include "base/text_sink.h"
 
 namespace veloranth {
 namespace {

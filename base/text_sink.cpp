@@ -1,5 +1,5 @@
 // printf-style output onto a TextSink, without a fixed line length.
-#include "engine/text_sink.h"
+#include "base/text_sink.h"
 
 #include <cstdarg>
 #include <cstdio>

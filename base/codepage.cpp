@@ -1,7 +1,7 @@
 // Windows-1252 as Windows maps it: 0x80-0x9F hold typographic characters, the five
 // unassigned bytes map to the C1 controls of the same value so that every byte survives
 // a round trip.
-#include "config/codepage.h"
+#include "base/codepage.h"
 
 namespace veloranth {
 

@@ -1,0 +1,26 @@
+// The records of data.cfg: their line types, and each record's values as the writer writes
+// them and the transcription read_echo.cfg repeats them (what follows the type and a blank).
+#pragma once
+
+namespace veloranth {
+
+enum LineType {
+    kHeaderLine = 1,       // NumberOfTowns, TownSelected, Verbose
+    kTownLine = 2,         // Country, Name, latitude, longitude, TimeZone, DST, Convention
+    kParametersLine = 3,   // a convention's angles, Asr, Isha and Zuhr rules
+    kCorrectionsLine = 4,  // a convention's six minute corrections
+    kNameLine = 5,         // a convention's name between double quotes
+    kCommentLine = 8,      // the rest of the line is ignored
+};
+
+inline constexpr char kHeaderValues[] = "%-13d  %-12d  %-7d\n";
+// A town's Country and Name are padded to this width, two blanks after each.
+inline constexpr int kTownNameWidth = 15;
+inline constexpr char kTownValues[] = "%-10f  %-10f  %-7d  %-2d  %-2d\n";
+inline constexpr char kParametersValues[] =
+    "%-9d  %-14d  %-16g  %-16g  %-15g  %-19d  %-4d  %-7d  %-15.7f\n";
+inline constexpr char kCorrectionsValues[] = "%-9d  %-7g  %-7g  %-7g  %-7g  %-7g  %-7g\n";
+// The name itself follows between its quotes, then the line break.
+inline constexpr char kNameIndex[] = "%-9d \"";
+
+}  // namespace veloranth
