@@ -4,13 +4,25 @@
 
 namespace veloranth {
 
+std::FILE* FileOps::Open(const std::u16string& path, const char* mode) const {
+    return platform::OpenFile(path, mode);
+}
+
+bool FileOps::Replace(const std::u16string& source, const std::u16string& target) const {
+    return platform::MoveFileOver(source, target);
+}
+
+bool FileOps::Remove(const std::u16string& path) const {
+    return platform::RemoveFile(path);
+}
+
 const FileOps& PlatformFileOps() {
-    static const FileOps ops{platform::OpenFile, platform::MoveFileOver, platform::RemoveFile};
+    static const FileOps ops;
     return ops;
 }
 
 bool WriteWholeFile(const std::u16string& path, const std::string& content, const FileOps& ops) {
-    std::FILE* f = ops.open(path, "wb");
+    std::FILE* f = ops.Open(path, "wb");
     if (f == nullptr) {
         return false;
     }
@@ -19,7 +31,7 @@ bool WriteWholeFile(const std::u16string& path, const std::string& content, cons
     ok = !std::ferror(f) && ok;
     ok = std::fclose(f) == 0 && ok;
     if (!ok) {
-        ops.remove(path);
+        ops.Remove(path);
     }
     return ok;
 }

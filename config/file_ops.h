@@ -1,5 +1,5 @@
-// The file operations of the writers (data.cfg, calendar pages), replaceable in tests so
-// that a save can be made to fail half-way.
+// The file operations of the writers (data.cfg, calendar pages): the platform's, or in
+// tests a subclass that makes a save fail half-way.
 #pragma once
 
 #include <cstdio>
@@ -7,10 +7,13 @@
 
 namespace veloranth {
 
-struct FileOps {
-    std::FILE* (*open)(const std::u16string& path, const char* mode);
-    bool (*replace)(const std::u16string& source, const std::u16string& target);
-    bool (*remove)(const std::u16string& path);
+class FileOps {
+  public:
+    virtual ~FileOps() = default;
+    virtual std::FILE* Open(const std::u16string& path, const char* mode) const;
+    // Replaces `target` with `source` in one step.
+    virtual bool Replace(const std::u16string& source, const std::u16string& target) const;
+    virtual bool Remove(const std::u16string& path) const;
 };
 
 const FileOps& PlatformFileOps();

@@ -110,8 +110,8 @@ bool WriteConfig(const std::u16string& folder, const AppConfig& cfg, int townSel
     std::string content = ComposeConfigFile(cfg, townSelected, out);
     std::u16string target = ConfigPath(folder, kConfigFileName);
     std::u16string temporary = target + u".new";
-    if (!WriteWholeFile(temporary, content, ops) || !ops.replace(temporary, target)) {
-        ops.remove(temporary);
+    if (!WriteWholeFile(temporary, content, ops) || !ops.Replace(temporary, target)) {
+        ops.Remove(temporary);
         Print(&out, "File open error for writing %s\n", "data.cfg");
         return false;
     }

@@ -31,17 +31,17 @@ std::u16string ComposeTodayLine(const PrayerTimes& adjusted, const FoundTimes& f
     return line;
 }
 
-void UpdateTodayLine(TodayItemDay& day, WideAppConfig& cfg, const ObservationDate& today) {
+bool UpdateTodayLine(TodayItemDay& day, WideAppConfig& cfg, const ObservationDate& today) {
     ObservationDate& d = day.engine.date;
     if (d.Day == today.Day && d.Month == today.Month && d.Year == today.Year) {
-        return;
+        return false;
     }
     d = today;
     cfg.Verbose = 0;
     ComputeDaySchedule(day.engine, EngineInputs(cfg, nullptr));
-    ++day.computations;
     const char16_t* name = cfg.HasSelectedTown() ? cfg.SelectedTown().Name : u"";
     day.line = ComposeTodayLine(day.engine.adjusted, day.engine.found, name);
+    return true;
 }
 
 }  // namespace veloranth

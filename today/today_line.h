@@ -21,10 +21,10 @@ std::u16string ComposeTodayLine(const PrayerTimes& adjusted, const FoundTimes& f
 struct TodayItemDay {
     EngineState engine;
     std::u16string line;
-    int computations = 0;  // how often the schedule was computed, for the tests
 };
 
-// Brings `day.line` up to date for `today`; computes only when the date differs.
-void UpdateTodayLine(TodayItemDay& day, WideAppConfig& cfg, const ObservationDate& today);
+// Brings `day.line` up to date for `today`; computes only when the date differs, and
+// then returns true.
+bool UpdateTodayLine(TodayItemDay& day, WideAppConfig& cfg, const ObservationDate& today);
 
 }  // namespace veloranth

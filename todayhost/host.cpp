@@ -33,7 +33,7 @@ struct Host {
 Host gHost;
 
 std::wstring OwnFolder() {
-    return platform::ToWide(platform::ModuleFolder());
+    return veloranth::platform::ToWide(veloranth::platform::ModuleFolder());
 }
 
 // The home screen's own background: a soft vertical gradient over the whole window, so

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/resource.h"
 #include "base/codepage.h"
 #include "shell/aygshell.h"
 #include "testsupport/win/driver.h"
@@ -62,12 +63,12 @@ class VeloranthRun : public ::testing::Test {
         ASSERT_NE(window_, nullptr);
         ASSERT_TRUE(wintest::WaitFor(
             [&] { return (bar_ = wintest::FindOwnedWindow(window_, POCKET_MENUBAR_CLASS)); }));
-        Sleep(500);  // the first paint
+        ASSERT_TRUE(wintest::Responds(window_));  // created, shown and painted
     }
 
     void TearDown() override {
         if (window_ != nullptr && IsWindow(window_)) {
-            PostMessageW(window_, WM_COMMAND, 40000, 0);
+            PostMessageW(window_, WM_COMMAND, IDM_EXIT, 0);
             EXPECT_EQ(process_.Wait(), 0);
         }
     }
@@ -87,11 +88,11 @@ class VeloranthRun : public ::testing::Test {
 
     // The configuration dialog: town, date and time, then Done.
     void Choose(int town, SYSTEMTIME when) {
-        HWND dialog = Open(40011, L"Configuration");
+        HWND dialog = Open(IDM_TOWNS, L"Configuration");
         ASSERT_NE(dialog, nullptr);
-        SendDlgItemMessageW(dialog, 1006, CB_SETCURSEL, town, 0);
-        ASSERT_TRUE(wintest::SetPickerTime(GetDlgItem(dialog, 1008), when));
-        ASSERT_TRUE(wintest::SetPickerTime(GetDlgItem(dialog, 1009), when));
+        SendDlgItemMessageW(dialog, IDC_TOWN, CB_SETCURSEL, town, 0);
+        ASSERT_TRUE(wintest::SetPickerTime(GetDlgItem(dialog, IDC_DATE), when));
+        ASSERT_TRUE(wintest::SetPickerTime(GetDlgItem(dialog, IDC_TIME), when));
         Close(dialog);
     }
 

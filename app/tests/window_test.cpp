@@ -35,7 +35,7 @@ TEST_F(VeloranthRun, SingleInstanceAboveItsMenuBar) {
 TEST_F(VeloranthRun, MenuBarButtonsAndTheirPopups) {
     Start();
     const wchar_t* labels[] = {L"Exit", L"Config", L"Compute", L"Help"};
-    const UINT commands[] = {40000, 40010, 40020, 40030};
+    const UINT commands[] = {IDM_EXIT, IDM_CONFIG_MENU, IDM_COMPUTE_MENU, IDM_HELP_MENU};
     HWND button = GetWindow(bar_, GW_CHILD);
     for (int i = 0; i < 4; ++i, button = GetWindow(button, GW_HWNDNEXT)) {
         ASSERT_NE(button, nullptr);
@@ -46,20 +46,20 @@ TEST_F(VeloranthRun, MenuBarButtonsAndTheirPopups) {
         const wchar_t* label;
     };
     const std::vector<std::vector<Item>> popups = {
-        {{40011, L"&Villes"}},
-        {{40021, L"&Heure de pri\u00E8re"},
-         {40022, L"Position &Soleil"},
-         {32773, L"&Quibla"},
-         {40023, L"Calendrier &Mensuel"},
-         {40024, L"Calendrier &Annuel"}},
-        {{32777, L"&Aide"}, {32778, L"&Mise \u00E0 jour"}, {40031, L"A &propos"}},
+        {{IDM_TOWNS, L"&Villes"}},
+        {{IDM_PRAYER_TIMES, L"&Heure de pri\u00E8re"},
+         {IDM_SUN_POSITION, L"Position &Soleil"},
+         {IDM_QIBLA, L"&Quibla"},
+         {IDM_MONTH_CALENDAR, L"Calendrier &Mensuel"},
+         {IDM_YEAR_CALENDAR, L"Calendrier &Annuel"}},
+        {{IDM_HELP, L"&Aide"}, {IDM_UPDATE, L"&Mise \u00E0 jour"}, {IDM_ABOUT, L"A &propos"}},
     };
     // Menus belong to their process: the pop-ups are read from the program's resources,
     // and the bar must hand out one for each drop-down button.
     HMODULE exe = LoadLibraryExW((folder_ / "Veloranth.exe").wstring().c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(exe, nullptr);
-    HMENU menu = LoadMenuW(exe, MAKEINTRESOURCEW(102));
+    HMENU menu = LoadMenuW(exe, MAKEINTRESOURCEW(IDR_MENUBAR));
     ASSERT_NE(menu, nullptr);
     const wchar_t* titles[] = {L"Config", L"Calcule", L"Aide"};
     for (int p = 0; p < 3; ++p) {
@@ -86,19 +86,19 @@ TEST_F(VeloranthRun, MenuBarButtonsAndTheirPopups) {
     PostMessageW(window_, WM_CANCELMODE, 0, 0);
     keybd_event(VK_ESCAPE, 0, 0, 0);
     keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
-    EXPECT_EQ(SendMessageW(bar_, SHCMBM_GETSUBMENU, 0, 40000), 0);  // Exit has none
+    EXPECT_EQ(SendMessageW(bar_, SHCMBM_GETSUBMENU, 0, IDM_EXIT), 0);  // Exit has none
 }
 
 TEST_F(VeloranthRun, BoxesShowTheChosenDayByteForByte) {
     Start();
     Choose(0, kParisDay);
     Shot("paris-2007-01-15");
-    HWND box = Open(40021, L"Veloranth");
+    HWND box = Open(IDM_PRAYER_TIMES, L"Veloranth");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), Golden("paris-2007-01-15.box"));
     Shot("prayer-box");
     Close(box);
-    box = Open(40022, L"Sun position");
+    box = Open(IDM_SUN_POSITION, L"Sun position");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), Golden("paris-2007-01-15-1300.sunbox"));
     Shot("sun-box");
@@ -109,7 +109,7 @@ TEST_F(VeloranthRun, CalendarsWriteTheirPagesAndStartTheBrowser) {
     Start();
     Choose(0, {2008, 2, 0, 17, 12, 0, 0, 0});
     fs::path record = folder_ / "iexplore.exe.called.txt";
-    PostMessageW(window_, WM_COMMAND, 40023, 0);
+    PostMessageW(window_, WM_COMMAND, IDM_MONTH_CALENDAR, 0);
     ASSERT_TRUE(WaitFor([&] { return fs::exists(record); }));
     fs::path month = folder_ / L"Paris_F\u00E9vrier2008.html";
     EXPECT_EQ(ReadBytes(month), ReadBytes(kSource / "reports/tests/data/paris-2008-02.html"));
@@ -117,7 +117,7 @@ TEST_F(VeloranthRun, CalendarsWriteTheirPagesAndStartTheBrowser) {
     std::wstring path = month.wstring();
     EXPECT_EQ(ReadBytes(record), Utf16ToUtf8(std::u16string(path.begin(), path.end())) + "\n");
 
-    PostMessageW(window_, WM_COMMAND, 40024, 0);
+    PostMessageW(window_, WM_COMMAND, IDM_YEAR_CALENDAR, 0);
     ASSERT_TRUE(
         WaitFor([&] { return ReadBytes(record).find("Paris_2008.html") != std::string::npos; }));
     EXPECT_EQ(ReadBytes(folder_ / "Paris_2008.html"),
@@ -128,19 +128,19 @@ TEST_F(VeloranthRun, ShortcutsFromTheMainWindow) {
     Start();
     SetForegroundWindow(window_);
     SetFocus(window_);
-    Sleep(300);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == window_; }));
     PressChord(VK_CONTROL, 'S');
     HWND box = WaitForWindow(L"#32770", L"Veloranth", 5000);
     ASSERT_NE(box, nullptr) << "Ctrl+S";
     Close(box);
     SetForegroundWindow(window_);
-    Sleep(300);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == window_; }));
     PressChord(VK_CONTROL, 'A');
     HWND about = WaitForWindow(L"#32770", L"About veloranth", 5000);
     ASSERT_NE(about, nullptr) << "Ctrl+A";
     Close(about);
     SetForegroundWindow(window_);
-    Sleep(300);
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == window_; }));
     PressChord(VK_CONTROL, 'Q');
     EXPECT_EQ(process_.Wait(), 0) << "Ctrl+Q";
     window_ = nullptr;
@@ -148,27 +148,27 @@ TEST_F(VeloranthRun, ShortcutsFromTheMainWindow) {
 
 TEST_F(VeloranthRun, HelpAndUpdateCheckNeverBlock) {
     Start();
-    PostMessageW(window_, WM_COMMAND, 32777, 0);
+    PostMessageW(window_, WM_COMMAND, IDM_HELP, 0);
     EXPECT_TRUE(Responds(window_));
-    PostMessageW(window_, WM_COMMAND, 32778, 0);
+    PostMessageW(window_, WM_COMMAND, IDM_UPDATE, 0);
     EXPECT_TRUE(Responds(window_));
 }
 
 TEST_F(VeloranthRun, MissingConfigurationIsSaidNotComputed) {
     Start(false);
     Shot("no-config");
-    HWND box = Open(40021, L"Veloranth");
+    HWND box = Open(IDM_PRAYER_TIMES, L"Veloranth");
     ASSERT_NE(box, nullptr);
     std::wstring text = MessageBoxText(box);
     EXPECT_EQ(text.find(L"La configuration n'a pas pu \u00EAtre lue :\n"), 0u) << text;
     EXPECT_NE(text.find(L"data.cfg"), std::wstring::npos);
     Close(box);
-    for (UINT command : {40022u, 32773u, 40023u, 40024u}) {
+    for (UINT command : {IDM_SUN_POSITION, IDM_QIBLA, IDM_MONTH_CALENDAR, IDM_YEAR_CALENDAR}) {
         box = Open(command, L"Veloranth");
         ASSERT_NE(box, nullptr) << command;
         Close(box);
     }
-    HWND about = Open(40031, L"About veloranth");
+    HWND about = Open(IDM_ABOUT, L"About veloranth");
     ASSERT_NE(about, nullptr);
     Close(about);
     EXPECT_FALSE(fs::exists(folder_ / "iexplore.exe.called.txt"));

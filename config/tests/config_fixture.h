@@ -11,44 +11,11 @@
 
 #include "config/parser.h"
 #include "config/reader.h"
+#include "testsupport/temp_folder.h"
 
 namespace veloranth::fixture {
 
-// A fresh folder, removed with everything in it at the end of the test.
-class TempFolder {
-  public:
-    TempFolder() {
-        static int counter = 0;
-        auto base = std::filesystem::temp_directory_path();
-        const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("veloranth-") + (info ? info->name() : "test") + "-" +
-                           std::to_string(++counter);
-        path_ = base / name;
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    // The folder with its trailing separator, as the platform gives a module's folder.
-    std::u16string Folder() const { return (path_ / "").u16string(); }
-    std::filesystem::path File(const char* name) const { return path_ / name; }
-
-    void Write(const char* name, const std::string& bytes) const {
-        std::ofstream(File(name), std::ios::binary) << bytes;
-    }
-    std::string Read(const char* name) const {
-        std::ifstream in(File(name), std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    bool Exists(const char* name) const { return std::filesystem::exists(File(name)); }
-
-  private:
-    std::filesystem::path path_;
-};
+using testsupport::TempFolder;
 
 // A committed test file, read in binary.
 inline std::string DataFile(const std::string& name) {

@@ -55,7 +55,8 @@ class ReadCase : public ::testing::TestWithParam<std::string> {};
 TEST_P(ReadCase, ReadsAsItSays) {
     auto s = Sections(fixture::DataFile("reads/" + GetParam()));
     const std::string& bytes = s["data.cfg"];
-    std::string messages = s.count("messages") ? s["messages"] : s["messages (no final line break)"];
+    std::string messages =
+        s.count("messages") ? s["messages"] : s["messages (no final line break)"];
     if (s.count("messages (no final line break)")) {
         messages.pop_back();
     }

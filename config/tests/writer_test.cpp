@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "config/tests/config_fixture.h"
+#include "testsupport/failing_files.h"
 
 namespace veloranth {
 namespace {
@@ -123,37 +124,20 @@ TEST(WriteConfig, WrittenFileReadsBackToTheSameRecords) {
               "03'32\"\nConvention 2\n");
 }
 
-std::FILE* OpenReadOnly(const std::u16string& path, const char*) {
-    // A stream that cannot be written: every byte of the save fails.
-    std::FILE* f = PlatformFileOps().open(path, "wb");
-    if (f != nullptr) {
-        std::fclose(f);
-    }
-    return PlatformFileOps().open(path, "rb");
-}
-
-bool RefuseReplace(const std::u16string&, const std::u16string&) {
-    return false;
-}
-
 TEST(WriteConfig, AFailedSaveLeavesTheOldFileByteForByte) {
     SampleConfig s;
     TempFolder folder;
     const std::string old = "1 1 0 0\n2 France Paris 48.85 2.35 1 1 0\n";
     folder.Write("data.cfg", old);
 
-    FileOps failingWrite = PlatformFileOps();
-    failingWrite.open = OpenReadOnly;
     StringSink out;
-    EXPECT_FALSE(WriteConfig(folder.Folder(), s.cfg, 0, out, failingWrite));
+    EXPECT_FALSE(WriteConfig(folder.Folder(), s.cfg, 0, out, testsupport::UnwritableFiles()));
     EXPECT_EQ(out.str(), "File open error for writing data.cfg\n");
     EXPECT_EQ(folder.Read("data.cfg"), old);
     EXPECT_FALSE(folder.Exists("data.cfg.new"));
 
-    FileOps failingReplace = PlatformFileOps();
-    failingReplace.replace = RefuseReplace;
     out.clear();
-    EXPECT_FALSE(WriteConfig(folder.Folder(), s.cfg, 0, out, failingReplace));
+    EXPECT_FALSE(WriteConfig(folder.Folder(), s.cfg, 0, out, testsupport::UnreplaceableFiles()));
     EXPECT_EQ(out.str(), "File open error for writing data.cfg\n");
     EXPECT_EQ(folder.Read("data.cfg"), old);
     EXPECT_FALSE(folder.Exists("data.cfg.new"));

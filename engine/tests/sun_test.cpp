@@ -34,9 +34,8 @@ TEST(SunRaDec, EquinoxesAndSolstice) {
 TEST(AltitudeAzimuth, MeridianWestAndEast) {
     const struct {
         double tau, delta, h, az;
-    } cases[] = {{0, 10 * DegToRad, 52 * DegToRad, 0},
-                 {Pi / 2, 0, 0, Pi / 2},
-                 {-Pi / 2, 0, 0, 3 * Pi / 2}};
+    } cases[] = {
+        {0, 10 * DegToRad, 52 * DegToRad, 0}, {Pi / 2, 0, 0, Pi / 2}, {-Pi / 2, 0, 0, 3 * Pi / 2}};
     for (const auto& c : cases) {
         double h, az;
         AltitudeAzimuth(48 * DegToRad, c.tau, c.delta, h, az);

@@ -20,9 +20,12 @@ TEST(JulianCenturies, GregorianCorrectionFollowsTheCentury) {
     const struct {
         int day, month, year;
         double hours, julianDay;
-    } cases[] = {{1, 1, 1900, 0, 2415020.5},    {1, 3, 2100, 0, 2488128.5},
-                 {1, 1, 2200, 0, 2524593.5},    {4, 10, 1957, 19.44, 2436116.31},
-                 {1, 1, 1600, 0, 2305447.5},    {15, 10, 1582, 0, 2299160.5},
+    } cases[] = {{1, 1, 1900, 0, 2415020.5},
+                 {1, 3, 2100, 0, 2488128.5},
+                 {1, 1, 2200, 0, 2524593.5},
+                 {4, 10, 1957, 19.44, 2436116.31},
+                 {1, 1, 1600, 0, 2305447.5},
+                 {15, 10, 1582, 0, 2299160.5},
                  {13, 7, 2024, 7.25, 2460504.802083333}};
     for (const auto& c : cases) {
         EXPECT_NEAR(JulianCenturies(c.day, c.month, c.year, c.hours),

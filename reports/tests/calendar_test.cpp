@@ -1,5 +1,5 @@
-// The calendar pages byte for byte, their file names, and the pages that must not be
-// written or opened.
+// The calendars' file names, the state they leave, and the pages that must not be written
+// or opened.
 #include "reports/calendar.h"
 
 #include <gtest/gtest.h>
@@ -10,44 +10,13 @@
 #include "base/codepage.h"
 #include "base/text_sink.h"
 #include "reports/tests/report_fixture.h"
+#include "testsupport/failing_files.h"
+#include "testsupport/temp_folder.h"
 
 namespace veloranth {
 namespace {
 
-using fixture::ExpectGolden;
 using fixture::Loaded;
-
-TEST(CalendarPages, FebruaryOfALeapYearStartingOnAFriday) {
-    Loaded l(fixture::kParis, {17, 2, 2008});  // 1 February 2008 was a Friday
-    std::string page = MonthCalendarHtml(l.s);
-    ExpectGolden("paris-2008-02.html", page);
-    EXPECT_NE(page.find("<tr bgcolor=\"#FFD5D5\">\n\t\t<td width=10 align=\"right\"><b> 1</b>"),
-              std::string::npos);
-    EXPECT_NE(page.find("<tr bgcolor=\"#F5F5F5\">\n\t\t<td width=10 align=\"right\"><b> 2</b>"),
-              std::string::npos);
-    EXPECT_NE(page.find("<b>29</b>"), std::string::npos);
-    EXPECT_EQ(page.find("<b>30</b>"), std::string::npos);
-}
-
-TEST(CalendarPages, AnnualPageOfALeapYear) {
-    Loaded l(fixture::kParis, {17, 2, 2008});
-    ExpectGolden("paris-2008.html", YearCalendarHtml(l.s));
-}
-
-TEST(CalendarPages, DaysWithoutATimeShowDashes) {
-    Loaded l(fixture::kTromso, {1, 12, 2007});
-    std::string page = MonthCalendarHtml(l.s);
-    ExpectGolden("tromso-2007-12.html", page);
-    EXPECT_NE(page.find("<td width=40>&nbsp;--:--</td>"), std::string::npos);
-}
-
-TEST(CalendarPages, NamesCannotInjectMarkup) {
-    Loaded l(fixture::kMarkup, {1, 3, 2009});
-    std::string page = MonthCalendarHtml(l.s);
-    EXPECT_NE(page.find("\t\t<h2>Pays&amp;Co, &lt;Ville&gt;&quot;A&amp;B&quot; - Mars 2009</h2>\n"),
-              std::string::npos);
-    EXPECT_EQ(page.find("<Ville>"), std::string::npos);
-}
 
 TEST(CalendarPages, ComputationLeavesTheDayAndVerboseAsTheyWere) {
     Loaded l(fixture::kParis, {15, 1, 2007}, {10, 0, 0});
@@ -78,16 +47,7 @@ TEST(CalendarFileName, MonthYearAndForbiddenCharacters) {
               ".._a_b_c_d_e_f_g_h_i__Mai2008.html");
 }
 
-// A scratch folder for written pages.
-struct PageFolder {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / "veloranth-pages";
-    PageFolder() {
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~PageFolder() { std::filesystem::remove_all(path); }
-    std::u16string Folder() const { return (path / "").u16string(); }
-};
+using PageFolder = testsupport::TempFolder;
 
 struct RecordedStarts {
     std::vector<std::u16string> pages;
@@ -125,22 +85,13 @@ TEST(WriteCalendar, APageThatCannotBeOpenedStartsNothing) {
     EXPECT_TRUE(starts.pages.empty());
 }
 
-std::FILE* OpenUnwritable(const std::u16string& path, const char*) {
-    std::FILE* f = PlatformFileOps().open(path, "wb");
-    if (f != nullptr) {
-        std::fclose(f);
-    }
-    return PlatformFileOps().open(path, "rb");  // every write fails
-}
-
 TEST(WriteCalendar, APageNotWrittenCompletelyStartsNothing) {
     Loaded l(fixture::kParis, {17, 2, 2008});
     PageFolder folder;
     RecordedStarts starts;
     StringSink console;
-    FileOps failing = PlatformFileOps();
-    failing.open = OpenUnwritable;
-    EXPECT_FALSE(WriteMonthCalendar(l.s, folder.Folder(), console, starts.Starter(), failing));
+    EXPECT_FALSE(WriteMonthCalendar(l.s, folder.Folder(), console, starts.Starter(),
+                                    testsupport::UnwritableFiles()));
     EXPECT_EQ(console.str(),
               "File open error Paris_F\xE9vrier"
               "2008.html\n");

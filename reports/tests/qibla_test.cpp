@@ -9,51 +9,49 @@
 namespace veloranth {
 namespace {
 
-const double kDeg = 0.017453292519943295;
-
 TEST(QiblaBearing, FromParisSydneyAndTheKaabasMeridian) {
-    double paris = QiblaBearing(48.8566 * kDeg, 2.3522 * kDeg);
-    EXPECT_NEAR(paris, 2.0797889, 1e-7);
-    EXPECT_STREQ(FormatDegrees(paris).text,
-                 "119\xB0"
-                 "09'47\"");
-    EXPECT_NEAR(QiblaBearing(40 * kDeg, 39.82620120048523 * kDeg), Pi, 1e-12);
-    EXPECT_NEAR(QiblaBearing(-10 * kDeg, 39.82620120048523 * kDeg), 0.0, 1e-12);
-    double sydney = QiblaBearing(-33.87 * kDeg, 151.21 * kDeg);
-    EXPECT_NEAR(sydney, -1.4399212, 1e-7);
-    EXPECT_EQ(std::string(FormatDegrees(sydney).text).substr(0, 4), "-82\xB0");
+    const struct {
+        double latitude, longitude, bearing, tolerance;
+        const char* text;
+    } cases[] = {{48.8566, 2.3522, 2.0797889, 1e-7,
+                  "119\xB0"
+                  "09'47\""},
+                 {-33.87, 151.21, -1.4399212, 1e-7, "-82\xB0-30'-5\""},
+                 {40, 39.82620120048523, Pi, 1e-12,
+                  "180\xB0"
+                  "00'00\""},  // due south
+                 {-10, 39.82620120048523, 0, 1e-12,
+                  "  0\xB0"
+                  "00'00\""}};
+    for (const auto& c : cases) {
+        double q = QiblaBearing(c.latitude * DegToRad, c.longitude * DegToRad);
+        EXPECT_NEAR(q, c.bearing, c.tolerance) << c.latitude;
+        EXPECT_STREQ(FormatDegrees(q).text, c.text) << c.latitude;
+    }
 }
 
-TEST(ArrowToward, PictureTipAndBarbsOfTheParisQibla) {
-    CompassArrow a = ArrowToward(QiblaBearing(48.8566 * kDeg, 2.3522 * kDeg));
-    EXPECT_EQ(a.pictureX, 125);
-    EXPECT_EQ(a.pictureY, 99);
-    EXPECT_EQ(a.tipX, 124);
-    EXPECT_EQ(a.tipY, 102);
-    EXPECT_EQ(a.barb1X, 118);
-    EXPECT_EQ(a.barb1Y, 93);
-    EXPECT_EQ(a.barb2X, 114);
-    EXPECT_EQ(a.barb2Y, 102);
-}
-
-TEST(ArrowToward, SunDueSouthPointsStraightDown) {
-    double azimuthFromSouth = 0.0;
-    CompassArrow a = ArrowToward(azimuthFromSouth - Pi);
+TEST(ArrowToward, ParisQiblaAndTheSunDueSouth) {
+    CompassArrow a = ArrowToward(QiblaBearing(48.8566 * DegToRad, 2.3522 * DegToRad));
+    const int paris[] = {125, 99, 124, 102, 118, 93, 114, 102};
+    const int got[] = {a.pictureX, a.pictureY, a.tipX,   a.tipY,
+                       a.barb1X,   a.barb1Y,   a.barb2X, a.barb2Y};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(got[i], paris[i]) << i;
+    }
+    CompassArrow sun = ArrowToward(0.0 - Pi);  // azimuth 0 from the south
     // cos(3 pi / 2) is a hair below zero in doubles: truncation gives column 74.
-    EXPECT_EQ(a.tipX, 74);
-    EXPECT_EQ(a.tipY, 131);
-    EXPECT_EQ(a.pictureY, 134);  // centred on the circle of radius 67.5
+    EXPECT_EQ(sun.tipX, 74);
+    EXPECT_EQ(sun.tipY, 131);
+    EXPECT_EQ(sun.pictureY, 134);  // centred on the circle of radius 67.5
 }
 
 TEST(QiblaText, LocalTimeWrapsOnceEachWay) {
-    std::string late = QiblaText(0.5, Pi, 2, 23.5);
-    EXPECT_EQ(late,
+    EXPECT_EQ(QiblaText(0.5, Pi, 2, 23.5),
               "Quibla \xE0 partir du Nord :  28\xB0"
               "38'52\"\n"
               "Soleil \xE0 partir du Nord \xE0 01:30 :   0\xB0"
               "00'00\"");
-    std::string early = QiblaText(0.5, Pi, -3, 0.5);
-    EXPECT_NE(early.find("\xE0 21:30 : "), std::string::npos) << early;
+    EXPECT_NE(QiblaText(0.5, Pi, -3, 0.5).find("\xE0 21:30 : "), std::string::npos);
 }
 
 }  // namespace

@@ -48,23 +48,12 @@ inline std::string ReadGolden(const std::string& name) {
     return text.str();
 }
 
-// Compares with data/<name>; the first differing line is reported.
+// Compares with data/<name> (gtest shows the differing lines).
 inline void ExpectGolden(const std::string& name, const std::string& actual) {
     if (std::getenv("VELORANTH_WRITE_GOLDEN") != nullptr) {
         std::ofstream("data/" + name, std::ios::binary) << actual;
     }
-    std::string expected = ReadGolden(name);
-    if (expected == actual) {
-        return;
-    }
-    std::istringstream want(expected), got(actual);
-    std::string a, b;
-    int line = 1;
-    while (std::getline(want, a) && std::getline(got, b) && a == b) {
-        ++line;
-    }
-    ADD_FAILURE() << name << " differs at line " << line << "\n expected: " << a
-                  << "\n actual:   " << b;
+    EXPECT_EQ(actual, ReadGolden(name)) << name;
 }
 
 }  // namespace veloranth::fixture

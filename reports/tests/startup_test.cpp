@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 #include "config/parser.h"
 #include "base/text_sink.h"
+#include "testsupport/temp_folder.h"
 
 namespace veloranth {
 namespace {
@@ -33,20 +31,17 @@ TEST(StartupLoad, TrailAndObservationDate) {
 }
 
 TEST(StartupLoad, VerboseFileAddsWhereWeAre) {
-    auto dir = std::filesystem::temp_directory_path() / "veloranth-startup";
-    std::filesystem::create_directories(dir);
-    std::ofstream(dir / "data.cfg", std::ios::binary)
-        << "1 1 0 1\n2 France Paris 48.85 2.35 1 1 0\n";
+    testsupport::TempFolder folder;
+    folder.Write("data.cfg", "1 1 0 1\n2 France Paris 48.85 2.35 1 1 0\n");
     MainState s;
     StringSink out;
-    StartupLoad(s, BesideModule((dir / "").u16string()), FixedClock, out);
+    StartupLoad(s, BesideModule(folder.Folder()), FixedClock, out);
     EXPECT_EQ(out.str().substr(0, out.str().find("Recup")),
               "Lieu actuel : \nLieu : France, Paris\n"
               "latitude= 48\xB0"
               "51'00\"   longitude=  2\xB0"
               "21'00\"\nConvention 0\n");
-    EXPECT_TRUE(std::filesystem::exists(dir / "read_echo.cfg"));
-    std::filesystem::remove_all(dir);
+    EXPECT_TRUE(folder.Exists("read_echo.cfg"));
 }
 
 TEST(StartupLoad, MissingFileStillTakesTheDate) {

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -221,6 +222,66 @@ std::string ReadBytes(const std::filesystem::path& file) {
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
+}
+
+BoxCloser::BoxCloser(std::vector<std::wstring> captions) : captions_(std::move(captions)) {
+    thread_ = std::thread([this] { Watch(); });
+    while (!running_) {
+        Sleep(1);
+    }
+}
+
+BoxCloser::~BoxCloser() {
+    Stop();
+}
+
+void BoxCloser::Stop() {
+    stop_ = true;
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+}
+
+void BoxCloser::Watch() {
+    running_ = true;
+    while (!stop_) {
+        for (const std::wstring& caption : captions_) {
+            // FindWindowW, not EnumWindows: the latter stalls while a library loads.
+            HWND box = FindWindowW(L"#32770", caption.c_str());
+            if (box != nullptr) {
+                seen.emplace_back(caption, MessageBoxText(box));
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                WaitFor([&] { return !IsWindow(box); }, 3000);
+            }
+        }
+        Sleep(20);
+    }
+}
+
+bool ReadExportCounts(const std::filesystem::path& file, ExportCounts& counts) {
+    std::string image = ReadBytes(file);
+    auto u32 = [&](std::size_t at) {
+        std::uint32_t v = 0;
+        std::memcpy(&v, image.data() + at, sizeof v);
+        return at + 4 <= image.size() ? v : 0;
+    };
+    auto u16 = [&](std::size_t at) { return static_cast<std::uint16_t>(u32(at) & 0xFFFF); };
+    std::size_t pe = u32(0x3C), optional = pe + 24;
+    if (u32(pe) != 0x00004550u || u16(optional) != 0x20B) {  // "PE\0\0", PE32+
+        return false;
+    }
+    std::uint32_t exportRva = u32(optional + 112);
+    std::size_t sections = optional + u16(pe + 20);
+    for (int i = 0; i < u16(pe + 6); ++i) {
+        std::size_t s = sections + i * 40;
+        std::uint32_t va = u32(s + 12), size = u32(s + 8), raw = u32(s + 20);
+        if (exportRva >= va && exportRva < va + size) {
+            std::size_t at = exportRva - va + raw;
+            counts = {u32(at + 16), u32(at + 20), u32(at + 24)};
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace veloranth::wintest

@@ -5,9 +5,14 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <thread>
+#include <utility>
+#include <vector>
 
 namespace veloranth::wintest {
 
@@ -69,6 +74,32 @@ std::string ScreenSize();
 
 // After a moment for the last paint, the screen as build/win/screenshots/<name>.bmp.
 void Screenshot(const std::string& name);
+
+// Closes the message boxes with these captions that appear while it lives, on a thread of
+// its own, and keeps their captions and texts. It is running once constructed: a thread
+// still starting when a library loads would wait for the loader lock that a load keeps
+// while its box is up.
+class BoxCloser {
+  public:
+    explicit BoxCloser(std::vector<std::wstring> captions);
+    ~BoxCloser();
+    // Stops watching; `seen` is complete afterwards.
+    void Stop();
+    std::vector<std::pair<std::wstring, std::wstring>> seen;  // caption, text
+
+  private:
+    void Watch();
+    std::vector<std::wstring> captions_;
+    std::thread thread_;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> running_{false};
+};
+
+// The export directory of a 64-bit PE file: first ordinal, functions and names.
+struct ExportCounts {
+    std::uint32_t ordinalBase = 0, functions = 0, names = 0;
+};
+bool ReadExportCounts(const std::filesystem::path& image, ExportCounts& counts);
 
 // Reads a whole file as bytes ("" when missing).
 std::string ReadBytes(const std::filesystem::path& file);

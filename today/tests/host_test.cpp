@@ -1,10 +1,11 @@
 // TodayHost.exe with TodayVeloranth.dll, as a user sees them on a 240 x 320 screen: the
-// item with and without its heading, a library that refuses to load, a disabled item,
-// and the options dialog.
+// item with and without its heading, a library that refuses to load, and the options
+// dialog.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "testsupport/win/driver.h"
@@ -80,24 +81,8 @@ TEST_F(HostRun, ALibraryThatRefusesToLoadIsSaidAndTheHostGoesOn) {
     EXPECT_TRUE(Responds(host));
     EXPECT_EQ(FindWindowExW(host, nullptr, L"VeloranthClass", nullptr), nullptr);
     Shot("refused");
-    // The refusing library's clean-up closes the log once the load has failed.
-    std::string log;
-    WaitFor([&] {
-        log = ReadBytes(L"C:\\TodayHost_log.txt");
-        return log.find("Log finished") != std::string::npos;
-    });
-    EXPECT_NE(log.find(" : Cannot open data.cfg file\r\n"), std::string::npos) << log;
-    EXPECT_NE(log.find("TodayHost.exe (ProcID: 0x"), std::string::npos);
-    EXPECT_NE(log.find(" : Log finished\r\n"), std::string::npos);
-}
-
-TEST_F(HostRun, ADisabledItemGetsNoWindow) {
-    Start(true, L"/disabled");
-    HWND host = HostWindow();
-    ASSERT_NE(host, nullptr);
-    Sleep(1500);
-    EXPECT_EQ(FindWindowExW(host, nullptr, L"VeloranthClass", nullptr), nullptr);
-    EXPECT_TRUE(Responds(host));
+    // The log is named after the host that loaded the library.
+    EXPECT_TRUE(WaitFor([&] { return fs::exists(L"C:\\TodayHost_log.txt"); }));
 }
 
 TEST_F(HostRun, OptionsDialogStartsVeloranth) {
@@ -110,8 +95,13 @@ TEST_F(HostRun, OptionsDialogStartsVeloranth) {
     HWND dialog = WaitForWindow(L"#32770", L"Configuration");
     ASSERT_NE(dialog, nullptr);
     Shot("options");
+    // Each press starts Veloranth.exe from the library's folder; the dialog stays open.
     SendMessageW(dialog, WM_COMMAND, 1001, 0);
-    EXPECT_TRUE(WaitFor([&] { return fs::exists(folder_ / "Veloranth.exe.called.txt"); }));
+    SendMessageW(dialog, WM_COMMAND, 1001, 0);
+    EXPECT_TRUE(WaitFor([&] {
+        std::string log = ReadBytes(folder_ / "Veloranth.exe.called.txt");
+        return std::count(log.begin(), log.end(), '\n') == 2;
+    }));
     EXPECT_TRUE(IsWindow(dialog));
     SendMessageW(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));

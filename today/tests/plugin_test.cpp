@@ -4,14 +4,11 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <fstream>
-#include <set>
 #include <thread>
 
 #include "config/parser.h"
 #include "testsupport/win/driver.h"
-#include "today/plugin_reader.h"
 #include "today/today_screen.h"
 
 namespace veloranth::today {
@@ -22,47 +19,6 @@ using namespace wintest;
 
 const fs::path kSource = VELORANTH_SOURCE_DIR;
 const fs::path kLog = L"C:\\today_plugin_tests_log.txt";  // named after this test program
-
-// Closes the message boxes that appear while it watches, and keeps their texts.
-class BoxWatcher {
-  public:
-    explicit BoxWatcher(std::vector<std::wstring> captions) : captions_(std::move(captions)) {
-        thread_ = std::thread([this] { Watch(); });
-        // A thread still starting when a library loads waits for the loader lock, which
-        // the load keeps while its box is up: only a running watcher can close it.
-        while (!running_) {
-            Sleep(1);
-        }
-    }
-    ~BoxWatcher() { Stop(); }
-    void Stop() {
-        stop_ = true;
-        if (thread_.joinable()) {
-            thread_.join();
-        }
-    }
-    std::vector<std::pair<std::wstring, std::wstring>> seen;  // caption, text
-
-  private:
-    void Watch() {
-        running_ = true;
-        while (!stop_) {
-            for (const std::wstring& caption : captions_) {
-                HWND box = FindWindowW(L"#32770", caption.c_str());
-                if (box != nullptr) {
-                    seen.emplace_back(caption, MessageBoxText(box));
-                    PostMessageW(box, WM_COMMAND, IDOK, 0);
-                    WaitFor([&] { return !IsWindow(box); }, 3000);
-                }
-            }
-            Sleep(20);
-        }
-    }
-    std::vector<std::wstring> captions_;
-    std::thread thread_;
-    std::atomic<bool> stop_{false};
-    std::atomic<bool> running_{false};
-};
 
 // The library in a folder of its own with the given data.cfg (none when null).
 fs::path PluginFolder(const char* name, const std::string* config) {
@@ -82,11 +38,10 @@ struct Load {
     DWORD error = 0;
     std::vector<std::pair<std::wstring, std::wstring>> boxes;
     Load(const fs::path& folder) {
-        BoxWatcher watcher({L"File open error", L"Read error", L"Allocation error"});
+        BoxCloser watcher({L"File open error", L"Read error", L"Allocation error"});
         module = LoadLibraryW((folder / "TodayVeloranth.dll").wstring().c_str());
         error = GetLastError();
-        Sleep(200);
-        watcher.Stop();
+        watcher.Stop();  // a load's boxes are closed before it returns
         boxes = watcher.seen;
     }
     ~Load() {
@@ -100,9 +55,12 @@ TEST(PluginLoad, ValidConfigurationLoadsAndWritesNoLog) {
     SetCurrentDirectoryW(L"C:\\");
     fs::remove(kLog);
     {
-        Load load(PluginFolder("valid", &kValid));
+        fs::path folder = PluginFolder("valid", &kValid);
+        Load load(folder);
         ASSERT_NE(load.module, nullptr);
         EXPECT_TRUE(load.boxes.empty());
+        // The same transcription as the main program's.
+        EXPECT_EQ(ReadBytes(folder / "read_echo.cfg"), kTranscriptionHeading + kValid);
     }
     EXPECT_FALSE(fs::exists(kLog));
 }
@@ -145,7 +103,7 @@ TEST(PluginLoad, UnusableConfigurationsRefuseWithTheirMessages) {
         const wchar_t* message;
     } cases[] = {
         {"empty", "", L"Selected town out of range"},
-        {"type6", "1 1 0 0\n6 x\n2 France Paris 48.85 2.35 1 1 0\n", L"bad format of data.cfg"},
+        {"type7", "1 1 0 0\n7 x\n2 France Paris 48.85 2.35 1 1 0\n", L"bad format of data.cfg"},
         {"count", "1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n",
          L"Number of towns does not match NTowns"},
     };
@@ -158,61 +116,12 @@ TEST(PluginLoad, UnusableConfigurationsRefuseWithTheirMessages) {
     }
 }
 
-TEST(PluginReader, ResultCodesAndTheSameTranscription) {
-    struct Case {
-        const char* name;
-        const std::string* config;
-        ReadResult result;
-    };
-    const std::string empty, type6 = "6\n", count = "1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n";
-    const std::string shipped = ReadBytes(kSource / "data/data.cfg");
-    Case cases[] = {{"r-valid", &shipped, kReadOk},
-                    {"r-missing", nullptr, kReadOpenFailed},
-                    {"r-empty", &empty, kReadSelectedOutOfRange},
-                    {"r-type6", &type6, kReadFormatError},
-                    {"r-count", &count, kReadTownCountMismatch}};
-    SetCurrentDirectoryW(L"C:\\");
-    for (const Case& c : cases) {
-        fs::path folder = PluginFolder(c.name, c.config);
-        BoxWatcher watcher({L"File open error", L"Read error"});
-        WideAppConfig cfg;
-        std::wstring f = folder.wstring() + L"\\";
-        EXPECT_EQ(ReadPluginConfig(std::u16string(f.begin(), f.end()), cfg), c.result) << c.name;
-        watcher.Stop();
-        if (c.result == kReadOk) {
-            EXPECT_EQ(ReadBytes(folder / "read_echo.cfg"), kTranscriptionHeading + shipped);
-            EXPECT_EQ(std::u16string(cfg.SelectedTown().Name), u"Paris");
-        }
-        ReleaseTownTable(cfg, ProcessHeapAllocator());
-    }
-}
-
 TEST(PluginExports, ExactlyOrdinals240And241WithoutNames) {
-    std::string image = ReadBytes(BuildFolder() / "TodayVeloranth.dll");
-    auto u32 = [&](std::size_t at) {
-        return *reinterpret_cast<const std::uint32_t*>(image.data() + at);
-    };
-    auto u16 = [&](std::size_t at) {
-        return *reinterpret_cast<const std::uint16_t*>(image.data() + at);
-    };
-    std::size_t pe = u32(0x3C);
-    ASSERT_EQ(u32(pe), 0x00004550u);  // "PE\0\0"
-    std::size_t optional = pe + 24;
-    ASSERT_EQ(u16(optional), 0x20B);  // PE32+
-    std::uint32_t exportRva = u32(optional + 112);
-    std::size_t sections = optional + u16(pe + 20);
-    std::size_t exportOffset = 0;
-    for (int i = 0; i < u16(pe + 6); ++i) {
-        std::size_t s = sections + i * 40;
-        std::uint32_t va = u32(s + 12), size = u32(s + 8), raw = u32(s + 20);
-        if (exportRva >= va && exportRva < va + size) {
-            exportOffset = exportRva - va + raw;
-        }
-    }
-    ASSERT_NE(exportOffset, 0u);
-    EXPECT_EQ(u32(exportOffset + 16), 240u);  // ordinal base
-    EXPECT_EQ(u32(exportOffset + 20), 2u);    // functions
-    EXPECT_EQ(u32(exportOffset + 24), 0u);    // names
+    ExportCounts exports;
+    ASSERT_TRUE(ReadExportCounts(BuildFolder() / "TodayVeloranth.dll", exports));
+    EXPECT_EQ(exports.ordinalBase, 240u);
+    EXPECT_EQ(exports.functions, 2u);
+    EXPECT_EQ(exports.names, 0u);
 
     Load load(PluginFolder("exports", &kValid));
     ASSERT_NE(load.module, nullptr);
@@ -297,18 +206,6 @@ void PressOptionsButtonTwice(const fs::path& folder, HMODULE module, bool& staye
     });
     EXPECT_EQ(DialogBoxParamW(module, MAKEINTRESOURCEW(500), nullptr, procedure, 0), IDOK);
     user.join();
-}
-
-TEST(PluginOptions, ButtonStartsVeloranthFromTheLibrarysFolder) {
-    fs::path folder = PluginFolder("options", &kValid);
-    Load load(folder);
-    ASSERT_NE(load.module, nullptr);
-    bool stayedOpen = false;
-    PressOptionsButtonTwice(folder, load.module, stayedOpen);
-    EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(StartsRecorded(folder), 2);
-    EXPECT_NE(ReadBytes(folder / "Veloranth.exe.called.txt").find("Veloranth.exe"),
-              std::string::npos);
 }
 
 TEST(PluginOptions, AFolderTooLongForThePathIsRefused) {

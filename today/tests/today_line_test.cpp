@@ -62,19 +62,15 @@ struct PluginConfig {
 TEST(UpdateTodayLine, ComputesOncePerDateAndAfterATap) {
     PluginConfig p;
     TodayItemDay day;
-    UpdateTodayLine(day, p.cfg, {15, 1, 2007});
-    EXPECT_EQ(day.computations, 1);
+    EXPECT_TRUE(UpdateTodayLine(day, p.cfg, {15, 1, 2007}));
     EXPECT_EQ(p.cfg.Verbose, 0);
     std::u16string first = day.line;
     EXPECT_EQ(first.substr(35), u"Strasbourg");
-    UpdateTodayLine(day, p.cfg, {15, 1, 2007});  // a second paint the same day
-    EXPECT_EQ(day.computations, 1);
-    day.engine.date.Year = 0;  // a tap
-    UpdateTodayLine(day, p.cfg, {15, 1, 2007});
-    EXPECT_EQ(day.computations, 2);
+    EXPECT_FALSE(UpdateTodayLine(day, p.cfg, {15, 1, 2007}));  // a second paint the same day
+    day.engine.date.Year = 0;                                  // a tap
+    EXPECT_TRUE(UpdateTodayLine(day, p.cfg, {15, 1, 2007}));
     EXPECT_EQ(day.line, first);
-    UpdateTodayLine(day, p.cfg, {16, 1, 2007});  // after midnight
-    EXPECT_EQ(day.computations, 3);
+    EXPECT_TRUE(UpdateTodayLine(day, p.cfg, {16, 1, 2007}));  // after midnight
     EXPECT_NE(day.line, first);
 }
 

@@ -1,0 +1,92 @@
+// Every text of the reports byte for byte: each row computes one text for a town of
+// data/reports.cfg at a date and time, and compares it with its file in data/.
+#include <gtest/gtest.h>
+
+#include "base/codepage.h"
+#include "base/text_sink.h"
+#include "reports/calendar.h"
+#include "reports/prayer_report.h"
+#include "reports/sun_report.h"
+#include "reports/tests/report_fixture.h"
+
+namespace veloranth {
+namespace {
+
+using namespace fixture;
+
+enum class Text { Report, Summary, Box, SunBox, SunReport, Month, Year };
+
+struct Golden {
+    Text text;
+    int town;
+    ObservationDate date;
+    ObservationTime time;
+    const char* file;
+};
+
+const Golden kGoldens[] = {
+    {Text::Report, kParis, {15, 1, 2007}, {12, 0, 0}, "paris-2007-01-15.report"},
+    // Isha after Maghrib, fixed Zuhr, Hanafi Asr, negative and positive corrections.
+    {Text::Report, kMecca, {15, 6, 2010}, {12, 0, 0}, "mecca-2010-06-15.report"},
+    {Text::Report, kNewYork, {4, 7, 2009}, {12, 0, 0}, "newyork-2009-07-04.report"},
+    {Text::Report, kTromso, {21, 12, 2007}, {12, 0, 0}, "tromso-2007-12-21.report"},
+    {Text::Summary, kParis, {15, 1, 2007}, {9, 5, 7}, "paris-2007-01-15-0905.summary"},
+    {Text::Summary, kTromso, {21, 6, 2007}, {23, 59, 0}, "tromso-2007-06-21.summary"},
+    {Text::Summary, kLongNames, {1, 1, 2008}, {12, 0, 0}, "longnames-2008-01-01.summary"},
+    {Text::Box, kParis, {15, 1, 2007}, {12, 0, 0}, "paris-2007-01-15.box"},
+    {Text::Box, kTromso, {21, 6, 2007}, {12, 0, 0}, "tromso-2007-06-21.box"},
+    {Text::SunBox, kParis, {15, 1, 2007}, {13, 0, 0}, "paris-2007-01-15-1300.sunbox"},
+    // 00:30 in summer time: 22.5 h UT of the day before, day 0 of the month.
+    {Text::SunReport, kParis, {1, 7, 2008}, {0, 30, 0}, "paris-2008-07-01-0030.sunreport"},
+    // 1 February 2008 was a Friday: day 1 has the Friday colour although it is odd.
+    {Text::Month, kParis, {17, 2, 2008}, {12, 0, 0}, "paris-2008-02.html"},
+    {Text::Year, kParis, {17, 2, 2008}, {12, 0, 0}, "paris-2008.html"},
+    {Text::Month, kTromso, {1, 12, 2007}, {12, 0, 0}, "tromso-2007-12.html"},
+    // Names cannot inject markup into the page.
+    {Text::Month, kMarkup, {1, 3, 2009}, {12, 0, 0}, "markup-2009-03.html"},
+};
+
+std::string Compute(const Golden& g, MainState& s) {
+    StringSink out;
+    switch (g.text) {
+        case Text::Report:
+            s.config.Verbose = 1;
+            PrayerTimeReport(s, out);
+            return out.str();
+        case Text::Summary:
+            BuildDaySummary(s, out);
+            return Utf16ToCp1252(s.DaySummaryText);
+        case Text::Box:
+            return PrayerTimeBoxText(s, out);
+        case Text::SunBox:
+            return SunBoxText(s, out);
+        case Text::SunReport:
+            s.config.Verbose = 1;
+            SunReport(s, out);
+            return out.str();
+        case Text::Month:
+            return MonthCalendarHtml(s);
+        case Text::Year:
+            return YearCalendarHtml(s);
+    }
+    return "";
+}
+
+class GoldenText : public ::testing::TestWithParam<Golden> {};
+
+TEST_P(GoldenText, ByteForByte) {
+    Loaded l(GetParam().town, GetParam().date, GetParam().time);
+    ExpectGolden(GetParam().file, Compute(GetParam(), l.s));
+}
+
+INSTANTIATE_TEST_SUITE_P(Reports, GoldenText, ::testing::ValuesIn(kGoldens),
+                         [](const ::testing::TestParamInfo<Golden>& info) {
+                             std::string name = info.param.file;
+                             for (char& c : name) {
+                                 c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             }
+                             return name;
+                         });
+
+}  // namespace
+}  // namespace veloranth
