@@ -253,7 +253,7 @@ constexpr std::int64_t Clamp(std::int64_t value, std::int64_t limit) {
 
 // Local seconds (as if the local clock were UTC) of a day's midnight; months roll over.
 std::int64_t LocalMidnight(int year, int month, int day) {
-    const std::int64_t months = static_cast<std::int64_t>(year) * 12 + (month - 1);
+    const std::int64_t months = std::int64_t{year} * 12 + month - 1;
     const std::int64_t y = Clamp(FloorDiv(months, 12), kMaxYear);
     return Clamp(DaysFromCivil(y, FloorMod(months, 12) + 1, day) * kDay, kLimit);
 }
