@@ -32,8 +32,8 @@ std::string_view ZoneNameAt(std::size_t index);  // empty beyond the count
 const char* TzDatabaseVersion();
 
 // In every function below a null zone stands for UTC. The tables begin with 1970: earlier
-// instants get the offset in force as 1970 begins. Instants beyond two million years from
-// 1970 are taken as that bound.
+// instants get the offset in force as 1970 begins. Years beyond a million and instants beyond
+// two million years from 1970 are taken as those bounds.
 
 // Offset in force at a UTC instant (seconds since 1970-01-01T00:00:00Z).
 UtcOffset OffsetAt(const Zone* zone, std::int64_t utc);
@@ -51,7 +51,10 @@ std::int32_t SmallestOffsetOfYear(const Zone* zone, int year);
 
 // Daylight saving as users see it: the offset at local noon exceeds the smallest offset of
 // that calendar year. Unlike the database's flag, false in Dublin's winter ("negative" DST)
-// and during Casablanca's Ramadan months, true in Casablanca for the rest of the year.
+// and during Casablanca's Ramadan months, true in Casablanca for the rest of the year. In a
+// year whose standard time changes, the days at the higher offset count as daylight saving
+// too (Khartoum after 15 January 2000, Moscow until 26 October 2014, all of 2018 in Sao Tome
+// whose first hour was still at the old offset); a year spent wholly on daylight time does not.
 bool DaylightSavingAtLocalNoon(const Zone* zone, int year, int month, int day);
 
 }  // namespace veloranth::zones
