@@ -130,6 +130,7 @@ TEST(ReproMathPaths, FastPathsAgreeWithTheExactPathsBitForBit) {
     Rng rng(20261207);
     for (const Case& c : Cases()) {
         long decided = 0, mismatches = 0;
+        std::vector<long> decidedByDraw(c.draws.size());
         for (long i = 0; i < samples; ++i) {
             const auto& draw = c.draws[i % c.draws.size()];
             double x = draw.first(rng);
@@ -151,13 +152,20 @@ TEST(ReproMathPaths, FastPathsAgreeWithTheExactPathsBitForBit) {
                         (!fastDecided || Bits(fastValue) == Bits(want));
             }
             decided += fastDecided;
+            decidedByDraw[i % c.draws.size()] += fastDecided;
             if (!agree && ++mismatches <= 5) {
                 ADD_FAILURE() << c.name << "(" << std::hexfloat << x << ", " << y << ")";
             }
         }
         EXPECT_EQ(mismatches, 0) << c.name;
-        std::printf("%-7s %ld samples, fast path decided %.3f %%\n", c.name.c_str(), samples,
-                    100.0 * decided / samples);
+        std::printf("%-7s %ld samples, fast path decided %.3f %% (by range, in order:",
+                    c.name.c_str(), samples, 100.0 * decided / samples);
+        for (std::size_t d = 0; d < c.draws.size(); ++d) {
+            long drawn = (samples - static_cast<long>(d) + static_cast<long>(c.draws.size()) - 1) /
+                         static_cast<long>(c.draws.size());
+            std::printf(" %.2f", 100.0 * decidedByDraw[d] / drawn);
+        }
+        std::printf(")\n");
     }
 }
 
