@@ -1,5 +1,7 @@
 // Double-double kernels: a table of sin(j pi/128) with short Taylor polynomials for
 // sine and cosine, a table of atan(j/32) with the addition formula for the arctangent.
+// In front of them, fast paths on finer tables that return only when a rounding test
+// proves they give the same bits; the kernels above remain the exact path.
 // No fused multiply-add (the build forbids contraction), so results are reproducible.
 #include "engine/repro_math.h"
 
