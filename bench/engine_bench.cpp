@@ -61,6 +61,28 @@ void BM_YearOfSchedules(benchmark::State& bs) {
 }
 BENCHMARK(BM_YearOfSchedules);
 
+// The side-by-side workload of bench/compare.sh: the 365 days of 2026 in Paris, one day
+// per iteration in calendar order, so the reported time is per day.
+void BM_ParisYear2026(benchmark::State& bs) {
+    Paris p;
+    const int length[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    ObservationDate days[365];
+    int n = 0;
+    for (int m = 1; m <= 12; ++m) {
+        for (int d = 1; d <= length[m - 1]; ++d) {
+            days[n++] = {d, m, 2026};
+        }
+    }
+    int i = 0;
+    for (auto _ : bs) {
+        p.state.date = days[i];
+        i = i == 364 ? 0 : i + 1;
+        ComputeDaySchedule(p.state, p.in);
+        benchmark::DoNotOptimize(p.state.adjusted);
+    }
+}
+BENCHMARK(BM_ParisYear2026);
+
 }  // namespace
 }  // namespace veloranth
 

@@ -9,6 +9,7 @@ import sys
 import mpmath
 
 mpmath.mp.prec = 200
+ATAN_BINADES = 10  # the fast arctangent table covers [2^-10, 1]
 
 
 def hi_lo(value):
@@ -55,6 +56,32 @@ def main():
     for j in range(33):
         hi, lo = hi_lo(mpmath.atan(mpmath.mpf(j) / 32))
         w(f"    {{{fmt(hi)}, {fmt(lo)}}},  // atan({j} / 32)")
+    w("};")
+    # The fast paths' tables: finer steps, so shorter polynomials; plain (hi, lo) values.
+    fast = mpmath.pi / 512  # 1024 entries per turn
+    f1 = split_bits(fast, 32)
+    f2 = split_bits(fast - f1, 32)
+    f3 = float(fast - f1 - f2)
+    w(f"constexpr double kFastStep512 = {fmt(float(512 / mpmath.pi))};  // 512 / pi")
+    w(f"constexpr double kFastStepHi = {fmt(f1)};   // pi / 512, 32 significant bits")
+    w(f"constexpr double kFastStepMid = {fmt(f2)};  // next 32 bits")
+    w(f"constexpr double kFastStepLo = {fmt(f3)};   // the rest")
+    w("constexpr DD kFastSin[1024] = {  // sin(j pi/512)")
+    for j in range(1024):
+        hi, lo = hi_lo(mpmath.sinpi(mpmath.mpf(j) / 512))
+        w(f"    {{{fmt(hi)}, {fmt(lo)}}},  // {j}")
+    w("};")
+    # atan(c) for every c of 8 significant bits from 2^-10 to 1, indexed by the bits of c
+    # above the 45 dropped ones, counted from those of 2^-10.
+    w(f"constexpr int kFastAtanCount = {ATAN_BINADES * 128 + 1};")
+    w("constexpr DD kFastAtan[kFastAtanCount] = {")
+    for e in range(-ATAN_BINADES, 0):
+        for m in range(128, 256):
+            c = mpmath.ldexp(m, e - 7)
+            hi, lo = hi_lo(mpmath.atan(c))
+            w(f"    {{{fmt(hi)}, {fmt(lo)}}},  // atan({fmt(float(c))})")
+    hi, lo = hi_lo(mpmath.atan(1))
+    w(f"    {{{fmt(hi)}, {fmt(lo)}}},  // atan(1)")
     w("};")
     for name, value in (("kPi", mpmath.pi), ("kHalfPi", mpmath.pi / 2)):
         hi, lo = hi_lo(value)
