@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Checks a data.cfg: every record has its fields, every comment starts with "8 ", the file
+"""Checks a data.cfg (Windows-1252 text): every record has its fields, every comment starts with "8 ", the file
 is byte for byte in the program writer's layout, the header matches the town lines, and the
 values are in range. Given the towns' IANA zones (tools/gen_data_cfg.py passes them), also
 checks TimeZone and DST against the system's time-zone database, and that each town's
@@ -24,7 +24,7 @@ FIELDS = {
     4: [INT] + [REAL] * 6,
 }
 REST_OF_LINE_MAX = 199  # one read of a comment or convention-name line
-NAME_MAX = 79
+NAME_MAX = 79  # bytes, which in Windows-1252 are characters
 SEPARATOR = "8 " + "-" * 66 + "\n"
 SUN_MAX_DECLINATION = 23.45
 TWILIGHT_MARGIN = 0.3  # degrees kept between an angle and the Sun's lowest point
@@ -188,6 +188,8 @@ def check_values(cfg):
         seen.add((country, name))
         if len(country) > NAME_MAX or len(name) > NAME_MAX:
             errors.append("%s: name longer than %d characters" % (label, NAME_MAX))
+        if not (country + name).isprintable():
+            errors.append("%s: control character in a name" % label)
         if not (-90 <= lat <= 90 and -180 <= lon <= 180):
             errors.append("%s: coordinates out of range" % label)
         if not -12 <= tz <= 14 or dst not in (0, 1, 2) or not 0 <= conv <= 8:
@@ -274,6 +276,14 @@ def check_file(path, zones=None):
         text = data.decode("cp1252")
     except UnicodeDecodeError as e:
         return None, ["not Windows-1252 text: %s" % e], []
+    if not data.isascii():
+        try:
+            data.decode("utf-8")
+            # French names in Windows-1252 almost never form valid UTF-8; a file that
+            # does was saved as UTF-8 and would show "Ã©" for "é" in the program.
+            return None, ["UTF-8 text, not Windows-1252"], []
+        except UnicodeDecodeError:
+            pass
     cfg, errors = parse(text)
     errors += check_layout(text, cfg) + check_values(cfg)
     notes = []

@@ -15,22 +15,22 @@ import sys
 #   isha_plus     1: Isha = Maghrib + isha_minutes instead of the Isha angle
 #   zuhr_fixe     1: Zuhr at the fixed clock hour zuhr_hour
 #   offsets       minutes added to Fajr, Chourouk, Zuhr, Asr, Maghrib, Isha
-# Names: at most 79 characters, no double quote, Windows-1252 (kept ASCII here).
+# Names in French, at most 79 characters (Windows-1252 has one byte each), no double quote.
 # Offsets stay 0 unless the authority itself publishes them as part of its method.
 # ---------------------------------------------------------------------------------------
 CONVENTIONS = [
     # 0: France. 12 degrees is the only common angle that the Sun reaches all year north
     # of about 48.5 N (at Paris the Sun gets no lower than about 17.7 degrees in June); the
     # program has no high-latitude rule, so 18-degree methods would give no Fajr there.
-    dict(name="UOIF - Union des Organisations Islamiques de France (12/12)",
+    dict(name="UOIF - Union des organisations islamiques de France (12/12)",
          asr_shafi=1, fajr=12, isha=12, sunset=0.8333, isha_plus=0, isha_minutes=0,
          zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
     # 1: Muslim World League; also the Algerian ministry's 18/17.
-    dict(name="Ligue Islamique Mondiale (18/17)",
+    dict(name="Ligue islamique mondiale (18/17)",
          asr_shafi=1, fajr=18, isha=17, sunset=0.8333, isha_plus=0, isha_minutes=0,
          zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
     # 2: Egyptian General Authority of Survey; customary in much of Africa.
-    dict(name="Autorite Generale Egyptienne d'Arpentage (19.5/17.5)",
+    dict(name="Autorité générale égyptienne d'arpentage (19.5/17.5)",
          asr_shafi=1, fajr=19.5, isha=17.5, sunset=0.8333, isha_plus=0, isha_minutes=0,
          zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
     # 3: Umm al-Qura, Makkah. Isha 90 minutes after Maghrib (120 in Ramadan, which the
@@ -40,7 +40,7 @@ CONVENTIONS = [
          zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
     # 4: University of Islamic Sciences, Karachi, with the Hanafi Asr customary where
     # it is used (Pakistan, Bangladesh).
-    dict(name="Universite des Sciences Islamiques de Karachi (18/18, Asr hanafite)",
+    dict(name="Université des sciences islamiques de Karachi (18/18, Asr hanafite)",
          asr_shafi=0, fajr=18, isha=18, sunset=0.8333, isha_plus=0, isha_minutes=0,
          zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
     # 5: Diyanet, Turkey, with its customary safety margins (temkin) on sunrise, Zuhr,
@@ -49,15 +49,15 @@ CONVENTIONS = [
          asr_shafi=1, fajr=18, isha=17, sunset=0.8333, isha_plus=0, isha_minutes=0,
          zuhr_fixe=0, zuhr_hour=12, offsets=(0, -7, 5, 4, 7, 0)),
     # 6: MUIS (Singapore), JAKIM (Malaysia), KEMENAG (Indonesia), also Brunei: 20/18.
-    dict(name="MUIS, JAKIM, KEMENAG : Singapour, Malaisie, Indonesie (20/18)",
+    dict(name="MUIS, JAKIM, KEMENAG : Singapour, Malaisie, Indonésie (20/18)",
          asr_shafi=1, fajr=20, isha=18, sunset=0.8333, isha_plus=0, isha_minutes=0,
          zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
     # 7: Tunisian Ministry of Religious Affairs: 18/18, Asr at shadow factor 1.
-    dict(name="Ministere des Affaires Religieuses, Tunisie (18/18)",
+    dict(name="Ministère des Affaires religieuses, Tunisie (18/18)",
          asr_shafi=1, fajr=18, isha=18, sunset=0.8333, isha_plus=0, isha_minutes=0,
          zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
     # 8: Jordanian Ministry of Awqaf: 18/18, Maghrib 5 minutes after sunset.
-    dict(name="Ministere des Awqaf, Jordanie (18/18, Maghrib + 5 mn)",
+    dict(name="Ministère des Awqaf, Jordanie (18/18, Maghrib + 5 mn)",
          asr_shafi=1, fajr=18, isha=18, sunset=0.8333, isha_plus=0, isha_minutes=0,
          zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 5, 0)),
 ]
@@ -81,10 +81,10 @@ NO_DST, EU_DST, APR_SEP_DST = 0, 1, 2
 
 # ---------------------------------------------------------------------------------------
 # Towns, in file order; the first one is the town selected by default. Country and Name
-# are single words (use '-' for blanks), at most 79 characters. Latitude north positive,
-# longitude east positive, decimal degrees (city centres, GeoNames / Wikipedia). TimeZone
-# is standard time in whole hours. The IANA zone is not written: the check compares
-# TimeZone and DST with it day by day.
+# are single words, in French with their accents (use '-' for blanks), at most 79
+# characters. Latitude north positive, longitude east positive, decimal degrees (city
+# centres, GeoNames / Wikipedia). TimeZone is standard time in whole hours. The IANA
+# zone is not written: the check compares TimeZone and DST with it day by day.
 # ---------------------------------------------------------------------------------------
 FR = ("France", 1, EU_DST, UOIF, "Europe/Paris")
 BE = ("Belgique", 1, EU_DST, UOIF, "Europe/Brussels")
@@ -96,14 +96,14 @@ CH = ("Suisse", 1, EU_DST, MWL, "Europe/Zurich")
 AT = ("Autriche", 1, EU_DST, MWL, "Europe/Vienna")
 ES = ("Espagne", 1, EU_DST, MWL, "Europe/Madrid")
 IT = ("Italie", 1, EU_DST, MWL, "Europe/Rome")
-DZ = ("Algerie", 1, NO_DST, MWL, "Africa/Algiers")
+DZ = ("Algérie", 1, NO_DST, MWL, "Africa/Algiers")
 TN = ("Tunisie", 1, NO_DST, TUNISIA, "Africa/Tunis")
 LY = ("Libye", 2, NO_DST, EGYPT, "Africa/Tripoli")
-SN = ("Senegal", 0, NO_DST, EGYPT, "Africa/Dakar")
+SN = ("Sénégal", 0, NO_DST, EGYPT, "Africa/Dakar")
 ML = ("Mali", 0, NO_DST, EGYPT, "Africa/Bamako")
 MR = ("Mauritanie", 0, NO_DST, EGYPT, "Africa/Nouakchott")
-GN = ("Guinee", 0, NO_DST, EGYPT, "Africa/Conakry")
-CI = ("Cote-d-Ivoire", 0, NO_DST, EGYPT, "Africa/Abidjan")
+GN = ("Guinée", 0, NO_DST, EGYPT, "Africa/Conakry")
+CI = ("Côte-d'Ivoire", 0, NO_DST, EGYPT, "Africa/Abidjan")
 BF = ("Burkina-Faso", 0, NO_DST, EGYPT, "Africa/Ouagadougou")
 NE = ("Niger", 1, NO_DST, EGYPT, "Africa/Niamey")
 NG = ("Nigeria", 1, NO_DST, EGYPT, "Africa/Lagos")
@@ -118,8 +118,8 @@ PK = ("Pakistan", 5, NO_DST, KARACHI, "Asia/Karachi")
 BD = ("Bangladesh", 6, NO_DST, KARACHI, "Asia/Dhaka")
 SG = ("Singapour", 8, NO_DST, SE_ASIA, "Asia/Singapore")
 MY = ("Malaisie", 8, NO_DST, SE_ASIA, "Asia/Kuala_Lumpur")
-ID_WIB = ("Indonesie", 7, NO_DST, SE_ASIA, "Asia/Jakarta")
-ID_WITA = ("Indonesie", 8, NO_DST, SE_ASIA, "Asia/Makassar")
+ID_WIB = ("Indonésie", 7, NO_DST, SE_ASIA, "Asia/Jakarta")
+ID_WITA = ("Indonésie", 8, NO_DST, SE_ASIA, "Asia/Makassar")
 BN = ("Brunei", 8, NO_DST, SE_ASIA, "Asia/Brunei")
 
 TOWNS = [
@@ -135,13 +135,13 @@ TOWNS = [
     (FR, "Lille", 50.6292, 3.0573),
     (FR, "Rennes", 48.1173, -1.6778),
     (FR, "Reims", 49.2583, 4.0317),
-    (FR, "Saint-Etienne", 45.4397, 4.3872),
+    (FR, "Saint-Étienne", 45.4397, 4.3872),
     (FR, "Toulon", 43.1242, 5.9280),
     (FR, "Le-Havre", 49.4944, 0.1079),
     (FR, "Grenoble", 45.1885, 5.7245),
     (FR, "Dijon", 47.3220, 5.0415),
     (FR, "Angers", 47.4784, -0.5632),
-    (FR, "Nimes", 43.8367, 4.3601),
+    (FR, "Nîmes", 43.8367, 4.3601),
     (FR, "Clermont-Ferrand", 45.7772, 3.0870),
     (FR, "Le-Mans", 48.0061, 0.1996),
     (FR, "Aix-en-Provence", 43.5297, 5.4474),
@@ -151,8 +151,8 @@ TOWNS = [
     (FR, "Limoges", 45.8336, 1.2611),
     (FR, "Perpignan", 42.6887, 2.8948),
     (FR, "Metz", 49.1193, 6.1757),
-    (FR, "Besancon", 47.2378, 6.0241),
-    (FR, "Orleans", 47.9030, 1.9093),
+    (FR, "Besançon", 47.2378, 6.0241),
+    (FR, "Orléans", 47.9030, 1.9093),
     (FR, "Rouen", 49.4432, 1.0999),
     (FR, "Mulhouse", 47.7508, 7.3359),
     (FR, "Caen", 49.1829, -0.3707),
@@ -164,11 +164,11 @@ TOWNS = [
     (BE, "Anvers", 51.2194, 4.4025),
     (BE, "Gand", 51.0543, 3.7174),
     (BE, "Charleroi", 50.4108, 4.4446),
-    (BE, "Liege", 50.6326, 5.5797),
-    (CH, "Geneve", 46.2044, 6.1432),
+    (BE, "Liège", 50.6326, 5.5797),
+    (CH, "Genève", 46.2044, 6.1432),
     (CH, "Lausanne", 46.5197, 6.6323),
     (CH, "Berne", 46.9480, 7.4474),
-    (CH, "Bale", 47.5596, 7.5886),
+    (CH, "Bâle", 47.5596, 7.5886),
     (CH, "Zurich", 47.3769, 8.5417),
     (LU, "Luxembourg", 49.6116, 6.1319),
     (NL, "Amsterdam", 52.3676, 4.9041),
@@ -194,7 +194,7 @@ TOWNS = [
     (DZ, "Oran", 35.6971, -0.6308),
     (DZ, "Constantine", 36.3650, 6.6147),
     (DZ, "Annaba", 36.9000, 7.7667),
-    (DZ, "Setif", 36.1898, 5.4108),
+    (DZ, "Sétif", 36.1898, 5.4108),
     (DZ, "Tlemcen", 34.8783, -1.3150),
     (TN, "Tunis", 36.8065, 10.1815),
     (TN, "Sfax", 34.7406, 10.7603),
@@ -213,12 +213,12 @@ TOWNS = [
     (NG, "Lagos", 6.4541, 3.3947),
     (NG, "Kano", 12.0001, 8.5167),
     (NG, "Abuja", 9.0579, 7.4951),
-    (TD, "Ndjamena", 12.1067, 15.0444),
+    (TD, "N'Djaména", 12.1067, 15.0444),
     (SD, "Khartoum", 15.5518, 32.5324),
     (SO, "Mogadiscio", 2.0371, 45.3438),
     (DJ, "Djibouti", 11.5890, 43.1450),
     (SA, "La-Mecque", 21.4225, 39.8262),
-    (SA, "Medine", 24.4686, 39.6142),
+    (SA, "Médine", 24.4686, 39.6142),
     (SA, "Djeddah", 21.5424, 39.1980),
     (SA, "Riyad", 24.6877, 46.7219),
     (SA, "Dammam", 26.4344, 50.1033),
@@ -257,15 +257,15 @@ SELECTED_TOWN = "Paris"
 # Towns considered and left out, with the reason (kept here so nobody adds them back
 # without settling it).
 LEFT_OUT = [
-    ("Maroc", "Casablanca, Rabat, Fes, Marrakech, Tanger",
+    ("Maroc", "Casablanca, Rabat, Fès, Marrakech, Tanger",
      "UTC+1 all year except UTC+0 during Ramadan: no rule of the program expresses it"),
-    ("Egypte", "Le Caire, Alexandrie",
+    ("Égypte", "Le Caire, Alexandrie",
      "summer time from the last Friday of April to the last Thursday of October: rule 2 "
      "ends in September"),
-    ("Israel / Palestine", "Jerusalem, Gaza, Hebron",
-     "summer time starts on the Friday (Israel) or Saturday (Palestine) before the last "
+    ("Israël / Palestine", "Jérusalem, Gaza, Hébron",
+     "summer time starts on the Friday (Israël) or Saturday (Palestine) before the last "
      "Sunday of March: no rule expresses it"),
-    ("Iran", "Teheran, Mashhad", "UTC+3:30: not a whole number of hours"),
+    ("Iran", "Téhéran, Mashhad", "UTC+3:30: not a whole number of hours"),
     ("Inde", "Delhi, Mumbai, Hyderabad", "UTC+5:30: not a whole number of hours"),
     ("Sri Lanka", "Colombo", "UTC+5:30: not a whole number of hours"),
     ("Afghanistan", "Kaboul", "UTC+4:30: not a whole number of hours"),
@@ -274,15 +274,15 @@ LEFT_OUT = [
     ("Syrie", "Damas, Alep",
      "time expressible (UTC+3 all year since 2022), but customary convention uncertain"),
     ("Irak", "Bagdad", "UTC+3, no DST, but no single customary convention"),
-    ("Koweit", "Koweit", "its authority's 18/17.5 is not among the nine conventions"),
+    ("Koweït", "Koweït", "its authority's 18/17.5 is not among the nine conventions"),
     ("Qatar", "Doha", "its 18 / Isha Maghrib + 90 mn is not among the nine conventions"),
-    ("Emirats-Arabes-Unis", "Dubai, Abou-Dabi",
+    ("Émirats-Arabes-Unis", "Dubaï, Abou-Dabi",
      "its 18.2/18.2 with minute offsets is not among the nine conventions"),
-    ("Bahrein, Oman, Yemen", "Manama, Mascate, Sanaa", "customary convention uncertain"),
-    ("Bosnie-Herzegovine", "Sarajevo", "the Islamic Community publishes its own timetable"),
+    ("Bahreïn, Oman, Yémen", "Manama, Mascate, Sanaa", "customary convention uncertain"),
+    ("Bosnie-Herzégovine", "Sarajevo", "the Islamic Community publishes its own timetable"),
     ("Russie", "Moscou, Kazan",
      "about 55.8 N: even a 12-degree twilight is not reached in June"),
-    ("Suede, Norvege, Danemark", "Stockholm, Oslo, Copenhague",
+    ("Suède, Norvège, Danemark", "Stockholm, Oslo, Copenhague",
      "above 55 N: even a 12-degree twilight is not reached in summer"),
 ]
 

@@ -5,6 +5,7 @@
 import datetime
 import os
 import sys
+import tempfile
 import unittest
 
 TOOLS = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -95,9 +96,16 @@ class CheckerCatchesFaults(unittest.TestCase):
         self.assertTrue(any("fields instead of" in e for e in problems(bad)))
 
     def test_blank_inside_a_town_name(self):
-        bad = replace_line(self.text, "2 France           Saint-Etienne",
-                           "2 France           Saint Etienne  45.439700   4.387200    1        1   0 \n")
+        bad = replace_line(self.text, "2 France           Saint-Étienne",
+                           "2 France           Saint Étienne  45.439700   4.387200    1        1   0 \n")
         self.assertTrue(any("fields instead of" in e for e in problems(bad)))
+
+    def test_file_saved_as_utf8(self):
+        with tempfile.TemporaryDirectory() as folder:
+            path = os.path.join(folder, "data.cfg")
+            with open(path, "wb") as f:
+                f.write(self.text.encode("utf-8"))
+            self.assertEqual(check.check_file(path)[1], ["UTF-8 text, not Windows-1252"])
 
     def test_comment_without_its_blank(self):
         bad = replace_line(self.text, "8 - sources :", "8- sources :\n")
