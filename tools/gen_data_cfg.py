@@ -337,9 +337,11 @@ def main():
         sys.exit("nine conventions and six sources are required")
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     path = os.path.join(root, "data", "data.cfg")
+    # Composed before the file is opened, so that a failure leaves the old file whole.
     # Binary write: "\n" line ends on every platform, names as Windows-1252 bytes.
+    data = render().encode("cp1252")
     with open(path, "wb") as f:
-        f.write(render().encode("cp1252"))
+        f.write(data)
 
     sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
     import check_data_cfg
