@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/shown_time.h"
+
 #include "base/constants.h"
 
 namespace veloranth {
@@ -36,6 +38,14 @@ TEST(FormatHoursRounded, RoundsToTheMinuteAndReportsTheDayCarry) {
     EXPECT_STREQ(FormatHoursRounded(24.2).text, "24:12");
     EXPECT_STREQ(FormatHoursRounded(13.082346864395932).text, "13:05");
     EXPECT_STREQ(FormatHoursRounded(5 + 59 / 60.0 + 45.0 / 3600).text, "06:00");
+}
+
+TEST(ClockTime, WrapsIntoTheDayAndCarriesToMidnight) {
+    EXPECT_EQ(ClockTime(24.2), "00:12");
+    EXPECT_EQ(ClockTime(-0.75), "23:15");
+    EXPECT_EQ(ClockTime(23 + 59 / 60.0 + 30.5 / 3600), "00:00");
+    EXPECT_EQ(ClockTime(-1e-12), "00:00");
+    EXPECT_EQ(ClockTime(13.082346864395932), "13:05");
 }
 
 TEST(Formatters, AbsurdValuesSaturateInsteadOfOverflowing) {
