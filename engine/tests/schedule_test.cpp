@@ -32,21 +32,6 @@ TEST(DstApplies, PeriodsOfBothRules) {
     }
 }
 
-TEST(DaySchedule, AnOrdinaryDayAfterAPolarOneFindsEverythingAgain) {
-    fixture::Town tromso = fixture::kTromso;
-    tromso.dst = 1;
-    DayCase s(tromso, 21, 6, 2007);
-    ComputeDaySchedule(s.state, s.in);
-    ASSERT_FALSE(s.state.found[Fajr]);
-    DayCase paris(fixture::kParis, 15, 1, 2007);
-    paris.state = s.state;
-    paris.state.date = {15, 1, 2007};
-    ComputeDaySchedule(paris.state, paris.in);
-    for (int k = 0; k < kSalatCount; ++k) {
-        EXPECT_TRUE(paris.state.found[k]) << k;
-    }
-}
-
 TEST(MonthSchedule, FillsEveryDayAndRestoresTheDate) {
     DayCase s(fixture::kParis, 17, 1, 2007);
     s.state.solar.UTHour = 9.25;
