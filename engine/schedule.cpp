@@ -55,7 +55,8 @@ void Tell(ScheduleObserver* observer, ScheduleStep step, const EngineState& stat
     }
 }
 
-void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind) {
+void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
+                      FirstPass& firstPass) {
     const ConventionRules& k = *in.convention;
     if (kind == Isha && k.IshaIsMaghribPlus) {
         state.exact[Isha] =
@@ -63,7 +64,7 @@ void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& p
         state.found.found[Isha] = state.found[Maghrib];
         return;
     }
-    int status = SalatHour(state, in, phi, kind, state.exact[kind]);
+    int status = SalatHour(state, in, phi, kind, state.exact[kind], &firstPass);
     state.found.found[kind] = status == 0;
 }
 
@@ -91,8 +92,9 @@ void ComputeTimesAfterTransit(EngineState& state, const DayInputs& in, const Lat
                  {Fajr, ScheduleStep::Fajr},
                  {Isha, ScheduleStep::Isha},
                  {Asr, ScheduleStep::Asr}};
+    FirstPass firstPass;
     for (const auto& s : steps) {
-        ComputeExactTime(state, in, phi, s.kind);
+        ComputeExactTime(state, in, phi, s.kind, firstPass);
         Tell(observer, s.step, state);
     }
     ComputeAdjustedTimes(state, *in.convention);
