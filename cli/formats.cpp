@@ -238,12 +238,14 @@ std::string IcsText(const MainState& s, const std::vector<DayRecord>& days, std:
             if (!d.found[k]) {
                 continue;
             }
+            // No DTEND: it would have to be later than DTSTART, and a prayer time is an
+            // instant; RFC 5545 then ends the event where it starts.
             std::string start = UtcStamp(UtcSeconds(d, k));
             out += IcsLine("BEGIN:VEVENT") +
                    IcsLine("UID:" + Printed("%04d%02d%02d-", d.date.Year, d.date.Month, d.date.Day) +
                            kKeys[k] + "-" + key + "@veloranth") +
                    IcsLine("DTSTAMP:" + UtcStamp(stamp)) + IcsLine("DTSTART:" + start) +
-                   IcsLine("DTEND:" + start) + IcsLine(std::string("SUMMARY:") + kNames[k]) +
+                   IcsLine(std::string("SUMMARY:") + kNames[k]) +
                    IcsLine("LOCATION:" + IcsEscaped(place)) + IcsLine("TRANSP:TRANSPARENT") +
                    IcsLine("END:VEVENT");
         }

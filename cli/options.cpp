@@ -221,6 +221,8 @@ bool CheckCombinations(const Options& o, std::string& error) {
         error = "--format text is for a day; use json, csv or ics with --month and --year";
     } else if (o.format != Format::Default && answers > spans) {
         error = "--format applies to the day, --month and --year";
+    } else if (o.verbose && o.format != Format::Default && o.format != Format::Text) {
+        error = "--verbose writes text: it does not go with --format json, csv or ics";
     } else if (o.hasLat != o.hasLon) {
         error = "--lat and --lon go together";
     } else if (o.hasLat && !o.town.empty()) {
