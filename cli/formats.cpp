@@ -52,8 +52,8 @@ std::int64_t LocalMinutes(double hours) {
 
 // The instant of a time of a day, in seconds since 1970 UTC.
 std::int64_t UtcSeconds(const DayRecord& d, int kind) {
-    std::int64_t local = EpochDay(d.date.Year, d.date.Month, d.date.Day) * 1440 +
-                         LocalMinutes(d.times[kind]);
+    std::int64_t local =
+        EpochDay(d.date.Year, d.date.Month, d.date.Day) * 1440 + LocalMinutes(d.times[kind]);
     return (local - std::int64_t{d.tzHours} * 60) * 60;
 }
 
@@ -101,9 +101,9 @@ std::string JsonString(const std::string& cp1252) {
 }
 
 std::string JsonDay(const DayRecord& d, const char* indent) {
-    std::string out = Printed("%s\"date\": \"%s\",\n%s\"utc_offset\": \"%s\",\n%s\"times\": {",
-                              indent, IsoDate(d.date).c_str(), indent, Offset(d.tzHours).c_str(),
-                              indent);
+    std::string out =
+        Printed("%s\"date\": \"%s\",\n%s\"utc_offset\": \"%s\",\n%s\"times\": {", indent,
+                IsoDate(d.date).c_str(), indent, Offset(d.tzHours).c_str(), indent);
     for (int k = 0; k < kSalatCount; ++k) {
         out += Printed("%s\n%s  \"%s\": ", k == 0 ? "" : ",", indent, kKeys[k]);
         if (!d.found[k]) {
@@ -196,13 +196,12 @@ std::vector<DayRecord> ComputeSpan(MainState& s, Span span) {
 std::string JsonText(const MainState& s, const std::vector<DayRecord>& days, bool oneDay) {
     const Town& t = s.config.SelectedTown();
     int k = s.config.CurrentConvention;
-    std::string out = "{\n  \"place\": {\"country\": " + JsonString(t.Country) +
-                      ", \"name\": " + JsonString(t.Name) +
-                      Printed(", \"latitude\": %.10g, \"longitude\": %.10g},\n", t.latitude,
-                              t.longitude) +
-                      Printed("  \"convention\": {\"number\": %d, \"name\": ", k) +
-                      JsonString(k >= 0 && k < kConventionCount ? s.config.Conventions[k].Name : "") +
-                      "},\n";
+    std::string out =
+        "{\n  \"place\": {\"country\": " + JsonString(t.Country) +
+        ", \"name\": " + JsonString(t.Name) +
+        Printed(", \"latitude\": %.10g, \"longitude\": %.10g},\n", t.latitude, t.longitude) +
+        Printed("  \"convention\": {\"number\": %d, \"name\": ", k) +
+        JsonString(k >= 0 && k < kConventionCount ? s.config.Conventions[k].Name : "") + "},\n";
     if (oneDay && days.size() == 1) {
         return out + JsonDay(days[0], "  ") + "\n}\n";
     }
@@ -241,13 +240,14 @@ std::string IcsText(const MainState& s, const std::vector<DayRecord>& days, std:
             // No DTEND: it would have to be later than DTSTART, and a prayer time is an
             // instant; RFC 5545 then ends the event where it starts.
             std::string start = UtcStamp(UtcSeconds(d, k));
-            out += IcsLine("BEGIN:VEVENT") +
-                   IcsLine("UID:" + Printed("%04d%02d%02d-", d.date.Year, d.date.Month, d.date.Day) +
-                           kKeys[k] + "-" + key + "@veloranth") +
-                   IcsLine("DTSTAMP:" + UtcStamp(stamp)) + IcsLine("DTSTART:" + start) +
-                   IcsLine(std::string("SUMMARY:") + kNames[k]) +
-                   IcsLine("LOCATION:" + IcsEscaped(place)) + IcsLine("TRANSP:TRANSPARENT") +
-                   IcsLine("END:VEVENT");
+            out +=
+                IcsLine("BEGIN:VEVENT") +
+                IcsLine("UID:" + Printed("%04d%02d%02d-", d.date.Year, d.date.Month, d.date.Day) +
+                        kKeys[k] + "-" + key + "@veloranth") +
+                IcsLine("DTSTAMP:" + UtcStamp(stamp)) + IcsLine("DTSTART:" + start) +
+                IcsLine(std::string("SUMMARY:") + kNames[k]) +
+                IcsLine("LOCATION:" + IcsEscaped(place)) + IcsLine("TRANSP:TRANSPARENT") +
+                IcsLine("END:VEVENT");
         }
     }
     return out + IcsLine("END:VCALENDAR");

@@ -29,8 +29,7 @@ std::vector<DayRecord> ComputeSpan(MainState& state, Span span);
 std::string JsonText(const MainState& state, const std::vector<DayRecord>& days, bool oneDay);
 std::string CsvText(const std::vector<DayRecord>& days);
 // `stamp`: the creation instant (seconds since 1970, UTC) for DTSTAMP.
-std::string IcsText(const MainState& state, const std::vector<DayRecord>& days,
-                    std::int64_t stamp);
+std::string IcsText(const MainState& state, const std::vector<DayRecord>& days, std::int64_t stamp);
 
 // 8-bit texts: the next of the five prayers after the observation time, and the qibla.
 std::string NextPrayerText(MainState& state);

@@ -73,7 +73,8 @@ void EnsureStyleSheet(const std::u16string& folder) {
     }
     std::string source = ShippedFile("style.css");
     if (source.empty() || !std::filesystem::copy_file(source, target, error)) {
-        std::fprintf(stderr, "veloranth-cli: warning: style.css could not be put beside the page\n");
+        std::fprintf(stderr,
+                     "veloranth-cli: warning: style.css could not be put beside the page\n");
     }
 }
 
@@ -134,8 +135,9 @@ int Run(const Options& o) {
     }
     std::string path = FindConfig(o.config);
     if (path.empty()) {
-        return Fail("no data.cfg found (your copy, beside the program, or installed); give "
-                    "--config FILE");
+        return Fail(
+            "no data.cfg found (your copy, beside the program, or installed); give "
+            "--config FILE");
     }
     Clock clock = [&o] {
         platform::LocalDateTime now = platform::LocalTime();

@@ -109,17 +109,17 @@ struct OptionSpec {
 };
 
 const OptionSpec kOptions[] = {
-    {"config", 'c', Takes::Value},     {"town", 't', Takes::Value},
-    {"date", 'd', Takes::Value},       {"time", 0, Takes::Value},
-    {"format", 'f', Takes::Value},     {"out", 'o', Takes::Value},
-    {"lat", 0, Takes::Value},          {"lon", 0, Takes::Value},
-    {"zone", 0, Takes::Value},         {"convention", 0, Takes::Value},
-    {"select-town", 0, Takes::Value},  {"add-town", 0, Takes::TownLine},
-    {"list", 'l', Takes::Nothing},     {"month", 'm', Takes::Nothing},
-    {"year", 'y', Takes::Nothing},     {"sun", 's', Takes::Nothing},
-    {"qibla", 'q', Takes::Nothing},    {"next", 'n', Takes::Nothing},
-    {"verbose", 'v', Takes::Nothing},  {"cp1252", 0, Takes::Nothing},
-    {"help", 'h', Takes::Nothing},     {"version", 'V', Takes::Nothing},
+    {"config", 'c', Takes::Value},    {"town", 't', Takes::Value},
+    {"date", 'd', Takes::Value},      {"time", 0, Takes::Value},
+    {"format", 'f', Takes::Value},    {"out", 'o', Takes::Value},
+    {"lat", 0, Takes::Value},         {"lon", 0, Takes::Value},
+    {"zone", 0, Takes::Value},        {"convention", 0, Takes::Value},
+    {"select-town", 0, Takes::Value}, {"add-town", 0, Takes::TownLine},
+    {"list", 'l', Takes::Nothing},    {"month", 'm', Takes::Nothing},
+    {"year", 'y', Takes::Nothing},    {"sun", 's', Takes::Nothing},
+    {"qibla", 'q', Takes::Nothing},   {"next", 'n', Takes::Nothing},
+    {"verbose", 'v', Takes::Nothing}, {"cp1252", 0, Takes::Nothing},
+    {"help", 'h', Takes::Nothing},    {"version", 'V', Takes::Nothing},
 };
 
 const OptionSpec* FindLong(const std::string& name) {
@@ -211,12 +211,14 @@ bool SetValue(const std::string& name, const std::string& v, Options& o, std::st
 bool CheckCombinations(const Options& o, std::string& error) {
     int spans = (o.monthPage ? 1 : 0) + (o.yearPage ? 1 : 0);
     int answers = (o.sun ? 1 : 0) + (o.qibla ? 1 : 0) + (o.next ? 1 : 0) + (o.list ? 1 : 0) +
-                  (spans > 0 ? 1 : 0) + (!o.selectTown.empty() ? 1 : 0) + (!o.addTown.empty() ? 1 : 0);
+                  (spans > 0 ? 1 : 0) + (!o.selectTown.empty() ? 1 : 0) +
+                  (!o.addTown.empty() ? 1 : 0);
     if (spans > 1) {
         error = "--month and --year cannot be combined";
     } else if (answers > 1) {
-        error = "choose one of --month, --year, --sun, --qibla, --next, --list, --select-town "
-                "and --add-town";
+        error =
+            "choose one of --month, --year, --sun, --qibla, --next, --list, --select-town "
+            "and --add-town";
     } else if (o.format == Format::Text && spans > 0) {
         error = "--format text is for a day; use json, csv or ics with --month and --year";
     } else if (o.format != Format::Default && answers > spans) {
@@ -256,7 +258,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
         std::string name, inlineValue;
         bool hasInline = false;
         const OptionSpec* spec = nullptr;
-        if (optionsEnded || a.size() < 2 || a[0] != '-' ) {
+        if (optionsEnded || a.size() < 2 || a[0] != '-') {
             if (!o.town.empty()) {
                 error = "one town only: '" + a + "' comes after '" + o.town + "'";
                 return false;

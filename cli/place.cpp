@@ -17,8 +17,9 @@ namespace {
 
 // Windows-1252 letters of 0xC0..0xFF without their accents, lower case ('*' for the
 // signs and the letters handled apart).
-const char kUnaccented[] = "aaaaaa*ceeeeiiiidnooooo*ouuuuyts"
-                           "aaaaaa*ceeeeiiiidnooooo*ouuuuyty";
+const char kUnaccented[] =
+    "aaaaaa*ceeeeiiiidnooooo*ouuuuyts"
+    "aaaaaa*ceeeeiiiidnooooo*ouuuuyty";
 
 // What names are compared on: lower case, no accents, hyphens and underscores as blanks.
 std::string Fold(const std::string& cp1252) {
@@ -132,8 +133,8 @@ bool FindTown(const AppConfig& cfg, const std::string& spec, int& index, std::st
         return true;
     }
     if (exact.size() > 1) {
-        error = "town '" + spec + "' is in several countries; name one as Pays:Ville:" +
-                CandidateLines(cfg, exact);
+        error = "town '" + spec +
+                "' is in several countries; name one as Pays:Ville:" + CandidateLines(cfg, exact);
     } else if (!near.empty()) {
         error = "no town '" + spec + "'; did you mean:" + CandidateLines(cfg, near);
     } else {
@@ -168,7 +169,8 @@ bool ApplyZone(const std::string& text, int dst, Town& town, std::string& error)
     int seconds = 0;
     const zones::Zone* zone = zones::FindZone(text);
     if (zone == nullptr && !ParseHours(text, seconds)) {
-        error = "zone '" + text + "' is neither hours from -12 to 14 (5.5, 5:30) nor a tz database "
+        error = "zone '" + text +
+                "' is neither hours from -12 to 14 (5.5, 5:30) nor a tz database "
                 "name (Europe/Paris)";
         return false;
     }
@@ -177,8 +179,8 @@ bool ApplyZone(const std::string& text, int dst, Town& town, std::string& error)
     // not whole hours are unsupported until zone towns land; then `zone` and `seconds`
     // go into the town record here, and nowhere else needs to change.
     if (zone != nullptr || seconds % 3600 != 0) {
-        error = "zone '" + text + "': " +
-                (zone != nullptr ? "zone names" : "offsets that are not whole hours") +
+        error = "zone '" + text +
+                "': " + (zone != nullptr ? "zone names" : "offsets that are not whole hours") +
                 " are unsupported until zone towns land; give whole hours";
         return false;
     }
@@ -197,7 +199,8 @@ bool MakeTown(const std::string& country, const std::string& name, const std::st
         std::string text;
         if (!ToCp1252(*words[i], text) || text.empty() || text.size() >= kNameSize ||
             text.find_first_of(" \t\r\n\v\f") != std::string::npos) {
-            error = "'" + *words[i] + "' cannot be a name in data.cfg: one word (hyphens for "
+            error = "'" + *words[i] +
+                    "' cannot be a name in data.cfg: one word (hyphens for "
                     "blanks) of 1 to 79 Windows-1252 characters";
             return false;
         }
@@ -207,11 +210,13 @@ bool MakeTown(const std::string& country, const std::string& name, const std::st
     int conv = -1, rule = -1;
     if (!ParseNumber(lat, town.latitude) || std::fabs(town.latitude) > 90 ||
         !ParseNumber(lon, town.longitude) || std::fabs(town.longitude) > 180) {
-        error = "'" + lat + " " + lon + "' is not a latitude (-90 to 90) and a longitude "
+        error = "'" + lat + " " + lon +
+                "' is not a latitude (-90 to 90) and a longitude "
                 "(-180 to 180)";
         return false;
     }
-    if (ParseNumber(convention, number) && number == std::trunc(number) && std::fabs(number) < 1e6) {
+    if (ParseNumber(convention, number) && number == std::trunc(number) &&
+        std::fabs(number) < 1e6) {
         conv = static_cast<int>(number);
     }
     if (!CheckConvention(conv, error)) {

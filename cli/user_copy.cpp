@@ -61,8 +61,8 @@ bool EditUserCopy(const Options& o, std::string& report, std::string& error) {
         }
         report = "added town " + std::to_string(s.config.NumberOfTowns - 1) + ": ";
     }
-    const Town& shown = *s.config.TownTable[o.selectTown.empty() ? s.config.NumberOfTowns - 1
-                                                                  : selected];
+    const Town& shown =
+        *s.config.TownTable[o.selectTown.empty() ? s.config.NumberOfTowns - 1 : selected];
     report += Cp1252ToUtf8(std::string(shown.Country) + ":" + shown.Name) + " in " + target + "\n";
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(target).parent_path(), ignored);
