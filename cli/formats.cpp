@@ -270,8 +270,8 @@ std::string NextPrayerText(MainState& s) {
     ComputeDaySchedule(s.engine, InputsOf(s, nullptr));  // the records describe today again
     for (const DayRecord& d : days) {
         for (int k : kPrayers) {
-            std::int64_t at = UtcSeconds(d, k);
-            if (d.found[k] && at > nowUtc && (best == nullptr || at < bestUtc)) {
+            std::int64_t at = d.found[k] ? UtcSeconds(d, k) : nowUtc;  // a time not found is none
+            if (at > nowUtc && (best == nullptr || at < bestUtc)) {
                 best = &d, bestKind = k, bestUtc = at;
             }
         }
