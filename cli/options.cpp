@@ -43,7 +43,8 @@ const char kUsage[] =
     "  -q, --qibla             the direction of the qibla from north\n"
     "  -n, --next              the next prayer (Chourouk is not one) and the time left\n"
     "  -v, --verbose           also the start-up trail and the full report\n"
-    "      --cp1252            write Windows-1252 bytes instead of UTF-8\n"
+    "      --cp1252            write the texts in Windows-1252 instead of UTF-8 (JSON,\n"
+    "                          CSV and iCalendar stay UTF-8)\n"
     "\n"
     "Configuration:\n"
     "  -c, --config=FILE       data.cfg to read; otherwise the first found of\n"
@@ -102,13 +103,13 @@ bool ParseTriple(const std::string& text, char separator, int& a, int& b, int& c
 
 enum class Takes { Nothing, Value, TownLine };
 
-struct OptionSpec {
+struct OptionDef {
     const char* name;
     char shortName;  // 0: none
     Takes takes;
 };
 
-const OptionSpec kOptions[] = {
+const OptionDef kOptions[] = {
     {"config", 'c', Takes::Value},    {"town", 't', Takes::Value},
     {"date", 'd', Takes::Value},      {"time", 0, Takes::Value},
     {"format", 'f', Takes::Value},    {"out", 'o', Takes::Value},
@@ -122,19 +123,19 @@ const OptionSpec kOptions[] = {
     {"help", 'h', Takes::Nothing},    {"version", 'V', Takes::Nothing},
 };
 
-const OptionSpec* FindLong(const std::string& name) {
-    for (const OptionSpec& spec : kOptions) {
-        if (name == spec.name) {
-            return &spec;
+const OptionDef* FindLong(const std::string& name) {
+    for (const OptionDef& def : kOptions) {
+        if (name == def.name) {
+            return &def;
         }
     }
     return nullptr;
 }
 
-const OptionSpec* FindShort(char c) {
-    for (const OptionSpec& spec : kOptions) {
-        if (spec.shortName == c) {
-            return &spec;
+const OptionDef* FindShort(char c) {
+    for (const OptionDef& def : kOptions) {
+        if (def.shortName == c) {
+            return &def;
         }
     }
     return nullptr;
@@ -257,7 +258,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
         // The option's name and, when given inside the same argument, its value.
         std::string name, inlineValue;
         bool hasInline = false;
-        const OptionSpec* spec = nullptr;
+        const OptionDef* def = nullptr;
         if (optionsEnded || a.size() < 2 || a[0] != '-') {
             if (!o.town.empty()) {
                 error = "one town only: '" + a + "' comes after '" + o.town + "'";
@@ -275,33 +276,33 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
             name = a.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
             hasInline = eq != std::string::npos;
             inlineValue = hasInline ? a.substr(eq + 1) : "";
-            spec = FindLong(name);
+            def = FindLong(name);
         } else {
             // -abc: flags a and b, then c (a value option takes the rest as its value).
             for (std::size_t k = 1; k < a.size(); ++k) {
-                spec = FindShort(a[k]);
-                if (spec == nullptr) {
+                def = FindShort(a[k]);
+                if (def == nullptr) {
                     error = std::string("unknown option '-") + a[k] + "'";
                     return false;
                 }
-                if (spec->takes != Takes::Nothing) {
+                if (def->takes != Takes::Nothing) {
                     hasInline = k + 1 < a.size();
                     inlineValue = a.substr(k + 1);
                     break;
                 }
-                SetFlag(spec->name, o);
-                spec = nullptr;
+                SetFlag(def->name, o);
+                def = nullptr;
             }
-            if (spec == nullptr) {
+            if (def == nullptr) {
                 continue;
             }
-            name = spec->name;
+            name = def->name;
         }
-        if (spec == nullptr) {
+        if (def == nullptr) {
             error = "unknown option '" + a + "'";
             return false;
         }
-        if (spec->takes == Takes::Nothing) {
+        if (def->takes == Takes::Nothing) {
             if (hasInline) {
                 error = "--" + name + " takes no value";
                 return false;
@@ -314,12 +315,12 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
             values.push_back(inlineValue);
         }
         // A town line: six values, and a seventh when it is a number (the DST rule).
-        std::size_t wanted = spec->takes == Takes::TownLine ? 6 : 1;
+        std::size_t wanted = def->takes == Takes::TownLine ? 6 : 1;
         while (values.size() < wanted && i + 1 < args.size()) {
             values.push_back(args[++i]);
         }
         int dst = 0;
-        if (spec->takes == Takes::TownLine && i + 1 < args.size() && ParseInt(args[i + 1], dst)) {
+        if (def->takes == Takes::TownLine && i + 1 < args.size() && ParseInt(args[i + 1], dst)) {
             values.push_back(args[++i]);
         }
         if (values.size() < wanted) {
@@ -327,7 +328,7 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
                                 : "--add-town needs COUNTRY NAME LAT LON ZONE CONVENTION [DST]";
             return false;
         }
-        if (spec->takes == Takes::TownLine) {
+        if (def->takes == Takes::TownLine) {
             o.addTown = values;
         } else if (!SetValue(name, values[0], o, error)) {
             return false;

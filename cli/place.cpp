@@ -100,20 +100,20 @@ bool ParseHours(const std::string& text, int& seconds) {
 
 }  // namespace
 
-bool FindTown(const AppConfig& cfg, const std::string& spec, int& index, std::string& error) {
-    bool digits = !spec.empty() && spec.size() < 10 &&
-                  spec.find_first_not_of("0123456789") == std::string::npos;
+bool FindTown(const AppConfig& cfg, const std::string& wanted, int& index, std::string& error) {
+    bool digits = !wanted.empty() && wanted.size() < 10 &&
+                  wanted.find_first_not_of("0123456789") == std::string::npos;
     if (digits) {
-        index = std::stoi(spec);
+        index = std::stoi(wanted);
         if (index < cfg.NumberOfTowns) {
             return true;
         }
-        error = "no town " + spec + ": the table has " + std::to_string(cfg.NumberOfTowns) +
+        error = "no town " + wanted + ": the table has " + std::to_string(cfg.NumberOfTowns) +
                 " towns (0 to " + std::to_string(cfg.NumberOfTowns - 1) + ")";
         return false;
     }
     std::string text;
-    ToCp1252(spec, text);
+    ToCp1252(wanted, text);
     std::size_t colon = text.find(':');
     std::string country = colon == std::string::npos ? "" : Fold(text.substr(0, colon));
     std::string name = Fold(colon == std::string::npos ? text : text.substr(colon + 1));
@@ -133,12 +133,12 @@ bool FindTown(const AppConfig& cfg, const std::string& spec, int& index, std::st
         return true;
     }
     if (exact.size() > 1) {
-        error = "town '" + spec +
+        error = "town '" + wanted +
                 "' is in several countries; name one as Pays:Ville:" + CandidateLines(cfg, exact);
     } else if (!near.empty()) {
-        error = "no town '" + spec + "'; did you mean:" + CandidateLines(cfg, near);
+        error = "no town '" + wanted + "'; did you mean:" + CandidateLines(cfg, near);
     } else {
-        error = "no town '" + spec + "' (--list shows the towns)";
+        error = "no town '" + wanted + "' (--list shows the towns)";
     }
     return false;
 }

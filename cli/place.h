@@ -8,10 +8,10 @@
 
 namespace veloranth::cli {
 
-// The town `spec` designates: an index, a name ("Casablanca", "casablanca", "Saint Etienne")
+// The town `wanted` designates: an index, a name ("Casablanca", "casablanca", "Saint Etienne")
 // or "Pays:Ville", compared without regard to case, accents, blanks or hyphens. False with
 // `error` set: its first line says what is wrong, the next ones list the candidates.
-bool FindTown(const AppConfig& cfg, const std::string& spec, int& index, std::string& error);
+bool FindTown(const AppConfig& cfg, const std::string& wanted, int& index, std::string& error);
 
 // The table, one town a line (8-bit text).
 std::string TownList(const AppConfig& cfg);
