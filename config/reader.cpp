@@ -158,14 +158,18 @@ ReadResult ReadConfigFile(const std::u16string& configPath, const std::u16string
     PrintingReporter reporter(out);
     ReadResult result = ReadConfigFiles(configPath, echoPath, cfg, HeapTownAllocator(), reporter);
     if (result == kReadOk && cfg.Verbose != 0) {
-        const Town& t = cfg.SelectedTown();
-        Print(&out, "Lieu actuel : \n");
-        Print(&out, "Lieu : %s, %s\n", t.Country, t.Name);
-        Print(&out, "latitude=%s   longitude=%s\n", FormatDegrees(cfg.LatitudeRad).text,
-              FormatDegrees(cfg.LongitudeRad).text);
-        Print(&out, "Convention %d\n", cfg.CurrentConvention);
+        PrintCurrentPlace(cfg, out);
     }
     return result;
+}
+
+void PrintCurrentPlace(const AppConfig& cfg, TextSink& out) {
+    const Town& t = cfg.SelectedTown();
+    Print(&out, "Lieu actuel : \n");
+    Print(&out, "Lieu : %s, %s\n", t.Country, t.Name);
+    Print(&out, "latitude=%s   longitude=%s\n", FormatDegrees(cfg.LatitudeRad).text,
+          FormatDegrees(cfg.LongitudeRad).text);
+    Print(&out, "Convention %d\n", cfg.CurrentConvention);
 }
 
 }  // namespace veloranth

@@ -101,6 +101,11 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
 
 bool WriteConfig(const std::u16string& folder, const AppConfig& cfg, int townSelected,
                  TextSink& out, const FileOps& ops) {
+    return WriteConfigFile(ConfigPath(folder, kConfigFileName), cfg, townSelected, out, ops);
+}
+
+bool WriteConfigFile(const std::u16string& target, const AppConfig& cfg, int townSelected,
+                     TextSink& out, const FileOps& ops) {
     if (!TableComplete(cfg)) {
         // A table that was not read whole would be saved without some of its towns.
         Print(&out, "Write config file Error : Town table incomplete, %s not written.\n",
@@ -108,7 +113,6 @@ bool WriteConfig(const std::u16string& folder, const AppConfig& cfg, int townSel
         return false;
     }
     std::string content = ComposeConfigFile(cfg, townSelected, out);
-    std::u16string target = ConfigPath(folder, kConfigFileName);
     std::u16string temporary = target + u".new";
     if (!WriteWholeFile(temporary, content, ops) || !ops.Replace(temporary, target)) {
         ops.Remove(temporary);

@@ -17,10 +17,14 @@ ConfigLocation BesideModule(const std::u16string& folder) {
     return {ConfigPath(folder, kConfigFileName), ConfigPath(folder, kEchoFileName)};
 }
 
-void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock, TextSink& out) {
+void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock, TextSink& out,
+                 bool verbose) {
     state.config.Verbose = 1;  // the header line of data.cfg replaces it
     state.configPath = where.config;
     state.townApplied = ReadConfigFile(where.config, where.echo, state.config, out) == kReadOk;
+    if (verbose && state.townApplied && state.config.Verbose == 0) {
+        PrintCurrentPlace(state.config, out);
+    }
     Print(&out, "Recup\xE8re la date du syst\xE8me ?\n");
     ReadSystemDate(state, clock, out);
     ReadSystemTime(state, clock, out);

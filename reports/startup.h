@@ -21,7 +21,10 @@ struct ConfigLocation {
 };
 ConfigLocation BesideModule(const std::u16string& folder);
 
-void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock, TextSink& out);
+// `verbose` shows the configuration's diagnostic lines even when data.cfg says Verbose 0
+// (a command line asking for them; the file's header line would silence them otherwise).
+void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock, TextSink& out,
+                 bool verbose = false);
 void ReadSystemDate(MainState& state, const Clock& clock, TextSink& out);
 void ReadSystemTime(MainState& state, const Clock& clock, TextSink& out);
 
