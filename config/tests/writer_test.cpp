@@ -5,7 +5,6 @@
 
 #include <cstring>
 
-#include "base/codepage.h"
 #include "config/tests/config_fixture.h"
 #include "testsupport/failing_files.h"
 
@@ -185,15 +184,6 @@ TEST(ShippedConfig, ReadsCleanlyAndIsInTheWritersLayout) {
     EXPECT_EQ(run.transcription, kTranscriptionHeading + shipped);
     StringSink out;
     EXPECT_EQ(ComposeConfigFile(o.cfg, o.cfg.TownSelected, out), shipped);
-    // The plug-in's reader takes its conventions above 8 and rule lines the same way.
-    WideAppConfig wide;
-    std::u16string wideEcho;
-    fixture::CollectingReporter notices;
-    EXPECT_EQ(ParseConfig<char16_t>(Cp1252ToUtf16(shipped), wide, wideEcho, HeapTownAllocator(),
-                                    notices),
-              kReadOk);
-    EXPECT_EQ(Utf16ToCp1252(wideEcho), run.transcription);
-    ReleaseTownTable(wide, HeapTownAllocator());
     for (int i = 0; i < o.cfg.NumberOfTowns; ++i) {
         const Town& t = *o.cfg.TownTable[i];
         EXPECT_TRUE(t.Convention >= 0 && t.Convention < kConventionCount) << t.Name;
