@@ -1,6 +1,5 @@
 // ReadConfig: each file of data/reads is a data.cfg with the result, the messages, and
-// optionally the transcription and lines of the file written back (one by one, or a run of
-// lines in a row), that reading it must
+// optionally the transcription and lines of the file written back, that reading it must
 // give. Both readers (8-bit and UTF-16) must read it the same way. The cases that need a
 // file system set-up of their own follow.
 #include "config/reader.h"
@@ -83,11 +82,6 @@ TEST_P(ReadCase, ReadsAsItSays) {
         for (std::string line; std::getline(lines, line);) {
             EXPECT_NE(file.find("\n" + line + "\n"), std::string::npos) << line;
         }
-    }
-    if (s.count("written in a row")) {
-        StringSink out;
-        std::string file = ComposeConfigFile(o.cfg, o.cfg.TownSelected, out);
-        EXPECT_NE(file.find(s["written in a row"]), std::string::npos) << file;
     }
 
     // The plug-in's reader: the same notices, the same transcription.
