@@ -46,14 +46,20 @@ class PrintingReporter : public ReadReporter {
             case ReadNotice::TownConventionOutOfRange:
                 Print(&out_,
                       "Read config file Error : Convention %d of town %s out of range "
-                      "(0 to 8).\n",
+                      "(0 to 31).\n",
                       d.index, name);
                 break;
             case ReadNotice::ConventionOutOfRange:
                 Print(&out_,
                       "Read config file Error : Convention index %d out of range "
-                      "(0 to 8), line not used.\n",
+                      "(0 to 31), line not used.\n",
                       d.index);
+                break;
+            case ReadNotice::RuleOutOfRange:
+                Print(&out_,
+                      "Read config file Error : High-latitude rule %d of convention %d out of "
+                      "range (0 to 3), line not used.\n",
+                      d.rule, d.index);
                 break;
             case ReadNotice::NameWithoutQuotes:
                 Print(&out_,

@@ -85,6 +85,18 @@ TEST_F(VeloranthRun, SaveStoresTheTownButTheProgramKeepsItsOwnUntilDone) {
     Close(box);
 }
 
+// The shipped file holds conventions above 8 and high-latitude rules: a save keeps them.
+TEST_F(VeloranthRun, SaveWritesEveryConventionAndRuleBackByteForByte) {
+    const std::string shipped = ReadBytes(kSource / "data/data.cfg");
+    StartWith(shipped);
+    HWND dialog = Open(IDM_TOWNS, L"Configuration");
+    ASSERT_NE(dialog, nullptr);
+    SendMessageW(dialog, WM_COMMAND, IDC_SAVE, 0);  // Sauve config
+    EXPECT_EQ(ReadBytes(folder_ / "data.cfg"), shipped);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+}
+
 TEST_F(VeloranthRun, EmptyTownTableAppliesOnlyTheDate) {
     StartWith("1 0 0 0\n");
     HWND dialog = Open(IDM_TOWNS, L"Configuration");
