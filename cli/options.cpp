@@ -26,7 +26,7 @@ const char kUsage[] =
     "      --lon=DEG           longitude of that place (east positive)\n"
     "      --zone=ZONE         time zone in hours (1, -5, 5.5 or 5:30) or a tz database\n"
     "                          name (Europe/Paris)\n"
-    "      --convention=N      calculation convention N of data.cfg (0 to 8); default 0\n"
+    "      --convention=N      calculation convention N of data.cfg (0 to 31); default 0\n"
     "                          for --lat/--lon, the town's own otherwise\n"
     "\n"
     "Date and output:\n"

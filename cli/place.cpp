@@ -156,7 +156,7 @@ std::string TownList(const AppConfig& cfg) {
 }
 
 bool CheckConvention(int convention, std::string& error) {
-    // Conventions 0 to 8 are those of data.cfg; a later table may hold more.
+    // The conventions data.cfg can hold.
     if (convention >= 0 && convention < kConventionCount) {
         return true;
     }
