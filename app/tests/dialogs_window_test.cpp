@@ -65,6 +65,21 @@ TEST_F(VeloranthRun, ConfigurationListsTheTownsAndNowSetsThePresent) {
     Close(box);
 }
 
+// Wine started in a French locale: the pickers speak French, with a 24-hour clock.
+TEST_F(VeloranthRun, PickersSpeakFrench) {
+    Start();
+    HWND dialog = Open(IDM_TOWNS, L"Configuration");
+    ASSERT_NE(dialog, nullptr);
+    const SYSTEMTIME evening = {2026, 12, 0, 6, 22, 32, 8, 0};
+    ASSERT_TRUE(SetPickerTime(GetDlgItem(dialog, IDC_DATE), evening));
+    ASSERT_TRUE(SetPickerTime(GetDlgItem(dialog, IDC_TIME), evening));
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_DATE)), L"dimanche 6 d\u00E9cembre 2026");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_TIME)), L"22:32:08");
+    Shot("pickers-" + ScreenSize());
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+}
+
 TEST_F(VeloranthRun, SaveStoresTheTownButTheProgramKeepsItsOwnUntilDone) {
     Start();
     Choose(0, kParisDay);
@@ -166,6 +181,8 @@ TEST_F(VeloranthRun, AboutFollowsTheScreensOrientation) {
         EXPECT_EQ(actual.top, expected.top) << p.id;
         if (p.id != IDC_ABOUT_ICON) {  // an icon static sizes itself to its icon
             EXPECT_EQ(actual.right, expected.right) << p.id;
+        } else {
+            EXPECT_GT(actual.right - actual.left, 0);
         }
     }
     FreeLibrary(exe);

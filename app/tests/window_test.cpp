@@ -105,23 +105,105 @@ TEST_F(VeloranthRun, BoxesShowTheChosenDayByteForByte) {
     Close(box);
 }
 
-TEST_F(VeloranthRun, CalendarsWriteTheirPagesAndStartTheBrowser) {
+// Wine's browser bridge tries these desktop programs in turn; the test restores the list.
+class WineBrowsers {
+  public:
+    explicit WineBrowsers(const wchar_t* names) {
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Wine\\WineBrowser", 0, nullptr, 0,
+                        KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+        DWORD size = sizeof saved_;
+        had_ = RegQueryValueExW(key_, L"Browsers", nullptr, &type_, saved_, &size) == 0;
+        savedSize_ = size;
+        std::wstring list = std::wstring(names) + L'\0';
+        RegSetValueExW(key_, L"Browsers", 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(list.c_str()),
+                       static_cast<DWORD>((list.size() + 1) * sizeof(wchar_t)));
+    }
+    ~WineBrowsers() {
+        if (had_) {
+            RegSetValueExW(key_, L"Browsers", 0, type_, saved_, savedSize_);
+        } else {
+            RegDeleteValueW(key_, L"Browsers");
+        }
+        RegCloseKey(key_);
+    }
+
+  private:
+    HKEY key_ = nullptr;
+    bool had_ = false;
+    DWORD type_ = 0, savedSize_ = 0;
+    BYTE saved_[512] = {};
+};
+
+// The shell's launcher, Wine's browser bridge, then the desktop's xdg-open: the way a
+// user's machine opens the pages, with no stand-in in the program's folder.
+TEST_F(VeloranthRun, PagesReachTheDesktopsBrowser) {
     Start();
     Choose(0, {2008, 2, 0, 17, 12, 0, 0, 0});
-    fs::path record = folder_ / "iexplore.exe.called.txt";
-    PostMessageW(window_, WM_COMMAND, IDM_MONTH_CALENDAR, 0);
-    ASSERT_TRUE(WaitFor([&] { return fs::exists(record); }));
-    fs::path month = folder_ / L"Paris_F\u00E9vrier2008.html";
-    EXPECT_EQ(ReadBytes(month), ReadBytes(kSource / "reports/tests/data/paris-2008-02.html"));
-    // The page's full path is the whole command line, unquoted.
-    std::wstring path = month.wstring();
-    EXPECT_EQ(ReadBytes(record), Utf16ToUtf8(std::u16string(path.begin(), path.end())) + "\n");
+    struct Page {
+        UINT command;
+        const wchar_t* file;
+        const char* url;  // the file's name as xdg-open gets it
+        const char* golden;
+    } pages[] = {
+        {IDM_MONTH_CALENDAR, L"Paris_F\u00E9vrier2008.html", "Paris_F%C3%A9vrier2008.html",
+         "paris-2008-02.html"},
+        {IDM_YEAR_CALENDAR, L"Paris_2008.html", "Paris_2008.html", "paris-2008.html"},
+        {IDM_HELP, L"help.html", "help.html", nullptr},
+    };
+    std::wstring folder = UnixName(folder_);
+    std::string expected;
+    for (const Page& p : pages) {
+        PostMessageW(window_, WM_COMMAND, p.command, 0);
+        expected += "file://" + Utf16ToUtf8(std::u16string(folder.begin(), folder.end())) + "/" +
+                    p.url + "\n";
+        EXPECT_TRUE(WaitFor([&] { return ReadBytes(XdgOpenRecord()) == expected; }, 20000))
+            << ReadBytes(XdgOpenRecord());
+        if (p.golden != nullptr) {
+            EXPECT_EQ(ReadBytes(folder_ / p.file), ReadBytes(kSource / "reports/tests/data" / p.golden));
+        }
+    }
+    EXPECT_EQ(FindWindowW(L"#32770", L"Navigateur"), nullptr);
 
-    PostMessageW(window_, WM_COMMAND, IDM_YEAR_CALENDAR, 0);
-    ASSERT_TRUE(
-        WaitFor([&] { return ReadBytes(record).find("Paris_2008.html") != std::string::npos; }));
-    EXPECT_EQ(ReadBytes(folder_ / "Paris_2008.html"),
-              ReadBytes(kSource / "reports/tests/data/paris-2008.html"));
+    // Nothing on the desktop to hand the page to: a box says where it lies.
+    WineBrowsers none(L"no-such-browser");
+    PostMessageW(window_, WM_COMMAND, IDM_MONTH_CALENDAR, 0);
+    HWND box = WaitForWindow(L"#32770", L"Navigateur", 20000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(MessageBoxText(box).find((folder_ / L"Paris_F\u00E9vrier2008.html").wstring()),
+              std::wstring::npos)
+        << MessageBoxText(box);
+    Shot("no-browser");
+    Close(box);
+}
+
+// Run by its own test entry under a clock that starts at 23:59:35 on Sunday 6 December
+// 2026 (faketime): a window that follows the day moves to the new one at midnight.
+TEST_F(VeloranthRun, MidnightMovesTheWindowToTheNewDay) {
+    auto clock = [] {
+        SYSTEMTIME t;
+        GetLocalTime(&t);
+        return t;
+    };
+    SYSTEMTIME now = clock();
+    if (now.wYear != 2026 || now.wMonth != 12 || now.wDay != 6) {
+        GTEST_SKIP() << "needs the clock of 6 December 2026, late evening";
+    }
+    Start();
+    // A chosen date stops following the day; Done on "Maintenant" follows it again.
+    Choose(0, kParisDay);
+    HWND dialog = Open(IDM_TOWNS, L"Configuration");
+    ASSERT_NE(dialog, nullptr);
+    SendMessageW(dialog, WM_COMMAND, IDC_NOW, 0);
+    Close(dialog);
+    Shot("before-midnight");
+    // Past midnight with a margin: the program's clock may have started a little later.
+    ASSERT_TRUE(WaitFor([&] { return clock().wDay == 7 && clock().wSecond >= 10; }, 60000));
+    Shot("after-midnight");
+    HWND box = Open(IDM_PRAYER_TIMES, L"Veloranth");
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(MessageBoxText(box).find(L"__ Date : Lundi 7/12/2026"), std::wstring::npos)
+        << MessageBoxText(box);
+    Close(box);
 }
 
 TEST_F(VeloranthRun, ShortcutsFromTheMainWindow) {
@@ -171,7 +253,7 @@ TEST_F(VeloranthRun, MissingConfigurationIsSaidNotComputed) {
     HWND about = Open(IDM_ABOUT, L"About veloranth");
     ASSERT_NE(about, nullptr);
     Close(about);
-    EXPECT_FALSE(fs::exists(folder_ / "iexplore.exe.called.txt"));
+    EXPECT_FALSE(fs::exists(XdgOpenRecord()));
 }
 
 }  // namespace
