@@ -51,9 +51,10 @@ void OpenPage(const std::u16string& page) {
             return;
         }
         PocketFitMessageBoxes();
-        std::wstring text =
-            L"Aucun navigateur n'a pu ouvrir la page. Elle se trouve ici :\n" + platform::ToWide(page);
-        MessageBoxW(nullptr, text.c_str(), L"Navigateur", MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+        std::wstring text = L"Aucun navigateur n'a pu ouvrir la page. Elle se trouve ici :\n" +
+                            platform::ToWide(page);
+        MessageBoxW(nullptr, text.c_str(), L"Navigateur",
+                    MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
     }).detach();
 }
 

@@ -115,7 +115,8 @@ class WineBrowsers {
         had_ = RegQueryValueExW(key_, L"Browsers", nullptr, &type_, saved_, &size) == 0;
         savedSize_ = size;
         std::wstring list = std::wstring(names) + L'\0';
-        RegSetValueExW(key_, L"Browsers", 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(list.c_str()),
+        RegSetValueExW(key_, L"Browsers", 0, REG_MULTI_SZ,
+                       reinterpret_cast<const BYTE*>(list.c_str()),
                        static_cast<DWORD>((list.size() + 1) * sizeof(wchar_t)));
     }
     ~WineBrowsers() {
@@ -159,7 +160,8 @@ TEST_F(VeloranthRun, PagesReachTheDesktopsBrowser) {
         EXPECT_TRUE(WaitFor([&] { return ReadBytes(XdgOpenRecord()) == expected; }, 20000))
             << ReadBytes(XdgOpenRecord());
         if (p.golden != nullptr) {
-            EXPECT_EQ(ReadBytes(folder_ / p.file), ReadBytes(kSource / "reports/tests/data" / p.golden));
+            EXPECT_EQ(ReadBytes(folder_ / p.file),
+                      ReadBytes(kSource / "reports/tests/data" / p.golden));
         }
     }
     EXPECT_EQ(FindWindowW(L"#32770", L"Navigateur"), nullptr);

@@ -75,7 +75,10 @@ TEST(FollowTheDay, MovesToTheClocksDayOnlyWhileFollowing) {
         s.followsDay = c.follows;
         std::u16string before = s.DaySummaryText;
         double fajrBefore = s.engine.adjusted[0];
-        EXPECT_EQ(FollowTheDay(s, [&] { return c.now; }, out), c.moves) << c.now.day;
+        EXPECT_EQ(FollowTheDay(
+                      s, [&] { return c.now; }, out),
+                  c.moves)
+            << c.now.day;
         EXPECT_EQ(s.DaySummaryText != before, c.moves) << c.now.day;
         EXPECT_EQ(s.engine.adjusted[0] != fajrBefore, c.moves) << c.now.day;
         if (c.moves) {
@@ -83,7 +86,8 @@ TEST(FollowTheDay, MovesToTheClocksDayOnlyWhileFollowing) {
             EXPECT_EQ(s.engine.time.Second, c.now.second);
             // The same times as a start on that day.
             MainState fresh;
-            StartupLoad(fresh, {u"data/reports.cfg", u""}, [&] { return c.now; }, out);
+            StartupLoad(
+                fresh, {u"data/reports.cfg", u""}, [&] { return c.now; }, out);
             BuildDaySummary(fresh, out);
             EXPECT_EQ(s.DaySummaryText, fresh.DaySummaryText);
         }
