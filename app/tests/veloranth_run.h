@@ -7,7 +7,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
 #include <fstream>
 #include <string>
 
@@ -25,13 +24,6 @@ inline const fs::path kSource = VELORANTH_SOURCE_DIR;
 inline std::wstring Golden(const char* name) {
     std::u16string text = Cp1252ToUtf16(wintest::ReadBytes(kSource / "reports/tests/data" / name));
     return std::wstring(text.begin(), text.end());
-}
-
-// The Unix name of a file under Wine's drive Z: (the root), as the desktop's tools see it.
-inline std::wstring UnixName(const fs::path& file) {
-    std::wstring name = file.wstring().substr(2);
-    std::replace(name.begin(), name.end(), L'\\', L'/');
-    return name;
 }
 
 // What the recording xdg-open first in PATH was given (the test entry names this file).
