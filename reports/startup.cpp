@@ -3,6 +3,7 @@
 #include "reports/startup.h"
 
 #include "config/config_path.h"
+#include "reports/prayer_report.h"
 #include "config/parser.h"
 #include "config/reader.h"
 #include "base/text_sink.h"
@@ -46,6 +47,24 @@ void ReadSystemTime(MainState& state, const Clock& clock, TextSink& out) {
     ObservationTime& t = state.engine.time;
     t = {now.hour, now.minute, now.second};
     Print(&out, "Date saisie : %d/%d/%d\n", t.Hour, t.Minute, t.Second);
+}
+
+bool IsClockDay(const ObservationDate& date, const platform::LocalDateTime& now) {
+    return date.Day == now.day && date.Month == now.month && date.Year == now.year;
+}
+
+bool FollowTheDay(MainState& state, const Clock& clock, TextSink& out) {
+    if (!state.followsDay) {
+        return false;
+    }
+    platform::LocalDateTime now = clock();
+    if (IsClockDay(state.engine.date, now)) {
+        return false;
+    }
+    state.engine.date = {now.day, now.month, now.year};
+    state.engine.time = {now.hour, now.minute, now.second};
+    BuildDaySummary(state, out);
+    return true;
 }
 
 }  // namespace veloranth

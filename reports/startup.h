@@ -28,4 +28,12 @@ void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clo
 void ReadSystemDate(MainState& state, const Clock& clock, TextSink& out);
 void ReadSystemTime(MainState& state, const Clock& clock, TextSink& out);
 
+// Whether `date` is the clock's day.
+bool IsClockDay(const ObservationDate& date, const platform::LocalDateTime& now);
+
+// Called every second: once the device's day has moved on while the state follows it,
+// the device's date and time become the observation date and time, as at start, and the
+// day's times and summary are computed again. True when the day moved.
+bool FollowTheDay(MainState& state, const Clock& clock, TextSink& out);
+
 }  // namespace veloranth

@@ -64,3 +64,7 @@ BOOL SHHandleWMSettingChange(HWND hwnd, WPARAM wParam, LPARAM lParam, SHACTIVATE
 BOOL SHSetForegroundWindow(HWND hwndMaybeOrOne);
 
 }  // extern "C"
+
+// Not the shell's own: what its initialisation does for the user-interface thread, for a
+// thread of ours that shows message boxes too (they fit the screen as on the device).
+void PocketFitMessageBoxes();
