@@ -34,19 +34,17 @@ void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clo
 }
 
 void ReadSystemDate(MainState& state, const Clock& clock, TextSink& out) {
-    Print(&out, "Entrez la date d'observation (d/m/a)\n");
-    platform::LocalDateTime now = clock();
-    ObservationDate& d = state.engine.date;
-    d = {now.day, now.month, now.year};
-    Print(&out, "Date saisie : %d/%d/%d)\n", d.Day, d.Month, d.Year);
+    const platform::LocalDateTime now = clock();
+    const ObservationDate& d = state.engine.date = {now.day, now.month, now.year};
+    Print(&out, "Entrez la date d'observation (d/m/a)\nDate saisie : %d/%d/%d)\n", d.Day, d.Month,
+          d.Year);
 }
 
 void ReadSystemTime(MainState& state, const Clock& clock, TextSink& out) {
-    Print(&out, "Entrez l'heure d'observation (h/m/s)\n");
-    platform::LocalDateTime now = clock();
-    ObservationTime& t = state.engine.time;
-    t = {now.hour, now.minute, now.second};
-    Print(&out, "Date saisie : %d/%d/%d\n", t.Hour, t.Minute, t.Second);
+    const platform::LocalDateTime now = clock();
+    const ObservationTime& t = state.engine.time = {now.hour, now.minute, now.second};
+    Print(&out, "Entrez l'heure d'observation (h/m/s)\nDate saisie : %d/%d/%d\n", t.Hour, t.Minute,
+          t.Second);
 }
 
 bool IsClockDay(const ObservationDate& date, const platform::LocalDateTime& now) {
