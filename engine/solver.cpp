@@ -99,26 +99,30 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
     if (trace) {
         Print(trace, " 1st iter %s\n", FormatHours(utHour).text);
     }
-    for (int pass = 1; pass <= 3; ++pass) {
+    // The right ascension does not enter the passes: only the last one's is computed, for
+    // the solar state the call leaves.
+    SunDeclination dec{};
+    int status = kSalatFound;
+    for (int pass = 1; pass <= 3 && status == kSalatFound; ++pass) {
         // The same inputs give the same bits, so a shared first pass changes no result.
         const bool shared = pass == 1 && firstPass != nullptr && firstPass->utHour == utHour;
         double sinDelta, cosDelta;
         if (shared) {
             s.T = firstPass->T;
             s.lambda = firstPass->lambda;
-            s.RA = firstPass->RA;
-            s.delta = firstPass->delta;
+            dec = firstPass->dec;
             sinDelta = firstPass->sinDelta;
             cosDelta = firstPass->cosDelta;
         } else {
             s.T = JulianCenturies(d.Day, d.Month, d.Year, utHour);
             s.lambda = SunLongitude(s.T);
-            SunRaDec(s.lambda, s.RA, s.delta);
-            rmath::SinCos(s.delta, sinDelta, cosDelta);
+            dec = DeclinationOf(s.lambda);
+            rmath::SinCos(dec.delta, sinDelta, cosDelta);
             if (pass == 1 && firstPass != nullptr) {
-                *firstPass = {utHour, s.T, s.lambda, s.RA, s.delta, sinDelta, cosDelta};
+                *firstPass = {utHour, s.T, s.lambda, dec, sinDelta, cosDelta};
             }
         }
+        s.delta = dec.delta;
         if (trace) {
             Print(trace, "T=%g JC \xE0 %s\n", s.T, FormatHours(utHour).text);
         }
@@ -140,7 +144,8 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
                       "ERROR : then the Sun is always below our altitude limit. One example is "
                       "midwinter in the arctics, when the Sun never gets above the horizon.\n");
             }
-            return kSunAlwaysBelow;
+            status = kSunAlwaysBelow;
+            break;
         }
         if (costau < -1.0) {
             if (trace) {
@@ -149,7 +154,8 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
                       "computing rise/set times, the Sun is then aboute the horizon "
                       "continuously; we have Midnight Sun.\n");
             }
-            return kSunAlwaysAbove;
+            status = kSunAlwaysAbove;
+            break;
         }
         double tau = rmath::Acos(costau);
         if (pass == 1) {
@@ -169,7 +175,8 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
             Print(trace, " 3rd iter \xE0 %s\n", FormatHours(utHour).text);
         }
     }
-    return kSalatFound;
+    s.RA = RightAscensionOf(dec);
+    return status;
 }
 
 }  // namespace veloranth

@@ -4,6 +4,7 @@
 
 #include "engine/day.h"
 #include "engine/latitude.h"
+#include "engine/sun.h"
 
 namespace veloranth {
 
@@ -19,7 +20,9 @@ void ComputeTransit(EngineState& state, const DayInputs& in);
 // a day: computed by the first SalatHour call of the day and read by the others.
 struct FirstPass {
     double utHour = -1e300;  // none yet
-    double T, lambda, RA, delta, sinDelta, cosDelta;
+    double T, lambda;
+    SunDeclination dec;
+    double sinDelta, cosDelta;
 };
 
 // Local clock hour of the event `kind` (never Zuhr) into `hours`; reads the transit from

@@ -50,14 +50,24 @@ double SunLongitude(double T) {
     return DegToRad * ReduceDegrees(Ceq + L0);
 }
 
+SunDeclination DeclinationOf(double lambda) {
+    SunDeclination d;
+    rmath::SinCos(lambda, d.sinL, d.cosL);
+    double s = d.sinL * ObliquityOfEcliptic().sine;
+    d.c = std::sqrt(1 - s * s);
+    d.delta = rmath::Atan2(s, d.c);
+    return d;
+}
+
+double RightAscensionOf(const SunDeclination& d) {
+    // Half-angle form: RA in [-pi, pi].
+    return 2 * rmath::Atan2(d.sinL * ObliquityOfEcliptic().cosine, d.c + d.cosL);
+}
+
 void SunRaDec(double lambda, double& RA, double& delta) {
-    const Obliquity& eps = ObliquityOfEcliptic();
-    double sinL, cosL;
-    rmath::SinCos(lambda, sinL, cosL);
-    double s = sinL * eps.sine;
-    double c = std::sqrt(1 - s * s);
-    delta = rmath::Atan2(s, c);
-    RA = 2 * rmath::Atan2(sinL * eps.cosine, c + cosL);  // half-angle form: RA in [-pi, pi]
+    SunDeclination d = DeclinationOf(lambda);
+    delta = d.delta;
+    RA = RightAscensionOf(d);
 }
 
 double Theta0(double T) {

@@ -21,6 +21,14 @@ struct SolarState {
 
 double SunLongitude(double T);
 void SunRaDec(double lambda, double& RA, double& delta);
+// SunRaDec in two steps, for callers that need the right ascension only now and then: the
+// declination, with what the right ascension is computed from.
+struct SunDeclination {
+    double delta;
+    double sinL, cosL, c;  // of the longitude; c = cos(delta)
+};
+SunDeclination DeclinationOf(double lambda);
+double RightAscensionOf(const SunDeclination& d);
 double Theta0(double T);
 void AltitudeAzimuth(double latitude, double tau, double delta, double& h, double& az);
 
