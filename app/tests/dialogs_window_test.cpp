@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdio>
 #include <string>
 
 #include "app/tests/veloranth_run.h"
@@ -43,6 +44,7 @@ TEST_F(VeloranthRun, ConfigurationListsTheTownsAndNowSetsThePresent) {
     EXPECT_EQ(entry(5), L"Pays&Co : <Ville>\"A&B\"");
     // 79 + 3 + 79 characters do not fit the entry's 120 bytes: cut, not overrun.
     EXPECT_EQ(entry(4), std::wstring(79, L'C') + L" : " + std::wstring(37, L'N'));
+    ExpectOnScreen(dialog);
     Shot("configuration-" + ScreenSize());
 
     SendMessageW(dialog, WM_COMMAND, IDC_NOW, 0);  // Maintenant
@@ -63,6 +65,54 @@ TEST_F(VeloranthRun, ConfigurationListsTheTownsAndNowSetsThePresent) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box).rfind(L"Lieu : France, Paris\n", 0), 0u);
     Close(box);
+}
+
+// 300 generated towns, the 251st selected, countries named A... to Z... in turn.
+std::string ThreeHundredTowns() {
+    std::string config = ReadBytes(kSource / "reports/tests/data/reports.cfg");
+    config.resize(config.find("\n1 ") + 1);
+    config += "1 300 250 0\n";
+    for (int i = 0; i < 300; ++i) {
+        char line[80];
+        std::snprintf(line, sizeof line, "2 %cpays Ville%03d 45.0 5.0 1 1 0\n", 'A' + i % 26, i);
+        config += line;
+    }
+    return config;
+}
+
+// The open list shows a screenful of rows with the selected town among them, within the
+// screen, and typed letters still move to the next entry that starts with them.
+TEST_F(VeloranthRun, TownListDropsDownAScreenfulAroundTheSelection) {
+    StartWith(ThreeHundredTowns());
+    HWND dialog = Open(IDM_TOWNS, L"Configuration");
+    ASSERT_NE(dialog, nullptr);
+    HWND combo = GetDlgItem(dialog, IDC_TOWN);
+    ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 300);
+    PostMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (list = FindWindowW(L"ComboLBox", nullptr)) && IsWindowVisible(list); }));
+    RECT client;
+    GetClientRect(list, &client);
+    int rows = client.bottom / static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    RECT screen = Screen();
+    EXPECT_GE(rows, screen.bottom - screen.top >= 320 ? 8 : 5);
+    EXPECT_EQ(OutsideOf(list, screen), "");
+    int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+    EXPECT_LE(top, 250);
+    EXPECT_GT(top + rows, 250);
+    Shot("town-list-" + ScreenSize());
+
+    // Typed letters move to an entry starting with them, in the open and the closed list.
+    auto startsWith = [&](char letter) {
+        return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)) % 26 == letter - 'A';
+    };
+    SetForegroundWindow(dialog);
+    PressChord(VK_SHIFT, 'T');
+    EXPECT_TRUE(WaitFor([&] { return startsWith('T'); }, 3000));
+    PostMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(list); }));
+    PressChord(VK_SHIFT, 'B');
+    EXPECT_TRUE(WaitFor([&] { return startsWith('B'); }, 3000));
 }
 
 TEST_F(VeloranthRun, SaveStoresTheTownButTheProgramKeepsItsOwnUntilDone) {
@@ -113,6 +163,7 @@ TEST_F(VeloranthRun, QiblaCompassFillsTheScreen) {
     RECT r;
     GetWindowRect(qibla, &r);
     EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
+    ExpectOnScreen(qibla);
     Shot("qibla-" + ScreenSize());
     Close(qibla);
 }
@@ -169,6 +220,7 @@ TEST_F(VeloranthRun, AboutFollowsTheScreensOrientation) {
         }
     }
     FreeLibrary(exe);
+    ExpectOnScreen(about);
     Shot("about-" + ScreenSize());
     Close(about);
 }

@@ -73,10 +73,12 @@ class VeloranthRun : public ::testing::Test {
         }
     }
 
-    // Posts a command and waits for the window (box or dialog) it opens.
+    // Posts a command and waits for the window (box or dialog) it opens, fitted to the screen.
     HWND Open(UINT command, const wchar_t* title) {
         PostMessageW(window_, WM_COMMAND, command, 0);
-        return wintest::WaitForWindow(L"#32770", title);
+        HWND opened = wintest::WaitForWindow(L"#32770", title);
+        wintest::WaitFor([&] { return GetPropW(opened, POCKET_FITTED_PROPERTY) != nullptr; }, 3000);
+        return opened;
     }
 
     void Close(HWND box) {
@@ -85,6 +87,20 @@ class VeloranthRun : public ::testing::Test {
     }
 
     void Shot(const std::string& name) { wintest::Screenshot("main-" + name); }
+
+    // The program's screen: the display, or on a desktop the handheld-shaped area that
+    // begins at the main window's corner.
+    RECT Screen() const {
+        int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+        if (cx <= 800 && cy <= 800) {
+            return {0, 0, cx, cy};
+        }
+        RECT w = wintest::RectOf(window_);
+        return {w.left, w.top, w.left + 240, w.top + 320};
+    }
+
+    // A box or dialog lies on the screen, and so does every control in it.
+    void ExpectOnScreen(HWND window) { EXPECT_EQ(wintest::OutsideOf(window, Screen()), ""); }
 
     // The configuration dialog: town, date and time, then Done.
     void Choose(int town, SYSTEMTIME when) {

@@ -173,6 +173,31 @@ void PressChord(WORD modifier, WORD key) {
     SendInput(4, inputs, sizeof(INPUT));
 }
 
+RECT RectOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+std::string OutsideOf(HWND window, const RECT& area) {
+    std::string outside;
+    auto check = [&](HWND w) {
+        RECT r = RectOf(w);
+        if (IsWindowVisible(w) &&
+            (r.left < area.left || r.top < area.top || r.right > area.right || r.bottom > area.bottom)) {
+            std::wstring cls = ClassOf(w);
+            outside += std::string(cls.begin(), cls.end()) + " " + std::to_string(GetDlgCtrlID(w)) +
+                       " (" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                       std::to_string(r.right) + "," + std::to_string(r.bottom) + ")\n";
+        }
+    };
+    check(window);
+    for (HWND c = GetWindow(window, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        check(c);
+    }
+    return outside;
+}
+
 bool SaveScreenshot(const std::filesystem::path& file) {
     int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     HDC screen = GetDC(nullptr);

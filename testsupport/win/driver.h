@@ -66,6 +66,12 @@ bool GetPickerTime(HWND picker, SYSTEMTIME& time);
 // Presses keys for real (the focused window of the foreground application gets them).
 void PressChord(WORD modifier, WORD key);
 
+// The window's rectangle in screen coordinates.
+RECT RectOf(HWND window);
+// The window and its visible children that do not lie wholly within `area` (screen
+// coordinates), one "class id" line each; "" when all of them do.
+std::string OutsideOf(HWND window, const RECT& area);
+
 // Saves the whole screen as a 24-bit BMP.
 bool SaveScreenshot(const std::filesystem::path& file);
 
