@@ -85,7 +85,7 @@ int WrappedHeight(HWND text, int width) {
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0)));
     RECT wrapped = {0, 0, width, 0};
     DrawTextW(dc, message.c_str(), -1, &wrapped,
-              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+              DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_EXPANDTABS | DT_NOPREFIX);
     SelectObject(dc, previous);
     ReleaseDC(text, dc);
     return wrapped.bottom - wrapped.top;
@@ -138,6 +138,9 @@ void FitToScreen(HWND box) {
         // A box taller than the display may have been cut above its buttons: their room
         // is counted from themselves, not from the box's bottom.
         const int below = buttonsBottom - buttonsTop + gap;
+        // A word longer than the line (a path) breaks where the line ends, as in an edit
+        // control, instead of being cut at the box's edge.
+        SetWindowLongW(text, GWL_STYLE, GetWindowLongW(text, GWL_STYLE) | SS_EDITCONTROL);
         int textHeight = WrappedHeight(text, textWidth);
         const int iconBottom = IconBottom(box, text);
         int contentBottom = std::max<int>(textRect.top + textHeight, iconBottom);

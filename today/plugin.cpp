@@ -94,8 +94,9 @@ void OnPaint(HWND window) {
     font.lfWeight = FW_BOLD;
     font.lfHeight = -static_cast<LONG>(GetDeviceCaps(dc, LOGPIXELSY) / 9.0 + 0.5);
     // The device's system face is Tahoma; a desktop's stock system font is a wide bitmap
-    // face in which the line does not fit the item.
+    // face in which the line does not fit the item. Its width goes with it: the face's own.
     lstrcpynW(font.lfFaceName, kDeviceFace, LF_FACESIZE);
+    font.lfWidth = 0;
     HFONT bold = CreateFontIndirectW(&font);
     HGDIOBJ previous = SelectObject(dc, bold);
     SetTextColor(dc, static_cast<COLORREF>(

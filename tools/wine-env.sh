@@ -11,4 +11,9 @@ wine_prepare() {
     wineboot -i >/dev/null 2>&1 || true
     wineserver -w || true
   fi
+  # Wine's own faces (Debian fonts-wine: Tahoma, MS Sans Serif...) are found only in the
+  # prefix's Fonts folder; without them every dialog falls back to a wider face.
+  if [ -d /usr/share/wine/fonts ]; then
+    cp -u /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
 }
