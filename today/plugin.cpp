@@ -84,7 +84,9 @@ void OnPaint(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
     SetBkMode(dc, TRANSPARENT);
-    DrawIconEx(dc, r.right - kIconInset, 0, p.ItemIcon, 0, 0, 0, nullptr, DI_NORMAL);
+    // The icon's place within the item: the item's window rectangle is in screen
+    // coordinates, which are the item's own only where it starts at the screen's edge.
+    DrawIconEx(dc, (r.right - r.left) - kIconInset, 0, p.ItemIcon, 0, 0, 0, nullptr, DI_NORMAL);
 
     // The text ends where the icon begins.
     RECT text = {(DpiX() + 48) / 96, (2 * DpiY() + 48) / 96, r.right - r.left - kIconInset,

@@ -188,5 +188,74 @@ TEST_F(VeloranthRun, MissingConfigurationIsSaidNotComputed) {
     EXPECT_FALSE(fs::exists(folder_ / "iexplore.exe.called.txt"));
 }
 
+// The shipped table's French names, with their Windows-1252 accents, in the list, the
+// window and a calendar's heading.
+TEST_F(VeloranthRun, AccentedNamesOfTheShippedTable) {
+    StartWith(ReadBytes(BuildFolder() / "data.cfg"));
+    const int saintEtienne = 12, alger = 67;
+    HWND dialog = Open(IDM_TOWNS, L"Configuration");
+    ASSERT_NE(dialog, nullptr);
+    HWND combo = GetDlgItem(dialog, IDC_TOWN);
+    auto entry = [&](int i) {
+        wchar_t text[128] = L"";
+        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        return std::wstring(text);
+    };
+    EXPECT_EQ(entry(saintEtienne), L"France : Saint-\u00C9tienne");
+    EXPECT_EQ(entry(alger), L"Alg\u00E9rie : Alger");
+    SendMessageW(combo, CB_SETCURSEL, alger, 0);
+    PostMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    Shot("accents-list");
+    PostMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    SendMessageW(combo, CB_SETCURSEL, saintEtienne, 0);
+    ASSERT_TRUE(SetPickerTime(GetDlgItem(dialog, IDC_DATE), {2008, 2, 0, 17, 12, 0, 0, 0}));
+    Close(dialog);
+    Shot("accents-window");
+    PostMessageW(window_, WM_COMMAND, IDM_YEAR_CALENDAR, 0);
+    fs::path page = folder_ / L"Saint-\u00C9tienne_2008.html";
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(page); }));
+    EXPECT_TRUE(WaitFor([&] {
+        return ReadBytes(page).find("<h2>France, Saint-\xC9tienne - ") != std::string::npos;
+    }));
+}
+
+// On a desktop-size display each program keeps a handheld-shaped window of its own, side
+// by side, with its menu bar, boxes and dialogs within it, also after the user moved it.
+TEST_F(VeloranthRun, DesktopKeepsEachProgramInAHandheldShapedWindow) {
+    fs::path hostFolder = FreshFolder("desktop-host");
+    for (const char* f : {"TodayHost.exe", "TodayVeloranth.dll"}) {
+        fs::copy_file(BuildFolder() / f, hostFolder / f);
+    }
+    Start();
+    fs::copy_file(folder_ / "data.cfg", hostFolder / "data.cfg");
+    Process host(hostFolder / "TodayHost.exe");
+    HWND home = WaitForWindow(L"TodayHostWindow", nullptr);
+    ASSERT_NE(home, nullptr);
+    RECT screen = Screen(), homeRect = RectOf(home), overlap;
+    EXPECT_TRUE(GetWindowLongW(window_, GWL_STYLE) & WS_CAPTION);
+    EXPECT_EQ(OutsideOf(bar_, screen), "");
+    EXPECT_EQ(RectOf(window_).bottom, RectOf(bar_).top);
+    EXPECT_EQ(homeRect.right - homeRect.left, 240);
+    EXPECT_EQ(homeRect.bottom - homeRect.top, 320);
+    EXPECT_FALSE(IntersectRect(&overlap, &screen, &homeRect));
+    Screenshot("desktop-" + ScreenSize());
+    HWND box = Open(IDM_SUN_POSITION, L"Sun position");
+    ASSERT_NE(box, nullptr);
+    ExpectOnScreen(box);
+    Screenshot("desktop-sun-box-" + ScreenSize());
+    Close(box);
+
+    SetWindowPos(window_, nullptr, 600, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ASSERT_TRUE(WaitFor([&] { return RectOf(bar_).left == 600; }));
+    EXPECT_EQ(Screen().left, 600);
+    EXPECT_EQ(OutsideOf(bar_, Screen()), "");
+    HWND dialog = Open(IDM_TOWNS, L"Configuration");
+    ASSERT_NE(dialog, nullptr);
+    ExpectOnScreen(dialog);
+    Close(dialog);
+    PostMessageW(home, WM_CLOSE, 0, 0);
+    EXPECT_EQ(host.Wait(), 0);
+}
+
 }  // namespace
 }  // namespace veloranth
