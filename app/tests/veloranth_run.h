@@ -99,8 +99,15 @@ class VeloranthRun : public ::testing::Test {
         return {w.left, w.top, w.left + 240, w.top + 320};
     }
 
-    // A box or dialog lies on the screen, and so does every control in it.
-    void ExpectOnScreen(HWND window) { EXPECT_EQ(wintest::OutsideOf(window, Screen()), ""); }
+    // A window lies on the screen, and so does every control in it.
+    void ExpectOnScreen(HWND window) {
+        RECT screen = Screen();
+        for (HWND w = window; w; w = w == window ? GetWindow(w, GW_CHILD) : GetWindow(w, GW_HWNDNEXT)) {
+            RECT r = wintest::RectOf(w), within;
+            IntersectRect(&within, &r, &screen);
+            EXPECT_TRUE(!IsWindowVisible(w) || EqualRect(&within, &r)) << GetDlgCtrlID(w);
+        }
+    }
 
     // The configuration dialog: town, date and time, then Done.
     void Choose(int town, SYSTEMTIME when) {

@@ -179,23 +179,11 @@ RECT RectOf(HWND window) {
     return r;
 }
 
-std::string OutsideOf(HWND window, const RECT& area) {
-    std::string outside;
-    auto check = [&](HWND w) {
-        RECT r = RectOf(w);
-        if (IsWindowVisible(w) &&
-            (r.left < area.left || r.top < area.top || r.right > area.right || r.bottom > area.bottom)) {
-            std::wstring cls = ClassOf(w);
-            outside += std::string(cls.begin(), cls.end()) + " " + std::to_string(GetDlgCtrlID(w)) +
-                       " (" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-                       std::to_string(r.right) + "," + std::to_string(r.bottom) + ")\n";
-        }
-    };
-    check(window);
-    for (HWND c = GetWindow(window, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-        check(c);
-    }
-    return outside;
+std::string ShippedConfig(int town) {
+    std::string config = ReadBytes(BuildFolder() / "data.cfg");
+    std::size_t line = config.find("\n1 ") + 1;
+    config.replace(line, config.find('\n', line) - line, "1 127 " + std::to_string(town) + " 0");
+    return config;
 }
 
 bool SaveScreenshot(const std::filesystem::path& file) {

@@ -68,9 +68,8 @@ void PressChord(WORD modifier, WORD key);
 
 // The window's rectangle in screen coordinates.
 RECT RectOf(HWND window);
-// The window and its visible children that do not lie wholly within `area` (screen
-// coordinates), one "class id" line each; "" when all of them do.
-std::string OutsideOf(HWND window, const RECT& area);
+// The shipped data.cfg beside the test program with town `town` selected.
+std::string ShippedConfig(int town);
 
 // Saves the whole screen as a 24-bit BMP.
 bool SaveScreenshot(const std::filesystem::path& file);

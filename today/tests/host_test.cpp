@@ -20,17 +20,14 @@ const fs::path kSource = VELORANTH_SOURCE_DIR;
 
 class HostRun : public ::testing::Test {
   protected:
-    // `config`, when given, is data.cfg's text in place of the test towns.
-    void Start(bool withConfig, const std::wstring& arguments = L"", const std::string& config = "") {
+    void Start(bool withConfig, const std::wstring& arguments = L"") {
         folder_ = FreshFolder(std::string("host-") +
                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         for (const char* f : {"TodayHost.exe", "TodayVeloranth.dll"}) {
             fs::copy_file(BuildFolder() / f, folder_ / f);
         }
         fs::copy_file(BuildFolder() / "recorder.exe", folder_ / "Veloranth.exe");
-        if (!config.empty()) {
-            std::ofstream(folder_ / "data.cfg", std::ios::binary) << config;
-        } else if (withConfig) {
+        if (withConfig) {
             fs::copy_file(kSource / "reports/tests/data/reports.cfg", folder_ / "data.cfg");
         }
         // Started in C:\ so that a log goes to the root of the prefix's drive.
@@ -91,22 +88,6 @@ TEST_F(HostRun, ItemWithAndWithoutItsHeading) {
     Shot("item-heading");
     PostMessageW(item, WM_LBUTTONUP, 0, 0);
     EXPECT_TRUE(WaitFor([&] { return ItemHeight(item) == 16; }, 5000));
-}
-
-// The shipped table with Saint-\u00C9tienne selected: its accent on the line, cut as ever.
-TEST_F(HostRun, ItemWithAnAccentedTown) {
-    std::string config = ReadBytes(BuildFolder() / "data.cfg");
-    std::size_t towns = config.find("\n1 ") + 1;
-    config.replace(towns, config.find('\n', towns) - towns, "1 127 12 0");
-    Start(true, L"", config);
-    HWND host = HostWindow();
-    ASSERT_NE(host, nullptr);
-    HWND item = nullptr;
-    ASSERT_TRUE(
-        WaitFor([&] { return (item = FindWindowExW(host, nullptr, L"VeloranthClass", nullptr)); }));
-    ASSERT_TRUE(WaitFor([&] { return ItemHeight(item) == 16; }));
-    Shot("item-accents");
-    EXPECT_EQ(TextRuns(item, 4), 6);
 }
 
 TEST_F(HostRun, ALibraryThatRefusesToLoadIsSaidAndTheHostGoesOn) {
