@@ -27,9 +27,11 @@ done
 source tools/wine-env.sh build/win
 wine_prepare
 
+# French like the program (date pickers, long dates), even without a glibc French locale.
+french=(env LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8)
 if [ -n "${DISPLAY:-}" ]; then
-  wine dist/TodayHost.exe &
-  exec wine dist/Veloranth.exe
+  "${french[@]}" wine dist/TodayHost.exe &
+  exec "${french[@]}" wine dist/Veloranth.exe
 fi
 
 # Two virtual handheld screens, one per program.
@@ -49,9 +51,9 @@ trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb_main $xvfb_today 2>/dev/
 sleep 1
 wineserver -k >/dev/null 2>&1 || true
 
-DISPLAY=":$main_display" wine dist/Veloranth.exe >dist/startup-trail.txt 2>/dev/null &
+DISPLAY=":$main_display" "${french[@]}" wine dist/Veloranth.exe >dist/startup-trail.txt 2>/dev/null &
 sleep 3
-DISPLAY=":$today_display" wine dist/TodayHost.exe >/dev/null 2>&1 &
+DISPLAY=":$today_display" "${french[@]}" wine dist/TodayHost.exe >/dev/null 2>&1 &
 sleep 6
 xwd -root -silent -display ":$main_display" | convert xwd:- /tmp/veloranth-main.png
 xwd -root -silent -display ":$today_display" | convert xwd:- /tmp/veloranth-today.png

@@ -32,6 +32,11 @@ else
   xvfb-run -a -s "-screen 0 240x320x24" ctest --preset win -j "$jobs"
 fi
 
+step "Packages: the .deb installed into a scratch root, the Windows ZIP's contents"
+(cd build/native && cpack -G DEB >/dev/null)
+(cd build/win && cpack -G ZIP >/dev/null)
+tools/check_packages.sh build/native/veloranth_*_amd64.deb build/win/veloranth-*-windows.zip
+
 step "Fuzz: data.cfg reader (bounded)"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs"

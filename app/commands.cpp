@@ -39,9 +39,23 @@ void ShowText(HWND window, const std::string& text, const wchar_t* caption) {
 
 // Opening a document may wait on a handler (a browser without network): never on the
 // user-interface thread.
-void OpenDetached(const std::wstring& target) {
-    std::u16string t(target.begin(), target.end());
-    std::thread([t] { platform::OpenDocument(t); }).detach();
+void OpenDetached(const std::u16string& target) {
+    std::thread([target] { platform::OpenDocument(target); }).detach();
+}
+
+// A page of ours that nothing could open is at least said where it lies. The box belongs
+// to the opening thread and, like the window's own boxes, fits the screen.
+void OpenPage(const std::u16string& page) {
+    std::thread([page] {
+        if (platform::OpenDocument(page)) {
+            return;
+        }
+        PocketFitMessageBoxes();
+        std::wstring text = L"Aucun navigateur n'a pu ouvrir la page. Elle se trouve ici :\n" +
+                            platform::ToWide(page);
+        MessageBoxW(nullptr, text.c_str(), L"Navigateur",
+                    MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+    }).detach();
 }
 
 }  // namespace
@@ -93,19 +107,19 @@ bool OnCommand(HWND window, UINT command) {
             return true;
         case IDM_MONTH_CALENDAR:
             if (TownAvailable(window)) {
-                WriteMonthCalendar(s, ProgramFolder(), console, platform::StartBrowser);
+                WriteMonthCalendar(s, ProgramFolder(), console, OpenPage);
             }
             return true;
         case IDM_YEAR_CALENDAR:
             if (TownAvailable(window)) {
-                WriteYearCalendar(s, ProgramFolder(), console, platform::StartBrowser);
+                WriteYearCalendar(s, ProgramFolder(), console, OpenPage);
             }
             return true;
         case IDM_HELP:
-            OpenDetached(platform::ToWide(ProgramFolder() + u"help.html"));
+            OpenPage(ProgramFolder() + u"help.html");
             return true;
         case IDM_UPDATE:
-            OpenDetached(UpdateCheckAddress());
+            OpenDetached(platform::FromWide(UpdateCheckAddress()));
             return true;
         case IDM_ABOUT:
             RunDialog(window, IDD_ABOUT, AboutDialogProc);

@@ -11,7 +11,9 @@
 #include "app/resource.h"
 #include "config/writer.h"
 #include "platform/output.h"
+#include "platform/clock.h"
 #include "reports/prayer_report.h"
+#include "reports/startup.h"
 #include "shell/aygshell.h"
 
 namespace veloranth::app {
@@ -112,6 +114,8 @@ void OnDone(HWND dialog) {
     SendDlgItemMessageW(dialog, IDC_TIME, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
     s.engine.date = {date.wDay, date.wMonth, date.wYear};
     s.engine.time = {time.wHour, time.wMinute, time.wSecond};
+    // Today's date (or "Maintenant") follows the day again; any other date stays chosen.
+    s.followsDay = IsClockDay(s.engine.date, platform::LocalTime());
     BuildDaySummary(s, platform::StandardOutput());
     EndDialog(dialog, 1);
 }

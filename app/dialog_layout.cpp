@@ -163,14 +163,16 @@ BOOL ApplyDialogLayout(HINSTANCE instance, HWND dialog, int templateId) {
             result = FALSE;
             continue;
         }
+        // A template size of 0 x 0 (an icon static) means "as its content": it keeps its size.
+        UINT flags = SWP_NOZORDER | (item.cx == 0 && item.cy == 0 ? SWP_NOSIZE : 0);
         HDWP next = positions ? DeferWindowPos(positions, control, nullptr, r.left, r.top,
-                                               r.right - r.left, r.bottom - r.top, SWP_NOZORDER)
+                                               r.right - r.left, r.bottom - r.top, flags)
                               : nullptr;
         if (next == nullptr) {
             // The deferred batch is lost: place this one at once and carry on.
             result = FALSE;
             SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                         SWP_NOZORDER);
+                         flags);
         }
         positions = next;
         ReloadControlContent(instance, control, item, className, title);

@@ -113,6 +113,10 @@ void OnPaint(HWND window) {
 
 void CALLBACK ClockTimerProc(HWND window, UINT message, UINT_PTR, DWORD) {
     if (message == WM_TIMER) {
+        // A new day: the summary as well as the clock (the reminders read the new times).
+        if (FollowTheDay(TheProgram().state, platform::LocalTime, platform::StandardOutput())) {
+            InvalidateRect(window, nullptr, TRUE);
+        }
         RedrawWindow(window, &kClockRect, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | RDW_ERASENOW);
     }

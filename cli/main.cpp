@@ -1,37 +1,49 @@
-// veloranth-cli: the day's prayer times, the Sun's position or a calendar page from
-// data.cfg, on a Linux terminal. The texts are those of the main program's window.
+// veloranth-cli: the day's prayer times, the Sun's position, the qibla, the next prayer or
+// a calendar (HTML page, JSON, CSV, iCalendar) from data.cfg or for any place, on a Linux
+// terminal. The day's texts are those of the main program's window.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "cli/options.h"
 #include "base/codepage.h"
-#include "config/config_path.h"
 #include "base/text_sink.h"
-#include "platform/module.h"
+#include "cli/config_lookup.h"
+#include "cli/formats.h"
+#include "cli/options.h"
+#include "cli/place.h"
+#include "cli/user_copy.h"
 #include "reports/calendar.h"
 #include "reports/prayer_report.h"
 #include "reports/startup.h"
 #include "reports/sun_report.h"
+#include "zones/zones.h"
 
 namespace veloranth::cli {
 namespace {
 
-// The program's 8-bit texts on a stream, as UTF-8 unless raw Windows-1252 was asked for.
+// Standard output, remembering the first write error so that it is reported, not lost.
+int gWriteError = 0;
+
+void WriteOut(const std::string& bytes) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() && gWriteError == 0) {
+        gWriteError = errno != 0 ? errno : EIO;
+    }
+}
+
+// The program's 8-bit texts on standard output, as UTF-8 unless raw Windows-1252 was asked for.
 class EncodedOutput : public TextSink {
   public:
-    EncodedOutput(std::FILE* stream, bool raw) : stream_(stream), raw_(raw) {}
+    explicit EncodedOutput(bool raw) : raw_(raw) {}
     void Write(const char* text, std::size_t length) override {
         std::string bytes(text, length);
-        if (!raw_) {
-            bytes = Cp1252ToUtf8(bytes);
-        }
-        std::fwrite(bytes.data(), 1, bytes.size(), stream_);
+        WriteOut(raw_ ? bytes : Cp1252ToUtf8(bytes));
     }
 
   private:
-    std::FILE* stream_;
     bool raw_;
 };
 
@@ -52,13 +64,81 @@ std::u16string FolderOf(const std::string& dir) {
     return folder;
 }
 
-int Run(const Options& o) {
-    EncodedOutput out(stdout, o.cp1252);
-    EncodedOutput err(stderr, o.cp1252);
+// The pages link style.css beside them: copy the shipped one there when it is missing.
+void EnsureStyleSheet(const std::u16string& folder) {
+    std::filesystem::path target = Utf16ToUtf8(folder) + "style.css";
+    std::error_code error;
+    if (std::filesystem::exists(target, error)) {
+        return;
+    }
+    std::string source = ShippedFile("style.css");
+    if (source.empty() || !std::filesystem::copy_file(source, target, error)) {
+        std::fprintf(stderr,
+                     "veloranth-cli: warning: style.css could not be put beside the page\n");
+    }
+}
 
-    ConfigLocation where{o.config.empty() ? ConfigPath(platform::ModuleFolder(), kConfigFileName)
-                                          : Utf8ToUtf16(o.config),
-                         u""};  // a query leaves no read_echo.cfg behind
+int WritePage(MainState& s, const Options& o) {
+    auto printPath = [](const std::u16string& page) { WriteOut(Utf16ToUtf8(page) + "\n"); };
+    StringSink console;
+    std::u16string folder = FolderOf(o.outDir);
+    bool written = o.monthPage ? WriteMonthCalendar(s, folder, console, printPath)
+                               : WriteYearCalendar(s, folder, console, printPath);
+    if (!written) {
+        return Fail(Cp1252ToUtf8(console.str()) + "the calendar page could not be written into " +
+                    o.outDir);
+    }
+    EnsureStyleSheet(folder);
+    return 0;
+}
+
+// Selects the place of this run (nothing is written back): a town of the table, or one
+// made from --lat/--lon, with --zone and --convention applied on top.
+bool ChoosePlace(MainState& s, const Options& o, std::string& error) {
+    AppConfig& cfg = s.config;
+    if (o.hasLat) {
+        Town place;
+        std::snprintf(place.Country, kNameSize, "Lieu");
+        std::snprintf(place.Name, kNameSize, "%.4f,%.4f", o.lat, o.lon);
+        place.latitude = o.lat, place.longitude = o.lon;
+        place.Convention = 0;
+        if (!AppendTown(cfg, place)) {
+            error = "out of memory";
+            return false;
+        }
+        cfg.TownSelected = cfg.NumberOfTowns - 1;
+    } else if (!o.town.empty() && !FindTown(cfg, o.town, cfg.TownSelected, error)) {
+        return false;
+    }
+    Town& town = *cfg.TownTable[cfg.TownSelected];
+    if (!o.zone.empty() && !ApplyZone(o.zone, 0, town, error)) {
+        return false;
+    }
+    if (o.convention >= 0) {
+        if (!CheckConvention(o.convention, error)) {
+            return false;
+        }
+        town.Convention = o.convention;
+    }
+    ApplySelectedTown(cfg);
+    return true;
+}
+
+int Run(const Options& o) {
+    if (!o.addTown.empty() || !o.selectTown.empty()) {
+        std::string report, error;
+        if (!EditUserCopy(o, report, error)) {
+            return Fail(error);
+        }
+        WriteOut(report);
+        return 0;
+    }
+    std::string path = FindConfig(o.config);
+    if (path.empty()) {
+        return Fail(
+            "no data.cfg found (your copy, beside the program, or installed); give "
+            "--config FILE");
+    }
     Clock clock = [&o] {
         platform::LocalDateTime now = platform::LocalTime();
         if (o.hasDate) {
@@ -70,24 +150,24 @@ int Run(const Options& o) {
         return now;
     };
 
+    EncodedOutput out(o.cp1252);
     MainState s;
     StringSink trail;
-    StartupLoad(s, where, clock, trail);
+    // A query leaves no read_echo.cfg behind: no transcription path.
+    StartupLoad(s, {Utf8ToUtf16(path), u""}, clock, trail, o.verbose);
     if (!s.townApplied) {
-        err.Write(trail.str().data(), trail.str().size());
-        if (!trail.str().empty() && trail.str().back() != '\n') {
-            err.Write("\n", 1);
-        }
-        return Fail("cannot use the configuration " + Utf16ToUtf8(where.config));
+        std::string lines = Cp1252ToUtf8(trail.str());
+        std::fprintf(stderr, "%s%s", lines.c_str(),
+                     !lines.empty() && lines.back() != '\n' ? "\n" : "");
+        return Fail("cannot use the configuration " + path);
     }
-    if (o.town >= 0) {
-        if (o.town >= s.config.NumberOfTowns) {
-            return Fail("no town " + std::to_string(o.town) + ": the table has " +
-                        std::to_string(s.config.NumberOfTowns) + " towns (0 to " +
-                        std::to_string(s.config.NumberOfTowns - 1) + ")");
-        }
-        s.config.TownSelected = o.town;
-        ApplySelectedTown(s.config);
+    if (o.list) {
+        out.Write(TownList(s.config).data(), TownList(s.config).size());
+        return 0;
+    }
+    std::string error;
+    if (!ChoosePlace(s, o, error)) {
+        return Fail(error);
     }
     if (o.verbose) {
         out.Write(trail.str().data(), trail.str().size());
@@ -98,21 +178,22 @@ int Run(const Options& o) {
     PrayerTimeReport(s, out);
     s.config.Verbose = o.verbose ? 1 : 0;
 
-    if (o.monthPage || o.yearPage) {
-        auto printPath = [](const std::u16string& page) {
-            std::printf("%s\n", Utf16ToUtf8(page).c_str());
-        };
-        StringSink console;
-        bool written = o.monthPage ? WriteMonthCalendar(s, FolderOf(o.outDir), console, printPath)
-                                   : WriteYearCalendar(s, FolderOf(o.outDir), console, printPath);
-        if (!written) {
-            err.Write(console.str().data(), console.str().size());
-            return Fail("the calendar page could not be written into " + o.outDir);
-        }
-        return 0;
-    }
     std::string text;
-    if (o.sun) {
+    if (o.qibla) {
+        text = QiblaAnswerText(s);
+    } else if (o.next) {
+        text = NextPrayerText(s);
+    } else if (o.format == Format::Json || o.format == Format::Csv || o.format == Format::Ics) {
+        Span span = o.monthPage ? Span::Month : o.yearPage ? Span::Year : Span::Day;
+        std::vector<DayRecord> days = ComputeSpan(s, span);
+        // Structured outputs are UTF-8 whatever --cp1252 says: their formats require it.
+        WriteOut(o.format == Format::Json  ? JsonText(s, days, span == Span::Day)
+                 : o.format == Format::Csv ? CsvText(days)
+                                           : IcsText(s, days, std::time(nullptr)));
+        return 0;
+    } else if (o.monthPage || o.yearPage) {
+        return WritePage(s, o);
+    } else if (o.sun) {
         text = SunBoxText(s, out);
     } else {
         if (o.verbose) {
@@ -132,15 +213,23 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     Options options;
     std::string error;
+    int status = 0;
     if (!ParseOptions(args, options, error)) {
-        std::fprintf(stderr, "veloranth-cli: %s\n%s", error.c_str(), kUsage);
-        return 2;
+        return Fail(error + "; see --help");
     }
     if (options.help) {
-        std::fputs(kUsage, stdout);
-        return 0;
+        WriteOut(kUsage);
+    } else if (options.version) {
+        WriteOut(std::string("veloranth-cli " VELORANTH_VERSION "\ntz database ") +
+                 veloranth::zones::TzDatabaseVersion() + "\n");
+    } else {
+        status = Run(options);
     }
-    int status = Run(options);
-    std::fflush(stdout);
-    return std::ferror(stdout) ? 2 : status;
+    if (std::fflush(stdout) != 0 && gWriteError == 0) {
+        gWriteError = errno != 0 ? errno : EIO;
+    }
+    if (gWriteError != 0) {
+        return Fail(std::string("cannot write the output: ") + std::strerror(gWriteError));
+    }
+    return status;
 }

@@ -10,6 +10,7 @@ enum LineType {
     kParametersLine = 3,   // a convention's angles, Asr, Isha and Zuhr rules
     kCorrectionsLine = 4,  // a convention's six minute corrections
     kNameLine = 5,         // a convention's name between double quotes
+    kHighLatitudeLine = 6, // a convention's high-latitude rule
     kCommentLine = 8,      // the rest of the line is ignored
 };
 
@@ -20,6 +21,7 @@ inline constexpr char kTownValues[] = "%-10f  %-10f  %-7d  %-2d  %-2d\n";
 inline constexpr char kParametersValues[] =
     "%-9d  %-14d  %-16g  %-16g  %-15g  %-19d  %-4d  %-7d  %-15.7f\n";
 inline constexpr char kCorrectionsValues[] = "%-9d  %-7g  %-7g  %-7g  %-7g  %-7g  %-7g\n";
+inline constexpr char kHighLatitudeValues[] = "%-9d  %d\n";
 // The name itself follows between its quotes, then the line break.
 inline constexpr char kNameIndex[] = "%-9d \"";
 

@@ -1,4 +1,4 @@
-// The configuration records read from data.cfg: towns, the nine conventions and AppConfig.
+// The configuration records read from data.cfg: towns, the conventions and AppConfig.
 // The main program keeps names as 8-bit text (char), the Today plug-in as UTF-16 (char16_t).
 #pragma once
 
@@ -8,7 +8,9 @@
 namespace veloranth {
 
 inline constexpr int kNameSize = 80;  // 79 characters and the terminator
-inline constexpr int kConventionCount = 9;
+inline constexpr int kConventionCount = 32;
+// Conventions 0 to 8 are always written; a higher one only when the file described it.
+inline constexpr int kAlwaysWrittenConventions = 9;
 
 template <class Char>
 struct BasicTown {
@@ -24,6 +26,7 @@ struct BasicTown {
 template <class Char>
 struct BasicConvention : ConventionRules {
     Char Name[kNameSize] = {};
+    bool Addressed = false;  // a line 3, 4, 5 or 6 of the file described it
 };
 
 template <class Char>

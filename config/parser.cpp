@@ -246,6 +246,8 @@ class Parser {
             case kNameLine:
                 ConventionName();
                 return kReadOk;
+            case kHighLatitudeLine:
+                return HighLatitudeRuleLine();
             case kCommentLine:
                 out_.pop_back();  // the comment's own text starts where the blank was
                 out_ += ReadRestOfLine();
@@ -346,6 +348,7 @@ class Parser {
     void StoreRules(int index, const ConventionRules& rules) {
         if (ValidConvention(index)) {
             static_cast<ConventionRules&>(cfg_.Conventions[index]) = rules;
+            cfg_.Conventions[index].Addressed = true;
         } else {
             Tell(ReadNotice::ConventionOutOfRange, index, "");
         }
@@ -407,12 +410,39 @@ class Parser {
                 cfg_.Conventions[i].Name[name.size()] = 0;
             }
         }
+        if (valid) {
+            cfg_.Conventions[i].Addressed = true;
+        }
         if (!valid) {
             Tell(ReadNotice::ConventionOutOfRange, i, "");
         }
         Append(kNameIndex, i);
         out_ += name;
         Append("\"\n");
+    }
+
+    // A line 6 cut short would leave its rule unknown: unlike a mere value out of range,
+    // that stops the reading as any unreadable record does.
+    ReadResult HighLatitudeRuleLine() {
+        int i = 0;
+        bool read = ReadConventionIndex(i);
+        ConventionRules k = RulesOf(i);
+        int rule = k.HighLatitudeRule;
+        read = read && ReadInt(rule) == Scan::Ok;
+        Append(kHighLatitudeValues, i, rule);
+        if (!read) {
+            return Stop(ReadNotice::FormatError, kReadFormatError);
+        }
+        if (rule < kNoHighLatitudeRule || rule > kLastHighLatitudeRule) {
+            NoticeDetails d;
+            d.index = i;
+            d.rule = rule;
+            reporter_.Notice(ReadNotice::RuleOutOfRange, d);
+            return kReadOk;
+        }
+        k.HighLatitudeRule = rule;
+        StoreRules(i, k);
+        return kReadOk;
     }
 
     // ---- end of the file -------------------------------------------------------------

@@ -14,12 +14,14 @@ enum class ReadNotice {
     InvalidNumberOfTowns,      // NumberOfTowns below 1
     TownBeforeHeader,          // a town line before the header line: counted, not stored
     TownBeyondCount,           // more town lines than NumberOfTowns: counted, not stored
-    TownConventionOutOfRange,  // a town's convention index is not 0 to 8
-    ConventionOutOfRange,      // a line 3, 4 or 5 for a convention index not 0 to 8
+    TownConventionOutOfRange,  // a town's convention index is not 0 to 31
+    ConventionOutOfRange,      // a line 3, 4, 5 or 6 for a convention index not 0 to 31
+    RuleOutOfRange,            // a line 6 with a high-latitude rule not 0 to 3: not used
     NameWithoutQuotes,         // a line 5 without two double quotes: no name stored
     NameTooLong,               // a country, town or convention name cut to 79 characters
     // Reading stops at these.
-    FormatError,             // unknown line type, or text where a line type belongs
+    FormatError,             // unknown line type, text where a line type belongs, or a
+                             // line 6 whose fields cannot be read
     AllocationFailed,        // no memory for the town table or a town record
     TownCountMismatch,       // the town lines do not match NumberOfTowns
     SelectedTownOutOfRange,  // TownSelected designates no town
@@ -28,6 +30,7 @@ enum class ReadNotice {
 // The values a notice names, as 8-bit text (names are converted for the wide reader).
 struct NoticeDetails {
     int index = 0;        // convention index, or the town's number in file order
+    int rule = 0;         // the high-latitude rule concerned
     std::string name;     // the name concerned, as kept
     std::u16string path;  // the file concerned
 };

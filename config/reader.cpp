@@ -46,14 +46,20 @@ class PrintingReporter : public ReadReporter {
             case ReadNotice::TownConventionOutOfRange:
                 Print(&out_,
                       "Read config file Error : Convention %d of town %s out of range "
-                      "(0 to 8).\n",
+                      "(0 to 31).\n",
                       d.index, name);
                 break;
             case ReadNotice::ConventionOutOfRange:
                 Print(&out_,
                       "Read config file Error : Convention index %d out of range "
-                      "(0 to 8), line not used.\n",
+                      "(0 to 31), line not used.\n",
                       d.index);
+                break;
+            case ReadNotice::RuleOutOfRange:
+                Print(&out_,
+                      "Read config file Error : High-latitude rule %d of convention %d out of "
+                      "range (0 to 3), line not used.\n",
+                      d.rule, d.index);
                 break;
             case ReadNotice::NameWithoutQuotes:
                 Print(&out_,
@@ -158,14 +164,18 @@ ReadResult ReadConfigFile(const std::u16string& configPath, const std::u16string
     PrintingReporter reporter(out);
     ReadResult result = ReadConfigFiles(configPath, echoPath, cfg, HeapTownAllocator(), reporter);
     if (result == kReadOk && cfg.Verbose != 0) {
-        const Town& t = cfg.SelectedTown();
-        Print(&out, "Lieu actuel : \n");
-        Print(&out, "Lieu : %s, %s\n", t.Country, t.Name);
-        Print(&out, "latitude=%s   longitude=%s\n", FormatDegrees(cfg.LatitudeRad).text,
-              FormatDegrees(cfg.LongitudeRad).text);
-        Print(&out, "Convention %d\n", cfg.CurrentConvention);
+        PrintCurrentPlace(cfg, out);
     }
     return result;
+}
+
+void PrintCurrentPlace(const AppConfig& cfg, TextSink& out) {
+    const Town& t = cfg.SelectedTown();
+    Print(&out, "Lieu actuel : \n");
+    Print(&out, "Lieu : %s, %s\n", t.Country, t.Name);
+    Print(&out, "latitude=%s   longitude=%s\n", FormatDegrees(cfg.LatitudeRad).text,
+          FormatDegrees(cfg.LongitudeRad).text);
+    Print(&out, "Convention %d\n", cfg.CurrentConvention);
 }
 
 }  // namespace veloranth

@@ -17,6 +17,9 @@ ReadResult ReadConfig(const std::u16string& folder, AppConfig& cfg, TextSink& ou
 ReadResult ReadConfigFile(const std::u16string& configPath, const std::u16string& echoPath,
                           AppConfig& cfg, TextSink& out);
 
+// The "Lieu actuel" block that a successful reading prints while Verbose is non-zero.
+void PrintCurrentPlace(const AppConfig& cfg, TextSink& out);
+
 // The reading both front ends share: data.cfg into `cfg` (names widened from
 // Windows-1252 for char16_t), the transcription into `echoPath` as 8-bit text unless it is
 // empty, every problem to `reporter`.

@@ -1,4 +1,4 @@
-// The layout of data.cfg: commented blocks for the nine conventions, the sources, the
+// The layout of data.cfg: commented blocks for the conventions, the sources, the
 // header and the towns. Every value is written in a form the reader takes back.
 #include "config/writer.h"
 
@@ -55,6 +55,12 @@ void ComposeConvention(Composer& c, int i, const Convention& k) {
     c.Line("8 Convention Fajr     Chourouk Zuhr     Asr      Maghrib  Isha\n");
     c.Record(kCorrectionsLine, kCorrectionsValues, i, k.FajrOffset, k.ChouroukOffset, k.ZuhrOffset,
              k.AsrOffset, k.MaghribOffset, k.IshaOffset);
+    if (k.HighLatitudeRule != 0) {  // a file without the rule keeps its old layout
+        c.Line(
+            "8 Convention HighLatitudeRule (1 middle of the night, 2 one seventh, 3 twilight "
+            "angle)\n");
+        c.Record(kHighLatitudeLine, kHighLatitudeValues, i, k.HighLatitudeRule);
+    }
     c.Line("%s", kSeparator);
 }
 
@@ -75,7 +81,9 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
     c.Line("8 --------- Config file for Salat and Sun position program ---------\n");
     c.Line("%s", kSeparator);
     for (int i = 0; i < kConventionCount; ++i) {
-        ComposeConvention(c, i, cfg.Conventions[i]);
+        if (i < kAlwaysWrittenConventions || cfg.Conventions[i].Addressed) {
+            ComposeConvention(c, i, cfg.Conventions[i]);
+        }
     }
     c.Line("8 - sources :\n");
     for (const char* source : kSources) {
@@ -101,6 +109,11 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
 
 bool WriteConfig(const std::u16string& folder, const AppConfig& cfg, int townSelected,
                  TextSink& out, const FileOps& ops) {
+    return WriteConfigFile(ConfigPath(folder, kConfigFileName), cfg, townSelected, out, ops);
+}
+
+bool WriteConfigFile(const std::u16string& target, const AppConfig& cfg, int townSelected,
+                     TextSink& out, const FileOps& ops) {
     if (!TableComplete(cfg)) {
         // A table that was not read whole would be saved without some of its towns.
         Print(&out, "Write config file Error : Town table incomplete, %s not written.\n",
@@ -108,7 +121,6 @@ bool WriteConfig(const std::u16string& folder, const AppConfig& cfg, int townSel
         return false;
     }
     std::string content = ComposeConfigFile(cfg, townSelected, out);
-    std::u16string target = ConfigPath(folder, kConfigFileName);
     std::u16string temporary = target + u".new";
     if (!WriteWholeFile(temporary, content, ops) || !ops.Replace(temporary, target)) {
         ops.Remove(temporary);

@@ -17,5 +17,8 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
 // complete, so a failed save leaves the old file as it was. False on failure (reported).
 bool WriteConfig(const std::u16string& folder, const AppConfig& cfg, int townSelected,
                  TextSink& out, const FileOps& ops = PlatformFileOps());
+// The same into a file of any name (the command line's --config).
+bool WriteConfigFile(const std::u16string& path, const AppConfig& cfg, int townSelected,
+                     TextSink& out, const FileOps& ops = PlatformFileOps());
 
 }  // namespace veloranth

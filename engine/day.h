@@ -42,7 +42,24 @@ struct ConventionRules {
     double IshaTwilightAngle = 0;
     double SunriseSetAngle = 0;
     int IshaMaghribMinutes = 0;
-    double ZuhrHour = 0;  // decimal hours, local clock
+    double ZuhrHour = 0;         // decimal hours, local clock
+    int HighLatitudeRule = 0;    // a HighLatitudeRule: what bounds Fajr and Isha
+};
+
+// How Fajr and Isha are bounded where twilight lasts most of the night (or all of it).
+// Each bounds them to a portion of the night, taken from sunset to the next sunrise.
+enum HighLatitudeRule {
+    kNoHighLatitudeRule = 0,
+    kMiddleOfTheNight = 1,  // half of the night
+    kOneSeventh = 2,        // a seventh of the night
+    kTwilightAngle = 3,     // the twilight angle / 60 of the night
+};
+inline constexpr int kLastHighLatitudeRule = kTwilightAngle;
+
+// Which times the last schedule's high-latitude rule moved.
+struct RuleMoves {
+    bool fajr = false;
+    bool isha = false;
 };
 
 // The selected town as the engine sees it, and where the solver's trace goes.
@@ -77,6 +94,7 @@ struct EngineState {
     PrayerTimes exact;
     PrayerTimes adjusted;
     FoundTimes found;
+    RuleMoves moved;
 };
 
 }  // namespace veloranth

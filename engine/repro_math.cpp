@@ -336,22 +336,24 @@ inline DD FastMinusSineEntry(const FastReduced& red) {
     return Neg(kFastSin[red.index]);
 }
 
-bool FastSin(double x, double& result) {
+// sin x, or cos x = sin(x + pi/2), whose table entries are the cosine and minus the sine.
+bool FastSinOrCos(double x, bool cosine, double& result) {
     if (!(std::fabs(x) < kFastTrigLimit)) {
         return false;
     }
     FastReduced red = FastReduce(x);
-    return FastCombine(FastSineEntry(red), FastCosineEntry(red), red, FastTaylorTails(red.rh),
-                       result);
+    return cosine ? FastCombine(FastCosineEntry(red), FastMinusSineEntry(red), red,
+                                FastTaylorTails(red.rh), result)
+                  : FastCombine(FastSineEntry(red), FastCosineEntry(red), red,
+                                FastTaylorTails(red.rh), result);
+}
+
+bool FastSin(double x, double& result) {
+    return FastSinOrCos(x, false, result);
 }
 
 bool FastCos(double x, double& result) {
-    if (!(std::fabs(x) < kFastTrigLimit)) {
-        return false;
-    }
-    FastReduced red = FastReduce(x);
-    return FastCombine(FastCosineEntry(red), FastMinusSineEntry(red), red, FastTaylorTails(red.rh),
-                       result);
+    return FastSinOrCos(x, true, result);
 }
 
 // The same head, tail and bound as FastCombine, for the tangent's quotient.

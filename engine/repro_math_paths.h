@@ -8,14 +8,10 @@ namespace veloranth::rmath {
 
 namespace slow {
 
-double Sin(double x);
-double Cos(double x);
-void SinCos(double x, double& sine, double& cosine);
-double Tan(double x);
-double Atan(double x);
+// The same functions as repro_math.h, each always taking its exact path.
+double Sin(double x), Cos(double x), Tan(double x), Atan(double x), Asin(double x), Acos(double x);
 double Atan2(double y, double x);
-double Asin(double x);
-double Acos(double x);
+void SinCos(double x, double& sine, double& cosine);
 
 }  // namespace slow
 

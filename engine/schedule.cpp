@@ -55,7 +55,8 @@ void Tell(ScheduleObserver* observer, ScheduleStep step, const EngineState& stat
     }
 }
 
-void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind) {
+void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
+                      FirstPass& firstPass) {
     const ConventionRules& k = *in.convention;
     if (kind == Isha && k.IshaIsMaghribPlus) {
         state.exact[Isha] =
@@ -63,8 +64,41 @@ void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& p
         state.found.found[Isha] = state.found[Maghrib];
         return;
     }
-    int status = SalatHour(state, in, phi, kind, state.exact[kind]);
+    int status = SalatHour(state, in, phi, kind, state.exact[kind], &firstPass);
     state.found.found[kind] = status == 0;
+}
+
+// Bounds Fajr and Isha to a portion of the night (24 h less the day from sunrise to
+// sunset) on the exact times. Without a sunrise and a sunset there is no night to share,
+// so the Sun's own answer stands.
+void ApplyHighLatitudeRule(EngineState& state, const ConventionRules& k) {
+    state.moved = RuleMoves{};
+    const int rule = k.HighLatitudeRule;
+    if (rule < kMiddleOfTheNight || rule > kLastHighLatitudeRule || !state.found[Chourouk] ||
+        !state.found[Maghrib]) {
+        return;
+    }
+    PrayerTimes& e = state.exact;
+    const double night = 24.0 - (e[Maghrib] - e[Chourouk]);
+    double fajrPortion = 0.5, ishaPortion = 0.5;
+    if (rule == kOneSeventh) {
+        fajrPortion = ishaPortion = 1.0 / 7.0;
+    } else if (rule == kTwilightAngle) {
+        fajrPortion = k.FajrTwilightAngle / 60.0;
+        ishaPortion = k.IshaTwilightAngle / 60.0;
+    }
+    const double fajrSpan = fajrPortion * night;
+    if (!state.found[Fajr] || e[Chourouk] - e[Fajr] > fajrSpan) {
+        e[Fajr] = e[Chourouk] - fajrSpan;
+        state.found.found[Fajr] = true;
+        state.moved.fajr = true;
+    }
+    const double ishaSpan = ishaPortion * night;
+    if (!k.IshaIsMaghribPlus && (!state.found[Isha] || e[Isha] - e[Maghrib] > ishaSpan)) {
+        e[Isha] = e[Maghrib] + ishaSpan;
+        state.found.found[Isha] = true;
+        state.moved.isha = true;
+    }
 }
 
 void ComputeAdjustedTimes(EngineState& state, const ConventionRules& k) {
@@ -91,9 +125,14 @@ void ComputeTimesAfterTransit(EngineState& state, const DayInputs& in, const Lat
                  {Fajr, ScheduleStep::Fajr},
                  {Isha, ScheduleStep::Isha},
                  {Asr, ScheduleStep::Asr}};
+    FirstPass firstPass;
     for (const auto& s : steps) {
-        ComputeExactTime(state, in, phi, s.kind);
+        ComputeExactTime(state, in, phi, s.kind, firstPass);
         Tell(observer, s.step, state);
+    }
+    ApplyHighLatitudeRule(state, *in.convention);
+    if (state.moved.fajr || state.moved.isha) {
+        Tell(observer, ScheduleStep::HighLatitude, state);
     }
     ComputeAdjustedTimes(state, *in.convention);
     Tell(observer, ScheduleStep::Adjusted, state);

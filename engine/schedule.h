@@ -22,7 +22,18 @@ LocalClock ClockOn(const ObservationDate& date, const DayInputs& in);
 int ScheduleWeekday(const EngineState& state);
 
 // The steps of the day's schedule, in the fixed order they run.
-enum class ScheduleStep { Clock, Transit, Chourouk, Maghrib, Fajr, Isha, Asr, Adjusted };
+// HighLatitude is told only on days its rule moved a time.
+enum class ScheduleStep {
+    Clock,
+    Transit,
+    Chourouk,
+    Maghrib,
+    Fajr,
+    Isha,
+    Asr,
+    HighLatitude,
+    Adjusted
+};
 
 // Told after each step, with the records as that step left them (the prayer-time report
 // prints between the steps this way).

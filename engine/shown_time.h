@@ -10,6 +10,11 @@ namespace veloranth {
 
 inline constexpr char kNoTimeText[] = "--:--";
 
+// A clock time: hours outside the day wrap into it (Isha past midnight shows 00:14, a
+// time before midnight of the day before shows 23:16), and a rounding that carries
+// into 24:00 shows 00:00.
+std::string ClockTime(double hours);
+
 std::string ShownTime(const PrayerTimes& times, const FoundTimes& found, int kind);
 
 }  // namespace veloranth

@@ -77,7 +77,7 @@ void ComputeTransit(EngineState& state, const DayInputs& in) {
 }
 
 int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-              double& hours) {
+              double& hours, FirstPass* firstPass) {
     const ObservationDate& d = state.date;
     const ConventionRules& k = *in.convention;
     SolarState& s = state.solar;
@@ -100,13 +100,28 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
         Print(trace, " 1st iter %s\n", FormatHours(utHour).text);
     }
     for (int pass = 1; pass <= 3; ++pass) {
-        double T = JulianCenturies(d.Day, d.Month, d.Year, utHour);
-        s.T = T;
-        if (trace) {
-            Print(trace, "T=%g JC \xE0 %s\n", T, FormatHours(utHour).text);
+        // The same inputs give the same bits, so a shared first pass changes no result.
+        const bool shared = pass == 1 && firstPass != nullptr && firstPass->utHour == utHour;
+        double sinDelta, cosDelta;
+        if (shared) {
+            s.T = firstPass->T;
+            s.lambda = firstPass->lambda;
+            s.RA = firstPass->RA;
+            s.delta = firstPass->delta;
+            sinDelta = firstPass->sinDelta;
+            cosDelta = firstPass->cosDelta;
+        } else {
+            s.T = JulianCenturies(d.Day, d.Month, d.Year, utHour);
+            s.lambda = SunLongitude(s.T);
+            SunRaDec(s.lambda, s.RA, s.delta);
+            rmath::SinCos(s.delta, sinDelta, cosDelta);
+            if (pass == 1 && firstPass != nullptr) {
+                *firstPass = {utHour, s.T, s.lambda, s.RA, s.delta, sinDelta, cosDelta};
+            }
         }
-        s.lambda = SunLongitude(T);
-        SunRaDec(s.lambda, s.RA, s.delta);
+        if (trace) {
+            Print(trace, "T=%g JC \xE0 %s\n", s.T, FormatHours(utHour).text);
+        }
         if (asr) {
             h0 = AsrAltitude(k, in.LatitudeRad, s.delta);
             sinH0 = rmath::Sin(h0);
@@ -115,8 +130,6 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
                 Print(trace, "h=%g\xB0  ie altitude %s\n", h0 * RadToDeg, FormatDegrees(h0).text);
             }
         }
-        double sinDelta, cosDelta;
-        rmath::SinCos(s.delta, sinDelta, cosDelta);
         double costau = ((sinH0 - sinDelta * phi.sine) / cosDelta) / phi.cosine;
         if (trace) {
             Print(trace, " costau=%g\n", costau);

@@ -15,11 +15,19 @@ inline constexpr int kSunAlwaysAbove = 1;
 // Stores the transit, in local clock hours, into the Zuhr entry of state.exact.
 void ComputeTransit(EngineState& state, const DayInputs& in);
 
+// The Sun at the first pass's instant, the transit, which is the same for every event of
+// a day: computed by the first SalatHour call of the day and read by the others.
+struct FirstPass {
+    double utHour = -1e300;  // none yet
+    double T, lambda, RA, delta, sinDelta, cosDelta;
+};
+
 // Local clock hour of the event `kind` (never Zuhr) into `hours`; reads the transit from
 // state.exact[Zuhr], and the latitude's sine and cosine from `phi` (once per day).
 // Returns kSalatFound, kSunAlwaysBelow or kSunAlwaysAbove; on failure `hours` keeps what
-// the last successful pass left (0.0 when the first pass fails).
+// the last successful pass left (0.0 when the first pass fails). With `firstPass`, the
+// Sun's first-pass position is shared between the day's calls.
 int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-              double& hours);
+              double& hours, FirstPass* firstPass = nullptr);
 
 }  // namespace veloranth

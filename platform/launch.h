@@ -1,16 +1,14 @@
-// Starting other programs and opening documents, without waiting for them.
+// Opening documents in their default handler.
 #pragma once
 
 #include <string>
 
 namespace veloranth::platform {
 
-// The device's browser on an HTML page (Windows: "iexplore.exe" with the page's path as
-// its whole command line). The native build prints the page's path on standard output.
-void StartBrowser(const std::u16string& page);
-
-// The default handler of a file or web address (the shell's "open"); never blocks.
-void OpenDocument(const std::u16string& pathOrAddress);
+// Opens a page (by its full path) or a web address with its default handler, the shell's
+// "open". False when nothing could open it. It waits for the handler's first answer, so
+// it belongs on a worker thread. The native build prints the path on standard output.
+bool OpenDocument(const std::u16string& pathOrAddress);
 
 // Whether a file of that full path can be created on this platform (length limits).
 bool PathFits(const std::u16string& path);

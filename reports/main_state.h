@@ -22,6 +22,9 @@ struct MainState {
     // The Current fields describe a real town: data.cfg was read, or a town was chosen
     // in the configuration dialog. Nothing that needs a town runs without it.
     bool townApplied = false;
+    // The observation date is the device's day, and moves with it at midnight, until the
+    // configuration dialog chooses another date.
+    bool followsDay = true;
     std::u16string configPath;      // data.cfg, for the messages that name it
     std::u16string DaySummaryText;  // at most 400 characters
 };

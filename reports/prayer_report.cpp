@@ -93,6 +93,9 @@ class ReportPrinter : public ScheduleObserver {
                       FormatHours(e.exact[Asr]).text);
                 Print(out_, "\n");
                 break;
+            case ScheduleStep::HighLatitude:
+                RuleLine(e, k);
+                break;
             case ScheduleStep::Adjusted:
                 Corrections(e, k);
                 Rounded(e);
@@ -116,6 +119,18 @@ class ReportPrinter : public ScheduleObserver {
 
     void Exact(const EngineState& e, int kind, const char* line) {
         Print(out_, line, e.exact[kind], FormatHours(e.exact[kind]).text);
+        Print(out_, "\n");
+    }
+
+    // Told only when the rule moved a time: which rule, and which times it moved.
+    void RuleLine(const EngineState& e, const ConventionRules& k) {
+        static const char* const kRuleNames[] = {"", "milieu de la nuit", "septi\xE8me de la nuit",
+                                                 "angle du cr\xE9puscule"};
+        const char* moved = e.moved.fajr && e.moved.isha ? "Fajr et Isha d\xE9plac\xE9s"
+                            : e.moved.fajr               ? "Fajr d\xE9plac\xE9"
+                                                         : "Isha d\xE9plac\xE9";
+        Print(out_, "R\xE8gle des hautes latitudes %d (%s) : %s\n", k.HighLatitudeRule,
+              kRuleNames[k.HighLatitudeRule], moved);
         Print(out_, "\n");
     }
 

@@ -5,6 +5,7 @@
 #include "base/constants.h"
 #include "engine/format.h"
 #include "engine/repro_math.h"
+#include "engine/shown_time.h"
 #include "base/text_sink.h"
 #include "base/truncate.h"
 
@@ -41,16 +42,9 @@ CompassArrow ArrowToward(double angle) {
 }
 
 std::string QiblaText(double qibla, double az, int tzEff, double utHour) {
-    double local = tzEff + utHour;
-    if (local < 0) {
-        local += 24;
-    }
-    if (local >= 24) {
-        local -= 24;
-    }
     StringSink text;
     Print(&text, "Quibla \xE0 partir du Nord : %s\n", FormatDegrees(qibla).text);
-    Print(&text, "Soleil \xE0 partir du Nord \xE0 %s : %s", FormatHoursRounded(local).text,
+    Print(&text, "Soleil \xE0 partir du Nord \xE0 %s : %s", ClockTime(tzEff + utHour).c_str(),
           FormatDegrees(az - Pi).text);
     return text.str();
 }

@@ -3,6 +3,7 @@
 #include "reports/startup.h"
 
 #include "config/config_path.h"
+#include "reports/prayer_report.h"
 #include "config/parser.h"
 #include "config/reader.h"
 #include "base/text_sink.h"
@@ -17,10 +18,14 @@ ConfigLocation BesideModule(const std::u16string& folder) {
     return {ConfigPath(folder, kConfigFileName), ConfigPath(folder, kEchoFileName)};
 }
 
-void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock, TextSink& out) {
+void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock, TextSink& out,
+                 bool verbose) {
     state.config.Verbose = 1;  // the header line of data.cfg replaces it
     state.configPath = where.config;
     state.townApplied = ReadConfigFile(where.config, where.echo, state.config, out) == kReadOk;
+    if (verbose && state.townApplied && state.config.Verbose == 0) {
+        PrintCurrentPlace(state.config, out);
+    }
     Print(&out, "Recup\xE8re la date du syst\xE8me ?\n");
     ReadSystemDate(state, clock, out);
     ReadSystemTime(state, clock, out);
@@ -29,19 +34,35 @@ void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clo
 }
 
 void ReadSystemDate(MainState& state, const Clock& clock, TextSink& out) {
-    Print(&out, "Entrez la date d'observation (d/m/a)\n");
-    platform::LocalDateTime now = clock();
-    ObservationDate& d = state.engine.date;
-    d = {now.day, now.month, now.year};
-    Print(&out, "Date saisie : %d/%d/%d)\n", d.Day, d.Month, d.Year);
+    const platform::LocalDateTime now = clock();
+    const ObservationDate& d = state.engine.date = {now.day, now.month, now.year};
+    Print(&out, "Entrez la date d'observation (d/m/a)\nDate saisie : %d/%d/%d)\n", d.Day, d.Month,
+          d.Year);
 }
 
 void ReadSystemTime(MainState& state, const Clock& clock, TextSink& out) {
-    Print(&out, "Entrez l'heure d'observation (h/m/s)\n");
+    const platform::LocalDateTime now = clock();
+    const ObservationTime& t = state.engine.time = {now.hour, now.minute, now.second};
+    Print(&out, "Entrez l'heure d'observation (h/m/s)\nDate saisie : %d/%d/%d\n", t.Hour, t.Minute,
+          t.Second);
+}
+
+bool IsClockDay(const ObservationDate& date, const platform::LocalDateTime& now) {
+    return date.Day == now.day && date.Month == now.month && date.Year == now.year;
+}
+
+bool FollowTheDay(MainState& state, const Clock& clock, TextSink& out) {
+    if (!state.followsDay) {
+        return false;
+    }
     platform::LocalDateTime now = clock();
-    ObservationTime& t = state.engine.time;
-    t = {now.hour, now.minute, now.second};
-    Print(&out, "Date saisie : %d/%d/%d\n", t.Hour, t.Minute, t.Second);
+    if (IsClockDay(state.engine.date, now)) {
+        return false;
+    }
+    state.engine.date = {now.day, now.month, now.year};
+    state.engine.time = {now.hour, now.minute, now.second};
+    BuildDaySummary(state, out);
+    return true;
 }
 
 }  // namespace veloranth

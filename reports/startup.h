@@ -21,8 +21,19 @@ struct ConfigLocation {
 };
 ConfigLocation BesideModule(const std::u16string& folder);
 
-void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock, TextSink& out);
+// `verbose` shows the configuration's diagnostic lines even when data.cfg says Verbose 0
+// (a command line asking for them; the file's header line would silence them otherwise).
+void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock, TextSink& out,
+                 bool verbose = false);
 void ReadSystemDate(MainState& state, const Clock& clock, TextSink& out);
 void ReadSystemTime(MainState& state, const Clock& clock, TextSink& out);
+
+// Whether `date` is the clock's day.
+bool IsClockDay(const ObservationDate& date, const platform::LocalDateTime& now);
+
+// Called every second: once the device's day has moved on while the state follows it,
+// the device's date and time become the observation date and time, as at start, and the
+// day's times and summary are computed again. True when the day moved.
+bool FollowTheDay(MainState& state, const Clock& clock, TextSink& out);
 
 }  // namespace veloranth

@@ -79,3 +79,7 @@ void PocketSetDeviceWindow(HWND window, int slot);
 void PocketFollowScreen(HWND owner);
 
 }  // extern "C"
+
+// Not the shell's own: what its initialisation does for the user-interface thread, for a
+// thread of ours that shows message boxes too (they fit the screen as on the device).
+void PocketFitMessageBoxes();

@@ -158,7 +158,7 @@ void LogLastError(DiagnosticLog* log) {
         nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&text),
         0, nullptr);
     if (length == 0 || text == nullptr) {
-        LogText(log, "GetLastError returned : %lu (no further information)", code);
+        LogText(log, "GetLastError returned : %d (no further information)", static_cast<int>(code));
         return;
     }
     for (wchar_t* p = text; *p; ++p) {

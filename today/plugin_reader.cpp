@@ -56,11 +56,16 @@ class BoxReporter : public ReadReporter {
                     L"Read error");
                 break;
             case ReadNotice::TownConventionOutOfRange:
-                Box(L"Convention " + index + L" of town " + name + L" out of range (0 to 8)",
+                Box(L"Convention " + index + L" of town " + name + L" out of range (0 to 31)",
                     L"Read error");
                 break;
             case ReadNotice::ConventionOutOfRange:
-                Box(L"Convention index " + index + L" out of range (0 to 8), line not used",
+                Box(L"Convention index " + index + L" out of range (0 to 31), line not used",
+                    L"Read error");
+                break;
+            case ReadNotice::RuleOutOfRange:
+                Box(L"High-latitude rule " + std::to_wstring(d.rule) + L" of convention " + index +
+                        L" out of range (0 to 3), line not used",
                     L"Read error");
                 break;
             case ReadNotice::NameWithoutQuotes:

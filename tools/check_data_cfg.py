@@ -22,6 +22,7 @@ FIELDS = {
     2: [WORD, WORD, REAL, REAL, INT, INT, INT],
     3: [INT, INT, REAL, REAL, REAL, INT, INT, INT, REAL],
     4: [INT] + [REAL] * 6,
+    6: [INT, INT],
 }
 REST_OF_LINE_MAX = 199  # one read of a comment or convention-name line
 NAME_MAX = 79  # bytes, which in Windows-1252 are characters
@@ -37,6 +38,7 @@ class Config:
         self.params = {}             # index -> (asr, fajr, isha, sunset, plus, mn, fixe, hour)
         self.offsets = {}            # index -> six offsets
         self.names = {}              # index -> name
+        self.rules = {}              # index -> high-latitude rule
         self.sources = []            # text after "8 - " in the sources section
 
 
@@ -105,6 +107,8 @@ def parse(text):
             cfg.params[values[0]] = tuple(values[1:])
         elif kind == 4:
             cfg.offsets[values[0]] = tuple(values[1:])
+        elif kind == 6:
+            cfg.rules[values[0]] = values[1]
     return cfg, errors
 
 
@@ -113,7 +117,8 @@ def render(cfg):
     check does not share a mistake with the generator)."""
     out = [SEPARATOR, "8 --------- Config file for Salat and Sun position program ---------\n",
            SEPARATOR]
-    for i in range(9):
+    described = set(cfg.params) | set(cfg.offsets) | set(cfg.names) | set(cfg.rules)
+    for i in [i for i in range(32) if i < 9 or i in described]:
         asr, fajr, isha, sunset, plus, mn, fixe, hour = cfg.params.get(i, (0,) * 8)
         out += [
             "8 Convention Name\n",
@@ -125,8 +130,11 @@ def render(cfg):
             "8 - Time (mn) to add to get Salat\n",
             "8 Convention Fajr     Chourouk Zuhr     Asr      Maghrib  Isha\n",
             "4 %-9d  %-7g  %-7g  %-7g  %-7g  %-7g  %-7g\n" % ((i,) + cfg.offsets.get(i, (0,) * 6)),
-            SEPARATOR,
         ]
+        if cfg.rules.get(i, 0) != 0:
+            out += ["8 Convention HighLatitudeRule (1 middle of the night, 2 one seventh, "
+                    "3 twilight angle)\n", "6 %-9d  %d\n" % (i, cfg.rules[i])]
+        out.append(SEPARATOR)
     out.append("8 - sources :\n")
     out += ["8 - %s\n" % s for s in cfg.sources]
     out.append(SEPARATOR)
@@ -161,9 +169,12 @@ def check_values(cfg):
     for i in range(9):
         if i not in cfg.params or i not in cfg.offsets or i not in cfg.names:
             errors.append("convention %d lacks its line 3, 4 or 5" % i)
-    for i in set(cfg.params) | set(cfg.offsets) | set(cfg.names):
-        if not 0 <= i <= 8:
-            errors.append("convention index %d outside 0 to 8" % i)
+    for i in set(cfg.params) | set(cfg.offsets) | set(cfg.names) | set(cfg.rules):
+        if not 0 <= i <= 31:
+            errors.append("convention index %d outside 0 to 31" % i)
+    for i, rule in cfg.rules.items():
+        if not 0 <= rule <= 3:
+            errors.append("convention %d: high-latitude rule %d not 0 to 3" % (i, rule))
     for i, (asr, fajr, isha, sunset, plus, mn, fixe, hour) in cfg.params.items():
         if not (0 < fajr < 30 and (plus == 1 or 0 < isha < 30) and 0 <= sunset < 2):
             errors.append("convention %d: implausible angles" % i)
@@ -192,7 +203,7 @@ def check_values(cfg):
             errors.append("%s: control character in a name" % label)
         if not (-90 <= lat <= 90 and -180 <= lon <= 180):
             errors.append("%s: coordinates out of range" % label)
-        if not -12 <= tz <= 14 or dst not in (0, 1, 2) or not 0 <= conv <= 8:
+        if not -12 <= tz <= 14 or dst not in (0, 1, 2) or not 0 <= conv <= 31:
             errors.append("%s: TimeZone, DST or Convention out of range" % label)
         elif abs(lon / 15 - tz) > 2:
             # Swapped columns or a lost minus sign put a town hours away from its zone.
@@ -257,8 +268,8 @@ def check_twilight(cfg):
     """The solver finds no Fajr or Isha on nights when the Sun stays above the angle."""
     errors = []
     for country, name, lat, _lon, _tz, _dst, conv in cfg.towns:
-        if conv not in cfg.params:
-            continue
+        if conv not in cfg.params or cfg.rules.get(conv, 0) != 0:
+            continue  # a high-latitude rule gives the times the Sun does not
         _asr, fajr, isha, _sunset, plus, _mn, _fixe, _hour = cfg.params[conv]
         lowest = 90 - abs(lat) - SUN_MAX_DECLINATION
         angles = [fajr] if plus == 1 else [fajr, isha]

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes data/data.cfg, the configuration shipped with the program: the nine conventions,
+"""Writes data/data.cfg, the configuration shipped with the program: the conventions,
 the source addresses and the town table, in the exact layout that the program's own writer
 produces (so that a first save by the user changes nothing but the selected town).
 
@@ -10,11 +10,19 @@ import os
 import sys
 
 # ---------------------------------------------------------------------------------------
-# Conventions, indices 0 to 8 in this order. Angles in degrees below the horizon.
+# Conventions, indices 0 to 31 in this order (0 to 8 are always in the file). Angles in
+# degrees below the horizon.
 #   asr_shafi     1: Asr at shadow factor 1; 0: factor 2 (Hanafi)
 #   isha_plus     1: Isha = Maghrib + isha_minutes instead of the Isha angle
 #   zuhr_fixe     1: Zuhr at the fixed clock hour zuhr_hour
 #   offsets       minutes added to Fajr, Chourouk, Zuhr, Asr, Maghrib, Isha
+#   high_lat      optional: 1 middle of the night, 2 one seventh, 3 twilight angle / 60 of
+#                 the night bounds Fajr and Isha where twilight lasts all night
+# Values of 9 onwards are taken from two public method tables, named beside each one:
+#   adhan-js 4.4.6 (npm "adhan"), lib/esm/CalculationMethod.js and METHODS.md;
+#   AlAdhan's method list (github.com/islamic-network/prayer-times, src/PrayerTimes/
+#   Method.php, and the per-method minute tunings in its PrayerTimes.php).
+# adhan adds +1 mn to Zuhr in most methods as its own margin, not the authority's: left out.
 # Names in French, at most 79 characters (Windows-1252 has one byte each), no double quote.
 # Offsets stay 0 unless the authority itself publishes them as part of its method.
 # ---------------------------------------------------------------------------------------
@@ -60,7 +68,66 @@ CONVENTIONS = [
     dict(name="Ministère des Awqaf, Jordanie (18/18, Maghrib + 5 mn)",
          asr_shafi=1, fajr=18, isha=18, sunset=0.8333, isha_plus=0, isha_minutes=0,
          zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 5, 0)),
+    # 9: ISNA, North America: 15/15 (adhan NorthAmerica; AlAdhan method 2). North of 48 N
+    # (Canada) 15 degrees is not reached in June: the twilight-angle rule, AlAdhan's
+    # default adjustment, bounds Fajr and Isha to a quarter of the night.
+    dict(name="ISNA - Islamic Society of North America (15/15)",
+         asr_shafi=1, fajr=15, isha=15, sunset=0.8333, isha_plus=0, isha_minutes=0,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), high_lat=3),
+    # 10: Muslim World League angles (adhan MuslimWorldLeague; AlAdhan method 3) with the
+    # one-seventh rule that UK councils use and adhan's METHODS.md recommends above 48 N:
+    # for the UK, Ireland, Benelux, Germany, Scandinavia, Iceland.
+    dict(name="Ligue islamique mondiale, hautes latitudes (18/17, un septième)",
+         asr_shafi=1, fajr=18, isha=17, sunset=0.8333, isha_plus=0, isha_minutes=0,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), high_lat=2),
+    # 11: Morocco, Ministry of Habous: 19/17 (AlAdhan method 21), Zuhr and Maghrib + 5 mn
+    # (AlAdhan's tuning for it).
+    dict(name="Ministère des Habous, Maroc (19/17)",
+         asr_shafi=1, fajr=19, isha=17, sunset=0.8333, isha_plus=0, isha_minutes=0,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 5, 0, 5, 0)),
+    # 12: Algeria, Ministry of Religious Affairs: 18/17 (AlAdhan method 19).
+    dict(name="Ministère des Affaires religieuses, Algérie (18/17)",
+         asr_shafi=1, fajr=18, isha=17, sunset=0.8333, isha_plus=0, isha_minutes=0,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    # 13: Gulf Region: 19.5, Isha 90 mn after Maghrib (AlAdhan method 8).
+    dict(name="Région du Golfe (19.5, Isha = Maghrib + 90 mn)",
+         asr_shafi=1, fajr=19.5, isha=0, sunset=0.8333, isha_plus=1, isha_minutes=90,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    # 14: Kuwait: 18/17.5 (adhan Kuwait; AlAdhan method 9).
+    dict(name="Koweït (18/17.5)",
+         asr_shafi=1, fajr=18, isha=17.5, sunset=0.8333, isha_plus=0, isha_minutes=0,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    # 15: Qatar: 18, Isha 90 mn after Maghrib (adhan Qatar; AlAdhan method 10).
+    dict(name="Qatar (18, Isha = Maghrib + 90 mn)",
+         asr_shafi=1, fajr=18, isha=0, sunset=0.8333, isha_plus=1, isha_minutes=90,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    # 16: Dubai, UAE: 18.2/18.2, sunrise - 3 mn, Zuhr, Asr and Maghrib + 3 mn (adhan
+    # Dubai; AlAdhan method 16 has the angles).
+    dict(name="Dubaï, Émirats arabes unis (18.2/18.2)",
+         asr_shafi=1, fajr=18.2, isha=18.2, sunset=0.8333, isha_plus=0, isha_minutes=0,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, -3, 3, 3, 3, 0)),
+    # 17: Spiritual Administration of Muslims of Russia: 16/15 (AlAdhan method 14). Moscow
+    # and Kazan lie near 56 N, where 15 degrees is not reached from May to July; no
+    # source here says which rule the Administration uses: the twilight-angle rule, as
+    # AlAdhan does by default.
+    dict(name="Direction spirituelle des musulmans de Russie (16/15)",
+         asr_shafi=1, fajr=16, isha=15, sunset=0.8333, isha_plus=0, isha_minutes=0,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), high_lat=3),
+    # 18: Institute of Geophysics, University of Tehran: 17.7/14 (adhan Tehran; AlAdhan
+    # method 7). Its Maghrib at 4.5 degrees below the horizon cannot be stated in the
+    # file: Maghrib here is sunset, some 15 to 20 minutes earlier than Tehran's.
+    dict(name="Institut de géophysique, Téhéran (17.7/14, Maghrib au coucher)",
+         asr_shafi=1, fajr=17.7, isha=14, sunset=0.8333, isha_plus=0, isha_minutes=0,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    # 19: Comunidade Islâmica de Lisboa: 18, Maghrib 3 mn after sunset, Isha 77 mn after
+    # Maghrib, i.e. 80 after sunset, Zuhr + 5 mn (AlAdhan method 22 and its tuning).
+    dict(name="Communauté islamique de Lisbonne (18, Isha = coucher + 80 mn)",
+         asr_shafi=1, fajr=18, isha=0, sunset=0.8333, isha_plus=1, isha_minutes=80,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 5, 0, 3, 0)),
 ]
+# Not shipped: the Moonsighting Committee's seasonal Fajr and Isha delays cannot be stated
+# in the file; Umm al-Qura's 120 mn Isha in Ramadan neither (convention 3 keeps 90).
+# Singapore uses convention 6 and Turkey convention 5, which already hold their values.
 
 # Comments only: the program never reads them.
 SOURCES = [
@@ -73,7 +140,8 @@ SOURCES = [
 ]
 
 # Convention indices, named for the town table.
-UOIF, MWL, EGYPT, UMM_AL_QURA, KARACHI, DIYANET, SE_ASIA, TUNISIA, JORDAN = range(9)
+(UOIF, MWL, EGYPT, UMM_AL_QURA, KARACHI, DIYANET, SE_ASIA, TUNISIA, JORDAN, ISNA, MWL_NORTH,
+ MOROCCO, ALGERIA, GULF, KUWAIT, QATAR, DUBAI, RUSSIA, TEHRAN, LISBON) = range(20)
 
 # DST rules of the program: 0 none; 1 last Sunday of March (inclusive) to last Sunday of
 # October (exclusive); 2 last Friday of April to last Friday of September.
@@ -313,6 +381,10 @@ def render():
         w("8 - Time (mn) to add to get Salat\n")
         w("8 Convention Fajr     Chourouk Zuhr     Asr      Maghrib  Isha\n")
         w("4 %-9d  %-7g  %-7g  %-7g  %-7g  %-7g  %-7g\n" % ((i,) + tuple(c["offsets"])))
+        if c.get("high_lat", 0):
+            w("8 Convention HighLatitudeRule (1 middle of the night, 2 one seventh, "
+              "3 twilight angle)\n")
+            w("6 %-9d  %d\n" % (i, c["high_lat"]))
         w(SEPARATOR)
     w("8 - sources :\n")
     for address in SOURCES:
@@ -333,8 +405,8 @@ def render():
 
 
 def main():
-    if len(CONVENTIONS) != 9 or len(SOURCES) != 6:
-        sys.exit("nine conventions and six sources are required")
+    if not 9 <= len(CONVENTIONS) <= 32 or len(SOURCES) != 6:
+        sys.exit("9 to 32 conventions and six sources are required")
     root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     path = os.path.join(root, "data", "data.cfg")
     # Composed before the file is opened, so that a failure leaves the old file whole.

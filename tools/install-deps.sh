@@ -6,17 +6,26 @@ set -euo pipefail
 packages=(
   cmake g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth x11-apps imagemagick python3 tzdata
+  help2man python3-icalendar faketime locales
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -q
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# Wine runs in French (date pickers, long dates). Without the glibc locale Wine would still
+# speak French but take ASCII for file names, and a page named "Février" could not be made.
+if ! locale -a 2>/dev/null | grep -qix 'fr_FR.utf-\?8'; then
+  echo "Generating the fr_FR.UTF-8 locale"
+  $sudo localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
+fi

@@ -24,7 +24,9 @@ done
 wineserver -k >/dev/null 2>&1
 wineserver -w >/dev/null 2>&1
 export DISPLAY=":$display"
-"$@"
+# The program is French, and so is the platform it meets (date pickers, long dates). Only
+# Wine's environment: the machine may have no glibc locale of that name.
+LC_ALL=fr_FR.UTF-8 LANG=fr_FR.UTF-8 "$@"
 status=$?
 wineserver -k >/dev/null 2>&1
 wineserver -w >/dev/null 2>&1

@@ -55,6 +55,12 @@ TEST_F(VeloranthRun, ConfigurationListsTheTownsAndNowSetsThePresent) {
     double lag = SecondsBetween(date, now);  // whole instants: a run may cross midnight
     EXPECT_GE(lag, 0);
     EXPECT_LE(lag, 5);
+    // Wine runs in French: so do the pickers, with a 24-hour clock.
+    const SYSTEMTIME evening = {2026, 12, 0, 6, 22, 32, 8, 0};
+    ASSERT_TRUE(SetPickerTime(GetDlgItem(dialog, IDC_DATE), evening));
+    ASSERT_TRUE(SetPickerTime(GetDlgItem(dialog, IDC_TIME), evening));
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_DATE)), L"dimanche 6 d\u00E9cembre 2026");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_TIME)), L"22:32:08");
 
     // Closing discards the choice.
     SendDlgItemMessageW(dialog, IDC_TOWN, CB_SETCURSEL, 2, 0);
@@ -113,6 +119,18 @@ TEST_F(VeloranthRun, SaveStoresTheTownButTheProgramKeepsItsOwnUntilDone) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), Golden("paris-2007-01-15.box"));
     Close(box);
+}
+
+// The shipped file holds conventions above 8 and high-latitude rules: a save keeps them.
+TEST_F(VeloranthRun, SaveWritesEveryConventionAndRuleBackByteForByte) {
+    const std::string shipped = ReadBytes(kSource / "data/data.cfg");
+    StartWith(shipped);
+    HWND dialog = Open(IDM_TOWNS, L"Configuration");
+    ASSERT_NE(dialog, nullptr);
+    SendMessageW(dialog, WM_COMMAND, IDC_SAVE, 0);  // Sauve config
+    EXPECT_EQ(ReadBytes(folder_ / "data.cfg"), shipped);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
 }
 
 TEST_F(VeloranthRun, EmptyTownTableAppliesOnlyTheDate) {
@@ -195,6 +213,7 @@ TEST_F(VeloranthRun, AboutFollowsTheScreensOrientation) {
         MapWindowPoints(nullptr, about, reinterpret_cast<POINT*>(&actual), 2);
         EXPECT_EQ(actual.left, expected.left) << p.id;
         EXPECT_EQ(actual.top, expected.top) << p.id;
+        EXPECT_GT(actual.right, actual.left) << p.id;
         if (p.id != IDC_ABOUT_ICON) {  // an icon static sizes itself to its icon
             EXPECT_EQ(actual.right, expected.right) << p.id;
         }

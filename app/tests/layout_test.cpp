@@ -46,7 +46,9 @@ TEST(ApplyDialogLayout, MovesEveryControlAndReloadsItsContent) {
     EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 902));
     ExpectAt(dialog, 10, DialogUnits(dialog, 100, 12, 60, 10));
     ExpectAt(dialog, 11, DialogUnits(dialog, 100, 40, 60, 10));
-    ExpectAt(dialog, 12, DialogUnits(dialog, 12, 12, 20, 20));
+    RECT icon = ClientRectOf(dialog, 12);  // moved, as big as its icon
+    EXPECT_EQ(icon.left, DialogUnits(dialog, 12, 12, 0, 0).left);
+    EXPECT_EQ(icon.right - icon.left, GetSystemMetrics(SM_CXICON));
     wchar_t text[32];
     GetDlgItemTextW(dialog, 10, text, 32);
     EXPECT_STREQ(text, L"First");
@@ -91,7 +93,7 @@ TEST(ReloadControlContent, AnIconThatCannotBeLoadedKeepsTheOldOne) {
     EXPECT_EQ(SendDlgItemMessageW(dialog, 12, STM_GETIMAGE, IMAGE_ICON, 0), before);
     // A loadable icon replaces it.
     EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 902));
-    EXPECT_NE(SendDlgItemMessageW(dialog, 12, STM_GETIMAGE, IMAGE_ICON, 0), 0);
+    EXPECT_NE(SendDlgItemMessageW(dialog, 12, STM_GETIMAGE, IMAGE_ICON, 0), before);
     DestroyWindow(dialog);
 }
 

@@ -26,8 +26,12 @@ inline std::wstring Golden(const char* name) {
     return std::wstring(text.begin(), text.end());
 }
 
-// Veloranth.exe in a folder of its own with the test towns, the help, the stylesheet and
-// a recording stand-in for the browser.
+// What the recording xdg-open first in PATH was given (the test entry names this file).
+inline fs::path XdgOpenRecord() {
+    return wintest::BuildFolder().parent_path() / "test-runs" / "xdg-open.txt";
+}
+
+// Veloranth.exe in a folder of its own with the test towns, the help and the stylesheet.
 class VeloranthRun : public ::testing::Test {
   protected:
     // With `config` as data.cfg ("" for none).
@@ -53,7 +57,7 @@ class VeloranthRun : public ::testing::Test {
         fs::copy_file(wintest::BuildFolder() / "Veloranth.exe", folder_ / "Veloranth.exe");
         fs::copy_file(wintest::BuildFolder() / "help.html", folder_ / "help.html");
         fs::copy_file(wintest::BuildFolder() / "style.css", folder_ / "style.css");
-        fs::copy_file(wintest::BuildFolder() / "recorder.exe", folder_ / "iexplore.exe");
+        fs::remove(XdgOpenRecord());
     }
 
     void Launch() {

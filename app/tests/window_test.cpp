@@ -116,23 +116,61 @@ TEST_F(VeloranthRun, BoxesShowTheChosenDayByteForByte) {
     Close(box);
 }
 
-TEST_F(VeloranthRun, CalendarsWriteTheirPagesAndStartTheBrowser) {
+// The shell's launcher, Wine's browser bridge, then the desktop's xdg-open (a recording
+// one): the pages, the help and the update check, with no stand-in beside the program.
+TEST_F(VeloranthRun, PagesReachTheDesktopsBrowser) {
     Start();
     Choose(0, {2008, 2, 0, 17, 12, 0, 0, 0});
-    fs::path record = folder_ / "iexplore.exe.called.txt";
-    PostMessageW(window_, WM_COMMAND, IDM_MONTH_CALENDAR, 0);
-    ASSERT_TRUE(WaitFor([&] { return fs::exists(record); }));
-    fs::path month = folder_ / L"Paris_F\u00E9vrier2008.html";
-    EXPECT_EQ(ReadBytes(month), ReadBytes(kSource / "reports/tests/data/paris-2008-02.html"));
-    // The page's full path is the whole command line, unquoted.
-    std::wstring path = month.wstring();
-    EXPECT_EQ(ReadBytes(record), Utf16ToUtf8(std::u16string(path.begin(), path.end())) + "\n");
-
-    PostMessageW(window_, WM_COMMAND, IDM_YEAR_CALENDAR, 0);
-    ASSERT_TRUE(
-        WaitFor([&] { return ReadBytes(record).find("Paris_2008.html") != std::string::npos; }));
+    std::wstring folder = folder_.wstring().substr(2);  // Wine's drive Z: is the root
+    std::replace(folder.begin(), folder.end(), L'\\', L'/');
+    std::string page = "file://" + Utf16ToUtf8(std::u16string(folder.begin(), folder.end())) + "/";
+    std::string expected;
+    auto opens = [&](UINT command, const std::string& address) {
+        PostMessageW(window_, WM_COMMAND, command, 0);
+        expected += address + "\n";
+        return WaitFor([&] { return ReadBytes(XdgOpenRecord()) == expected; }, 20000);
+    };
+    EXPECT_TRUE(opens(IDM_MONTH_CALENDAR, page + "Paris_F%C3%A9vrier2008.html"));
+    EXPECT_TRUE(opens(IDM_YEAR_CALENDAR, page + "Paris_2008.html"));
+    EXPECT_TRUE(opens(IDM_HELP, page + "help.html"));
+    EXPECT_TRUE(opens(IDM_UPDATE, "https://veloranth.example.org/checkversion.php?ppcversion=1.40"))
+        << ReadBytes(XdgOpenRecord());
+    EXPECT_EQ(ReadBytes(folder_ / L"Paris_F\u00E9vrier2008.html"),
+              ReadBytes(kSource / "reports/tests/data/paris-2008-02.html"));
     EXPECT_EQ(ReadBytes(folder_ / "Paris_2008.html"),
               ReadBytes(kSource / "reports/tests/data/paris-2008.html"));
+
+    // No desktop program left to hand a page to: a box says where it lies.
+    const wchar_t kBridge[] = L"Software\\Wine\\WineBrowser";
+    RegSetKeyValueW(HKEY_CURRENT_USER, kBridge, L"Browsers", REG_MULTI_SZ, L"none\0", 12);
+    PostMessageW(window_, WM_COMMAND, IDM_HELP, 0);
+    HWND box = WaitForWindow(L"#32770", L"Navigateur", 20000);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, kBridge, L"Browsers");
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(MessageBoxText(box).find((folder_ / "help.html").wstring()), std::wstring::npos);
+    Close(box);
+}
+
+// Its own test entry runs it under a clock that starts at 23:59:35 on 6 December 2026.
+TEST_F(VeloranthRun, MidnightMovesTheWindowToTheNewDay) {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    if (t.wYear != 2026 || t.wMonth != 12 || t.wDay != 6) {
+        GTEST_SKIP() << "needs the clock of 6 December 2026, late evening";
+    }
+    Start();
+    Choose(0, kParisDay);  // a chosen date; then Done on "Maintenant" follows the day again
+    HWND dialog = Open(IDM_TOWNS, L"Configuration");
+    ASSERT_NE(dialog, nullptr);
+    SendMessageW(dialog, WM_COMMAND, IDC_NOW, 0);
+    Close(dialog);
+    // Past midnight, and past the program's next clock tick.
+    ASSERT_TRUE(WaitFor([&] { return GetLocalTime(&t), t.wDay == 7 && t.wSecond >= 3; }, 60000));
+    Shot("after-midnight");
+    HWND box = Open(IDM_PRAYER_TIMES, L"Veloranth");
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(MessageBoxText(box).find(L"__ Date : Lundi 7/12/2026"), std::wstring::npos);
+    Close(box);
 }
 
 TEST_F(VeloranthRun, ShortcutsFromTheMainWindow) {
@@ -157,14 +195,6 @@ TEST_F(VeloranthRun, ShortcutsFromTheMainWindow) {
     window_ = nullptr;
 }
 
-TEST_F(VeloranthRun, HelpAndUpdateCheckNeverBlock) {
-    Start();
-    PostMessageW(window_, WM_COMMAND, IDM_HELP, 0);
-    EXPECT_TRUE(Responds(window_));
-    PostMessageW(window_, WM_COMMAND, IDM_UPDATE, 0);
-    EXPECT_TRUE(Responds(window_));
-}
-
 TEST_F(VeloranthRun, MissingConfigurationIsSaidNotComputed) {
     Start(false);
     Shot("no-config");
@@ -182,7 +212,7 @@ TEST_F(VeloranthRun, MissingConfigurationIsSaidNotComputed) {
     HWND about = Open(IDM_ABOUT, L"About veloranth");
     ASSERT_NE(about, nullptr);
     Close(about);
-    EXPECT_FALSE(fs::exists(folder_ / "iexplore.exe.called.txt"));
+    EXPECT_FALSE(fs::exists(XdgOpenRecord()));
 }
 
 // On a desktop-size display each program keeps a handheld-shaped window of its own, side

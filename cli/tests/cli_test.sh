@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # veloranth-cli end to end: outputs byte for byte in both encodings, the calendar pages,
-# and the exit status of every kind of bad input. Usage: cli_test.sh <veloranth-cli>
+# the ways of choosing a place, the lookup and edits of data.cfg, and the exit status of
+# every kind of bad input. Usage: cli_test.sh <veloranth-cli> [<man page>]
 set -u
 cli=${1:?path of veloranth-cli}
+man_page=${2:-}
 here=$(cd "$(dirname "$0")" && pwd)
 cfg="$here/../../reports/tests/data/reports.cfg"
 pages="$here/../../reports/tests/data"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
+# The user's configuration folders are the test's own.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/xdg"
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
@@ -37,7 +41,30 @@ expect_output paris-box.cp1252 "${day[@]}" --cp1252
 expect_output paris-sun.utf8 "${day[@]}" --sun
 expect_output paris-verbose.utf8 "${day[@]}" --verbose
 expect_output paris-sun-verbose.utf8 "${day[@]}" --sun --verbose
-expect_output tromso-box.utf8 --config "$cfg" --town 2 --date 21/6/2007 --time 23:59:00
+for town in "--town 2" "--town=2" "-t2" "-t 2" "-- 2" "Tromso" "-t tromsø" "--town=NORVÈGE:tromso"; do
+  expect_output tromso-box.utf8 --config "$cfg" --date 21/6/2007 --time 23:59:00 $town
+done
+expect_output list.utf8 -c "$cfg" --list
+
+# The next prayer (Chourouk is none), across midnight either way; the qibla.
+while IFS='|' read -r args answer; do
+  got=$("$cli" -c "$cfg" $args --next)
+  [ "$got" = "Prochaine prière : $answer" ] || fail "--next $args: $got"
+done <<'EOT'
+-d 15/1/2007 --time 00:10:00|Fajr à 06:46, dans 6 h 36 min
+-d 15/1/2007 --time 07:00:00|Zuhr à 13:00, dans 6 h 00 min
+-d 15/1/2007 --time 13:00:00|Asr à 15:02, dans 2 h 02 min
+-d 15/1/2007 --time 19:07:59|Isha à 19:08, dans 0 h 01 min
+-d 15/1/2007 --time 23:30:00|Fajr demain à 06:46, dans 7 h 16 min
+-t 2 --convention 1 -d 10/5/2007 --time 00:05:00|Isha à 00:21, dans 0 h 16 min
+-t 2 --convention 1 -d 9/5/2007 --time 23:00:00|Isha demain à 00:21, dans 1 h 21 min
+EOT
+"$cli" -c "$cfg" --qibla | grep -qx "Quibla à partir du Nord : 119°09'14\"" || fail "--qibla"
+/usr/bin/python3 "$here/check_formats.py" "$cli" "$cfg" || fail "JSON, CSV or iCalendar output"
+
+# A place given by its coordinates uses the file's conventions.
+"$cli" -c "$cfg" --lat=21.4225 --lon 39.8262 --zone=3 --convention 1 -d 15/1/2007 >"$work/out"
+"$cli" -c "$cfg" -t 1 -d 15/1/2007 | tail -n 7 | cmp -s - <(tail -n 7 "$work/out") || fail "--lat/--lon"
 
 # The calendar pages are the main program's bytes.
 (cd "$work" && "$cli" --config "$cfg" --date 17/2/2008 --month >"$work/path") || fail "--month"
@@ -45,6 +72,7 @@ expect_output tromso-box.utf8 --config "$cfg" --town 2 --date 21/6/2007 --time 2
 cmp -s "$work/Paris_Février2008.html" "$pages/paris-2008-02.html" || fail "--month page differs"
 "$cli" --config "$cfg" --date 17/2/2008 --year --out "$work/" >/dev/null || fail "--year"
 cmp -s "$work/Paris_2008.html" "$pages/paris-2008.html" || fail "--year page differs"
+[ -s "$work/style.css" ] || fail "no style.css beside the page"
 
 # The selected town of the file is not changed by --town.
 cp "$cfg" "$work/data.cfg"
@@ -54,7 +82,7 @@ cmp -s "$cfg" "$work/data.cfg" || fail "--town changed data.cfg"
 
 # Bad input: a clear message, status 2, nothing written.
 expect_refusal "unknown option '--frobnicate'" --frobnicate
-expect_refusal "--town needs a town index" --config "$cfg" --town x
+expect_refusal "no town 'x' (--list shows the towns)" --config "$cfg" --town x
 expect_refusal "no town 7: the table has 7 towns" --config "$cfg" --town 7
 expect_refusal "--date needs an existing date" --config "$cfg" --date 29/2/2007
 expect_refusal "--date needs an existing date" --config "$cfg" --date 1/13/2007
@@ -63,14 +91,55 @@ expect_refusal "option --config needs a value" --config
 expect_refusal "cannot use the configuration $work/none.cfg" --config "$work/none.cfg"
 printf '1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n' >"$work/short.cfg"
 expect_refusal "Number of towns does not match NTowns" --config "$work/short.cfg"
+printf '1 3 0 0\n2 Maroc Casablanca 33.5 -7.6 0 0 0\n2 Chili Casablanca -33.3 -71.4 -4 0 0\n2 France Saint-\xC9tienne 45.4 4.4 1 1 0\n' >"$work/names.cfg"
+"$cli" -c "$work/names.cfg" "saint etienne" | head -1 | grep -q "^Lieu : France, Saint-Étienne" || fail "town by folded name"
 expect_refusal "could not be written" --config "$cfg" --month --out "$work/missing-folder"
+expect_refusal "unknown option '--town3'; see --help" --town3
+expect_refusal "is in several countries" -c "$work/names.cfg" casablanca
+expect_refusal "  1  Chili:Casablanca" -c "$work/names.cfg" Casablanca
+expect_refusal "did you mean:" -c "$work/names.cfg" casa
+expect_refusal "zone names are unsupported until zone towns land" -c "$cfg" --zone Asia/Kolkata
+expect_refusal "not whole hours are unsupported" -c "$cfg" --lat 1 --lon 2 --zone 5:30
+expect_refusal "zone 'Mars/Olympus' is neither" -c "$cfg" --zone Mars/Olympus
+expect_refusal "convention 32 does not exist (0 to 31)" -c "$cfg" --convention 32
+expect_refusal "--lat and --lon need --zone" -c "$cfg" --lat 1 --lon 2
+expect_refusal "--format text is for a day" -c "$cfg" --month --format text
+expect_refusal "cannot be a name in data.cfg" --add-town Maroc "Ifrane ville" 33.5 -5.1 1 0
+expect_refusal "is not a convention number" --add-town Maroc Ifrane 33.5 -5.1 1 x
+[ ! -e "$XDG_CONFIG_HOME" ] || fail "a refused edit wrote a copy"
+"$cli" -c "$cfg" >/dev/full 2>"$work/err"; [ $? -eq 2 ] || fail "/dev/full: exit status"
+grep -q "cannot write the output: No space left on device" "$work/err" || fail "/dev/full: message"
 [ -z "$(ls "$work"/missing-folder 2>/dev/null)" ] || fail "a page was written"
 
-"$cli" --help | grep -q "Usage: veloranth-cli" || fail "--help"
+"$cli" --help | grep -q "^Exit status:" || fail "--help lists no exit status"
+[ "$("$cli" --version | tail -1)" = "tz database $(sed -n 's/^# version //p' /usr/share/zoneinfo/tzdata.zi)" ] || fail "--version"
+if [ -n "$man_page" ]; then
+  for option in $("$cli" --help | grep -o -- '--[a-z0-9-]*' | sort -u); do
+    grep -qF -- "${option//-/\\-}" "$man_page" || fail "man page lacks $option"
+  done
+fi
 
-# Without --config the program reads the data.cfg shipped beside it.
-"$cli" --date 15/1/2007 >"$work/out" || fail "shipped data.cfg"
-grep -q "^Lieu : France, Paris" "$work/out" || fail "shipped data.cfg: $(head -1 "$work/out")"
+# Without --config: the user's copy, else the data.cfg shipped beside the program. Edits
+# make the copy from the shipped one and change only what they say.
+first_line() { "$cli" -d 15/1/2007 "$@" | head -1; }
+[ "$(first_line)" = "Lieu : France, Paris" ] || fail "shipped data.cfg: $(first_line)"
+shipped=$(dirname "$cli")/data.cfg
+copy="$XDG_CONFIG_HOME/veloranth/data.cfg"
+"$cli" --select-town Toulouse >/dev/null || fail "--select-town"
+[ "$(first_line)" = "Lieu : France, Toulouse" ] || fail "the user's copy is not read first"
+"$cli" --add-town Maroc Ifrane 33.53 -5.11 1 0 >/dev/null || fail "--add-town"
+n=$(grep -c '^2 ' "$shipped")
+diff "$shipped" "$copy" >"$work/diff"
+head_line=$(grep -n '^1 ' "$shipped" | cut -d: -f1)
+last_town=$(grep -n '^2 ' "$shipped" | tail -1 | cut -d: -f1)
+printf '%dc%d\n< 1 %-3d            0             0      \n---\n> 1 %-3d            3             0      \n%da%d\n> 2 Maroc            Ifrane           33.530000   -5.110000   1        0   0 \n' \
+  "$head_line" "$head_line" $n $((n + 1)) "$last_town" $((last_town + 1)) |
+  cmp -s - "$work/diff" || { fail "the edits changed more"; cat "$work/diff"; }
+[ "$(first_line Ifrane)" = "Lieu : Maroc, Ifrane" ] || fail "the added town"
+expect_refusal "town $n is already Maroc:Ifrane" --add-town Maroc Ifrane 1 1 1 0
+mkdir -p "$work/h2" && ln -s "$XDG_CONFIG_HOME" "$work/h2/.config"
+[ "$(XDG_CONFIG_HOME=relative HOME="$work/h2" first_line)" = "Lieu : France, Toulouse" ] ||
+  fail "a relative XDG_CONFIG_HOME is not ignored"
 
 [ $failures -eq 0 ] && echo "veloranth-cli: all checks passed"
 exit $((failures > 0))

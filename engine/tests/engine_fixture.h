@@ -12,9 +12,7 @@ struct Town {
 };
 
 inline const Town kParis{48.85, 2.35, 1, 0};
-inline const Town kJakarta{-6.2, 106.8, 7, 0};
 inline const Town kTromso{69.65, 18.96, 1, 0};
-inline const Town kNewYork{40.71, -74.0, -5, 0};
 
 // 18 / 17 / 0.833, Shafi, no offsets.
 inline ConventionRules ReferenceConvention() {

@@ -1,14 +1,20 @@
 // The engine's reference days: each file of data/days names a place, a convention and a
-// date, and the values the day's schedule must give, with their tolerance.
+// date, and the values the day's schedule must give, with their tolerance. The same
+// places and conventions over every third day of their year and far dates make the
+// golden schedules that both builds must compute bit for bit (VELORANTH_WRITE_GOLDEN=1
+// rewrites them from the native build).
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cinttypes>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "base/calendar_date.h"
 #include "base/constants.h"
 #include "engine/format.h"
 #include "engine/schedule.h"
@@ -30,108 +36,143 @@ std::vector<std::string> DayFiles() {
 
 int Kind(const std::string& name) {
     const char* names[kSalatCount] = {"Fajr", "Chourouk", "Zuhr", "Asr", "Maghrib", "Isha"};
-    for (int k = 0; k < kSalatCount; ++k) {
-        if (name == names[k]) {
-            return k;
-        }
-    }
-    ADD_FAILURE() << "unknown prayer " << name;
-    return 0;
+    int k = static_cast<int>(std::find(names, names + kSalatCount, name) - names);
+    EXPECT_LT(k, kSalatCount) << "unknown prayer " << name;
+    return k % kSalatCount;
 }
 
-// One file: the set-up lines, then the day is computed and the other lines checked.
-class ReferenceDay : public ::testing::TestWithParam<std::string> {
-  protected:
-    bool SetUp(const std::string& key, std::istringstream& in) {
+// One file: its set-up lines make the day; the other lines are the checks.
+struct ReferenceDay {
+    EngineState state;
+    ConventionRules k;
+    DayInputs in;
+    double tolerance = 0;
+    std::vector<std::string> checks;
+
+    explicit ReferenceDay(const std::string& file) {
+        std::ifstream lines("data/days/" + file);
+        EXPECT_TRUE(lines) << file;
+        in.convention = &k;
+        for (std::string line, key; std::getline(lines, line);) {
+            std::istringstream fields(line);
+            if (fields >> key && key[0] != '#' && !SetUp(key, fields)) {
+                checks.push_back(line);
+            }
+        }
+    }
+
+    bool SetUp(const std::string& key, std::istringstream& in_) {
         double lat, lon;
-        if (key == "town" && in >> lat >> lon >> in_.CurrentTimeZone >> in_.CurrentDst) {
-            in_.LatitudeRad = lat * DegToRad;
-            in_.LongitudeRad = lon * DegToRad;
+        if (key == "town" && in_ >> lat >> lon >> in.CurrentTimeZone >> in.CurrentDst) {
+            in.LatitudeRad = lat * DegToRad;
+            in.LongitudeRad = lon * DegToRad;
         } else if (key == "date") {
-            in >> state_.date.Day >> state_.date.Month >> state_.date.Year;
+            in_ >> state.date.Day >> state.date.Month >> state.date.Year;
         } else if (key == "angles") {
-            in >> k_.FajrTwilightAngle >> k_.IshaTwilightAngle >> k_.SunriseSetAngle;
+            in_ >> k.FajrTwilightAngle >> k.IshaTwilightAngle >> k.SunriseSetAngle;
         } else if (key == "asr") {
-            in >> k_.AsrShafi;
+            in_ >> k.AsrShafi;
         } else if (key == "isha-plus") {
-            in >> k_.IshaMaghribMinutes;
-            k_.IshaIsMaghribPlus = true;
+            k.IshaIsMaghribPlus = static_cast<bool>(in_ >> k.IshaMaghribMinutes);
         } else if (key == "zuhr-fixed") {
-            in >> k_.ZuhrHour;
-            k_.ZuhrFixe = true;
+            k.ZuhrFixe = static_cast<bool>(in_ >> k.ZuhrHour);
         } else if (key == "offsets") {
-            in >> k_.FajrOffset >> k_.ChouroukOffset >> k_.ZuhrOffset >> k_.AsrOffset >>
-                k_.MaghribOffset >> k_.IshaOffset;
+            in_ >> k.FajrOffset >> k.ChouroukOffset >> k.ZuhrOffset >> k.AsrOffset >>
+                k.MaghribOffset >> k.IshaOffset;
         } else if (key == "tolerance") {
-            in >> tolerance_;
+            in_ >> tolerance;
         } else {
             return false;
         }
         return true;
     }
 
-    void Check(const std::string& key, std::istringstream& in) {
-        std::string name, how, text;
+    void Check(const std::string& line) {
+        std::istringstream in_(line);
+        std::string key, name, how, text;
         double value = 0;
-        if (key == "tzeff" && in >> value) {
-            EXPECT_EQ(state_.TZeff, value);
-        } else if (key == "weekday" && in >> value) {
-            EXPECT_EQ(ScheduleWeekday(state_), value);
-        } else if ((key == "exact" || key == "adjusted") && in >> name >> how >> value) {
-            double got = (key == "exact" ? state_.exact : state_.adjusted)[Kind(name)];
-            if (how == "==") {
-                EXPECT_EQ(got, value) << key << " " << name;
-            } else {
-                EXPECT_NEAR(got, value, tolerance_) << key << " " << name;
-            }
-        } else if (key == "text" && in >> name >> text) {
-            EXPECT_EQ(FormatHours(state_.exact[Kind(name)]).text, text) << name;
-        } else if (key == "shown") {
-            for (int k = 0; k < kSalatCount && in >> text; ++k) {
-                EXPECT_EQ(ShownTime(state_.adjusted, state_.found, k), text) << k;
-            }
-        } else if (key == "found") {
-            for (int k = 0; k < kSalatCount && in >> value; ++k) {
-                EXPECT_EQ(state_.found[k], value != 0) << k;
+        in_ >> key;
+        if (key == "tzeff" && in_ >> value) {
+            EXPECT_EQ(state.TZeff, value);
+        } else if (key == "weekday" && in_ >> value) {
+            EXPECT_EQ(ScheduleWeekday(state), value);
+        } else if ((key == "exact" || key == "adjusted") && in_ >> name >> how >> value) {
+            double got = (key == "exact" ? state.exact : state.adjusted)[Kind(name)];
+            EXPECT_NEAR(got, value, how == "==" ? 0.0 : tolerance) << line;
+        } else if (key == "text" && in_ >> name >> text) {
+            EXPECT_EQ(FormatHours(state.exact[Kind(name)]).text, text) << name;
+        } else if (key == "shown" || key == "found") {
+            for (int k = 0; k < kSalatCount && in_ >> text; ++k) {
+                EXPECT_EQ(key == "shown" ? ShownTime(state.adjusted, state.found, k)
+                                         : std::string(state.found[k] ? "1" : "0"),
+                          text)
+                    << line << ": " << k;
             }
         } else {
-            ADD_FAILURE() << "unreadable line: " << key << " " << in.str();
+            ADD_FAILURE() << "unreadable line: " << line;
         }
     }
-
-    EngineState state_;
-    ConventionRules k_;
-    DayInputs in_;
-    double tolerance_ = 0;
 };
 
-TEST_P(ReferenceDay, MatchesItsFigures) {
-    std::ifstream file("data/days/" + GetParam());
-    ASSERT_TRUE(file) << GetParam();
-    std::vector<std::string> checks;
-    in_.convention = &k_;
-    for (std::string line, key; std::getline(file, line);) {
-        std::istringstream in(line);
-        if (in >> key && key[0] != '#' && !SetUp(key, in)) {
-            checks.push_back(line);
-        }
-    }
-    ASSERT_FALSE(checks.empty()) << GetParam();
-    ComputeDaySchedule(state_, in_);
-    for (const std::string& line : checks) {
-        std::istringstream in(line);
-        std::string key;
-        in >> key;
-        Check(key, in);
+class ReferenceDays : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ReferenceDays, MatchesItsFigures) {
+    ReferenceDay day(GetParam());
+    ASSERT_FALSE(day.checks.empty()) << GetParam();
+    ComputeDaySchedule(day.state, day.in);
+    for (const std::string& line : day.checks) {
+        day.Check(line);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Days, ReferenceDay, ::testing::ValuesIn(DayFiles()),
+INSTANTIATE_TEST_SUITE_P(Days, ReferenceDays, ::testing::ValuesIn(DayFiles()),
                          [](const ::testing::TestParamInfo<std::string>& info) {
                              std::string name = fs::path(info.param).stem().string();
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;
                          });
+
+// A day's line of the golden schedules: date, zone, weekday, and the bits of each time.
+void AppendDay(std::string& out, ReferenceDay& day, int d, int month, int year) {
+    day.state.date = {d, month, year};
+    ComputeDaySchedule(day.state, day.in);
+    char text[64];
+    std::snprintf(text, sizeof text, "%d/%d/%d tz=%d wd=%d", d, month, year, day.state.TZeff,
+                  ScheduleWeekday(day.state));
+    out += text;
+    for (int k = 0; k < kSalatCount; ++k) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &day.state.adjusted[k], sizeof bits);
+        std::snprintf(text, sizeof text, " %s%016" PRIx64, day.state.found[k] ? "" : "!", bits);
+        out += text;
+    }
+    out += '\n';
+}
+
+TEST(GoldenSchedules, BothBuildsComputeTheSameBits) {
+    std::string computed;
+    for (const std::string& file : DayFiles()) {
+        ReferenceDay day(file);
+        const int year = day.state.date.Year;
+        computed += file + "\n";
+        for (int month = 1; month <= 12; ++month) {
+            for (int d = 1; d <= DaysInMonth(month, year); d += 3) {
+                AppendDay(computed, day, d, month, year);
+            }
+        }
+        for (int far : {1850, 1960, 2150}) {
+            AppendDay(computed, day, 21, 6, far);
+        }
+    }
+    const char path[] = "data/schedules.golden";
+    if (std::getenv("VELORANTH_WRITE_GOLDEN") != nullptr) {
+        std::ofstream(path, std::ios::binary) << computed;
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream expected;
+    expected << in.rdbuf();
+    EXPECT_EQ(computed, expected.str());  // gtest shows the differing lines
+}
 
 }  // namespace
 }  // namespace veloranth

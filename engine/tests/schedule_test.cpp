@@ -1,4 +1,4 @@
-// The daylight-saving rules, the month schedule, and the records a day leaves for the next.
+// The month schedule and the records a day leaves for the next.
 #include "engine/schedule.h"
 
 #include <gtest/gtest.h>
@@ -9,43 +9,6 @@ namespace veloranth {
 namespace {
 
 using fixture::DayCase;
-
-struct DstCase {
-    int rule, year, firstDay, firstMonth, lastDay, lastMonth;
-};
-
-TEST(DstApplies, PeriodsOfBothRules) {
-    const DstCase cases[] = {
-        {1, 2007, 25, 3, 27, 10}, {2, 2007, 27, 4, 27, 9},  {2, 2009, 24, 4, 24, 9},
-        {2, 2010, 30, 4, 23, 9},  {7, 2007, 25, 3, 27, 10},  // any other non-zero value is the
-                                                             // March-October rule
-    };
-    for (const DstCase& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "rule " << c.rule << " year " << c.year);
-        EXPECT_EQ(DstApplies(c.year, c.firstMonth, c.firstDay, c.rule, 1), 1);
-        EXPECT_EQ(DstApplies(c.year, c.firstMonth, c.firstDay - 1, c.rule, 1), 0);
-        EXPECT_EQ(DstApplies(c.year, c.lastMonth, c.lastDay, c.rule, 1), 1);
-        EXPECT_EQ(DstApplies(c.year, c.lastMonth, c.lastDay + 1, c.rule, 1), 0);
-        EXPECT_EQ(DstApplies(c.year, 7, 1, c.rule, 1), 1);
-        EXPECT_EQ(DstApplies(c.year, 1, 1, c.rule, 1), 0);
-        EXPECT_EQ(DstApplies(c.year, 12, 31, c.rule, 1), 0);
-    }
-}
-
-TEST(DaySchedule, AnOrdinaryDayAfterAPolarOneFindsEverythingAgain) {
-    fixture::Town tromso = fixture::kTromso;
-    tromso.dst = 1;
-    DayCase s(tromso, 21, 6, 2007);
-    ComputeDaySchedule(s.state, s.in);
-    ASSERT_FALSE(s.state.found[Fajr]);
-    DayCase paris(fixture::kParis, 15, 1, 2007);
-    paris.state = s.state;
-    paris.state.date = {15, 1, 2007};
-    ComputeDaySchedule(paris.state, paris.in);
-    for (int k = 0; k < kSalatCount; ++k) {
-        EXPECT_TRUE(paris.state.found[k]) << k;
-    }
-}
 
 TEST(MonthSchedule, FillsEveryDayAndRestoresTheDate) {
     DayCase s(fixture::kParis, 17, 1, 2007);

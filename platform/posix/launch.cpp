@@ -1,4 +1,4 @@
-// Linux has no device browser to start: the page's path is printed for the user.
+// Linux has no device browser to open: the page's path is printed for the user.
 #include "platform/launch.h"
 
 #include <climits>
@@ -8,13 +8,10 @@
 
 namespace veloranth::platform {
 
-void StartBrowser(const std::u16string& page) {
-    std::printf("%s\n", Utf16ToUtf8(page).c_str());
+bool OpenDocument(const std::u16string& pathOrAddress) {
+    std::printf("%s\n", Utf16ToUtf8(pathOrAddress).c_str());
     std::fflush(stdout);
-}
-
-void OpenDocument(const std::u16string& pathOrAddress) {
-    StartBrowser(pathOrAddress);
+    return true;
 }
 
 bool PathFits(const std::u16string& path) {

@@ -71,43 +71,32 @@ TEST(WriteCalendar, WritesThePageAndOpensIt) {
     EXPECT_EQ(starts.pages[1], folder.Folder() + u"Saint-Etienne_2009.html");
 }
 
-TEST(WriteCalendar, APageThatCannotBeOpenedStartsNothing) {
-    Loaded l(fixture::kParis, {17, 2, 2008});
-    RecordedStarts starts;
-    StringSink console;
-    PageFolder folder;
-    std::u16string missing = folder.Folder() + u"no-such-folder/";
-    EXPECT_FALSE(WriteMonthCalendar(l.s, missing, console, starts.Starter()));
-    EXPECT_EQ(console.str(),
-              "File open error Paris_F\xE9vrier"
-              "2008.html\n");
-    EXPECT_FALSE(WriteYearCalendar(l.s, missing, console, starts.Starter()));
-    EXPECT_TRUE(starts.pages.empty());
-}
-
+// A folder that does not exist, a file that cannot be written, a path beyond the platform's
+// limit: the page is reported by name and nothing is started.
 TEST(WriteCalendar, APageNotWrittenCompletelyStartsNothing) {
-    Loaded l(fixture::kParis, {17, 2, 2008});
     PageFolder folder;
-    RecordedStarts starts;
-    StringSink console;
-    EXPECT_FALSE(WriteMonthCalendar(l.s, folder.Folder(), console, starts.Starter(),
-                                    testsupport::UnwritableFiles()));
-    EXPECT_EQ(console.str(),
-              "File open error Paris_F\xE9vrier"
-              "2008.html\n");
-    EXPECT_TRUE(starts.pages.empty());
-}
-
-TEST(WriteCalendar, APathBeyondThePlatformsLimitIsRefused) {
-    Loaded l(fixture::kLongNames, {17, 2, 2008});
-    RecordedStarts starts;
-    StringSink console;
-    std::u16string deep = PageFolder().Folder() + std::u16string(5000, u'd') + u"/";
-    EXPECT_FALSE(WriteMonthCalendar(l.s, deep, console, starts.Starter()));
-    EXPECT_EQ(console.str(), "File open error " + std::string(79, 'N') +
-                                 "_F\xE9vrier"
-                                 "2008.html\n");
-    EXPECT_TRUE(starts.pages.empty());
+    const std::u16string deep = folder.Folder() + std::u16string(5000, u'd') + u"/";
+    const std::string february = "_F\xE9vrier2008.html\n";
+    const struct {
+        int town;
+        std::u16string where;
+        bool unwritable;
+        std::string name;
+    } cases[] = {{fixture::kParis, folder.Folder() + u"no-such-folder/", false, "Paris"},
+                 {fixture::kParis, folder.Folder(), true, "Paris"},
+                 {fixture::kLongNames, deep, false, std::string(79, 'N')}};
+    for (const auto& c : cases) {
+        Loaded l(c.town, {17, 2, 2008});
+        RecordedStarts starts;
+        StringSink console;
+        const testsupport::UnwritableFiles unwritable;
+        const FileOps& files = c.unwritable ? static_cast<const FileOps&>(unwritable) : PlatformFileOps();
+        EXPECT_FALSE(WriteMonthCalendar(l.s, c.where, console, starts.Starter(), files));
+        EXPECT_FALSE(WriteYearCalendar(l.s, c.where, console, starts.Starter(), files));
+        EXPECT_EQ(console.str().substr(0, console.str().find('\n') + 1),
+                  "File open error " + c.name + february);
+        EXPECT_TRUE(starts.pages.empty());
+    }
 }
 
 }  // namespace

@@ -22,6 +22,7 @@ struct Golden {
     ObservationDate date;
     ObservationTime time;
     const char* file;
+    int highLatitudeRule = 0;  // given to the town's convention
 };
 
 const Golden kGoldens[] = {
@@ -30,6 +31,8 @@ const Golden kGoldens[] = {
     {Text::Report, kMecca, {15, 6, 2010}, {12, 0, 0}, "mecca-2010-06-15.report"},
     {Text::Report, kNewYork, {4, 7, 2009}, {12, 0, 0}, "newyork-2009-07-04.report"},
     {Text::Report, kTromso, {21, 12, 2007}, {12, 0, 0}, "tromso-2007-12-21.report"},
+    // A seventh of the night: Fajr and Isha moved, and the report says so.
+    {Text::Report, kTromso, {1, 5, 2026}, {12, 0, 0}, "tromso-2026-05-01-seventh.report", 2},
     {Text::Summary, kParis, {15, 1, 2007}, {9, 5, 7}, "paris-2007-01-15-0905.summary"},
     {Text::Summary, kTromso, {21, 6, 2007}, {23, 59, 0}, "tromso-2007-06-21.summary"},
     {Text::Summary, kLongNames, {1, 1, 2008}, {12, 0, 0}, "longnames-2008-01-01.summary"},
@@ -76,6 +79,8 @@ class GoldenText : public ::testing::TestWithParam<Golden> {};
 
 TEST_P(GoldenText, ByteForByte) {
     Loaded l(GetParam().town, GetParam().date, GetParam().time);
+    l.s.config.Conventions[l.s.config.CurrentConvention].HighLatitudeRule =
+        GetParam().highLatitudeRule;
     ExpectGolden(GetParam().file, Compute(GetParam(), l.s));
 }
 

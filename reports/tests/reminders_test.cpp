@@ -28,27 +28,23 @@ TEST(IsWithinMinutesAfter, TruncatedMinuteAndLimit) {
     EXPECT_FALSE(IsWithinMinutesAfter(fajr, 5, 14, 1.0));
 }
 
-TEST(ReminderText, WindowsAndPrecedence) {
-    PrayerTimes t = Day();
-    FoundTimes found;
-    EXPECT_EQ(ReminderText(t, found, 5, 12), "Salat Fajr \xE0 faire");
-    EXPECT_EQ(ReminderText(t, found, 5, 27), "Salat Fajr \xE0 faire");
-    EXPECT_EQ(ReminderText(t, found, 5, 28), "");
-    EXPECT_EQ(ReminderText(t, found, 7, 0), "");  // Chourouk
-    EXPECT_EQ(ReminderText(t, found, 13, 30), "Salat Zuhr \xE0 faire");
-    EXPECT_EQ(ReminderText(t, found, 13, 40), "Salat Asr \xE0 faire");  // both hold: the later
-    EXPECT_EQ(ReminderText(t, found, 22, 1), "Salat Isha \xE0 faire");
-    EXPECT_EQ(ReminderText(t, found, 22, 2), "");
-}
-
-TEST(IsPrayerTime, PrayerMinuteAndTheNextOnly) {
-    PrayerTimes t = Day();
-    FoundTimes found;
-    EXPECT_TRUE(IsPrayerTime(t, found, 5, 12));
-    EXPECT_TRUE(IsPrayerTime(t, found, 5, 13));
-    EXPECT_FALSE(IsPrayerTime(t, found, 5, 14));
-    EXPECT_FALSE(IsPrayerTime(t, found, 7, 0));  // Chourouk never calls
-    EXPECT_TRUE(IsPrayerTime(t, found, 20, 31));
+TEST(Reminders, WindowsPrecedenceAndThePrayerMinute) {
+    const PrayerTimes t = Day();
+    const FoundTimes found;
+    const struct {
+        int hour, minute;
+        const char* reminder;  // Asr within Zuhr's window: the later prayer wins
+        bool call;
+    } cases[] = {{5, 12, "Salat Fajr \xE0 faire", true}, {5, 13, "Salat Fajr \xE0 faire", true},
+                 {5, 14, "Salat Fajr \xE0 faire", false}, {5, 27, "Salat Fajr \xE0 faire", false},
+                 {5, 28, "", false},  {7, 0, "", false},  // Chourouk neither reminds nor calls
+                 {13, 30, "Salat Zuhr \xE0 faire", true}, {13, 40, "Salat Asr \xE0 faire", false},
+                 {20, 31, "Salat Maghrib \xE0 faire", true}, {22, 1, "Salat Isha \xE0 faire", true},
+                 {22, 2, "", false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReminderText(t, found, c.hour, c.minute), c.reminder) << c.hour << ":" << c.minute;
+        EXPECT_EQ(IsPrayerTime(t, found, c.hour, c.minute), c.call) << c.hour << ":" << c.minute;
+    }
 }
 
 TEST(Reminders, ATimeNotFoundNeverRemindsNorCalls) {

@@ -17,15 +17,8 @@
 
 namespace veloranth::fixture {
 
-enum TestTown {
-    kParis = 0,
-    kMecca = 1,
-    kTromso = 2,
-    kNewYork = 3,
-    kLongNames = 4,
-    kMarkup = 5,
-    kSaintEtienne = 6
-};
+// The towns of data/reports.cfg, in file order.
+enum TestTown { kParis, kMecca, kTromso, kNewYork, kLongNames, kMarkup, kSaintEtienne };
 
 struct Loaded {
     MainState s;

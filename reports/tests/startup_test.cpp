@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "config/parser.h"
+#include "reports/prayer_report.h"
 #include "base/text_sink.h"
 #include "testsupport/temp_folder.h"
 
@@ -52,6 +53,28 @@ TEST(StartupLoad, MissingFileStillTakesTheDate) {
     EXPECT_EQ(s.configPath, u"data/none.cfg");
     EXPECT_EQ(out.str().substr(0, 30), "File open error data.cfg\nRecup");
     EXPECT_EQ(s.engine.date.Year, 2009);
+}
+
+// Started on 8/3/2009: the next day's clock moves the state, when it follows the day, to
+// what a start on that day computes.
+TEST(FollowTheDay, MovesOnlyAFollowingStateToTheNextDay) {
+    platform::LocalDateTime sameDay = {2009, 3, 8, 23, 59, 59, 0},
+                            nextDay = {2009, 3, 9, 0, 0, 1, 0};
+    for (bool follows : {true, false}) {
+        MainState s, started;
+        StringSink out;
+        StartupLoad(s, {u"data/reports.cfg", u""}, FixedClock, out);
+        StartupLoad(
+            started, {u"data/reports.cfg", u""}, [&] { return nextDay; }, out);
+        BuildDaySummary(started, out);
+        s.followsDay = follows;
+        EXPECT_FALSE(FollowTheDay(
+            s, [&] { return sameDay; }, out));
+        EXPECT_EQ(FollowTheDay(
+                      s, [&] { return nextDay; }, out),
+                  follows);
+        EXPECT_EQ(s.DaySummaryText == started.DaySummaryText, follows);
+    }
 }
 
 }  // namespace

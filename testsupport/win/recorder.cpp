@@ -1,5 +1,5 @@
-// Stands in for a program another program starts (the browser "iexplore.exe", or
-// Veloranth.exe for the plug-in): it appends its command line to "<its name>.called.txt"
+// Stands in for a program another program starts (Veloranth.exe for the plug-in): it
+// appends its command line to "<its name>.called.txt"
 // beside itself, one line per start, and ends at once.
 #include <windows.h>
 

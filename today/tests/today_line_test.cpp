@@ -29,7 +29,9 @@ TEST(ComposeTodayLine, RoundingIntoTheNextDayAndNoTime) {
     FoundTimes found;
     PrayerTimes late = kDay;
     late[Isha] = 23 + 59 / 60.0 + 30.5 / 3600;
-    EXPECT_EQ(ComposeTodayLine(late, found, u"Tromso").substr(28), u"erreu  Tromso");
+    EXPECT_EQ(ComposeTodayLine(late, found, u"Tromso").substr(28), u"00:00  Tromso");
+    late[Isha] = 24.25;  // Isha after midnight, as in Oslo in June
+    EXPECT_EQ(ComposeTodayLine(late, found, u"Oslo").substr(28), u"00:15  Oslo");
     found.found[Maghrib] = false;
     found.found[Isha] = false;
     EXPECT_EQ(ComposeTodayLine(kDay, found, u"Tromso"),

@@ -1,0 +1,54 @@
+// The lookup order of data.cfg. Installed data is found relative to the program itself,
+// so an installation unpacked anywhere (dpkg -x into a scratch root) works unchanged.
+#include "cli/config_lookup.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "base/codepage.h"
+#include "platform/module.h"
+
+namespace veloranth::cli {
+
+bool FileExists(const std::string& path) {
+    std::error_code ignored;
+    return !path.empty() && std::filesystem::is_regular_file(path, ignored);
+}
+
+std::string UserConfigPath() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    std::string base;
+    // The XDG rule: a relative value is ignored.
+    if (xdg != nullptr && xdg[0] == '/') {
+        base = xdg;
+    } else if (home != nullptr && home[0] != '\0') {
+        base = std::string(home) + "/.config";
+    } else {
+        return {};
+    }
+    return base + "/veloranth/data.cfg";
+}
+
+std::string ShippedFile(const std::string& name) {
+    std::string folder = Utf16ToUtf8(platform::ModuleFolder());
+    if (folder.empty()) {
+        return {};
+    }
+    for (const std::string& path : {folder + name, folder + "../share/veloranth/" + name}) {
+        if (FileExists(path)) {
+            return path;
+        }
+    }
+    return {};
+}
+
+std::string FindConfig(const std::string& option) {
+    if (!option.empty()) {
+        return option;
+    }
+    std::string user = UserConfigPath();
+    return FileExists(user) ? user : ShippedFile("data.cfg");
+}
+
+}  // namespace veloranth::cli

@@ -1,0 +1,34 @@
+// Choosing the place: a town of the table by index or by name, the table as a list, and
+// a place given by its coordinates, zone and convention.
+#pragma once
+
+#include <string>
+
+#include "config/model.h"
+
+namespace veloranth::cli {
+
+// The town `wanted` designates: an index, a name ("Casablanca", "casablanca", "Saint Etienne")
+// or "Pays:Ville", compared without regard to case, accents, blanks or hyphens. False with
+// `error` set: its first line says what is wrong, the next ones list the candidates.
+bool FindTown(const AppConfig& cfg, const std::string& wanted, int& index, std::string& error);
+
+// The table, one town a line (8-bit text).
+std::string TownList(const AppConfig& cfg);
+
+// The one range check of convention numbers given on the command line.
+bool CheckConvention(int convention, std::string& error);
+
+// Gives `town` the zone `text` (hours or a tz database name) and, for hours, the DST rule.
+bool ApplyZone(const std::string& text, int dst, Town& town, std::string& error);
+
+// A town record from command-line words (UTF-8 names, decimal degrees).
+bool MakeTown(const std::string& country, const std::string& name, const std::string& lat,
+              const std::string& lon, const std::string& zone, const std::string& convention,
+              const std::string& dst, Town& town, std::string& error);
+
+// Appends a copy of `town` to the table; the table's owner (MainState) releases it.
+// False when memory runs out (the table is then unchanged).
+bool AppendTown(AppConfig& cfg, const Town& town);
+
+}  // namespace veloranth::cli

@@ -1,0 +1,58 @@
+#!/usr/bin/python3
+"""JSON, CSV and iCalendar outputs of veloranth-cli read back by real parsers and checked
+against each other. Usage: check_formats.py <veloranth-cli> <data.cfg>"""
+import csv
+import datetime
+import io
+import json
+import subprocess
+import sys
+
+import icalendar
+
+cli, cfg = sys.argv[1], sys.argv[2]
+
+
+def run(*args):
+    return subprocess.run([cli, "--config", cfg, *args], check=True, capture_output=True).stdout
+
+
+def check(condition, message):
+    if not condition:
+        sys.exit("FAIL: " + message)
+
+
+keys = ["fajr", "chourouk", "zuhr", "asr", "maghrib", "isha"]
+for town, date, days in (("0", "15/1/2007", 31), ("2", "21/6/2007", 30), ("0", "25/3/2007", 31)):
+    span = json.loads(run("-t", town, "-d", date, "-m", "-f", "json"))
+    rows = list(csv.DictReader(io.StringIO(run("-t", town, "-d", date, "-m", "-f", "csv").decode())))
+    ics = [run("-t", town, "-d", date, "-m", "-f", "ics") for _ in range(2)]
+    day = json.loads(run("-t", town, "-d", date, "-f", "json"))
+    check(len(span["days"]) == days and len(rows) == days, f"{date}: days of the month")
+    d, m, y = (int(x) for x in date.split("/"))
+    check({k: day[k] for k in ("date", "times")} == {k: span["days"][d - 1][k] for k in ("date", "times")},
+          f"{date}: day and month disagree")
+    expected = {}
+    for entry, row in zip(span["days"], rows):
+        check(row["date"] == entry["date"] and row["utc_offset"] == entry["utc_offset"], "csv date")
+        for key in keys:
+            time = entry["times"][key]
+            check(row[key] == (time["local"] if time else ""), f"{entry['date']} {key}: csv")
+            if time and key != "chourouk":
+                instant = datetime.datetime.fromisoformat(time["instant"])
+                check(instant.strftime("%H:%M") == time["local"], "instant and local time")
+                expected[(entry["date"], key)] = instant.astimezone(datetime.timezone.utc)
+    uids = []
+    for text in ics:
+        check(text.count(b"\r\n") == text.count(b"\n"), "iCalendar lines end in CRLF")
+        events = icalendar.Calendar.from_ical(text).walk("VEVENT")
+        got = {}
+        for e in events:
+            start = e.decoded("DTSTART")
+            check(start.utcoffset() == datetime.timedelta(0), "DTSTART in UTC")
+            got[(e["UID"].split("-")[0], str(e["SUMMARY"]).lower())] = start
+        uids.append([str(e["UID"]) for e in events])
+        want = {(k[0].replace("-", ""), k[1]): v for k, v in expected.items()}
+        check(got == want, f"{date}: events differ from the JSON instants")
+    check(uids[0] == uids[1] and len(set(uids[0])) == len(uids[0]), "UIDs stable and unique")
+print("formats: all checks passed")
