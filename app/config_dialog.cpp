@@ -20,7 +20,7 @@ namespace veloranth::app {
 
 namespace {
 
-constexpr int kEntrySize = 120;  // bytes of one list entry, terminator included
+constexpr int kEntrySize = 120;       // bytes of one list entry, terminator included
 constexpr int kTemplateHeight = 149;  // dialog units of the configuration template
 
 // "Country : Name", cut to fit its buffer rather than written past it.

@@ -8,7 +8,8 @@ namespace veloranth::app {
 
 // TRUE when every control of the template was found and moved. Controls are matched in
 // template order, so controls without an id (0xFFFF) each get their own place; found by id
-// alone, two of them would be ambiguous and give FALSE. A missing template moves nothing and gives FALSE.
+// alone, two of them would be ambiguous and give FALSE. A missing template moves nothing and gives
+// FALSE.
 BOOL ApplyDialogLayout(HINSTANCE instance, HWND dialog, int templateId);
 
 // A template field: a UTF-16 string, or an ordinal (0xFFFF followed by its value).

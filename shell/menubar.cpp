@@ -130,8 +130,8 @@ extern "C" BOOL SHCreateMenuBar(SHMENUBARINFO* info) {
     RECT screen = PocketScreen();
     HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, POCKET_MENUBAR_CLASS, L"", WS_POPUP | WS_VISIBLE,
                                 screen.left, screen.bottom - POCKET_MENUBAR_HEIGHT,
-                                screen.right - screen.left, POCKET_MENUBAR_HEIGHT,
-                                info->hwndParent, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                screen.right - screen.left, POCKET_MENUBAR_HEIGHT, info->hwndParent,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
     if (hwnd == nullptr) {
         DestroyMenu(bar->menu);
         delete bar;

@@ -26,7 +26,8 @@ RECT ChildRect(HWND box, HWND child) {
 
 std::wstring TextOf(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -105,8 +106,8 @@ void ScrollText(HWND box, HWND text, int width, int height) {
     }
     HWND field = CreateWindowExW(
         0, L"EDIT", shown.c_str(),
-        WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-        r.left, r.top, width, height, box,
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, r.left,
+        r.top, width, height, box,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(POCKET_BOX_SCROLLING_TEXT_ID)),
         GetModuleHandleW(nullptr), nullptr);
     SendMessageW(field, WM_SETFONT, SendMessageW(text, WM_GETFONT, 0, 0), FALSE);

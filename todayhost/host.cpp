@@ -201,9 +201,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
     wc.lpszClassName = L"TodayHostWindow";
     RegisterClassW(&wc);
     const RECT screen = PocketScreen();
-    HWND host = CreateWindowExW(0, wc.lpszClassName, L"Aujourd'hui", WS_OVERLAPPEDWINDOW, screen.left,
-                                screen.top, screen.right - screen.left, screen.bottom - screen.top,
-                                nullptr, nullptr, instance, nullptr);
+    HWND host = CreateWindowExW(0, wc.lpszClassName, L"Aujourd'hui", WS_OVERLAPPEDWINDOW,
+                                screen.left, screen.top, screen.right - screen.left,
+                                screen.bottom - screen.top, nullptr, nullptr, instance, nullptr);
     if (host == nullptr) {
         return 1;
     }

@@ -78,7 +78,8 @@ std::string ThreeHundredTowns() {
     config.resize(config.find("\n1 ") + 1);
     config += "1 300 250 0\n";
     for (int i = 0; i < 300; ++i) {
-        config += "2 " + std::string(1, 'A' + i % 26) + "pays Vill\xE9" + std::to_string(i) + " 45 5 1 1 0\n";
+        config += "2 " + std::string(1, 'A' + i % 26) + "pays Vill\xE9" + std::to_string(i) +
+                  " 45 5 1 1 0\n";
     }
     return config;
 }
@@ -90,7 +91,8 @@ TEST_F(VeloranthRun, TownListDropsDownAScreenfulAroundTheSelection) {
     ASSERT_NE(dialog, nullptr);
     HWND combo = GetDlgItem(dialog, IDC_TOWN), list = nullptr;
     PostMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
-    ASSERT_TRUE(WaitFor([&] { return (list = FindWindowW(L"ComboLBox", nullptr)) && IsWindowVisible(list); }));
+    ASSERT_TRUE(WaitFor(
+        [&] { return (list = FindWindowW(L"ComboLBox", nullptr)) && IsWindowVisible(list); }));
     RECT client, screen = Screen();
     GetClientRect(list, &client);
     int rows = client.bottom / static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));

@@ -106,7 +106,8 @@ class VeloranthRun : public ::testing::Test {
     // A window lies on the screen, and so does every control in it.
     void ExpectOnScreen(HWND window) {
         RECT screen = Screen();
-        for (HWND w = window; w; w = w == window ? GetWindow(w, GW_CHILD) : GetWindow(w, GW_HWNDNEXT)) {
+        for (HWND w = window; w;
+             w = w == window ? GetWindow(w, GW_CHILD) : GetWindow(w, GW_HWNDNEXT)) {
             RECT r = wintest::RectOf(w), within;
             IntersectRect(&within, &r, &screen);
             EXPECT_TRUE(!IsWindowVisible(w) || EqualRect(&within, &r)) << GetDlgCtrlID(w);

@@ -238,12 +238,15 @@ TEST_F(VeloranthRun, DesktopKeepsEachProgramInAHandheldShapedWindow) {
     SYSTEMTIME today;
     GetLocalTime(&today);
     fs::path page = folder_ / (L"Saint-\u00C9tienne_" + std::to_wstring(today.wYear) + L".html");
-    EXPECT_TRUE(WaitFor([&] { return ReadBytes(page).find("<h2>France, Saint-\xC9tienne - ") != std::string::npos; }));
+    EXPECT_TRUE(WaitFor([&] {
+        return ReadBytes(page).find("<h2>France, Saint-\xC9tienne - ") != std::string::npos;
+    }));
 
     SetWindowPos(window_, nullptr, 600, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ASSERT_TRUE(WaitFor([&] { return RectOf(bar_).left == 600; }));
     ExpectOnScreen(bar_);
-    for (auto [command, title] : {std::pair{IDM_SUN_POSITION, L"Sun position"}, {IDM_TOWNS, L"Configuration"}}) {
+    for (auto [command, title] :
+         {std::pair{IDM_SUN_POSITION, L"Sun position"}, {IDM_TOWNS, L"Configuration"}}) {
         HWND opened = Open(command, title);
         ASSERT_NE(opened, nullptr);
         ExpectOnScreen(opened);
