@@ -72,24 +72,17 @@ TEST_F(VeloranthRun, ConfigurationListsTheTownsAndNowSetsThePresent) {
     Close(box);
 }
 
-// 300 generated towns, the 251st selected, countries named A... to Z... in turn.
-std::string ThreeHundredTowns() {
+// 300 generated towns, the 251st selected, countries named A... to Z... in turn: the open
+// list shows a screenful of rows, the selected town among them, within the screen.
+TEST_F(VeloranthRun, TownListDropsDownAScreenfulAroundTheSelection) {
     std::string config = ReadBytes(kSource / "reports/tests/data/reports.cfg");
-    config.resize(config.find("\n1 ") + 1);
-    config += "1 300 250 0\n";
+    config = config.substr(0, config.find("\n1 ") + 1) + "1 300 250 0\n";
     for (int i = 0; i < 300; ++i) {
         config += "2 " + std::string(1, 'A' + i % 26) + "pays Vill\xE9" + std::to_string(i) +
                   " 45 5 1 1 0\n";
     }
-    return config;
-}
-
-// The open list shows a screenful of rows, the selected town among them, within the screen.
-TEST_F(VeloranthRun, TownListDropsDownAScreenfulAroundTheSelection) {
-    StartWith(ThreeHundredTowns());
-    HWND dialog = Open(IDM_TOWNS, L"Configuration");
-    ASSERT_NE(dialog, nullptr);
-    HWND combo = GetDlgItem(dialog, IDC_TOWN), list = nullptr;
+    StartWith(config);
+    HWND combo = GetDlgItem(Open(IDM_TOWNS, L"Configuration"), IDC_TOWN), list = nullptr;
     PostMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
     ASSERT_TRUE(WaitFor(
         [&] { return (list = FindWindowW(L"ComboLBox", nullptr)) && IsWindowVisible(list); }));
@@ -160,9 +153,8 @@ TEST_F(VeloranthRun, QiblaCompassFillsTheScreen) {
     Choose(0, kParisDay);
     HWND qibla = Open(IDM_QIBLA, L"Quibla");
     ASSERT_NE(qibla, nullptr);
-    RECT r;
-    GetWindowRect(qibla, &r);
-    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
+    RECT r = RectOf(qibla), screen = Screen();
+    EXPECT_EQ(r.right - r.left, screen.right - screen.left);
     ExpectOnScreen(qibla);
     Shot("qibla-" + ScreenSize());
     Close(qibla);

@@ -95,12 +95,10 @@ class VeloranthRun : public ::testing::Test {
     // The program's screen: the display, or on a desktop the handheld-shaped area that
     // begins at the main window's corner.
     RECT Screen() const {
-        int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-        if (cx <= 800 && cy <= 800) {
-            return {0, 0, cx, cy};
-        }
         RECT w = wintest::RectOf(window_);
-        return {w.left, w.top, w.left + 240, w.top + 320};
+        int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+        return cx > 800 || cy > 800 ? RECT{w.left, w.top, w.left + 240, w.top + 320}
+                                    : RECT{0, 0, cx, cy};
     }
 
     // A window lies on the screen, and so does every control in it.

@@ -179,13 +179,6 @@ RECT RectOf(HWND window) {
     return r;
 }
 
-std::string ShippedConfig(int town) {
-    std::string config = ReadBytes(BuildFolder() / "data.cfg");
-    std::size_t line = config.find("\n1 ") + 1;
-    config.replace(line, config.find('\n', line) - line, "1 127 " + std::to_string(town) + " 0");
-    return config;
-}
-
 bool SaveScreenshot(const std::filesystem::path& file) {
     int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     HDC screen = GetDC(nullptr);

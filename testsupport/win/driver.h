@@ -68,8 +68,6 @@ void PressChord(WORD modifier, WORD key);
 
 // The window's rectangle in screen coordinates.
 RECT RectOf(HWND window);
-// The shipped data.cfg beside the test program with town `town` selected.
-std::string ShippedConfig(int town);
 
 // Saves the whole screen as a 24-bit BMP.
 bool SaveScreenshot(const std::filesystem::path& file);

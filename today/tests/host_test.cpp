@@ -59,14 +59,14 @@ int TextRuns(HWND item, int gap) {
     RECT r = RectOf(item);
     HDC screen = GetDC(nullptr);
     int runs = 0, light = gap;
-    for (int x = r.left; x < r.right - 20; ++x) {
-        bool dark = false;
-        for (int y = r.top; y < r.bottom && !dark; ++y) {
+    for (int x = r.left; x < r.right - 20; ++x, ++light) {
+        for (int y = r.top; y < r.bottom && light >= 0; ++y) {
             COLORREF c = GetPixel(screen, x, y);
-            dark = GetRValue(c) + GetGValue(c) + GetBValue(c) < 400;
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 400) {  // text, not background
+                runs += light >= gap;
+                light = -1;
+            }
         }
-        runs += dark && light >= gap;
-        light = dark ? 0 : light + 1;
     }
     ReleaseDC(nullptr, screen);
     return runs;
