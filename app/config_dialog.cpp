@@ -72,7 +72,9 @@ void FitLayout(HWND dialog) {
 void FitTownDropDown(HWND dialog) {
     HWND combo = GetDlgItem(dialog, IDC_TOWN);
     RECT field;
-    GetWindowRect(combo, &field);
+    if (combo == nullptr || !GetWindowRect(combo, &field)) {
+        return;  // the dialog's first size comes before its controls
+    }
     const RECT screen = PocketScreen();
     const int row = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
     const int border = 2 * GetSystemMetrics(SM_CYBORDER);
