@@ -19,7 +19,8 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
                                         SHIDIF_EMPTYMENU);
             return TRUE;
         case WM_SIZE: {
-            bool portrait = GetSystemMetrics(SM_CYSCREEN) > GetSystemMetrics(SM_CXSCREEN);
+            const RECT screen = PocketScreen();
+            bool portrait = screen.bottom - screen.top > screen.right - screen.left;
             ApplyDialogLayout(TheProgram().instance, dialog,
                               portrait ? IDD_ABOUT : IDD_ABOUT_LANDSCAPE);
             return FALSE;

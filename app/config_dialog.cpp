@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "app/dialog_layout.h"
 #include "app/dialogs.h"
 #include "app/program.h"
 #include "app/resource.h"
@@ -19,7 +20,8 @@ namespace veloranth::app {
 
 namespace {
 
-constexpr int kEntrySize = 120;  // bytes of one list entry, terminator included
+constexpr int kEntrySize = 120;       // bytes of one list entry, terminator included
+constexpr int kTemplateHeight = 149;  // dialog units of the configuration template
 
 // "Country : Name", cut to fit its buffer rather than written past it.
 std::wstring TownEntry(const Town& town) {
@@ -53,6 +55,35 @@ int ChosenTown(HWND dialog) {
     bool exists = chosen >= 0 && chosen < c.NumberOfTowns && c.TownTable != nullptr &&
                   c.TownTable[chosen] != nullptr;
     return exists ? chosen : -1;
+}
+
+// The template when the screen is tall enough for it, else the same controls arranged for
+// a short screen (landscape or square), so that every control stays on the screen.
+void FitLayout(HWND dialog) {
+    RECT client, needed = {0, 0, 0, kTemplateHeight};
+    GetClientRect(dialog, &client);
+    MapDialogRect(dialog, &needed);
+    const int layout = needed.bottom <= client.bottom ? IDD_CONFIG : IDD_CONFIG_SHORT;
+    ApplyDialogLayout(TheProgram().instance, dialog, layout);
+}
+
+// A classic combo box drops down as far as its template height says, one row here. It
+// gets every row that fits between the box and the screen's bottom edge instead.
+void FitTownDropDown(HWND dialog) {
+    HWND combo = GetDlgItem(dialog, IDC_TOWN);
+    RECT field;
+    if (combo == nullptr || !GetWindowRect(combo, &field)) {
+        return;  // the dialog's first size comes before its controls
+    }
+    const RECT screen = PocketScreen();
+    const int row = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0));
+    const int border = 2 * GetSystemMetrics(SM_CYBORDER);
+    const int rows = row > 0 ? (screen.bottom - field.bottom - border) / row : 0;
+    if (rows > 0) {
+        SetWindowPos(combo, nullptr, 0, 0, field.right - field.left,
+                     (field.bottom - field.top) + rows * row + border,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 BOOL OnInitDialog(HWND dialog) {
@@ -135,6 +166,10 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
                 default:
                     return FALSE;
             }
+        case WM_SIZE:
+            FitLayout(dialog);
+            FitTownDropDown(dialog);
+            return FALSE;
         default:
             return EndOnDoneOrClose(dialog, message, wParam) ? TRUE : FALSE;
     }

@@ -4,6 +4,7 @@
 #include "app/dialog_layout.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace veloranth::app {
 
@@ -67,12 +68,11 @@ bool IsStaticOrButton(const TemplateField& cls) {
 
 }  // namespace
 
-void ReloadControlContent(HINSTANCE instance, HWND dialog, const DLGITEMTEMPLATE& item,
+void ReloadControlContent(HINSTANCE instance, HWND control, const DLGITEMTEMPLATE& item,
                           const TemplateField& className, const TemplateField& title) {
     if (!className.isOrdinal) {
         return;
     }
-    HWND control = GetDlgItem(dialog, item.id);
     if (IsStaticOrButton(className) && title.isOrdinal && (item.style & SS_ICON) == SS_ICON) {
         HANDLE old = reinterpret_cast<HANDLE>(SendMessageW(control, STM_GETIMAGE, IMAGE_ICON, 0));
         HICON icon = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(title.ordinal),
@@ -90,7 +90,7 @@ void ReloadControlContent(HINSTANCE instance, HWND dialog, const DLGITEMTEMPLATE
             DeleteObject(old);
         }
     } else if (IsStaticOrButton(className) && !title.isOrdinal) {
-        SetDlgItemTextW(dialog, item.id, title.text);
+        SetWindowTextW(control, title.text);
     } else if (className.ordinal == kListBoxAtom) {
         LRESULT selected = SendMessageW(control, LB_GETCURSEL, 0, 0);
         if (selected != LB_ERR) {
@@ -129,8 +129,14 @@ BOOL ApplyDialogLayout(HINSTANCE instance, HWND dialog, int templateId) {
         reader.Field();  // typeface
     }
 
+    // The dialog's controls in template order: the i-th item is the i-th control when their
+    // ids agree, so that several controls without an id (0xFFFF) each find their own.
+    std::vector<HWND> controls;
+    for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        controls.push_back(c);
+    }
     BOOL result = TRUE;
-    int unnamed = 0;  // existing controls with the id 0xFFFF
+    int unnamed = 0;  // controls with the id 0xFFFF found by id alone
     for (WORD i = 0; i < count && reader.Ok(); ++i) {
         reader.AlignTo4();
         std::size_t itemStart = reader.Offset();
@@ -150,7 +156,8 @@ BOOL ApplyDialogLayout(HINSTANCE instance, HWND dialog, int templateId) {
             reader.Skip(extra - 2);
         }
 
-        HWND control = GetDlgItem(dialog, item.id);
+        bool inOrder = i < controls.size() && GetDlgCtrlID(controls[i]) == item.id;
+        HWND control = inOrder ? controls[i] : GetDlgItem(dialog, item.id);
         RECT r = {item.x, item.y, item.x + item.cx, item.y + item.cy};
         if (control == nullptr || !MapDialogRect(dialog, &r)) {
             result = FALSE;
@@ -168,8 +175,8 @@ BOOL ApplyDialogLayout(HINSTANCE instance, HWND dialog, int templateId) {
                          flags);
         }
         positions = next;
-        ReloadControlContent(instance, dialog, item, className, title);
-        unnamed += item.id == 0xFFFF;
+        ReloadControlContent(instance, control, item, className, title);
+        unnamed += !inOrder && item.id == 0xFFFF;
     }
     if (!reader.Ok()) {
         result = FALSE;

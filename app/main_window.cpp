@@ -60,7 +60,9 @@ void PaintSummary(HDC dc, HWND window) {
         format = DT_WORDBREAK | DT_EDITCONTROL;
     }
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_CALCRECT);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+    // Not clipped to the measure: a face's small-size bitmaps may draw a line a few pixels
+    // wider than its outlines measure it.
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format | DT_NOCLIP);
 }
 
 // The day's times that may remind or call the window to the front: none without a town.

@@ -59,12 +59,17 @@ void OnPaint(HWND dialog) {
     DrawArrow(dc, memory, IDB_KAABA, qibla, RGB(0, 0, 0));
     std::wstring text = platform::WindowText(
         QiblaText(qibla, s.engine.solar.az, s.engine.TZeff, s.engine.solar.UTHour));
-    RECT r = {2, 152, 240, 184};
+    // Within the dialog's width: a line too long for it wraps below instead of being cut.
+    RECT r;
+    GetClientRect(dialog, &r);
+    r.left = 2;
+    r.top = 152;
+    r.right -= 2;
     // The dialog's own font, as on the device; a desktop paint context starts with the
     // wide "System" font, in which these lines do not fit the screen.
     HGDIOBJ previousFont =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, 0);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_WORDBREAK);
     SelectObject(dc, previousFont);
     DeleteDC(memory);
     EndPaint(dialog, &ps);

@@ -19,6 +19,7 @@
 #define IDD_ABOUT_LANDSCAPE 106
 #define IDD_CONFIG 109
 #define IDD_QIBLA 110
+#define IDD_CONFIG_SHORT 111
 
 // Bitmaps
 #define IDB_COMPASS 130

@@ -52,6 +52,10 @@ struct SHACTIVATEINFO {
 #define POCKET_MENUBAR_HEIGHT 26
 // The Done button SHInitDialog adds to a dialog (it sends IDOK).
 #define POCKET_DONE_BUTTON_ID IDOK
+// The scrolling field that shows the text of a message box too tall for the screen.
+#define POCKET_BOX_SCROLLING_TEXT_ID 0xFFFE
+// The property a box or dialog carries once it has been fitted to the screen.
+#define POCKET_FITTED_PROPERTY L"PocketFitted"
 
 BOOL SHInitExtraControls(void);
 BOOL SHCreateMenuBar(SHMENUBARINFO* info);
@@ -62,6 +66,17 @@ BOOL SHHandleWMSettingChange(HWND hwnd, WPARAM wParam, LPARAM lParam, SHACTIVATE
 // Windows CE's SetForegroundWindow with the handle's lowest bit set: the window and the
 // windows it owns come forward (the topmost owned one, a dialog say, gets the focus).
 BOOL SHSetForegroundWindow(HWND hwndMaybeOrOne);
+
+// "The screen" in screen coordinates: every place and size a program takes from the screen
+// comes from here. The whole display on a handheld; on a desktop-size display, a portrait
+// handheld's area that follows the program's device window.
+RECT PocketScreen(void);
+// Makes `window` the program's device window (its first one only) and fits it to the
+// screen; on a desktop its area starts as the `slot`th from the left, and the user can move
+// it by its caption.
+void PocketSetDeviceWindow(HWND window, int slot);
+// Moves the menu bars of `owner` to the bottom of the screen.
+void PocketFollowScreen(HWND owner);
 
 }  // extern "C"
 

@@ -13,9 +13,11 @@ extern "C" BOOL SHInitDialog(SHINITDLGINFO* info) {
         return TRUE;
     }
     HWND dialog = info->hDlg;
+    SetPropW(dialog, POCKET_FITTED_PROPERTY, reinterpret_cast<HANDLE>(1));  // placed here
     if (info->dwFlags & (SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIZEDLG)) {
-        SetWindowPos(dialog, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                     GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT screen = PocketScreen();
+        SetWindowPos(dialog, nullptr, screen.left, screen.top, screen.right - screen.left,
+                     screen.bottom - screen.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     if ((info->dwFlags & SHIDIF_DONEBUTTON) &&
         GetDlgItem(dialog, POCKET_DONE_BUTTON_ID) == nullptr) {

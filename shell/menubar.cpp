@@ -121,17 +121,17 @@ extern "C" BOOL SHCreateMenuBar(SHMENUBARINFO* info) {
         return FALSE;
     }
     bar->menu = LoadMenuW(info->hInstRes, MAKEINTRESOURCEW(menuId));
-    int width = GetSystemMetrics(SM_CXSCREEN);
-    int height = GetSystemMetrics(SM_CYSCREEN);
     if (GetParent(info->hwndParent) == nullptr) {
         // On the device a top-level window's default place is the whole screen; the
         // desktop's default is smaller. Give the parent the device's, the program then
         // takes the bar's height off as it does there.
-        SetWindowPos(info->hwndParent, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+        PocketSetDeviceWindow(info->hwndParent, 0);
     }
+    RECT screen = PocketScreen();
     HWND hwnd = CreateWindowExW(WS_EX_TOOLWINDOW, POCKET_MENUBAR_CLASS, L"", WS_POPUP | WS_VISIBLE,
-                                0, height - POCKET_MENUBAR_HEIGHT, width, POCKET_MENUBAR_HEIGHT,
-                                info->hwndParent, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                screen.left, screen.bottom - POCKET_MENUBAR_HEIGHT,
+                                screen.right - screen.left, POCKET_MENUBAR_HEIGHT, info->hwndParent,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
     if (hwnd == nullptr) {
         DestroyMenu(bar->menu);
         delete bar;
@@ -161,4 +161,15 @@ extern "C" BOOL SHCreateMenuBar(SHMENUBARINFO* info) {
     ReleaseDC(hwnd, dc);
     info->hwndMB = hwnd;
     return TRUE;
+}
+
+extern "C" void PocketFollowScreen(HWND owner) {
+    RECT screen = PocketScreen();
+    HWND bar = nullptr;
+    while ((bar = FindWindowExW(nullptr, bar, POCKET_MENUBAR_CLASS, nullptr)) != nullptr) {
+        if (GetWindow(bar, GW_OWNER) == owner) {
+            SetWindowPos(bar, nullptr, screen.left, screen.bottom - POCKET_MENUBAR_HEIGHT, 0, 0,
+                         SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
+    }
 }

@@ -22,6 +22,8 @@ constexpr wchar_t kItemClass[] = L"VeloranthClass";
 constexpr int kPathBuffer = 256;  // UTF-16 characters of the launcher's path
 // On purpose an off-screen start (0x1001F): the home screen moves and sizes the item itself.
 constexpr int kItemStartPosition = 65567;
+constexpr int kIconInset = 20;  // pixels from the item's right edge to the icon's left
+constexpr wchar_t kDeviceFace[] = L"Tahoma";
 
 // The library's module-level state, touched on the home screen's interface thread.
 struct Plugin {
@@ -82,13 +84,21 @@ void OnPaint(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
     SetBkMode(dc, TRANSPARENT);
-    DrawIconEx(dc, r.right - 20, 0, p.ItemIcon, 0, 0, 0, nullptr, DI_NORMAL);
+    // The icon's place within the item: the item's window rectangle is in screen
+    // coordinates, which are the item's own only where it starts at the screen's edge.
+    DrawIconEx(dc, (r.right - r.left) - kIconInset, 0, p.ItemIcon, 0, 0, 0, nullptr, DI_NORMAL);
 
-    RECT text = {(DpiX() + 48) / 96, (2 * DpiY() + 48) / 96, r.right - r.left, r.bottom - r.top};
+    // The text ends where the icon begins.
+    RECT text = {(DpiX() + 48) / 96, (2 * DpiY() + 48) / 96, r.right - r.left - kIconInset,
+                 r.bottom - r.top};
     LOGFONTW font{};
     GetObjectW(GetStockObject(SYSTEM_FONT), sizeof font, &font);
     font.lfWeight = FW_BOLD;
     font.lfHeight = -static_cast<LONG>(GetDeviceCaps(dc, LOGPIXELSY) / 9.0 + 0.5);
+    // The device's system face is Tahoma; a desktop's stock system font is a wide bitmap
+    // face in which the line does not fit the item. Its width goes with it: the face's own.
+    lstrcpynW(font.lfFaceName, kDeviceFace, LF_FACESIZE);
+    font.lfWidth = 0;
     HFONT bold = CreateFontIndirectW(&font);
     HGDIOBJ previous = SelectObject(dc, bold);
     SetTextColor(dc, static_cast<COLORREF>(
@@ -98,7 +108,8 @@ void OnPaint(HWND window) {
         // On purpose the horizontal dpi, as the item has always stepped down its line.
         text.top += (15 * DpiX() + 48) / 96;
     }
-    DrawTextW(dc, platform::WideChars(p.day.line), -1, &text, 0);
+    // A town too long for what the times leave ends with an ellipsis; the times come first.
+    DrawTextW(dc, platform::WideChars(p.day.line), -1, &text, DT_END_ELLIPSIS);
     SelectObject(dc, previous);
     DeleteObject(bold);
     EndPaint(window, &ps);

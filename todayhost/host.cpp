@@ -11,6 +11,7 @@
 
 #include "platform/module.h"
 #include "platform/win/wide.h"
+#include "shell/aygshell.h"
 #include "today/today_screen.h"
 
 namespace {
@@ -100,6 +101,9 @@ void LoadItem(HWND host) {
 }
 
 void OnCreate(HWND host) {
+    // The home screen is the device: on a desktop it stands beside the program's. Placed
+    // before the item loads, so that a box the library shows lies within it.
+    PocketSetDeviceWindow(host, 1);
     RECT client;
     GetClientRect(host, &client);
     HWND button = CreateWindowExW(0, L"BUTTON", L"Options", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
@@ -196,10 +200,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int show) 
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = L"TodayHostWindow";
     RegisterClassW(&wc);
-    HWND host =
-        CreateWindowExW(0, wc.lpszClassName, L"Aujourd'hui", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                        GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr,
-                        nullptr, instance, nullptr);
+    const RECT screen = PocketScreen();
+    HWND host = CreateWindowExW(0, wc.lpszClassName, L"Aujourd'hui", WS_OVERLAPPEDWINDOW,
+                                screen.left, screen.top, screen.right - screen.left,
+                                screen.bottom - screen.top, nullptr, nullptr, instance, nullptr);
     if (host == nullptr) {
         return 1;
     }

@@ -20,4 +20,9 @@ wine_prepare() {
   wine reg add 'HKCR\htmlfile\shell\open\command' /ve \
     /d '"C:\windows\system32\winebrowser.exe" "%1"' /f >/dev/null 2>&1 || true
   wineserver -w || true
+  # Wine's own faces (Debian fonts-wine: Tahoma, MS Sans Serif...) are found only in the
+  # prefix's Fonts folder; without them every dialog falls back to a wider face.
+  if [ -d /usr/share/wine/fonts ]; then
+    cp -u /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  fi
 }

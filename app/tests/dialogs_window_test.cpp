@@ -43,6 +43,7 @@ TEST_F(VeloranthRun, ConfigurationListsTheTownsAndNowSetsThePresent) {
     EXPECT_EQ(entry(5), L"Pays&Co : <Ville>\"A&B\"");
     // 79 + 3 + 79 characters do not fit the entry's 120 bytes: cut, not overrun.
     EXPECT_EQ(entry(4), std::wstring(79, L'C') + L" : " + std::wstring(37, L'N'));
+    ExpectOnScreen(dialog);
     Shot("configuration-" + ScreenSize());
 
     SendMessageW(dialog, WM_COMMAND, IDC_NOW, 0);  // Maintenant
@@ -69,6 +70,30 @@ TEST_F(VeloranthRun, ConfigurationListsTheTownsAndNowSetsThePresent) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box).rfind(L"Lieu : France, Paris\n", 0), 0u);
     Close(box);
+}
+
+// 300 generated towns, the 251st selected, countries named A... to Z... in turn: the open
+// list shows a screenful of rows, the selected town among them, within the screen.
+TEST_F(VeloranthRun, TownListDropsDownAScreenfulAroundTheSelection) {
+    std::string config = ReadBytes(kSource / "reports/tests/data/reports.cfg");
+    config = config.substr(0, config.find("\n1 ") + 1) + "1 300 250 0\n";
+    for (int i = 0; i < 300; ++i) {
+        config += "2 " + std::string(1, 'A' + i % 26) + "pays Vill\xE9" + std::to_string(i) +
+                  " 45 5 1 1 0\n";
+    }
+    StartWith(config);
+    HWND combo = GetDlgItem(Open(IDM_TOWNS, L"Configuration"), IDC_TOWN), list = nullptr;
+    PostMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    ASSERT_TRUE(WaitFor(
+        [&] { return (list = FindWindowW(L"ComboLBox", nullptr)) && IsWindowVisible(list); }));
+    RECT client, screen = Screen();
+    GetClientRect(list, &client);
+    int rows = client.bottom / static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    EXPECT_GE(rows, screen.bottom - screen.top >= 320 ? 8 : 5);
+    ExpectOnScreen(list);
+    int top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+    EXPECT_TRUE(top <= 250 && 250 < top + rows) << top;
+    Shot("town-list-" + ScreenSize());
 }
 
 TEST_F(VeloranthRun, SaveStoresTheTownButTheProgramKeepsItsOwnUntilDone) {
@@ -128,9 +153,9 @@ TEST_F(VeloranthRun, QiblaCompassFillsTheScreen) {
     Choose(0, kParisDay);
     HWND qibla = Open(IDM_QIBLA, L"Quibla");
     ASSERT_NE(qibla, nullptr);
-    RECT r;
-    GetWindowRect(qibla, &r);
-    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
+    RECT r = RectOf(qibla), screen = Screen();
+    EXPECT_EQ(r.right - r.left, screen.right - screen.left);
+    ExpectOnScreen(qibla);
     Shot("qibla-" + ScreenSize());
     Close(qibla);
 }
@@ -188,6 +213,7 @@ TEST_F(VeloranthRun, AboutFollowsTheScreensOrientation) {
         }
     }
     FreeLibrary(exe);
+    ExpectOnScreen(about);
     Shot("about-" + ScreenSize());
     Close(about);
 }

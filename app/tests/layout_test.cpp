@@ -69,10 +69,12 @@ TEST(ApplyDialogLayout, MissingTemplateMovesNothing) {
     DestroyWindow(dialog);
 }
 
-TEST(ApplyDialogLayout, TwoExistingControlsWithoutIdGiveFalse) {
+TEST(ApplyDialogLayout, ControlsWithoutIdEachKeepTheirOwnPlace) {
     HWND dialog = MakeDialog(901);
     ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 901));
+    EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 901));
+    // Matched by id alone, the first would have taken the second's place.
+    ExpectAt(dialog, 0xFFFF, DialogUnits(dialog, 10, 10, 50, 8));
     DestroyWindow(dialog);
 }
 

@@ -77,10 +77,12 @@ class VeloranthRun : public ::testing::Test {
         }
     }
 
-    // Posts a command and waits for the window (box or dialog) it opens.
+    // Posts a command and waits for the window (box or dialog) it opens, fitted to the screen.
     HWND Open(UINT command, const wchar_t* title) {
         PostMessageW(window_, WM_COMMAND, command, 0);
-        return wintest::WaitForWindow(L"#32770", title);
+        HWND opened = wintest::WaitForWindow(L"#32770", title);
+        wintest::WaitFor([&] { return GetPropW(opened, POCKET_FITTED_PROPERTY) != nullptr; }, 3000);
+        return opened;
     }
 
     void Close(HWND box) {
@@ -89,6 +91,26 @@ class VeloranthRun : public ::testing::Test {
     }
 
     void Shot(const std::string& name) { wintest::Screenshot("main-" + name); }
+
+    // The program's screen: the display, or on a desktop the handheld-shaped area that
+    // begins at the main window's corner.
+    RECT Screen() const {
+        RECT w = wintest::RectOf(window_);
+        int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+        return cx > 800 || cy > 800 ? RECT{w.left, w.top, w.left + 240, w.top + 320}
+                                    : RECT{0, 0, cx, cy};
+    }
+
+    // A window lies on the screen, and so does every control in it.
+    void ExpectOnScreen(HWND window) {
+        RECT screen = Screen();
+        for (HWND w = window; w;
+             w = w == window ? GetWindow(w, GW_CHILD) : GetWindow(w, GW_HWNDNEXT)) {
+            RECT r = wintest::RectOf(w), within;
+            IntersectRect(&within, &r, &screen);
+            EXPECT_TRUE(!IsWindowVisible(w) || EqualRect(&within, &r)) << GetDlgCtrlID(w);
+        }
+    }
 
     // The configuration dialog: town, date and time, then Done.
     void Choose(int town, SYSTEMTIME when) {

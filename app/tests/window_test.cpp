@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <fstream>
 #include <string>
 
 #include "app/tests/veloranth_run.h"
@@ -101,8 +102,18 @@ TEST_F(VeloranthRun, BoxesShowTheChosenDayByteForByte) {
     Close(box);
     box = Open(IDM_SUN_POSITION, L"Sun position");
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), Golden("paris-2007-01-15-1300.sunbox"));
-    Shot("sun-box");
+    std::wstring sun = Golden("paris-2007-01-15-1300.sunbox");
+    EXPECT_EQ(MessageBoxText(box), sun);
+    // Too tall for the screen, the same text scrolls above the OK button (CR LF in a field).
+    ExpectOnScreen(box);
+    HWND field = GetDlgItem(box, POCKET_BOX_SCROLLING_TEXT_ID);
+    field = field ? field : GetDlgItem(box, 0xFFFF);
+    std::wstring shown = WindowText(field);
+    shown.erase(std::remove(shown.begin(), shown.end(), L'\r'), shown.end());
+    EXPECT_EQ(shown, sun);
+    RECT text = RectOf(field), ok = RectOf(GetDlgItem(box, IDOK));
+    EXPECT_FALSE(IntersectRect(&text, &text, &ok));
+    Shot("sun-box-" + ScreenSize());
     Close(box);
 }
 
@@ -203,6 +214,35 @@ TEST_F(VeloranthRun, MissingConfigurationIsSaidNotComputed) {
     ASSERT_NE(about, nullptr);
     Close(about);
     EXPECT_FALSE(fs::exists(XdgOpenRecord()));
+}
+
+// On a desktop-size display each program keeps a handheld-shaped window of its own, side
+// by side, with its menu bar and boxes within it, also after the user moved it. Both show
+// the shipped Saint-\u00C9tienne, accent and all.
+TEST_F(VeloranthRun, DesktopKeepsEachProgramInAHandheldShapedWindow) {
+    std::string config = ReadBytes(BuildFolder() / "data.cfg");
+    std::size_t line = config.find("\n1 ") + 1;
+    config.replace(line, config.find('\n', line) - line, "1 127 12 0");
+    fs::path hostFolder = FreshFolder("desktop-host");
+    for (const char* f : {"TodayHost.exe", "TodayVeloranth.dll"}) {
+        fs::copy_file(BuildFolder() / f, hostFolder / f);
+    }
+    std::ofstream(hostFolder / "data.cfg", std::ios::binary) << config;
+    StartWith(config);
+    Process host(hostFolder / "TodayHost.exe");
+    HWND home = WaitForWindow(L"TodayHostWindow", nullptr);
+    ASSERT_NE(home, nullptr);
+    RECT screen = Screen(), homeRect = RectOf(home);
+    EXPECT_FALSE(IntersectRect(&homeRect, &screen, &homeRect));
+    Screenshot("desktop-" + ScreenSize());
+
+    SetWindowPos(window_, nullptr, 600, 300, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ASSERT_TRUE(WaitFor([&] { return RectOf(bar_).left == 600; }));
+    ExpectOnScreen(bar_);
+    HWND box = Open(IDM_SUN_POSITION, L"Sun position");
+    ASSERT_NE(box, nullptr);
+    ExpectOnScreen(box);
+    Close(box);
 }
 
 }  // namespace

@@ -173,6 +173,12 @@ void PressChord(WORD modifier, WORD key) {
     SendInput(4, inputs, sizeof(INPUT));
 }
 
+RECT RectOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
 bool SaveScreenshot(const std::filesystem::path& file) {
     int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
     HDC screen = GetDC(nullptr);

@@ -66,6 +66,9 @@ bool GetPickerTime(HWND picker, SYSTEMTIME& time);
 // Presses keys for real (the focused window of the foreground application gets them).
 void PressChord(WORD modifier, WORD key);
 
+// The window's rectangle in screen coordinates.
+RECT RectOf(HWND window);
+
 // Saves the whole screen as a 24-bit BMP.
 bool SaveScreenshot(const std::filesystem::path& file);
 

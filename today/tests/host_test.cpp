@@ -53,6 +53,25 @@ class HostRun : public ::testing::Test {
     Process host_;
 };
 
+// The runs of dark (text) columns in the part of the item left of its icon, as painted on
+// the screen: words separated by at least `gap` light columns count as one run each.
+int TextRuns(HWND item, int gap) {
+    RECT r = RectOf(item);
+    HDC screen = GetDC(nullptr);
+    int runs = 0, light = gap;
+    for (int x = r.left; x < r.right - 20; ++x, ++light) {
+        for (int y = r.top; y < r.bottom && light >= 0; ++y) {
+            COLORREF c = GetPixel(screen, x, y);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 400) {  // text, not background
+                runs += light >= gap;
+                light = -1;
+            }
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return runs;
+}
+
 TEST_F(HostRun, ItemWithAndWithoutItsHeading) {
     Start(true);
     HWND host = HostWindow();
@@ -62,6 +81,8 @@ TEST_F(HostRun, ItemWithAndWithoutItsHeading) {
         WaitFor([&] { return (item = FindWindowExW(host, nullptr, L"VeloranthClass", nullptr)); }));
     ASSERT_TRUE(WaitFor([&] { return ItemHeight(item) == 16; }));
     Shot("item");
+    // The five times and the town, whole or ended with an ellipsis, left of the icon.
+    EXPECT_EQ(TextRuns(item, 4), 6);
     PostMessageW(item, WM_LBUTTONUP, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return ItemHeight(item) == 32; }, 5000));
     Shot("item-heading");
