@@ -14,6 +14,7 @@
 #include "reports/prayer_report.h"
 #include "reports/startup.h"
 #include "reports/sun_report.h"
+#include "zones/zones.h"
 
 namespace veloranth::cli {
 namespace {
@@ -138,6 +139,11 @@ int main(int argc, char** argv) {
     }
     if (options.help) {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("veloranth-cli %s (tz database %s)\n", VELORANTH_VERSION,
+                    veloranth::zones::TzDatabaseVersion());
         return 0;
     }
     int status = Run(options);

@@ -23,6 +23,7 @@ const char kUsage[] =
     "  --year          write the annual calendar page into --out, print its path\n"
     "  --out DIR       folder of the calendar pages (default: the current folder)\n"
     "  --cp1252        write Windows-1252 bytes instead of UTF-8\n"
+    "  --version       the program's version and that of its tz database\n"
     "  --help          this text\n";
 
 namespace {
@@ -73,6 +74,8 @@ bool ParseOptions(const std::vector<std::string>& args, Options& o, std::string&
         std::string v;
         if (a == "--help" || a == "-h") {
             o.help = true;
+        } else if (a == "--version") {
+            o.version = true;
         } else if (a == "--verbose") {
             o.verbose = true;
         } else if (a == "--sun") {

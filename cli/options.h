@@ -20,6 +20,7 @@ struct Options {
     std::string outDir = ".";
     bool cp1252 = false;
     bool help = false;
+    bool version = false;
 };
 
 // Parses argv; false with `error` set for anything it does not understand.

@@ -15,6 +15,7 @@ enum class ReadNotice {
     TownBeforeHeader,          // a town line before the header line: counted, not stored
     TownBeyondCount,           // more town lines than NumberOfTowns: counted, not stored
     TownConventionOutOfRange,  // a town's convention index is not 0 to 8
+    UnknownTimeZone,           // a town names a zone the tz database lacks: counted, not stored
     ConventionOutOfRange,      // a line 3, 4 or 5 for a convention index not 0 to 8
     NameWithoutQuotes,         // a line 5 without two double quotes: no name stored
     NameTooLong,               // a country, town or convention name cut to 79 characters
@@ -29,6 +30,7 @@ enum class ReadNotice {
 struct NoticeDetails {
     int index = 0;        // convention index, or the town's number in file order
     std::string name;     // the name concerned, as kept
+    std::string zone;     // the zone name concerned, as read
     std::u16string path;  // the file concerned
 };
 

@@ -40,7 +40,7 @@ CompassArrow ArrowToward(double angle) {
     return r;
 }
 
-std::string QiblaText(double qibla, double az, int tzEff, double utHour) {
+std::string QiblaText(double qibla, double az, double tzEff, double utHour) {
     double local = tzEff + utHour;
     if (local < 0) {
         local += 24;

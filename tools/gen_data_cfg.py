@@ -108,8 +108,10 @@ UOIF, MWL, EGYPT, UMM_AL_QURA, KARACHI, DIYANET, SE_ASIA, TUNISIA, JORDAN = rang
 #   Sri Lanka (Shafi'i, Karachi angles)                -> 7 Tunisia 18/18, Shafi'i Asr
 #   Canada, USA, ISNA 15/15                            -> 1 MWL 18/17; 0 UOIF 12/12 north
 #                                                         of 48 N, where 18 is not reached
-#   Belgium, Netherlands, Germany, UK                  -> 0 UOIF 12/12 until the program
-#                                                         has a high-latitude rule
+#   Belgium, Netherlands, Germany, UK, Scandinavia,    -> 0 UOIF 12/12 until the program
+#   Finland; Russia and Kazakhstan north of 48 N          has a high-latitude rule (north
+#   (Moscow, Kazan, Ufa, Astana)                          of 54.2 N even 12 degrees is not
+#                                                         reached around the June solstice)
 # and where the custom is not documented here: the French overseas departments and
 # territories, Maldives, Haiti, Suriname, Guyana -> MWL; Bahrain, Oman, Yemen -> Umm
 # al-Qura (custom of the Arabian peninsula); Palestine -> Jordan; Philippines -> 6 (the
@@ -133,6 +135,10 @@ LU = Country("Luxembourg", "LU", UOIF)
 NL = Country("Pays-Bas", "NL", UOIF)
 DE = Country("Allemagne", "DE", UOIF)
 GB = Country("Royaume-Uni", "GB", UOIF)
+DK = Country("Danemark", "DK", UOIF)
+SE = Country("Suède", "SE", UOIF)
+NO = Country("Norvège", "NO", UOIF)
+FI = Country("Finlande", "FI", UOIF)
 AT = Country("Autriche", "AT", MWL)
 ES = Country("Espagne", "ES", MWL)
 IT = Country("Italie", "IT", MWL)
@@ -193,10 +199,12 @@ PS = Country("Palestine", "PS", JORDAN)
 TR = Country("Turquie", "TR", DIYANET)
 AZ = Country("Azerbaïdjan", "AZ", MWL)
 RU = Country("Russie", "RU", MWL)
+RU_NORTH = RU._replace(convention=UOIF)
 IR = Country("Iran", "IR", MWL)
 AF = Country("Afghanistan", "AF", KARACHI)
 UZ = Country("Ouzbékistan", "UZ", KARACHI)
 KZ = Country("Kazakhstan", "KZ", KARACHI)
+KZ_NORTH = KZ._replace(convention=UOIF)
 KG = Country("Kirghizistan", "KG", KARACHI)
 TJ = Country("Tadjikistan", "TJ", KARACHI)
 TM = Country("Turkménistan", "TM", KARACHI)
@@ -254,9 +262,14 @@ TOWNS = [
     (DE, ["Berlin", ("Hambourg", "Hamburg"), ("Cologne", "Köln"),
           ("Francfort", "Frankfurt am Main"), "Stuttgart", "Munich", "Düsseldorf",
           "Dortmund", "Essen", ("Duisbourg", "Duisburg"), ("Brême", "Bremen"),
-          ("Hanovre", "Hannover")]),
+          ("Hanovre", "Hannover"), "Kiel"]),
     (GB, [("Londres", "London"), "Birmingham", "Manchester", "Bradford", "Leicester", "Leeds",
-          "Sheffield", "Liverpool", "Bristol", "Luton", "Blackburn", "Cardiff"]),
+          "Sheffield", "Liverpool", "Bristol", "Luton", "Blackburn", "Cardiff", "Glasgow",
+          ("Édimbourg", "Edinburgh")]),
+    (DK, [("Copenhague", "Copenhagen"), ("Aarhus", "Århus"), "Odense"]),
+    (SE, ["Stockholm", "Göteborg", "Malmö", "Uppsala"]),
+    (NO, ["Oslo", "Bergen"]),
+    (FI, ["Helsinki"]),
     (AT, [("Vienne", "Vienna"), "Graz", ("Salzbourg", "Salzburg")]),
     (ES, ["Madrid", ("Barcelone", "Barcelona"), ("Valence", "Valencia"), ("Séville", "Sevilla"),
           "Ceuta", "Melilla"]),
@@ -330,6 +343,7 @@ TOWNS = [
           "Trabzon"]),
     (AZ, [("Bakou", "Baku"), ("Gandja", "Ganja")]),
     (RU, [("Grozny", "Groznyy"), ("Makhatchkala", "Makhachkala")]),
+    (RU_NORTH, [("Moscou", "Moscow"), "Kazan", ("Oufa", "Ufa")]),
     (IR, [("Téhéran", "Tehran"), ("Machhad", "Mashhad"), ("Ispahan", "Isfahan"), "Tabriz",
           ("Chiraz", "Shiraz"), "Qom", "Ahvaz"]),
     (AF, [("Kaboul", "Kabul"), ("Kandahar", "Kandahār"), ("Hérat", "Herāt"),
@@ -337,6 +351,7 @@ TOWNS = [
     (UZ, [("Tachkent", "Tashkent"), ("Samarcande", "Samarkand"), ("Boukhara", "Bukhara"),
           "Namangan"]),
     (KZ, ["Almaty", ("Chymkent", "Shymkent")]),
+    (KZ_NORTH, [("Astana", "Nur-Sultan")]),
     (KG, [("Bichkek", "Bishkek"), "Osh"]),
     (TJ, [("Douchanbé", "Dushanbe")]),
     (TM, [("Achgabat", "Ashgabat")]),
@@ -376,11 +391,6 @@ SELECTED_TOWN = "Paris"
 # Towns considered and left out, with the reason (kept here so nobody adds them back
 # without settling it).
 LEFT_OUT = [
-    ("Danemark, Suède, Norvège", "Copenhague, Aarhus, Malmö, Stockholm, Göteborg, Oslo",
-     "north of 54.2 N the Sun does not get 12.3 degrees below the horizon around the June "
-     "solstice: without a high-latitude rule the program would give no true Fajr and Isha"),
-    ("Royaume-Uni, Allemagne, Russie, Kazakhstan", "Glasgow, Édimbourg, Kiel, Moscou, Kazan, "
-     "Oufa, Astana", "same reason (north of 54.2 N, or of 48.2 N for an 18-degree convention)"),
     ("Israël", "Jérusalem, Nazareth", "the country to file Jérusalem under is disputed"),
     ("Chine", "Ürümqi, Kashgar", "local time in Xinjiang is UTC+8 officially, UTC+6 in use"),
 ]

@@ -45,6 +45,8 @@ expect_output tromso-box.utf8 --config "$cfg" --town 2 --date 21/6/2007 --time 2
 cmp -s "$work/Paris_Février2008.html" "$pages/paris-2008-02.html" || fail "--month page differs"
 "$cli" --config "$cfg" --date 17/2/2008 --year --out "$work/" >/dev/null || fail "--year"
 cmp -s "$work/Paris_2008.html" "$pages/paris-2008.html" || fail "--year page differs"
+"$cli" --config "$pages/zones.cfg" --date 1/1/2026 --year --out "$work" >/dev/null || fail "--year zone"
+cmp -s "$work/Casablanca_2026.html" "$pages/casablanca-2026.html" || fail "Casablanca page differs"
 
 # The selected town of the file is not changed by --town.
 cp "$cfg" "$work/data.cfg"
@@ -67,6 +69,8 @@ expect_refusal "could not be written" --config "$cfg" --month --out "$work/missi
 [ -z "$(ls "$work"/missing-folder 2>/dev/null)" ] || fail "a page was written"
 
 "$cli" --help | grep -q "Usage: veloranth-cli" || fail "--help"
+tz=$(sed -n '1s/^# version //p' /usr/share/zoneinfo/tzdata.zi)
+[ "$("$cli" --version)" = "veloranth-cli 1.40 (tz database $tz)" ] || fail "--version: $("$cli" --version)"
 
 # Without --config the program reads the data.cfg shipped beside it.
 "$cli" --date 15/1/2007 >"$work/out" || fail "shipped data.cfg"

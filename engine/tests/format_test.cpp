@@ -38,6 +38,20 @@ TEST(FormatHoursRounded, RoundsToTheMinuteAndReportsTheDayCarry) {
     EXPECT_STREQ(FormatHoursRounded(5 + 59 / 60.0 + 45.0 / 3600).text, "06:00");
 }
 
+TEST(FormatOffset, WholeHoursAsBeforeOthersWithMinutesAndSeconds) {
+    const struct {
+        double hours;
+        const char *plain, *signed_;
+    } cases[] = {{1, "1", "+1"},           {-5, "-5", "-5"},
+                 {0, "0", "+0"},           {5.5, "5:30", "+5:30"},
+                 {5.75, "5:45", "+5:45"},  {-3.5, "-3:30", "-3:30"},
+                 {-0.5, "-0:30", "-0:30"}, {-2670 / 3600.0, "-0:44:30", "-0:44:30"}};
+    for (const auto& c : cases) {
+        EXPECT_STREQ(FormatOffset(c.hours).text, c.plain);
+        EXPECT_STREQ(FormatOffset(c.hours, true).text, c.signed_);
+    }
+}
+
 TEST(Formatters, AbsurdValuesSaturateInsteadOfOverflowing) {
     EXPECT_STREQ(FormatHoursRounded(1e300).text, "2147483647:2147483647");
     EXPECT_STREQ(FormatHoursRounded(-1e300).text, "-2147483648:-2147483648");

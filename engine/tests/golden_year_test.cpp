@@ -30,7 +30,7 @@ std::string Bits(double x) {
 void AppendDay(std::string& out, const char* name, fixture::DayCase& s) {
     ComputeDaySchedule(s.state, s.in);
     char head[64];
-    std::snprintf(head, sizeof head, "%s %d/%d/%d tz=%d wd=%d", name, s.state.date.Day,
+    std::snprintf(head, sizeof head, "%s %d/%d/%d tz=%g wd=%d", name, s.state.date.Day,
                   s.state.date.Month, s.state.date.Year, s.state.TZeff, ScheduleWeekday(s.state));
     out += head;
     for (int k = 0; k < kSalatCount; ++k) {

@@ -47,6 +47,8 @@ class ReferenceDay : public ::testing::TestWithParam<std::string> {
         if (key == "town" && in >> lat >> lon >> in_.CurrentTimeZone >> in_.CurrentDst) {
             in_.LatitudeRad = lat * DegToRad;
             in_.LongitudeRad = lon * DegToRad;
+        } else if (key == "zone" && in >> text_) {
+            in_.zone = zones::FindZone(text_);
         } else if (key == "date") {
             in >> state_.date.Day >> state_.date.Month >> state_.date.Year;
         } else if (key == "angles") {
@@ -75,6 +77,8 @@ class ReferenceDay : public ::testing::TestWithParam<std::string> {
         double value = 0;
         if (key == "tzeff" && in >> value) {
             EXPECT_EQ(state_.TZeff, value);
+        } else if (key == "dst" && in >> value) {
+            EXPECT_EQ(ClockOn(state_.date, in_).dst, value != 0);
         } else if (key == "weekday" && in >> value) {
             EXPECT_EQ(ScheduleWeekday(state_), value);
         } else if ((key == "exact" || key == "adjusted") && in >> name >> how >> value) {
@@ -103,6 +107,7 @@ class ReferenceDay : public ::testing::TestWithParam<std::string> {
     ConventionRules k_;
     DayInputs in_;
     double tolerance_ = 0;
+    std::string text_;
 };
 
 TEST_P(ReferenceDay, MatchesItsFigures) {
