@@ -128,6 +128,7 @@ TEST_F(VeloranthRun, CalendarsWriteTheirPagesAndStartTheBrowser) {
 TEST_F(VeloranthRun, ZoneTownsTakeTheirOffsetOfEachDay) {
     StartWith(ReadBytes(kSource / "reports/tests/data/zones.cfg"));
     Choose(3, {2026, 6, 1, 15, 12, 0, 0, 0});  // Hyderabad, Asia/Calcutta: +5:30
+    Shot("hyderabad-2026-06-15");
     HWND box = Open(IDM_PRAYER_TIMES, L"Veloranth");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), Golden("hyderabad-2026-06-15.box"));
