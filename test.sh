@@ -14,6 +14,9 @@ tools/install-deps.sh
 step "Generators of the committed data (town table, artwork)"
 python3 -m unittest discover -s tools/tests
 
+step "Town table against the committed gazetteer extract"
+python3 tools/check_data_cfg.py
+
 for preset in native asan; do
   step "Build and test: $preset"
   cmake --preset "$preset" >/dev/null

@@ -54,7 +54,7 @@ std::int64_t LocalMinutes(double hours) {
 std::int64_t UtcSeconds(const DayRecord& d, int kind) {
     std::int64_t local =
         EpochDay(d.date.Year, d.date.Month, d.date.Day) * 1440 + LocalMinutes(d.times[kind]);
-    return (local - std::int64_t{d.tzHours} * 60) * 60;
+    return (local - d.tzMinutes) * 60;
 }
 
 std::string Printed(const char* format, ...) __attribute__((format(printf, 1, 2)));
@@ -71,8 +71,9 @@ std::string IsoDate(const ObservationDate& d) {
     return Printed("%04d-%02d-%02d", d.Year, d.Month, d.Day);
 }
 
-std::string Offset(int hours) {
-    return Printed("%c%02d:00", hours < 0 ? '-' : '+', std::abs(hours));
+std::string Offset(int minutes) {
+    return Printed("%c%02d:%02d", minutes < 0 ? '-' : '+', std::abs(minutes) / 60,
+                   std::abs(minutes) % 60);
 }
 
 // The local clock time of an entry, "HH:MM", and its date (which a time past midnight moves).
@@ -103,7 +104,7 @@ std::string JsonString(const std::string& cp1252) {
 std::string JsonDay(const DayRecord& d, const char* indent) {
     std::string out =
         Printed("%s\"date\": \"%s\",\n%s\"utc_offset\": \"%s\",\n%s\"times\": {", indent,
-                IsoDate(d.date).c_str(), indent, Offset(d.tzHours).c_str(), indent);
+                IsoDate(d.date).c_str(), indent, Offset(d.tzMinutes).c_str(), indent);
     for (int k = 0; k < kSalatCount; ++k) {
         out += Printed("%s\n%s  \"%s\": ", k == 0 ? "" : ",", indent, kKeys[k]);
         if (!d.found[k]) {
@@ -113,7 +114,7 @@ std::string JsonDay(const DayRecord& d, const char* indent) {
         ObservationDate when;
         std::string clock = LocalClockText(d, k, &when);
         out += "{\"local\": \"" + clock + "\", \"instant\": \"" + IsoDate(when) + "T" + clock +
-               ":00" + Offset(d.tzHours) + "\"}";
+               ":00" + Offset(d.tzMinutes) + "\"}";
     }
     return out + "\n" + indent + "}";
 }
@@ -172,7 +173,9 @@ std::string PlaceKey(const MainState& s) {
 DayRecord ComputeDay(MainState& s, const ObservationDate& date) {
     s.engine.date = date;
     ComputeDaySchedule(s.engine, InputsOf(s, nullptr));
-    return {date, s.engine.TZeff, s.engine.adjusted, s.engine.found};
+    // Offsets with seconds (Monrovia before 1972) are given to the minute, as ISO 8601 allows.
+    return {date, static_cast<int>(std::lround(s.engine.TZeff * 60)), s.engine.adjusted,
+            s.engine.found};
 }
 
 }  // namespace
@@ -215,7 +218,7 @@ std::string JsonText(const MainState& s, const std::vector<DayRecord>& days, boo
 std::string CsvText(const std::vector<DayRecord>& days) {
     std::string out = "date,utc_offset,fajr,chourouk,zuhr,asr,maghrib,isha\n";
     for (const DayRecord& d : days) {
-        out += IsoDate(d.date) + "," + Offset(d.tzHours);
+        out += IsoDate(d.date) + "," + Offset(d.tzMinutes);
         for (int k = 0; k < kSalatCount; ++k) {
             out += "," + (d.found[k] ? LocalClockText(d, k) : std::string());
         }
@@ -260,7 +263,7 @@ std::string NextPrayerText(MainState& s) {
     // Yesterday's Isha may fall after midnight, and after today's Isha comes tomorrow's Fajr.
     DayRecord todays = ComputeDay(s, today);
     std::int64_t nowUtc = day0 * 86400 + now.Hour * 3600 + now.Minute * 60 + now.Second -
-                          std::int64_t{todays.tzHours} * 3600;
+                          std::int64_t{todays.tzMinutes} * 60;
     const DayRecord* best = nullptr;
     int bestKind = 0;
     std::int64_t bestUtc = 0;

@@ -13,7 +13,7 @@ namespace veloranth::cli {
 // One day's adjusted times with the clock they are given in.
 struct DayRecord {
     ObservationDate date;
-    int tzHours = 0;  // TZeff of that day
+    int tzMinutes = 0;  // TZeff of that day, in minutes east of UT
     PrayerTimes times;
     FoundTimes found;
 };

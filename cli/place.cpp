@@ -145,12 +145,15 @@ bool FindTown(const AppConfig& cfg, const std::string& wanted, int& index, std::
 
 std::string TownList(const AppConfig& cfg) {
     StringSink out;
-    Print(&out, "%3s  %-20s %-24s %9s %10s %4s %3s %4s\n", "#", "Pays", "Ville", "latitude",
+    Print(&out, "%3s  %-20s %-24s %9s %10s  %-20s %3s %4s\n", "#", "Pays", "Ville", "latitude",
           "longitude", "zone", "DST", "conv");
     for (int i = 0; i < cfg.NumberOfTowns; ++i) {
         const Town& t = *cfg.TownTable[i];
-        Print(&out, "%3d  %-20s %-24s %9.4f %10.4f %+4d %3d %4d\n", i, t.Country, t.Name,
-              t.latitude, t.longitude, t.TimeZone, t.DST, t.Convention);
+        char hours[16];
+        std::snprintf(hours, sizeof hours, "%+d", t.TimeZone);
+        Print(&out, "%3d  %-20s %-24s %9.4f %10.4f  %-20s %3d %4d\n", i, t.Country, t.Name,
+              t.latitude, t.longitude, t.zone != nullptr ? t.ZoneName : hours, t.DST,
+              t.Convention);
     }
     return out.str();
 }
@@ -174,18 +177,19 @@ bool ApplyZone(const std::string& text, int dst, Town& town, std::string& error)
                 "name (Europe/Paris)";
         return false;
     }
-    // ---- Zone hand-off to the engine ------------------------------------------------
-    // Town records and the engine still hold whole hours. Zone names and offsets that are
-    // not whole hours are unsupported until zone towns land; then `zone` and `seconds`
-    // go into the town record here, and nowhere else needs to change.
-    if (zone != nullptr || seconds % 3600 != 0) {
-        error = "zone '" + text +
-                "': " + (zone != nullptr ? "zone names" : "offsets that are not whole hours") +
-                " are unsupported until zone towns land; give whole hours";
+    // A town record holds whole hours or a zone: an offset with minutes needs its zone's name.
+    if (zone == nullptr && seconds % 3600 != 0) {
+        error = "zone '" + text + "': an offset that is not whole hours needs its tz database "
+                "name (such as Asia/Kolkata for 5:30)";
         return false;
     }
-    town.TimeZone = seconds / 3600;
-    town.DST = dst;
+    town.zone = zone;
+    town.ZoneName[0] = '\0';
+    if (zone != nullptr) {
+        std::snprintf(town.ZoneName, sizeof town.ZoneName, "%s", text.c_str());
+    }
+    town.TimeZone = zone != nullptr ? 0 : seconds / 3600;
+    town.DST = zone != nullptr ? 0 : dst;
     return true;
 }
 

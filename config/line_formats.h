@@ -18,6 +18,8 @@ inline constexpr char kHeaderValues[] = "%-13d  %-12d  %-7d\n";
 // A town's Country and Name are padded to this width, two blanks after each.
 inline constexpr int kTownNameWidth = 15;
 inline constexpr char kTownValues[] = "%-10f  %-10f  %-7d  %-2d  %-2d\n";
+// The same when the TimeZone column names a tz database zone; DST is written 0 beside it.
+inline constexpr char kTownZoneValues[] = "%-10f  %-10f  %-7s  %-2d  %-2d\n";
 inline constexpr char kParametersValues[] =
     "%-9d  %-14d  %-16g  %-16g  %-15g  %-19d  %-4d  %-7d  %-15.7f\n";
 inline constexpr char kCorrectionsValues[] = "%-9d  %-7g  %-7g  %-7g  %-7g  %-7g  %-7g\n";

@@ -21,6 +21,10 @@ struct BasicTown {
     int TimeZone = 0;      // hours, east positive
     int Convention = 0;
     int DST = 0;
+    // A TimeZone column naming a tz database zone: the name as written (a link too) and the
+    // zone it designates. The zone replaces TimeZone and DST in every computation.
+    Char ZoneName[kNameSize] = {};
+    const zones::Zone* zone = nullptr;
 };
 
 template <class Char>
@@ -39,6 +43,7 @@ struct BasicAppConfig {
     int TownSelected = 0;
     int NumberOfTowns = 0;
     int CurrentTimeZone = 0;
+    const zones::Zone* CurrentZone = nullptr;  // the selected town's zone, if it names one
     double LatitudeRad = 0;
     double LongitudeRad = 0;
 
@@ -57,13 +62,15 @@ using WideTown = BasicTown<char16_t>;
 using WideConvention = BasicConvention<char16_t>;
 using WideAppConfig = BasicAppConfig<char16_t>;
 
-// Copies the given town's coordinates, time zone, rule and convention into the Current fields.
+// Copies the given town's coordinates, time zone (or zone), rule and convention into the
+// Current fields.
 template <class Char>
 void ApplyTown(BasicAppConfig<Char>& cfg, const BasicTown<Char>& town) {
     cfg.LatitudeRad = town.latitude * DegToRad;
     cfg.LongitudeRad = town.longitude * DegToRad;
     cfg.CurrentTimeZone = town.TimeZone;
     cfg.CurrentDst = town.DST;
+    cfg.CurrentZone = town.zone;
     cfg.CurrentConvention = town.Convention;
 }
 
@@ -83,6 +90,7 @@ DayInputs EngineInputs(const BasicAppConfig<Char>& cfg, TextSink* trace) {
     in.LongitudeRad = cfg.LongitudeRad;
     in.CurrentTimeZone = cfg.CurrentTimeZone;
     in.CurrentDst = cfg.CurrentDst;
+    in.zone = cfg.CurrentZone;
     bool known = cfg.CurrentConvention >= 0 && cfg.CurrentConvention < kConventionCount;
     in.convention = known ? &cfg.Conventions[cfg.CurrentConvention] : &kNoRules;
     in.trace = trace;

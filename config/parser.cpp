@@ -216,7 +216,11 @@ class Parser {
     void Append(const char* format, Args... args) {
         StringSink text;
         Print(&text, format, args...);
-        out_.append(text.str().begin(), text.str().end());
+        if constexpr (sizeof(Char) == 1) {
+            out_ += text.str();
+        } else {
+            out_ += Cp1252ToUtf16(text.str());  // a zone name as read may hold any byte
+        }
     }
     void Append(const char* text) { Append("%s", text); }
 
@@ -294,10 +298,10 @@ class Parser {
             return Stop(ReadNotice::AllocationFailed, kReadAllocationFailed);
         }
         BasicTown<Char>* town = new (memory) BasicTown<Char>();
-        bool countryCut = false, nameCut = false;
+        bool countryCut = false, nameCut = false, zoneNamed = false;
         if (ReadWord(town->Country, countryCut) == Scan::Ok &&
             ReadWord(town->Name, nameCut) == Scan::Ok && ReadReal(town->latitude) == Scan::Ok &&
-            ReadReal(town->longitude) == Scan::Ok && ReadInt(town->TimeZone) == Scan::Ok &&
+            ReadReal(town->longitude) == Scan::Ok && ReadTimeZone(*town, zoneNamed) == Scan::Ok &&
             ReadInt(town->DST) == Scan::Ok) {
             ReadInt(town->Convention);
         }
@@ -305,8 +309,14 @@ class Parser {
         Append("  ");
         AppendPadded(town->Name, kTownNameWidth);
         Append("  ");
-        Append(kTownValues, town->latitude, town->longitude, town->TimeZone, town->DST,
-               town->Convention);
+        const std::string zoneName = Narrow(town->ZoneName);
+        if (!zoneNamed) {
+            Append(kTownValues, town->latitude, town->longitude, town->TimeZone, town->DST,
+                   town->Convention);
+        } else {
+            Append(kTownZoneValues, town->latitude, town->longitude, zoneName.c_str(), town->DST,
+                   town->Convention);
+        }
         if (countryCut) {
             Tell(ReadNotice::NameTooLong, townCount_, Narrow(town->Country));
         }
@@ -316,15 +326,36 @@ class Parser {
         if (town->Convention < 0 || town->Convention >= kConventionCount) {
             Tell(ReadNotice::TownConventionOutOfRange, town->Convention, Narrow(town->Name));
         }
+        const bool unknownZone = zoneNamed && town->zone == nullptr;
+        if (unknownZone) {
+            Tell(ReadNotice::UnknownTimeZone, townCount_, Narrow(town->Name), zoneName);
+        }
         if (cfg_.TownTable == nullptr || townCount_ >= cfg_.NumberOfTowns) {
             Tell(headerSeen_ ? ReadNotice::TownBeyondCount : ReadNotice::TownBeforeHeader,
                  townCount_, Narrow(town->Name));
             allocator_.Release(town);
+        } else if (unknownZone) {
+            allocator_.Release(town);  // no town computes in a zone it does not have
         } else {
             cfg_.TownTable[townCount_] = town;
         }
         ++townCount_;
         return kReadOk;
+    }
+
+    // The TimeZone column: whole hours, or else a word naming a tz database zone (DST is then
+    // read but not used).
+    Scan ReadTimeZone(BasicTown<Char>& town, bool& named) {
+        Scan s = ReadInt(town.TimeZone);
+        if (s != Scan::Failed) {
+            return s;
+        }
+        named = true;
+        bool cut = false;
+        ReadWord(town.ZoneName, cut);
+        // A name cut to 79 characters is no name of the database: it stays unknown.
+        town.zone = cut ? nullptr : zones::FindZone(Narrow(town.ZoneName));
+        return Scan::Ok;
     }
 
     // The convention a line 3, 4 or 5 addresses, kept in CurrentConvention as the reader
@@ -468,10 +499,11 @@ class Parser {
         return result;
     }
 
-    void Tell(ReadNotice notice, int index, std::string name) {
+    void Tell(ReadNotice notice, int index, std::string name, std::string zone = "") {
         NoticeDetails d;
         d.index = index;
         d.name = std::move(name);
+        d.zone = std::move(zone);
         reporter_.Notice(notice, d);
     }
 

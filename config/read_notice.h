@@ -15,6 +15,7 @@ enum class ReadNotice {
     TownBeforeHeader,          // a town line before the header line: counted, not stored
     TownBeyondCount,           // more town lines than NumberOfTowns: counted, not stored
     TownConventionOutOfRange,  // a town's convention index is not 0 to 31
+    UnknownTimeZone,           // a town names a zone the tz database lacks: counted, not stored
     ConventionOutOfRange,      // a line 3, 4, 5 or 6 for a convention index not 0 to 31
     RuleOutOfRange,            // a line 6 with a high-latitude rule not 0 to 3: not used
     NameWithoutQuotes,         // a line 5 without two double quotes: no name stored
@@ -32,6 +33,7 @@ struct NoticeDetails {
     int index = 0;        // convention index, or the town's number in file order
     int rule = 0;         // the high-latitude rule concerned
     std::string name;     // the name concerned, as kept
+    std::string zone;     // the zone name concerned, as read
     std::u16string path;  // the file concerned
 };
 

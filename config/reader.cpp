@@ -49,6 +49,12 @@ class PrintingReporter : public ReadReporter {
                       "(0 to 31).\n",
                       d.index, name);
                 break;
+            case ReadNotice::UnknownTimeZone:
+                Print(&out_,
+                      "Read config file Error : Town %d (%s) has an unknown time zone %s, "
+                      "not used.\n",
+                      d.index, name, d.zone.c_str());
+                break;
             case ReadNotice::ConventionOutOfRange:
                 Print(&out_,
                       "Read config file Error : Convention index %d out of range "

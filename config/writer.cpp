@@ -101,7 +101,11 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
     for (int i = 0; i < cfg.NumberOfTowns; ++i) {
         const Town& t = *cfg.TownTable[i];
         c.Record(kTownLine, "%-*s  %-*s  ", kTownNameWidth, t.Country, kTownNameWidth, t.Name);
-        c.Line(kTownValues, t.latitude, t.longitude, t.TimeZone, t.DST, t.Convention);
+        if (t.ZoneName[0] != 0) {
+            c.Line(kTownZoneValues, t.latitude, t.longitude, t.ZoneName, 0, t.Convention);
+        } else {
+            c.Line(kTownValues, t.latitude, t.longitude, t.TimeZone, t.DST, t.Convention);
+        }
     }
     c.Line("%s", kSeparator);
     return c.text();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/sun.h"
+#include "zones/zones.h"
 
 namespace veloranth {
 
@@ -68,6 +69,8 @@ struct DayInputs {
     double LongitudeRad = 0;
     int CurrentTimeZone = 0;  // hours, east positive
     int CurrentDst = 0;       // daylight-saving rule type
+    // A tz database zone: it replaces the two fields above (null: they hold).
+    const zones::Zone* zone = nullptr;
     const ConventionRules* convention = nullptr;
     TextSink* trace = nullptr;  // null: silent
 };
@@ -89,7 +92,7 @@ struct ObservationTime {
 struct EngineState {
     ObservationDate date;
     ObservationTime time;
-    int TZeff = 0;
+    double TZeff = 0;  // hours east of UT; whole for a town without a zone
     SolarState solar;
     PrayerTimes exact;
     PrayerTimes adjusted;

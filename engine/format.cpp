@@ -3,7 +3,9 @@
 #include "engine/format.h"
 
 #include <climits>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 #include "base/constants.h"
 #include "base/truncate.h"
@@ -63,6 +65,25 @@ FormattedText FormatHoursRounded(double hours) {
         }
     }
     std::snprintf(out.text, sizeof out.text, "%02d:%02d", p.whole, p.minutes);
+    return out;
+}
+
+FormattedText FormatOffset(double hours, bool plus) {
+    FormattedText out;
+    if (hours == std::trunc(hours) && std::fabs(hours) <= INT_MAX) {
+        std::snprintf(out.text, sizeof out.text, plus ? "%+d" : "%d", static_cast<int>(hours));
+        return out;
+    }
+    // Only a zone's offset has a fraction, and zones stay within a day.
+    const int seconds = static_cast<int>(std::lround(hours * 3600));
+    const char* sign = seconds < 0 ? "-" : plus ? "+" : "";
+    const int s = std::abs(seconds);
+    if (s % 60 == 0) {
+        std::snprintf(out.text, sizeof out.text, "%s%d:%02d", sign, s / 3600, s / 60 % 60);
+    } else {
+        std::snprintf(out.text, sizeof out.text, "%s%d:%02d:%02d", sign, s / 3600, s / 60 % 60,
+                      s % 60);
+    }
     return out;
 }
 

@@ -21,6 +21,10 @@ FormattedText FormatHours(double hours);
 // Hours and minutes rounded to the minute: "13:00", or the rounding error text.
 FormattedText FormatHoursRounded(double hours);
 
+// A UTC offset in hours (TZeff): whole hours as "%d" (or "%+d" with `plus`), others as
+// hours and minutes, and seconds when it has any: "5:30", "+5:45", "-3:30", "-0:30", "-0:44:30".
+FormattedText FormatOffset(double hours, bool plus = false);
+
 inline constexpr char kRoundingErrorText[] = "erreur : arrondi au jour suivant";
 
 }  // namespace veloranth

@@ -38,9 +38,14 @@ int DstApplies(int year, int month, int day, int ruleType, int timeZone) {
 }
 
 LocalClock ClockOn(const ObservationDate& date, const DayInputs& in) {
+    if (in.zone != nullptr) {
+        std::int32_t seconds = zones::OffsetAtLocalNoon(in.zone, date.Year, date.Month, date.Day);
+        return {seconds / 3600.0,
+                zones::DaylightSavingAtLocalNoon(in.zone, date.Year, date.Month, date.Day)};
+    }
     bool dst = in.CurrentDst != 0 &&
                DstApplies(date.Year, date.Month, date.Day, in.CurrentDst, in.CurrentTimeZone) == 1;
-    return {in.CurrentTimeZone + (dst ? 1 : 0), dst};
+    return {static_cast<double>(in.CurrentTimeZone + (dst ? 1 : 0)), dst};
 }
 
 int ScheduleWeekday(const EngineState& state) {

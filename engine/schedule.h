@@ -11,9 +11,11 @@ namespace veloranth {
 // other rule: last Sunday of March to last Sunday of October.
 int DstApplies(int year, int month, int day, int ruleType, int timeZone);
 
-// The town's clock on a date: its offset from UT and whether summer time makes it so.
+// The town's clock on a date: its offset from UT and whether summer time makes it so. A
+// town with a zone takes the zone's offset at 12:00 local time that day, and summer time
+// when that offset exceeds the smallest of the year; otherwise TimeZone and the DST rule.
 struct LocalClock {
-    int TZeff;
+    double TZeff;  // hours
     bool dst;
 };
 LocalClock ClockOn(const ObservationDate& date, const DayInputs& in);

@@ -1,5 +1,6 @@
 // libFuzzer target: arbitrary bytes as data.cfg. Both readers must survive them without
-// a sanitizer report, and read them the same way (the wide one after Windows-1252).
+// a sanitizer report, and read them the same way (the wide one after Windows-1252), the
+// towns' tz zones included.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -41,6 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (n == kReadOk && !narrow.HasSelectedTown()) {
         std::abort();
+    }
+    for (int i = 0; narrow.TownTable && wide.TownTable && i < narrow.NumberOfTowns; ++i) {
+        const Town* a = narrow.TownTable[i];
+        const WideTown* b = wide.TownTable[i];
+        if ((a == nullptr) != (b == nullptr) || (a != nullptr && a->zone != b->zone)) {
+            std::abort();  // a town the readers kept differently, or in different zones
+        }
     }
     ReleaseTownTable(narrow, HeapTownAllocator());
     ReleaseTownTable(wide, HeapTownAllocator());

@@ -113,8 +113,8 @@ class ReportPrinter : public ScheduleObserver {
         Print(out_, "%s\n", DstText(s_));
         Print(out_, "Convention %d\n", s_.config.CurrentConvention);
         Print(out_, "____ Mawakit Salat _____\n");
-        Print(out_, " at Date=: %d/%d/%d   TZ=%d\n", e.date.Day, e.date.Month, e.date.Year,
-              e.TZeff);
+        Print(out_, " at Date=: %d/%d/%d   TZ=%s\n", e.date.Day, e.date.Month, e.date.Year,
+              FormatOffset(e.TZeff).text);
     }
 
     void Exact(const EngineState& e, int kind, const char* line) {
@@ -154,8 +154,8 @@ class ReportPrinter : public ScheduleObserver {
         Print(out_, "latitude=%s   longitude=%s Convention %d\n",
               FormatDegrees(s_.config.LatitudeRad).text, FormatDegrees(s_.config.LongitudeRad).text,
               s_.config.CurrentConvention);
-        Print(out_, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%d\n", ScheduleDayName(s_),
-              e.date.Day, e.date.Month, e.date.Year, DstText(s_), e.TZeff);
+        Print(out_, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%s\n", ScheduleDayName(s_),
+              e.date.Day, e.date.Month, e.date.Year, DstText(s_), FormatOffset(e.TZeff).text);
         PrintRounded(out_, s_);
         Print(out_, "_____________________________________\n");
     }
@@ -196,8 +196,8 @@ void BuildDaySummary(MainState& s, TextSink& sink) {
     const Town& town = s.config.SelectedTown();
     StringSink text;
     Print(&text, "    %s, %s\n", town.Country, town.Name);
-    Print(&text, "    TimeZone %+d  %2d:%02d:%02d\n", e.TZeff, e.time.Hour, e.time.Minute,
-          e.time.Second);
+    Print(&text, "    TimeZone %s  %2d:%02d:%02d\n", FormatOffset(e.TZeff, true).text, e.time.Hour,
+          e.time.Minute, e.time.Second);
     Print(&text, "    %s  %d  %s  %d\n\n", ScheduleDayName(s), e.date.Day, MonthName(e.date.Month),
           e.date.Year);
     Print(&text, "Fajr  Chourouk Zuhr     Asr   Maghrib  Isha\n");
@@ -218,8 +218,8 @@ std::string PrayerTimeBoxText(MainState& s, TextSink& sink) {
     Print(&text, "latitude=%s   longitude=%s Convention %d\n",
           FormatDegrees(s.config.LatitudeRad).text, FormatDegrees(s.config.LongitudeRad).text,
           s.config.CurrentConvention);
-    Print(&text, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%d\n\n", ScheduleDayName(s),
-          e.date.Day, e.date.Month, e.date.Year, DstText(s), e.TZeff);
+    Print(&text, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%s\n\n", ScheduleDayName(s),
+          e.date.Day, e.date.Month, e.date.Year, DstText(s), FormatOffset(e.TZeff).text);
     PrintRounded(&text, s);
     return BoxText(text.str());
 }

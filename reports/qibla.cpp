@@ -41,7 +41,7 @@ CompassArrow ArrowToward(double angle) {
     return r;
 }
 
-std::string QiblaText(double qibla, double az, int tzEff, double utHour) {
+std::string QiblaText(double qibla, double az, double tzEff, double utHour) {
     StringSink text;
     Print(&text, "Quibla \xE0 partir du Nord : %s\n", FormatDegrees(qibla).text);
     Print(&text, "Soleil \xE0 partir du Nord \xE0 %s : %s", ClockTime(tzEff + utHour).c_str(),

@@ -22,6 +22,6 @@ CompassArrow ArrowToward(double angle);
 
 // "Quibla à partir du Nord : ..." and "Soleil à partir du Nord à HH:MM : ..." (8-bit); the
 // Sun's azimuth `az` is from the south, as SolarState holds it.
-std::string QiblaText(double qibla, double az, int tzEff, double utHour);
+std::string QiblaText(double qibla, double az, double tzEff, double utHour);
 
 }  // namespace veloranth

@@ -37,8 +37,9 @@ void SunReport(MainState& s, TextSink& sink) {
     }
     sun.UTHour = ut;
     if (out) {
-        Print(out, "__ Date : %s %d/%d/%d \xE0 %gh UT   %s  TZ (include DST)=%d\n",
-              ScheduleDayName(s), day, e.date.Month, e.date.Year, ut, DstText(s), e.TZeff);
+        Print(out, "__ Date : %s %d/%d/%d \xE0 %gh UT   %s  TZ (include DST)=%s\n",
+              ScheduleDayName(s), day, e.date.Month, e.date.Year, ut, DstText(s),
+              FormatOffset(e.TZeff).text);
     }
 
     sun.T = JulianCenturies(day, e.date.Month, e.date.Year, ut);
@@ -86,8 +87,8 @@ std::string SunBoxText(MainState& s, TextSink& sink) {
     Print(&text, "Lieu : %s, %s\n", town.Country, town.Name);
     Print(&text, "la=%s lg=%s\n", FormatDegrees(c.LatitudeRad).text,
           FormatDegrees(c.LongitudeRad).text);
-    Print(&text, "Date : %s %d/%d/%d \xE0 %gh UT TZ(inc.DST)=%d\n", ScheduleDayName(s), e.date.Day,
-          e.date.Month, e.date.Year, sun.UTHour, e.TZeff);
+    Print(&text, "Date : %s %d/%d/%d \xE0 %gh UT TZ(inc.DST)=%s\n", ScheduleDayName(s), e.date.Day,
+          e.date.Month, e.date.Year, sun.UTHour, FormatOffset(e.TZeff).text);
     Print(&text, "T=%g JC\n", sun.T);
     Print(&text, "Soleil lg=%g\xB0 ie : %s\n", sun.lambda * RadToDeg,
           FormatAngleHours(sun.lambda).text);

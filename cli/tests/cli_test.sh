@@ -73,6 +73,8 @@ cmp -s "$work/Paris_Février2008.html" "$pages/paris-2008-02.html" || fail "--mo
 "$cli" --config "$cfg" --date 17/2/2008 --year --out "$work/" >/dev/null || fail "--year"
 cmp -s "$work/Paris_2008.html" "$pages/paris-2008.html" || fail "--year page differs"
 [ -s "$work/style.css" ] || fail "no style.css beside the page"
+"$cli" --config "$pages/zones.cfg" --date 1/1/2026 --year --out "$work" >/dev/null || fail "--year zone"
+cmp -s "$work/Casablanca_2026.html" "$pages/casablanca-2026.html" || fail "Casablanca page differs"
 
 # The selected town of the file is not changed by --town.
 cp "$cfg" "$work/data.cfg"
@@ -98,9 +100,10 @@ expect_refusal "unknown option '--town3'; see --help" --town3
 expect_refusal "is in several countries" -c "$work/names.cfg" casablanca
 expect_refusal "  1  Chili:Casablanca" -c "$work/names.cfg" Casablanca
 expect_refusal "did you mean:" -c "$work/names.cfg" casa
-expect_refusal "zone names are unsupported until zone towns land" -c "$cfg" --zone Asia/Kolkata
-expect_refusal "not whole hours are unsupported" -c "$cfg" --lat 1 --lon 2 --zone 5:30
 expect_refusal "zone 'Mars/Olympus' is neither" -c "$cfg" --zone Mars/Olympus
+expect_refusal "needs its tz database name (such as Asia/Kolkata" -c "$cfg" --lat 1 --lon 2 --zone 5:30
+"$cli" -c "$cfg" --lat 17.38 --lon 78.46 --zone Asia/Kolkata -d 15/6/2026 | grep -q "TZ (include DST)=5:30$" ||
+  fail "--zone with a zone name"
 expect_refusal "convention 32 does not exist (0 to 31)" -c "$cfg" --convention 32
 expect_refusal "--lat and --lon need --zone" -c "$cfg" --lat 1 --lon 2
 expect_refusal "--format text is for a day" -c "$cfg" --month --format text

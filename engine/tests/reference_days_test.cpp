@@ -19,6 +19,7 @@
 #include "engine/format.h"
 #include "engine/schedule.h"
 #include "engine/shown_time.h"
+#include "zones/zones.h"
 
 namespace veloranth {
 namespace {
@@ -47,6 +48,7 @@ struct ReferenceDay {
     ConventionRules k;
     DayInputs in;
     double tolerance = 0;
+    std::string zoneName;
     std::vector<std::string> checks;
 
     explicit ReferenceDay(const std::string& file) {
@@ -66,6 +68,9 @@ struct ReferenceDay {
         if (key == "town" && in_ >> lat >> lon >> in.CurrentTimeZone >> in.CurrentDst) {
             in.LatitudeRad = lat * DegToRad;
             in.LongitudeRad = lon * DegToRad;
+        } else if (key == "zone" && in_ >> zoneName) {
+            in.zone = zones::FindZone(zoneName);
+            EXPECT_NE(in.zone, nullptr) << zoneName;
         } else if (key == "date") {
             in_ >> state.date.Day >> state.date.Month >> state.date.Year;
         } else if (key == "angles") {
@@ -94,6 +99,8 @@ struct ReferenceDay {
         in_ >> key;
         if (key == "tzeff" && in_ >> value) {
             EXPECT_EQ(state.TZeff, value);
+        } else if (key == "dst" && in_ >> value) {
+            EXPECT_EQ(ClockOn(state.date, in).dst, value != 0);
         } else if (key == "weekday" && in_ >> value) {
             EXPECT_EQ(ScheduleWeekday(state), value);
         } else if ((key == "exact" || key == "adjusted") && in_ >> name >> how >> value) {
@@ -137,7 +144,7 @@ void AppendDay(std::string& out, ReferenceDay& day, int d, int month, int year) 
     day.state.date = {d, month, year};
     ComputeDaySchedule(day.state, day.in);
     char text[64];
-    std::snprintf(text, sizeof text, "%d/%d/%d tz=%d wd=%d", d, month, year, day.state.TZeff,
+    std::snprintf(text, sizeof text, "%d/%d/%d tz=%g wd=%d", d, month, year, day.state.TZeff,
                   ScheduleWeekday(day.state));
     out += text;
     for (int k = 0; k < kSalatCount; ++k) {

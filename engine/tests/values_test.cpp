@@ -28,6 +28,9 @@ std::string Text(const std::string& kind, double x) {
     if (kind == "rounded") {
         return FormatHoursRounded(x).text;
     }
+    if (kind == "offset" || kind == "signed-offset") {
+        return FormatOffset(x, kind == "signed-offset").text;
+    }
     return kind == "clock" ? ClockTime(x) : "unknown kind " + kind;
 }
 

@@ -23,7 +23,10 @@ struct Golden {
     ObservationTime time;
     const char* file;
     int highLatitudeRule = 0;  // given to the town's convention
+    const char16_t* config = u"data/reports.cfg";
 };
+
+constexpr const char16_t* kZones = u"data/zones.cfg";
 
 const Golden kGoldens[] = {
     {Text::Report, kParis, {15, 1, 2007}, {12, 0, 0}, "paris-2007-01-15.report"},
@@ -47,6 +50,12 @@ const Golden kGoldens[] = {
     {Text::Month, kTromso, {1, 12, 2007}, {12, 0, 0}, "tromso-2007-12.html"},
     // Names cannot inject markup into the page.
     {Text::Month, kMarkup, {1, 3, 2009}, {12, 0, 0}, "markup-2009-03.html"},
+    // Towns named by their zone: offsets with minutes, Morocco's hour off in Ramadan.
+    {Text::Report, kKathmandu, {20, 3, 2026}, {12, 0, 0}, "kathmandu-2026-03-20.report", 0, kZones},
+    {Text::Summary, kTehran, {15, 6, 2026}, {9, 5, 0}, "tehran-2026-06-15-0905.summary", 0, kZones},
+    {Text::Box, kHyderabad, {15, 6, 2026}, {12, 0, 0}, "hyderabad-2026-06-15.box", 0, kZones},
+    {Text::SunBox, kStJohns, {15, 1, 2026}, {13, 0, 0}, "stjohns-2026-01-15-1300.sunbox", 0, kZones},
+    {Text::Year, kCasablanca, {1, 1, 2026}, {12, 0, 0}, "casablanca-2026.html", 0, kZones},
 };
 
 std::string Compute(const Golden& g, MainState& s) {
@@ -78,7 +87,7 @@ std::string Compute(const Golden& g, MainState& s) {
 class GoldenText : public ::testing::TestWithParam<Golden> {};
 
 TEST_P(GoldenText, ByteForByte) {
-    Loaded l(GetParam().town, GetParam().date, GetParam().time);
+    Loaded l(GetParam().town, GetParam().date, GetParam().time, GetParam().config);
     l.s.config.Conventions[l.s.config.CurrentConvention].HighLatitudeRule =
         GetParam().highLatitudeRule;
     ExpectGolden(GetParam().file, Compute(GetParam(), l.s));

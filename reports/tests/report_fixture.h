@@ -19,13 +19,15 @@ namespace veloranth::fixture {
 
 // The towns of data/reports.cfg, in file order.
 enum TestTown { kParis, kMecca, kTromso, kNewYork, kLongNames, kMarkup, kSaintEtienne };
+// The towns of data/zones.cfg, named by their tz database zone.
+enum ZoneTown { kCasablanca = 0, kHyderabad = 3, kTehran = 4, kKathmandu = 5, kStJohns = 6 };
 
 struct Loaded {
     MainState s;
-    Loaded(int town, ObservationDate date, ObservationTime time = {12, 0, 0}) {
+    Loaded(int town, ObservationDate date, ObservationTime time = {12, 0, 0},
+           const char16_t* config = u"data/reports.cfg") {
         StringSink messages;
-        EXPECT_EQ(ReadConfigFile(u"data/reports.cfg", u"", s.config, messages), kReadOk)
-            << messages.str();
+        EXPECT_EQ(ReadConfigFile(config, u"", s.config, messages), kReadOk) << messages.str();
         s.config.TownSelected = town;
         ApplySelectedTown(s.config);
         s.townApplied = true;

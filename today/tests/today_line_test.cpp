@@ -76,5 +76,19 @@ TEST(UpdateTodayLine, ComputesOncePerDateAndAfterATap) {
     EXPECT_NE(day.line, first);
 }
 
+// A town naming its zone gets the zone's offset of each day, whatever TimeZone and DST say.
+TEST(UpdateTodayLine, AZoneGivesTheOffsetOfEachDay) {
+    PluginConfig hours, zone;
+    zone.town.TimeZone = zone.town.DST = 0;
+    zone.town.zone = zones::FindZone("Europe/Paris");
+    ApplySelectedTown(zone.cfg);
+    for (ObservationDate date : {ObservationDate{24, 3, 2007}, {25, 3, 2007}, {15, 7, 2007}}) {
+        TodayItemDay a, b;
+        UpdateTodayLine(a, hours.cfg, date);
+        UpdateTodayLine(b, zone.cfg, date);
+        EXPECT_EQ(a.line, b.line);
+    }
+}
+
 }  // namespace
 }  // namespace veloranth

@@ -17,15 +17,12 @@ import gen_data_cfg as gen  # noqa: E402
 SHIPPED = os.path.join(os.path.dirname(TOOLS), "data", "data.cfg")
 
 
-def zones():
-    return {(r[0], r[1]): r[7] for r in gen.town_rows()}
-
-
-def problems(text, with_zones=False):
+def problems(text, extract=None):
+    """Every error of the text; with the gazetteer's checks when an extract is given."""
     cfg, errors = check.parse(text)
     errors += check.check_layout(text, cfg) + check.check_values(cfg)
-    if with_zones:
-        errors += check.check_time_zones(cfg, zones())[0] + check.check_twilight(cfg)
+    if extract is not None:
+        errors += check.check_gazetteer(cfg, extract)[0] + check.check_twilight(cfg)
     return errors
 
 
@@ -50,6 +47,25 @@ class WriterLayout(unittest.TestCase):
         self.assertIn("3 0          1               18                17                0.8333"
                       "           0                    0     0        12.0000000     ", lines)
 
+    def test_town_lines_with_whole_hours_or_a_zone_name(self):
+        cases = [
+            (("Maroc", "Casablanca", 33.57311, -7.589843, "Africa/Casablanca", 0, 7),
+             "2 Maroc            Casablanca       33.573110   -7.589843   "
+             "Africa/Casablanca  0   7 "),
+            (("X", "Y", 0.5, -1.25, "UTC", 0, 1),
+             "2 X                Y                0.500000    -1.250000   UTC      0   1 "),
+            (("France", "Paris", 48.85341, 2.3488, 1, 1, 0),
+             "2 France           Paris            48.853410   2.348800    1        1   0 "),
+        ]
+        for town, line in cases:
+            cfg = check.Config()
+            cfg.header = (1, 0, 0)
+            cfg.towns = [town]
+            text = check.render(cfg)
+            self.assertIn(line, text.splitlines())
+            again, errors = check.parse(text)
+            self.assertEqual((again.towns, errors), ([town], []))
+
     def test_reals_keep_what_the_writer_writes(self):
         cfg = check.Config()
         cfg.header = (1, 0, 0)
@@ -72,12 +88,12 @@ class ShippedFile(unittest.TestCase):
         self.assertEqual(self.text, gen.render())
 
     def test_passes_every_check(self):
-        self.assertEqual(problems(self.text, with_zones=True), [])
+        self.assertEqual(problems(self.text, check.read_extract()), [])
 
     def test_header_and_first_town(self):
         cfg, _ = check.parse(self.text)
         self.assertEqual(cfg.header, (len(cfg.towns), 0, 0))
-        self.assertGreaterEqual(len(cfg.towns), 60)
+        self.assertGreaterEqual(len(cfg.towns), 300)
         self.assertEqual(cfg.towns[0][:2], ("France", "Paris"))
 
     def test_hanafi_only_for_karachi(self):
@@ -89,15 +105,32 @@ class ShippedFile(unittest.TestCase):
 class CheckerCatchesFaults(unittest.TestCase):
     def setUp(self):
         self.text = gen.render()
+        self.towns = {t[:2]: t for t in check.parse(self.text)[0].towns}
+        self.extract = check.read_extract()
+
+    def town_line(self, country, name, **changes):
+        """The town's line with some fields changed, in the writer's layout."""
+        fields = dict(zip(("lat", "lon", "tz", "dst", "conv"), self.towns[country, name][2:]))
+        fields.update(changes)
+        cfg = check.Config()
+        cfg.towns = [(country, name, fields["lat"], fields["lon"], fields["tz"],
+                      fields["dst"], fields["conv"])]
+        return next(line for line in check.render(cfg).splitlines(keepends=True)
+                    if line.startswith("2 "))
+
+    def changed(self, country, name, **changes):
+        return replace_line(self.text, "2 %-15s  %-15s " % (country, name),
+                            self.town_line(country, name, **changes))
 
     def test_town_line_with_a_missing_field(self):
         bad = replace_line(self.text, "2 France           Lyon",
-                           "2 France           Lyon             45.764000   4.835700    1        1\n")
+                           " ".join(self.town_line("France", "Lyon").split()[:-1]) + "\n")
         self.assertTrue(any("fields instead of" in e for e in problems(bad)))
 
     def test_blank_inside_a_town_name(self):
+        line = self.town_line("France", "Saint-Étienne")
         bad = replace_line(self.text, "2 France           Saint-Étienne",
-                           "2 France           Saint Étienne  45.439700   4.387200    1        1   0 \n")
+                           line.replace("Saint-Étienne", "Saint Étienne"))
         self.assertTrue(any("fields instead of" in e for e in problems(bad)))
 
     def test_file_saved_as_utf8(self):
@@ -112,7 +145,7 @@ class CheckerCatchesFaults(unittest.TestCase):
         self.assertTrue(any('does not start with "8 "' in e for e in problems(bad)))
 
     def test_header_count_off_by_one(self):
-        count = len(gen.TOWNS)
+        count = len(self.towns)
         bad = replace_line(self.text, "1 ", "1 %-13d  %-12d  %-7d\n" % (count + 1, 0, 0))
         self.assertTrue(any("header says" in e for e in problems(bad)))
 
@@ -121,31 +154,56 @@ class CheckerCatchesFaults(unittest.TestCase):
 
     def test_column_out_of_layout(self):
         bad = replace_line(self.text, "2 France           Paris",
-                           "2 France Paris 48.856600 2.352200 1 1 0\n")
+                           "2 France Paris 48.853410 2.348800 1 1 0\n")
         self.assertTrue(any("writer's layout" in e for e in problems(bad)))
 
-    def test_swapped_coordinates(self):
-        bad = replace_line(self.text, "2 France           Lille",
-                           "2 France           Lille            3.057300    50.629200   "
-                           "1        1   0 \n")
-        self.assertTrue(any("far from the meridians" in e for e in problems(bad)))
+    def test_faults_of_a_town_line(self):
+        lille = self.towns["France", "Lille"]
+        cases = [
+            ("swapped coordinates", ("France", "Lille"), dict(lat=lille[3], lon=lille[2]),
+             "far from the meridians"),
+            # Paris with the 18-degree Muslim World League angles: no Fajr in June.
+            ("unreachable twilight", ("France", "Paris"), dict(conv=gen.MWL), "gets no lower"),
+            ("summer time beside a zone name", ("Maroc", "Casablanca"), dict(dst=1),
+             "DST not 0 beside a zone name"),
+            ("town moved by 11 m", ("France", "Lyon"), dict(lat=self.towns["France", "Lyon"][2]
+                                                            + 0.0001), "11 m from"),
+            ("whole hours where the zone changed its rules", ("Turquie", "Istanbul"),
+             dict(tz=3), "the file gives UTC+3"),
+            ("wrong summer-time rule", ("France", "Paris"), dict(dst=2), "the file gives UTC+1"),
+            ("zone that is not the town's", ("Maroc", "Rabat"), dict(tz="Europe/Paris"),
+             "the gazetteer's is Africa/Casablanca"),
+        ]
+        for what, town, changes, expected in cases:
+            with self.subTest(what):
+                errors = problems(self.changed(*town, **changes), self.extract)
+                self.assertTrue(any(expected in e for e in errors), errors)
 
-    def test_unreachable_twilight(self):
-        # Paris with the 18-degree Muslim World League angles: no Fajr in June.
-        bad = replace_line(self.text, "2 France           Paris",
-                           "2 France           Paris            48.856600   2.352200    "
-                           "1        1   %-2d\n" % gen.MWL)
-        self.assertTrue(any("gets no lower" in e for e in problems(bad, with_zones=True)))
+    def test_extract_out_of_step_with_the_file(self):
+        extract = dict(self.extract)
+        extract["Maroc", "Rabat"] = extract["Maroc", "Rabat"]._replace(zone="Mars/Olympus")
+        del extract["France", "Nice"]
+        extract["France", "Nissa"] = extract["France", "Marseille"]
+        errors = problems(self.changed("Maroc", "Rabat", tz="Mars/Olympus"), extract)
+        self.assertEqual(sorted(e.split(":")[0] for e in errors),
+                         ["France Nice", "France Nissa", "Maroc Rabat"], errors)
+        self.assertTrue(any("not in the tz database" in e for e in errors), errors)
 
-    def test_dst_rule_that_does_not_match_the_zone(self):
-        cfg, _ = check.parse(self.text)
-        wrong = zones()
-        wrong[("France", "Paris")] = "Africa/Cairo"  # summer time from April to October
-        wrong[("Turquie", "Istanbul")] = "Asia/Tehran"  # half-hour zone
-        errors, notes = check.check_time_zones(cfg, wrong)
-        if notes:
-            self.skipTest(notes[0])
-        self.assertEqual({e.split(":")[0] for e in errors}, {"France Paris", "Turquie Istanbul"})
+
+class ZoneForms(unittest.TestCase):
+    def test_whole_hours_only_where_they_give_the_zone_offset_every_day(self):
+        cases = [
+            ("Europe/Paris", (1, 1)),
+            ("Europe/London", (0, 1)),
+            ("Africa/Dakar", (0, 0)),
+            ("Africa/Casablanca", None),  # summer time suspended in Ramadan, +1 since 2018
+            ("Asia/Kolkata", None),  # +5:30
+            ("America/Montreal", None),  # summer time from March to November
+            ("Europe/Istanbul", None),  # +2 with summer time until 2016, +3 since
+        ]
+        for zone, form in cases:
+            with self.subTest(zone):
+                self.assertEqual(check.integer_form(zone), form)
 
 
 class DstRules(unittest.TestCase):
