@@ -17,12 +17,15 @@ import argparse
 import collections
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import check_data_cfg as check  # noqa: E402
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 
 # ---------------------------------------------------------------------------------------
 # Conventions, indices 0 to 31 in this order (0 to 8 are always in the file). Angles in
@@ -144,15 +147,18 @@ CONVENTIONS = [
 # in the file; Umm al-Qura's 120 mn Isha in Ramadan neither (convention 3 keeps 90).
 # Singapore uses convention 6 and Turkey convention 5, which already hold their values.
 
+
+def writer_sources():
+    """The source addresses as the program's writer has them (config/writer.cpp, kSources):
+    one list for both, so that a first save changes nothing."""
+    with open(os.path.join(ROOT, "config", "writer.cpp"), encoding="utf-8") as f:
+        text = f.read()
+    block = text[text.index("kSources[6] = {"):]
+    return re.findall(r'^\s*"([^"]*)",$', block[:block.index("};")], flags=re.M)
+
+
 # Comments only: the program never reads them.
-SOURCES = [
-    "https://en.wikipedia.org/wiki/Salah_times",
-    "https://gml.noaa.gov/grad/solcalc/calcdetails.html",
-    "https://en.wikipedia.org/wiki/Position_of_the_Sun",
-    "https://www.geonames.org/",
-    "https://www.openstreetmap.org/",
-    "https://www.iana.org/time-zones",
-]
+SOURCES = writer_sources()
 
 # Convention indices, named for the town table.
 (UOIF, MWL, EGYPT, UMM_AL_QURA, KARACHI, DIYANET, SE_ASIA, TUNISIA, JORDAN, ISNA, MWL_NORTH,
@@ -455,7 +461,6 @@ LEFT_OUT = [
 ]
 
 SEPARATOR = "8 " + "-" * 66 + "\n"
-ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 EXTRACT = os.path.join(ROOT, "tools", "data", "gazetteer_extract.tsv")
 SCRATCH = os.path.join(ROOT, "build", "gazetteer")  # npm packages, never committed
 NPM_FILES = os.path.join(ROOT, "tools", "gazetteer")  # package.json, lock, lookup.js
