@@ -19,14 +19,9 @@ void SetRules(Convention& k, const char* name, bool asr, double fajr, double ish
               bool plus, int minutes, bool fixe, double hour,
               std::initializer_list<double> offsets) {
     std::strcpy(k.Name, name);
-    k.AsrShafi = asr;
-    k.FajrTwilightAngle = fajr;
-    k.IshaTwilightAngle = isha;
-    k.SunriseSetAngle = sun;
-    k.IshaIsMaghribPlus = plus;
-    k.IshaMaghribMinutes = minutes;
-    k.ZuhrFixe = fixe;
-    k.ZuhrHour = hour;
+    k.AsrShafi = asr, k.FajrTwilightAngle = fajr, k.IshaTwilightAngle = isha;
+    k.SunriseSetAngle = sun, k.IshaIsMaghribPlus = plus, k.IshaMaghribMinutes = minutes;
+    k.ZuhrFixe = fixe, k.ZuhrHour = hour;
     double* fields[] = {&k.FajrOffset, &k.ChouroukOffset, &k.ZuhrOffset,
                         &k.AsrOffset,  &k.MaghribOffset,  &k.IshaOffset};
     int i = 0;
@@ -66,11 +61,8 @@ struct SampleConfig {
                         int tz, int dst, int convention) {
         std::strcpy(t.Country, country);
         std::strcpy(t.Name, name);
-        t.latitude = lat;
-        t.longitude = lon;
-        t.TimeZone = tz;
-        t.DST = dst;
-        t.Convention = convention;
+        t.latitude = lat, t.longitude = lon;
+        t.TimeZone = tz, t.DST = dst, t.Convention = convention;
     }
 };
 
