@@ -1,5 +1,5 @@
 // The engine's small functions against the figures of data/values.txt: text forms byte
-// for byte, Julian days, weekdays and the summer-time periods.
+// for byte, Julian days, weekdays, the summer-time periods and the Sun's coordinates.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,6 +10,7 @@
 #include "engine/format.h"
 #include "engine/schedule.h"
 #include "engine/shown_time.h"
+#include "engine/sun.h"
 #include "engine/timebase.h"
 
 namespace veloranth {
@@ -45,6 +46,32 @@ void CheckPeriod(std::istringstream& in) {
     EXPECT_EQ(DstApplies(year, 12, 31, rule, 1), 0);
 }
 
+void CheckSunAngle(const std::string& kind, std::istringstream& in) {
+    double T, want, tolerance;
+    std::string range;
+    ASSERT_TRUE(in >> T);
+    const double got = kind == "theta0" ? Theta0(T) : SunLongitude(T);
+    if (in >> want >> tolerance) {
+        EXPECT_NEAR(got, want, tolerance);
+    } else {
+        EXPECT_TRUE(got >= 0 && got < TwoPi) << got;
+    }
+}
+
+void CheckSunPlace(const std::string& kind, std::istringstream& in) {
+    double a, b, c, want1, want2, got1, got2;
+    ASSERT_TRUE(in >> a >> b >> c);
+    if (kind == "radec") {
+        SunRaDec(a, got1, got2);
+        want1 = b, want2 = c;
+    } else {
+        ASSERT_TRUE(in >> want1 >> want2);
+        AltitudeAzimuth(a, b, c, got1, got2);
+    }
+    EXPECT_NEAR(got1, want1, 1e-9);
+    EXPECT_NEAR(got2, want2, 1e-9);
+}
+
 void CheckLine(const std::string& line) {
     std::istringstream in(line);
     std::string kind;
@@ -64,6 +91,10 @@ void CheckLine(const std::string& line) {
         EXPECT_EQ(DayOfWeek(JulianCenturies(day, month, year, 0.0) + noon), x);
     } else if (kind == "dst") {
         CheckPeriod(in);
+    } else if (kind == "sun-longitude" || kind == "theta0") {
+        CheckSunAngle(kind, in);
+    } else if (kind == "radec" || kind == "altaz") {
+        CheckSunPlace(kind, in);
     } else {
         ADD_FAILURE() << "unreadable line";
     }
