@@ -168,6 +168,29 @@ bool CheckConvention(int convention, std::string& error) {
     return false;
 }
 
+// A town record holds whole hours or a zone. For an offset with minutes, the zone of the
+// database that has kept exactly that offset all year, every year from 1990 to 2037
+// (Asia/Kolkata for 5:30, Asia/Kathmandu for 5:45): the same clock, with no summer time.
+const zones::Zone* ZoneOfConstantOffset(int seconds) {
+    for (std::size_t i = 0; i < zones::ZoneNameCount(); ++i) {
+        const zones::Zone* zone = zones::FindZone(zones::ZoneNameAt(i));
+        if (zones::ZoneName(zone) != zones::ZoneNameAt(i)) {
+            continue;  // a link: its target comes in its own turn
+        }
+        bool constant = true;
+        for (int year = 1990; year <= 2037 && constant; ++year) {
+            for (int month = 1; month <= 12 && constant; ++month) {
+                constant = zones::OffsetAtLocalNoon(zone, year, month, 1) == seconds &&
+                           zones::OffsetAtLocalNoon(zone, year, month, 15) == seconds;
+            }
+        }
+        if (constant) {
+            return zone;
+        }
+    }
+    return nullptr;
+}
+
 bool ApplyZone(const std::string& text, int dst, Town& town, std::string& error) {
     int seconds = 0;
     const zones::Zone* zone = zones::FindZone(text);
@@ -177,16 +200,20 @@ bool ApplyZone(const std::string& text, int dst, Town& town, std::string& error)
                 "name (Europe/Paris)";
         return false;
     }
-    // A town record holds whole hours or a zone: an offset with minutes needs its zone's name.
+    std::string name = text;
     if (zone == nullptr && seconds % 3600 != 0) {
-        error = "zone '" + text + "': an offset that is not whole hours needs its tz database "
-                "name (such as Asia/Kolkata for 5:30)";
-        return false;
+        zone = ZoneOfConstantOffset(seconds);
+        if (zone == nullptr) {
+            error = "zone '" + text + "': no zone of the tz database keeps that offset all year; "
+                    "give the zone's name (such as Asia/Tehran)";
+            return false;
+        }
+        name = std::string(zones::ZoneName(zone));
     }
     town.zone = zone;
     town.ZoneName[0] = '\0';
     if (zone != nullptr) {
-        std::snprintf(town.ZoneName, sizeof town.ZoneName, "%s", text.c_str());
+        std::snprintf(town.ZoneName, sizeof town.ZoneName, "%s", name.c_str());
     }
     town.TimeZone = zone != nullptr ? 0 : seconds / 3600;
     town.DST = zone != nullptr ? 0 : dst;
