@@ -19,6 +19,7 @@
 #include "engine/format.h"
 #include "engine/schedule.h"
 #include "engine/shown_time.h"
+#include "engine/solver.h"
 #include "zones/zones.h"
 
 namespace veloranth {
@@ -99,6 +100,9 @@ struct ReferenceDay {
         in_ >> key;
         if (key == "tzeff" && in_ >> value) {
             EXPECT_EQ(state.TZeff, value);
+        } else if (key == "status" && in_ >> name >> value) {  // which way the Sun misses
+            double hours;
+            EXPECT_EQ(SalatHour(state, in, Latitude(in.LatitudeRad), Kind(name), hours), value);
         } else if (key == "dst" && in_ >> value) {
             EXPECT_EQ(ClockOn(state.date, in).dst, value != 0);
         } else if (key == "weekday" && in_ >> value) {
