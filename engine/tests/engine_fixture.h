@@ -14,27 +14,17 @@ struct Town {
 inline const Town kParis{48.85, 2.35, 1, 0};
 inline const Town kTromso{69.65, 18.96, 1, 0};
 
-// 18 / 17 / 0.833, Shafi, no offsets.
-inline ConventionRules ReferenceConvention() {
-    ConventionRules k;
-    k.FajrTwilightAngle = 18;
-    k.IshaTwilightAngle = 17;
-    k.SunriseSetAngle = 0.833;
-    k.AsrShafi = true;
-    return k;
-}
-
+// A day at a town with the reference convention: 18 / 17 / 0.833, Shafi, no offsets.
 struct DayCase {
     EngineState state;
-    ConventionRules convention = ReferenceConvention();
+    ConventionRules convention;
     DayInputs in;
 
     DayCase(const Town& town, int day, int month, int year) {
-        in.LatitudeRad = town.latitude * 0.017453292519943295;
-        in.LongitudeRad = town.longitude * 0.017453292519943295;
-        in.CurrentTimeZone = town.timeZone;
-        in.CurrentDst = town.dst;
-        in.convention = &convention;
+        convention.FajrTwilightAngle = 18, convention.IshaTwilightAngle = 17;
+        convention.SunriseSetAngle = 0.833, convention.AsrShafi = true;
+        in.LatitudeRad = town.latitude * DegToRad, in.LongitudeRad = town.longitude * DegToRad;
+        in.CurrentTimeZone = town.timeZone, in.CurrentDst = town.dst, in.convention = &convention;
         state.date = {day, month, year};
         state.TZeff = town.timeZone;
     }
