@@ -39,9 +39,9 @@ int DstApplies(int year, int month, int day, int ruleType, int timeZone) {
 
 LocalClock ClockOn(const ObservationDate& date, const DayInputs& in) {
     if (in.zone != nullptr) {
+        // DaylightSavingAtLocalNoon's comparison, on the offset already looked up.
         std::int32_t seconds = zones::OffsetAtLocalNoon(in.zone, date.Year, date.Month, date.Day);
-        return {seconds / 3600.0,
-                zones::DaylightSavingAtLocalNoon(in.zone, date.Year, date.Month, date.Day)};
+        return {seconds / 3600.0, seconds > zones::SmallestOffsetOfYear(in.zone, date.Year)};
     }
     bool dst = in.CurrentDst != 0 &&
                DstApplies(date.Year, date.Month, date.Day, in.CurrentDst, in.CurrentTimeZone) == 1;
