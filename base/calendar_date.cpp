@@ -23,4 +23,12 @@ int DaysInMonth(int month, int year) {
     }
 }
 
+std::int64_t DaysFromCivil(std::int64_t year, int month, std::int64_t day) {
+    year -= month <= 2;
+    const std::int64_t era = (year >= 0 ? year : year - 399) / 400;  // floor
+    const std::int64_t yearOfEra = year - era * 400;
+    const std::int64_t dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
+    return era * 146097 + yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear - 719468;
+}
+
 }  // namespace veloranth

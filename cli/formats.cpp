@@ -23,15 +23,6 @@ const char* const kNames[kSalatCount] = {"Fajr", "Chourouk", "Zuhr", "Asr", "Mag
 const char* const kKeys[kSalatCount] = {"fajr", "chourouk", "zuhr", "asr", "maghrib", "isha"};
 const int kPrayers[] = {Fajr, Zuhr, Asr, Maghrib, Isha};  // Chourouk is no prayer
 
-// Days since 1970-01-01 of a Gregorian date (days-from-civil).
-std::int64_t EpochDay(int year, int month, int day) {
-    std::int64_t y = year - (month <= 2 ? 1 : 0);
-    std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    std::int64_t yoe = y - era * 400;
-    std::int64_t doy = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    return era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
-}
-
 // The date of a day count (civil-from-days).
 ObservationDate DateOfEpochDay(std::int64_t z) {
     z += 719468;
@@ -53,7 +44,7 @@ std::int64_t LocalMinutes(double hours) {
 // The instant of a time of a day, in seconds since 1970 UTC.
 std::int64_t UtcSeconds(const DayRecord& d, int kind) {
     std::int64_t local =
-        EpochDay(d.date.Year, d.date.Month, d.date.Day) * 1440 + LocalMinutes(d.times[kind]);
+        DaysFromCivil(d.date.Year, d.date.Month, d.date.Day) * 1440 + LocalMinutes(d.times[kind]);
     return (local - d.tzMinutes) * 60;
 }
 
@@ -82,7 +73,7 @@ std::string LocalClockText(const DayRecord& d, int kind, ObservationDate* date =
     std::int64_t dayShift = minutes >= 0 ? minutes / 1440 : -((1439 - minutes) / 1440);
     minutes -= dayShift * 1440;
     if (date != nullptr) {
-        *date = DateOfEpochDay(EpochDay(d.date.Year, d.date.Month, d.date.Day) + dayShift);
+        *date = DateOfEpochDay(DaysFromCivil(d.date.Year, d.date.Month, d.date.Day) + dayShift);
     }
     return Printed("%02d:%02d", static_cast<int>(minutes / 60), static_cast<int>(minutes % 60));
 }
@@ -259,7 +250,7 @@ std::string IcsText(const MainState& s, const std::vector<DayRecord>& days, std:
 std::string NextPrayerText(MainState& s) {
     const ObservationDate today = s.engine.date;
     const ObservationTime now = s.engine.time;
-    std::int64_t day0 = EpochDay(today.Year, today.Month, today.Day);
+    std::int64_t day0 = DaysFromCivil(today.Year, today.Month, today.Day);
     // Yesterday's Isha may fall after midnight, and after today's Isha comes tomorrow's Fajr.
     DayRecord todays = ComputeDay(s, today);
     std::int64_t nowUtc = day0 * 86400 + now.Hour * 3600 + now.Minute * 60 + now.Second -
@@ -285,7 +276,7 @@ std::string NextPrayerText(MainState& s) {
     }
     ObservationDate when;
     std::string clock = LocalClockText(*best, bestKind, &when);
-    std::int64_t whenDay = EpochDay(when.Year, when.Month, when.Day);
+    std::int64_t whenDay = DaysFromCivil(when.Year, when.Month, when.Day);
     std::int64_t left = (bestUtc - nowUtc + 59) / 60;  // whole minutes, never "0 min" early
     return Printed("Prochaine pri\xE8re : %s%s \xE0 %s, dans %d h %02d min\n", kNames[bestKind],
                    whenDay > day0 ? " demain" : "", clock.c_str(), static_cast<int>(left / 60),

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <limits>
 
+#include "base/calendar_date.h"
+
 namespace veloranth::zones {
 
 // A zone's row: its name's index in kNames, its rule's index in kRules (kNoRule when its
@@ -65,17 +67,6 @@ constexpr std::int64_t FloorMod(std::int64_t a, std::int64_t b) {
     return a - FloorDiv(a, b) * b;
 }
 
-// Days since 1970-01-01 of a proleptic Gregorian date (month 1..12, any day).
-constexpr std::int64_t DaysFromCivil(std::int64_t year, std::int64_t month, std::int64_t day) {
-    year -= month <= 2;
-    const std::int64_t era = FloorDiv(year, 400);
-    const std::int64_t year_of_era = year - era * 400;
-    const std::int64_t day_of_year = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-    const std::int64_t day_of_era =
-        year_of_era * 365 + year_of_era / 4 - year_of_era / 100 + day_of_year;
-    return era * 146097 + day_of_era - 719468;
-}
-
 // UTC calendar year of an instant.
 constexpr std::int64_t YearOf(std::int64_t utc) {
     const std::int64_t days = FloorDiv(utc, kDay) + 719468;
@@ -88,6 +79,7 @@ constexpr std::int64_t YearOf(std::int64_t utc) {
     return year_of_era + era * 400 + ((5 * day_of_year + 2) / 153 >= 10 ? 1 : 0);
 }
 
+// The calendar's rules for years beyond an int, which a piece's far end can reach.
 constexpr bool IsLeap(std::int64_t year) {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
@@ -255,7 +247,7 @@ constexpr std::int64_t Clamp(std::int64_t value, std::int64_t limit) {
 std::int64_t LocalMidnight(int year, int month, int day) {
     const std::int64_t months = std::int64_t{year} * 12 + month - 1;
     const std::int64_t y = Clamp(FloorDiv(months, 12), kMaxYear);
-    return Clamp(DaysFromCivil(y, FloorMod(months, 12) + 1, day) * kDay, kLimit);
+    return Clamp(DaysFromCivil(y, static_cast<int>(FloorMod(months, 12)) + 1, day) * kDay, kLimit);
 }
 
 std::string_view NameText(std::size_t index) {
