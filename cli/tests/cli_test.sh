@@ -16,13 +16,19 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/xdg"
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-# expect_output <golden file> <args...>: stdout equals the file, exit status 0.
+# expect_output <golden file> <args...>: stdout equals the file, exit status 0. A golden
+# named reports:<file> is that text of the reports' own goldens (code page 1252), in UTF-8.
 expect_output() {
   local golden=$1; shift
+  local expected="$here/data/$golden"
+  if [ "${golden#reports:}" != "$golden" ]; then
+    expected="$work/expected"
+    iconv -f CP1252 -t UTF-8 "$pages/${golden#reports:}" >"$expected"
+  fi
   "$cli" "$@" >"$work/out" 2>"$work/err"
   local status=$?
   [ $status -eq 0 ] || fail "$* exited $status: $(cat "$work/err")"
-  cmp -s "$work/out" "$here/data/$golden" || { fail "$* output differs from $golden"; diff "$work/out" "$here/data/$golden" | head -5; }
+  cmp -s "$work/out" "$expected" || { fail "$* output differs from $golden"; diff "$work/out" "$expected" | head -5; }
 }
 
 # expect_refusal <stderr fragment> <args...>: exit status 2, message, empty stdout.
@@ -36,13 +42,13 @@ expect_refusal() {
 }
 
 day=(--config "$cfg" --date 15/1/2007 --time 13:00:00)
-expect_output paris-box.utf8 "${day[@]}"
-expect_output paris-box.cp1252 "${day[@]}" --cp1252
-expect_output paris-sun.utf8 "${day[@]}" --sun
+expect_output reports:paris-2007-01-15.box "${day[@]}"
+expect_output ../../../reports/tests/data/paris-2007-01-15.box "${day[@]}" --cp1252
+expect_output reports:paris-2007-01-15-1300.sunbox "${day[@]}" --sun
 expect_output paris-verbose.utf8 "${day[@]}" --verbose
 expect_output paris-sun-verbose.utf8 "${day[@]}" --sun --verbose
 for town in "--town 2" "--town=2" "-t2" "-t 2" "-- 2" "Tromso" "-t tromsø" "--town=NORVÈGE:tromso"; do
-  expect_output tromso-box.utf8 --config "$cfg" --date 21/6/2007 --time 23:59:00 $town
+  expect_output reports:tromso-2007-06-21.box --config "$cfg" --date 21/6/2007 --time 23:59:00 $town
 done
 expect_output list.utf8 -c "$cfg" --list
 
