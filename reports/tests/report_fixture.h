@@ -36,19 +36,14 @@ struct Loaded {
     }
 };
 
-inline std::string ReadGolden(const std::string& name) {
-    std::ifstream in("data/" + name, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Compares with data/<name> (gtest shows the differing lines).
 inline void ExpectGolden(const std::string& name, const std::string& actual) {
     if (std::getenv("VELORANTH_WRITE_GOLDEN") != nullptr) {
         std::ofstream("data/" + name, std::ios::binary) << actual;
     }
-    EXPECT_EQ(actual, ReadGolden(name)) << name;
+    std::stringstream golden;
+    golden << std::ifstream("data/" + name, std::ios::binary).rdbuf();
+    EXPECT_EQ(actual, golden.str()) << name;
 }
 
 }  // namespace veloranth::fixture

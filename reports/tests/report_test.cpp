@@ -14,14 +14,20 @@ namespace {
 
 using fixture::Loaded;
 
-TEST(PrayerTimeReport, SilentWithVerboseZeroButComputesAll) {
-    Loaded l(fixture::kParis, {15, 1, 2007});
+// Without Verbose the reports print nothing but compute; the box sets Verbose back to 0.
+TEST(Reports, SilentWithoutVerboseButComputed) {
+    Loaded l(fixture::kParis, {15, 1, 2007}, {13, 0, 0});
     l.s.config.Verbose = 0;
     StringSink out;
     PrayerTimeReport(l.s, out);
-    EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(l.s.engine.TZeff, 1);
     EXPECT_EQ(l.s.engine.adjusted[Zuhr], 12.999013531062598);
+    SunReport(l.s, out);
+    EXPECT_EQ(l.s.engine.solar.UTHour, 12.0);
+    EXPECT_EQ(l.s.engine.solar.T, JulianCenturies(15, 1, 2007, 12.0));
+    l.s.config.Verbose = 1;
+    EXPECT_FALSE(PrayerTimeBoxText(l.s, out).empty());
+    EXPECT_EQ(l.s.config.Verbose, 0);
+    EXPECT_EQ(out.str(), "");
 }
 
 TEST(BuildDaySummary, UnreadableConfigurationNamesTheFile) {
@@ -34,16 +40,6 @@ TEST(BuildDaySummary, UnreadableConfigurationNamesTheFile) {
               u"Corrigez ou remplacez ce fichier, puis relancez Veloranth.");
 }
 
-TEST(PrayerTimeBox, TextAndVerboseBackToZero) {
-    Loaded l(fixture::kParis, {15, 1, 2007});
-    l.s.config.Verbose = 1;
-    StringSink out;
-    std::string text = PrayerTimeBoxText(l.s, out);
-    EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(l.s.config.Verbose, 0);
-    EXPECT_FALSE(text.empty());
-}
-
 TEST(SunReport, BeforeTheTimeZoneHoursUsesThePreviousDay) {
     // 00:30 in summer time (TZeff 2): 22.5 h UT of the day before, day 0 on the first.
     Loaded l(fixture::kParis, {1, 7, 2008}, {0, 30, 0});
@@ -53,16 +49,6 @@ TEST(SunReport, BeforeTheTimeZoneHoursUsesThePreviousDay) {
     double T = l.s.engine.solar.T;
     SunReport(l.s, out);
     EXPECT_EQ(l.s.engine.solar.T, T);
-}
-
-TEST(SunReport, NoonUniversalTimeAndSilentWithoutVerbose) {
-    Loaded l(fixture::kParis, {15, 1, 2007}, {13, 0, 0});
-    l.s.config.Verbose = 0;
-    StringSink out;
-    SunReport(l.s, out);
-    EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(l.s.engine.solar.UTHour, 12.0);
-    EXPECT_EQ(l.s.engine.solar.T, JulianCenturies(15, 1, 2007, 12.0));
 }
 
 }  // namespace

@@ -37,11 +37,10 @@ TEST(StartupLoad, VerboseFileAddsWhereWeAre) {
     MainState s;
     StringSink out;
     StartupLoad(s, BesideModule(folder.Folder()), FixedClock, out);
+    // \260: the degree sign.
     EXPECT_EQ(out.str().substr(0, out.str().find("Recup")),
               "Lieu actuel : \nLieu : France, Paris\n"
-              "latitude= 48\xB0"
-              "51'00\"   longitude=  2\xB0"
-              "21'00\"\nConvention 0\n");
+              "latitude= 48\26051'00\"   longitude=  2\26021'00\"\nConvention 0\n");
     EXPECT_TRUE(folder.Exists("read_echo.cfg"));
 }
 
@@ -58,21 +57,17 @@ TEST(StartupLoad, MissingFileStillTakesTheDate) {
 // Started on 8/3/2009: the next day's clock moves the state, when it follows the day, to
 // what a start on that day computes.
 TEST(FollowTheDay, MovesOnlyAFollowingStateToTheNextDay) {
-    platform::LocalDateTime sameDay = {2009, 3, 8, 23, 59, 59, 0},
-                            nextDay = {2009, 3, 9, 0, 0, 1, 0};
+    auto sameDay = [] { return platform::LocalDateTime{2009, 3, 8, 23, 59, 59, 0}; };
+    auto nextDay = [] { return platform::LocalDateTime{2009, 3, 9, 0, 0, 1, 0}; };
     for (bool follows : {true, false}) {
         MainState s, started;
         StringSink out;
         StartupLoad(s, {u"data/reports.cfg", u""}, FixedClock, out);
-        StartupLoad(
-            started, {u"data/reports.cfg", u""}, [&] { return nextDay; }, out);
+        StartupLoad(started, {u"data/reports.cfg", u""}, nextDay, out);
         BuildDaySummary(started, out);
         s.followsDay = follows;
-        EXPECT_FALSE(FollowTheDay(
-            s, [&] { return sameDay; }, out));
-        EXPECT_EQ(FollowTheDay(
-                      s, [&] { return nextDay; }, out),
-                  follows);
+        EXPECT_FALSE(FollowTheDay(s, sameDay, out));
+        EXPECT_EQ(FollowTheDay(s, nextDay, out), follows);
         EXPECT_EQ(s.DaySummaryText == started.DaySummaryText, follows);
     }
 }
