@@ -36,3 +36,16 @@ function(veloranth_add_test name)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${VELORANTH_TEST_ENV}")
   endif()
 endfunction()
+
+# veloranth_window_test(<name> <screen> [command prefix...] wine <test program> [arguments])
+# A test program that drives the real programs under Wine on a virtual display of that size.
+function(veloranth_window_test name screen)
+  add_test(NAME ${name}
+           COMMAND ${PROJECT_SOURCE_DIR}/tools/run-on-display.sh ${screen} ${CMAKE_BINARY_DIR}
+                   ${ARGN})
+  # One display at a time: the Wine server is restarted for each. Pages opened reach a
+  # recording xdg-open.
+  set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE TIMEOUT 900
+    ENVIRONMENT "VELORANTH_XDG_OPEN_RECORD=${CMAKE_BINARY_DIR}/test-runs/xdg-open.txt"
+    ENVIRONMENT_MODIFICATION "PATH=path_list_prepend:${PROJECT_SOURCE_DIR}/testsupport/win")
+endfunction()

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/tests/veloranth_run.h"
+#include "testsupport/win/veloranth_run.h"
 
 namespace veloranth {
 namespace {
@@ -15,21 +15,19 @@ namespace {
 namespace fs = std::filesystem;
 using namespace wintest;
 
+// Whole seconds from one time to another, across midnight too.
 double SecondsBetween(SYSTEMTIME from, SYSTEMTIME to) {
     from.wMilliseconds = to.wMilliseconds = 0;
-    FILETIME a, b;
-    SystemTimeToFileTime(&from, &a);
-    SystemTimeToFileTime(&to, &b);
-    auto ticks = [](FILETIME f) {
-        return (static_cast<long long>(f.dwHighDateTime) << 32) | f.dwLowDateTime;
-    };
-    return (ticks(b) - ticks(a)) / 1e7;
+    ULARGE_INTEGER a{}, b{};
+    SystemTimeToFileTime(&from, reinterpret_cast<FILETIME*>(&a));
+    SystemTimeToFileTime(&to, reinterpret_cast<FILETIME*>(&b));
+    return (static_cast<double>(b.QuadPart) - static_cast<double>(a.QuadPart)) / 1e7;
 }
 
-TEST_F(VeloranthRun, ConfigurationListsTheTownsAndNowSetsThePresent) {
+TEST_F(VeloranthRun, ConfigurationListsSavesAndSetsThePresentUntilDone) {
     Start();
+    Choose(0, kParisDay);
     HWND dialog = Open(IDM_TOWNS, L"Configuration");
-    ASSERT_NE(dialog, nullptr);
     HWND list = GetDlgItem(dialog, IDC_TOWN);
     ASSERT_EQ(SendMessageW(list, CB_GETCOUNT, 0, 0), 7);
     EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 0);
@@ -62,14 +60,14 @@ TEST_F(VeloranthRun, ConfigurationListsTheTownsAndNowSetsThePresent) {
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_DATE)), L"dimanche 6 d\u00E9cembre 2026");
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_TIME)), L"22:32:08");
 
-    // Closing discards the choice.
+    // Save stores the town, but closing discards the choice: name and figures stay Paris's.
     SendDlgItemMessageW(dialog, IDC_TOWN, CB_SETCURSEL, 2, 0);
-    PostMessageW(dialog, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
-    HWND box = Open(IDM_PRAYER_TIMES, L"Veloranth");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box).rfind(L"Lieu : France, Paris\n", 0), 0u);
-    Close(box);
+    SendMessageW(dialog, WM_COMMAND, IDC_SAVE, 0);  // Sauve config
+    EXPECT_EQ(ReadBytes(folder_ / "data.cfg"),
+              ReadBytes(kSource / "app/tests/data/saved-town2.cfg"));
+    EXPECT_FALSE(fs::exists(folder_ / "data.cfg.new"));
+    Close(dialog, WM_CLOSE);
+    EXPECT_EQ(BoxText(IDM_PRAYER_TIMES), Golden("paris-2007-01-15.box"));
 }
 
 // 300 generated towns, the 251st selected, countries named A... to Z... in turn: the open
@@ -96,63 +94,25 @@ TEST_F(VeloranthRun, TownListDropsDownAScreenfulAroundTheSelection) {
     Shot("town-list-" + ScreenSize());
 }
 
-TEST_F(VeloranthRun, SaveStoresTheTownButTheProgramKeepsItsOwnUntilDone) {
-    Start();
-    Choose(0, kParisDay);
-    HWND dialog = Open(IDM_TOWNS, L"Configuration");
-    ASSERT_NE(dialog, nullptr);
-    SendDlgItemMessageW(dialog, IDC_TOWN, CB_SETCURSEL, 2, 0);
-    SendMessageW(dialog, WM_COMMAND, IDC_SAVE, 0);  // Sauve config
-    EXPECT_EQ(ReadBytes(folder_ / "data.cfg"),
-              ReadBytes(kSource / "app/tests/data/saved-town2.cfg"));
-    EXPECT_FALSE(fs::exists(folder_ / "data.cfg.new"));
-    PostMessageW(dialog, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
-
-    // Name and figures still belong to Paris.
-    HWND box = Open(IDM_PRAYER_TIMES, L"Veloranth");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), Golden("paris-2007-01-15.box"));
-    Close(box);
-}
-
-// The shipped file holds conventions above 8 and high-latitude rules: a save keeps them.
-TEST_F(VeloranthRun, SaveWritesEveryConventionAndRuleBackByteForByte) {
-    const std::string shipped = ReadBytes(kSource / "data/data.cfg");
-    StartWith(shipped);
-    HWND dialog = Open(IDM_TOWNS, L"Configuration");
-    ASSERT_NE(dialog, nullptr);
-    SendMessageW(dialog, WM_COMMAND, IDC_SAVE, 0);  // Sauve config
-    EXPECT_EQ(ReadBytes(folder_ / "data.cfg"), shipped);
-    PostMessageW(dialog, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
-}
-
 TEST_F(VeloranthRun, EmptyTownTableAppliesOnlyTheDate) {
     StartWith("1 0 0 0\n");
     HWND dialog = Open(IDM_TOWNS, L"Configuration");
-    ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_TOWN, CB_GETCOUNT, 0, 0), 0);
     PostMessageW(dialog, WM_COMMAND, IDC_SAVE, 0);
     HWND why = WaitForWindow(L"#32770", L"Sauve config");
-    ASSERT_NE(why, nullptr);
     EXPECT_NE(MessageBoxText(why).find(L"vide"), std::wstring::npos);
     Close(why);
     EXPECT_EQ(ReadBytes(folder_ / "data.cfg"), "1 0 0 0\n");
     ASSERT_TRUE(SetPickerTime(GetDlgItem(dialog, IDC_DATE), kParisDay));
     Close(dialog);
     EXPECT_TRUE(Responds(window_));
-    HWND box = Open(IDM_PRAYER_TIMES, L"Veloranth");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box).rfind(L"La configuration n'a pas pu", 0), 0u);
-    Close(box);
+    EXPECT_EQ(BoxText(IDM_PRAYER_TIMES).rfind(L"La configuration n'a pas pu", 0), 0u);
 }
 
 TEST_F(VeloranthRun, QiblaCompassFillsTheScreen) {
     Start();
     Choose(0, kParisDay);
     HWND qibla = Open(IDM_QIBLA, L"Quibla");
-    ASSERT_NE(qibla, nullptr);
     RECT r = RectOf(qibla), screen = Screen();
     EXPECT_EQ(r.right - r.left, screen.right - screen.left);
     ExpectOnScreen(qibla);
@@ -164,54 +124,36 @@ INT_PTR CALLBACK Passive(HWND, UINT, WPARAM, LPARAM) {
     return FALSE;
 }
 
-// A control's expected client rectangle: the template's dialog units converted with the
-// dialog's own font, in a dialog made here from the same template.
-RECT ExpectedRect(HMODULE exe, int templateId, int x, int y, int cx, int cy) {
-    HRSRC found = FindResourceW(exe, MAKEINTRESOURCEW(templateId), RT_DIALOG);
-    auto* dialogTemplate = static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(exe, found)));
-    HWND probe = CreateDialogIndirectParamW(exe, dialogTemplate, nullptr, Passive, 0);
-    RECT r = {x, y, x + cx, y + cy};
-    MapDialogRect(probe, &r);
-    DestroyWindow(probe);
-    return r;
-}
-
+// Each control where the orientation's template puts it: a dialog made here from the same
+// template, with the same font, is the reference. The dialog manager converts a control's
+// width apart from its place, the layout switch its two edges: a right edge may differ by
+// a pixel of rounding.
 TEST_F(VeloranthRun, AboutFollowsTheScreensOrientation) {
     Start();
     HWND about = Open(IDM_ABOUT, L"About veloranth");
-    ASSERT_NE(about, nullptr);
     EXPECT_TRUE(
         WaitFor([&] { return WindowText(GetDlgItem(about, IDC_ABOUT_VERSION)) == L"1.40"; }));
     bool portrait = GetSystemMetrics(SM_CYSCREEN) > GetSystemMetrics(SM_CXSCREEN);
-    struct Place {
-        int id, x, y, cx, cy;
-    };
-    const Place portraitPlaces[] = {{IDC_ABOUT_ICON, 12, 12, 20, 20},
-                                    {IDC_ABOUT_NAME, 12, 36, 61, 8},
-                                    {IDC_ABOUT_CREDIT1, 21, 63, 66, 8},
-                                    {IDC_ABOUT_CREDIT2, 17, 50, 70, 8},
-                                    {IDC_ABOUT_VERSION, 76, 36, 18, 8}};
-    const Place landscapePlaces[] = {{IDC_ABOUT_ICON, 12, 12, 20, 20},
-                                     {IDC_ABOUT_NAME, 47, 19, 57, 8},
-                                     {IDC_ABOUT_CREDIT1, 57, 46, 66, 8},
-                                     {IDC_ABOUT_CREDIT2, 53, 33, 70, 8},
-                                     {IDC_ABOUT_VERSION, 107, 19, 18, 8}};
     HMODULE exe = LoadLibraryExW((folder_ / "Veloranth.exe").wstring().c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(exe, nullptr);
-    for (const Place& p : portrait ? portraitPlaces : landscapePlaces) {
-        RECT expected =
-            ExpectedRect(exe, portrait ? IDD_ABOUT : IDD_ABOUT_LANDSCAPE, p.x, p.y, p.cx, p.cy);
-        RECT actual;
-        GetWindowRect(GetDlgItem(about, p.id), &actual);
+    HRSRC found =
+        FindResourceW(exe, MAKEINTRESOURCEW(portrait ? IDD_ABOUT : IDD_ABOUT_LANDSCAPE), RT_DIALOG);
+    auto* dialogTemplate = static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(exe, found)));
+    HWND reference = CreateDialogIndirectParamW(exe, dialogTemplate, nullptr, Passive, 0);
+    ASSERT_NE(reference, nullptr);
+    int compared = 0;
+    for (int id : {IDC_ABOUT_ICON, IDC_ABOUT_NAME, IDC_ABOUT_CREDIT1, IDC_ABOUT_CREDIT2,
+                   IDC_ABOUT_VERSION}) {
+        RECT expected = RectOf(GetDlgItem(reference, id)), actual = RectOf(GetDlgItem(about, id));
+        MapWindowPoints(nullptr, reference, reinterpret_cast<POINT*>(&expected), 2);
         MapWindowPoints(nullptr, about, reinterpret_cast<POINT*>(&actual), 2);
-        EXPECT_EQ(actual.left, expected.left) << p.id;
-        EXPECT_EQ(actual.top, expected.top) << p.id;
-        EXPECT_GT(actual.right, actual.left) << p.id;
-        if (p.id != IDC_ABOUT_ICON) {  // an icon static sizes itself to its icon
-            EXPECT_EQ(actual.right, expected.right) << p.id;
-        }
+        EXPECT_EQ(actual.left, expected.left) << id;
+        EXPECT_EQ(actual.top, expected.top) << id;
+        EXPECT_NEAR(actual.right, expected.right, 1) << id;
+        compared += actual.right > actual.left;
     }
+    EXPECT_EQ(compared, 5);
+    DestroyWindow(reference);
     FreeLibrary(exe);
     ExpectOnScreen(about);
     Shot("about-" + ScreenSize());

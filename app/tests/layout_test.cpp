@@ -59,16 +59,6 @@ TEST(ApplyDialogLayout, MovesEveryControlAndReloadsItsContent) {
     DestroyWindow(dialog);
 }
 
-TEST(ApplyDialogLayout, MissingTemplateMovesNothing) {
-    HWND dialog = MakeDialog(900);
-    RECT before = ClientRectOf(dialog, 10);
-    EXPECT_FALSE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 999));
-    RECT after = ClientRectOf(dialog, 10);
-    EXPECT_EQ(before.left, after.left);
-    EXPECT_EQ(before.top, after.top);
-    DestroyWindow(dialog);
-}
-
 TEST(ApplyDialogLayout, ControlsWithoutIdEachKeepTheirOwnPlace) {
     HWND dialog = MakeDialog(901);
     ASSERT_NE(dialog, nullptr);
@@ -78,8 +68,13 @@ TEST(ApplyDialogLayout, ControlsWithoutIdEachKeepTheirOwnPlace) {
     DestroyWindow(dialog);
 }
 
-TEST(ApplyDialogLayout, AMissingControlGivesFalseButTheOthersMove) {
+// A missing template moves nothing; a missing control gives false but the others move.
+TEST(ApplyDialogLayout, MissingTemplateOrControlGivesFalse) {
     HWND dialog = MakeDialog(900);
+    EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 902));
+    RECT before = ClientRectOf(dialog, 10);
+    EXPECT_FALSE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 999));
+    ExpectAt(dialog, 10, before);
     EXPECT_FALSE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 904));
     ExpectAt(dialog, 10, DialogUnits(dialog, 10, 10, 50, 8));
     DestroyWindow(dialog);

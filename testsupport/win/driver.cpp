@@ -26,6 +26,15 @@ std::filesystem::path FreshFolder(const std::string& name) {
     return folder;
 }
 
+std::filesystem::path FolderWith(const std::string& name,
+                                 std::initializer_list<const char*> builtFiles) {
+    std::filesystem::path folder = FreshFolder(name);
+    for (const char* file : builtFiles) {
+        std::filesystem::copy_file(BuildFolder() / file, folder / file);
+    }
+    return folder;
+}
+
 bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
     for (int waited = 0; waited <= milliseconds; waited += 50) {
         if (condition()) {
@@ -177,6 +186,25 @@ RECT RectOf(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
     return r;
+}
+
+RECT ProgramScreen(HWND mainWindow) {
+    RECT w = RectOf(mainWindow);
+    int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+    return cx > 800 || cy > 800 ? RECT{w.left, w.top, w.left + 240, w.top + 320}
+                                : RECT{0, 0, cx, cy};
+}
+
+std::vector<int> OutsideOf(HWND window, RECT area) {
+    std::vector<int> outside;
+    for (HWND w = window; w; w = w == window ? GetWindow(w, GW_CHILD) : GetWindow(w, GW_HWNDNEXT)) {
+        RECT r = RectOf(w), within;
+        IntersectRect(&within, &r, &area);
+        if (IsWindowVisible(w) && !EqualRect(&within, &r)) {
+            outside.push_back(GetDlgCtrlID(w));
+        }
+    }
+    return outside;
 }
 
 bool SaveScreenshot(const std::filesystem::path& file) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <thread>
 #include <utility>
@@ -21,6 +22,10 @@ std::filesystem::path BuildFolder();
 
 // A fresh folder under the build tree for one test: `name` inside build/win/test-runs.
 std::filesystem::path FreshFolder(const std::string& name);
+
+// A fresh folder `name` holding copies of these files of the build folder.
+std::filesystem::path FolderWith(const std::string& name,
+                                 std::initializer_list<const char*> builtFiles);
 
 // Polls `condition` every 50 ms for up to `milliseconds`.
 bool WaitFor(const std::function<bool()>& condition, int milliseconds = 10000);
@@ -68,6 +73,14 @@ void PressChord(WORD modifier, WORD key);
 
 // The window's rectangle in screen coordinates.
 RECT RectOf(HWND window);
+
+// The screen a program sees: the display, or on a desktop-size display the handheld-shaped
+// area that begins at the corner of the program's main window.
+RECT ProgramScreen(HWND mainWindow);
+
+// The ids of the visible windows among `window` and its children that do not lie wholly
+// within `area` (none when all fit).
+std::vector<int> OutsideOf(HWND window, RECT area);
 
 // Saves the whole screen as a 24-bit BMP.
 bool SaveScreenshot(const std::filesystem::path& file);

@@ -1,5 +1,6 @@
-// The fixture of the window tests: Veloranth.exe started in a folder of its own, and
-// the ways a user drives it (commands, boxes, the configuration dialog, screenshots).
+// The fixture of the tests that drive Veloranth.exe, the program's and those of the shell
+// stand-in it hosts: the program started in a folder of its own, and the ways a user
+// drives it (commands, boxes, the configuration dialog, screenshots).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "app/resource.h"
 #include "base/codepage.h"
@@ -34,33 +36,15 @@ inline fs::path XdgOpenRecord() {
 // Veloranth.exe in a folder of its own with the test towns, the help and the stylesheet.
 class VeloranthRun : public ::testing::Test {
   protected:
-    // With `config` as data.cfg ("" for none).
+    // With `config` as data.cfg ("" for none); by default the test towns.
     void StartWith(const std::string& config) {
-        Prepare();
+        folder_ =
+            wintest::FolderWith(::testing::UnitTest::GetInstance()->current_test_info()->name(),
+                                {"Veloranth.exe", "help.html", "style.css"});
+        fs::remove(XdgOpenRecord());
         if (!config.empty()) {
             std::ofstream(folder_ / "data.cfg", std::ios::binary) << config;
         }
-        Launch();
-    }
-
-    void Start(bool withConfig = true) {
-        Prepare();
-        if (withConfig) {
-            fs::copy_file(kSource / "reports/tests/data/reports.cfg", folder_ / "data.cfg");
-        }
-        Launch();
-    }
-
-    void Prepare() {
-        folder_ =
-            wintest::FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::copy_file(wintest::BuildFolder() / "Veloranth.exe", folder_ / "Veloranth.exe");
-        fs::copy_file(wintest::BuildFolder() / "help.html", folder_ / "help.html");
-        fs::copy_file(wintest::BuildFolder() / "style.css", folder_ / "style.css");
-        fs::remove(XdgOpenRecord());
-    }
-
-    void Launch() {
         process_ = wintest::Process(folder_ / "Veloranth.exe");
         ASSERT_TRUE(process_.Started());
         window_ = wintest::WaitForWindow(L"VELORANTH", L"veloranth");
@@ -69,6 +53,7 @@ class VeloranthRun : public ::testing::Test {
             [&] { return (bar_ = wintest::FindOwnedWindow(window_, POCKET_MENUBAR_CLASS)); }));
         ASSERT_TRUE(wintest::Responds(window_));  // created, shown and painted
     }
+    void Start() { StartWith(wintest::ReadBytes(kSource / "reports/tests/data/reports.cfg")); }
 
     void TearDown() override {
         if (window_ != nullptr && IsWindow(window_)) {
@@ -78,47 +63,42 @@ class VeloranthRun : public ::testing::Test {
     }
 
     // Posts a command and waits for the window (box or dialog) it opens, fitted to the screen.
+    // A window that does not come is a failure; the calls that follow on null do nothing.
     HWND Open(UINT command, const wchar_t* title) {
         PostMessageW(window_, WM_COMMAND, command, 0);
         HWND opened = wintest::WaitForWindow(L"#32770", title);
+        EXPECT_NE(opened, nullptr) << command;
         wintest::WaitFor([&] { return GetPropW(opened, POCKET_FITTED_PROPERTY) != nullptr; }, 3000);
         return opened;
     }
 
-    void Close(HWND box) {
-        SendMessageW(box, WM_COMMAND, IDOK, 0);
+    // OK (`command` IDOK) or the caption's cross (WM_CLOSE), and the window is gone.
+    void Close(HWND box, UINT message = WM_COMMAND) {
+        PostMessageW(box, message, IDOK, 0);
         EXPECT_TRUE(wintest::WaitFor([&] { return !IsWindow(box); }));
+    }
+
+    // The text of the box a command opens, read and closed.
+    std::wstring BoxText(UINT command, const wchar_t* title = L"Veloranth") {
+        HWND box = Open(command, title);
+        std::wstring text = wintest::MessageBoxText(box);
+        Close(box);
+        return text;
     }
 
     void Shot(const std::string& name) { wintest::Screenshot("main-" + name); }
 
-    // The program's screen: the display, or on a desktop the handheld-shaped area that
-    // begins at the main window's corner.
-    RECT Screen() const {
-        RECT w = wintest::RectOf(window_);
-        int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-        return cx > 800 || cy > 800 ? RECT{w.left, w.top, w.left + 240, w.top + 320}
-                                    : RECT{0, 0, cx, cy};
-    }
-
-    // A window lies on the screen, and so does every control in it.
+    RECT Screen() const { return wintest::ProgramScreen(window_); }
     void ExpectOnScreen(HWND window) {
-        RECT screen = Screen();
-        for (HWND w = window; w;
-             w = w == window ? GetWindow(w, GW_CHILD) : GetWindow(w, GW_HWNDNEXT)) {
-            RECT r = wintest::RectOf(w), within;
-            IntersectRect(&within, &r, &screen);
-            EXPECT_TRUE(!IsWindowVisible(w) || EqualRect(&within, &r)) << GetDlgCtrlID(w);
-        }
+        EXPECT_EQ(wintest::OutsideOf(window, Screen()), std::vector<int>{});
     }
 
     // The configuration dialog: town, date and time, then Done.
     void Choose(int town, SYSTEMTIME when) {
         HWND dialog = Open(IDM_TOWNS, L"Configuration");
-        ASSERT_NE(dialog, nullptr);
         SendDlgItemMessageW(dialog, IDC_TOWN, CB_SETCURSEL, town, 0);
-        ASSERT_TRUE(wintest::SetPickerTime(GetDlgItem(dialog, IDC_DATE), when));
-        ASSERT_TRUE(wintest::SetPickerTime(GetDlgItem(dialog, IDC_TIME), when));
+        EXPECT_TRUE(wintest::SetPickerTime(GetDlgItem(dialog, IDC_DATE), when));
+        EXPECT_TRUE(wintest::SetPickerTime(GetDlgItem(dialog, IDC_TIME), when));
         Close(dialog);
     }
 
