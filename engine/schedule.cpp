@@ -92,7 +92,7 @@ void Tell(ScheduleObserver* observer, ScheduleStep step, const EngineState& stat
 }
 
 void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-                      FirstPass& firstPass) {
+                      FirstPass& firstPass, bool rightAscension) {
     const ConventionRules& k = *in.convention;
     if (kind == Isha && k.IshaIsMaghribPlus) {
         state.exact[Isha] =
@@ -100,7 +100,7 @@ void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& p
         state.found.found[Isha] = state.found[Maghrib];
         return;
     }
-    int status = SalatHour(state, in, phi, kind, state.exact[kind], &firstPass);
+    int status = SalatHour(state, in, phi, kind, state.exact[kind], &firstPass, rightAscension);
     state.found.found[kind] = status == 0;
 }
 
@@ -163,7 +163,10 @@ void ComputeTimesAfterTransit(EngineState& state, const DayInputs& in, const Lat
                  {Asr, ScheduleStep::Asr}};
     FirstPass firstPass;
     for (const auto& s : steps) {
-        ComputeExactTime(state, in, phi, s.kind, firstPass);
+        // Unobserved, the steps' right ascensions are overwritten by Asr's, the last one,
+        // which always runs the solver: only its own is worth computing.
+        const bool rightAscension = observer != nullptr || s.kind == Asr;
+        ComputeExactTime(state, in, phi, s.kind, firstPass, rightAscension);
         Tell(observer, s.step, state);
     }
     ApplyHighLatitudeRule(state, *in.convention);

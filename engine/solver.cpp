@@ -104,7 +104,7 @@ void ComputeTransit(EngineState& state, const DayInputs& in) {
 }
 
 int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-              double& hours, FirstPass* firstPass) {
+              double& hours, FirstPass* firstPass, bool rightAscension) {
     const ObservationDate& d = state.date;
     const ConventionRules& k = *in.convention;
     SolarState& s = state.solar;
@@ -203,7 +203,9 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
             Print(trace, " 3rd iter \xE0 %s\n", FormatHours(utHour).text);
         }
     }
-    s.RA = RightAscensionOf(dec);
+    if (rightAscension) {
+        s.RA = RightAscensionOf(dec);
+    }
     return status;
 }
 

@@ -29,8 +29,9 @@ struct FirstPass {
 // state.exact[Zuhr], and the latitude's sine and cosine from `phi` (once per day).
 // Returns kSalatFound, kSunAlwaysBelow or kSunAlwaysAbove; on failure `hours` keeps what
 // the last successful pass left (0.0 when the first pass fails). With `firstPass`, the
-// Sun's first-pass position is shared between the day's calls.
+// Sun's first-pass position is shared between the day's calls. Without `rightAscension`,
+// state.solar.RA is left as it was, for a caller whose next call overwrites it anyway.
 int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-              double& hours, FirstPass* firstPass = nullptr);
+              double& hours, FirstPass* firstPass = nullptr, bool rightAscension = true);
 
 }  // namespace veloranth
