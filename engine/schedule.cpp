@@ -183,7 +183,8 @@ void ComputeDaySchedule(EngineState& state, const DayInputs& in, ScheduleObserve
     const Latitude phi(in.LatitudeRad);
     state.TZeff = OffsetOn(state.date, in, state.memo);
     Tell(observer, ScheduleStep::Clock, state);
-    ComputeTransit(state, in);
+    // Unobserved, the transit's declination is overwritten by the first solver pass's.
+    ComputeTransit(state, in, observer != nullptr);
     Tell(observer, ScheduleStep::Transit, state);
     ComputeTimesAfterTransit(state, in, phi, observer);
 }
@@ -196,7 +197,7 @@ void ComputeMonthSchedule(EngineState& state, const DayInputs& in, PrayerTimes* 
     for (state.date.Day = 1; state.date.Day <= count; ++state.date.Day) {
         int i = state.date.Day - 1;
         state.TZeff = OffsetOn(state.date, in, state.memo);
-        ComputeTransit(state, in);
+        ComputeTransit(state, in, false);
         weekdays[i] = ScheduleWeekday(state);
         ComputeTimesAfterTransit(state, in, phi, nullptr);
         times[i] = state.adjusted;

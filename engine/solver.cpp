@@ -64,7 +64,7 @@ double AsrAltitude(const ConventionRules& k, double latitude, double delta) {
 
 }  // namespace
 
-void ComputeTransit(EngineState& state, const DayInputs& in) {
+void ComputeTransit(EngineState& state, const DayInputs& in, bool declination) {
     const ObservationDate& d = state.date;
     SolarState& s = state.solar;
     TextSink* trace = in.trace;
@@ -76,7 +76,7 @@ void ComputeTransit(EngineState& state, const DayInputs& in) {
         Print(trace, "T=%g  JC \xE0 12h GMT\n", T1);
     }
     s.lambda = SunLongitude(T1);
-    SunRaDec(s.lambda, s.RA, s.delta);
+    s.RA = RightAscensionAt(s.lambda);  // the next evaluation's declination replaces this one's
     s.theta0 = Theta0(T1);
 
     // UT hour at which the local hour angle is zero, to first order.
@@ -93,7 +93,11 @@ void ComputeTransit(EngineState& state, const DayInputs& in) {
         Print(trace, "T=%g JC \xE0 %s\n", T2, FormatHours(t).text);
     }
     s.lambda = SunLongitude(T2);
-    SunRaDec(s.lambda, s.RA, s.delta);
+    if (declination) {
+        SunRaDec(s.lambda, s.RA, s.delta);
+    } else {
+        s.RA = RightAscensionAt(s.lambda);
+    }
     s.theta0 = Theta0(T2);
 
     double z = (s.RA - (s.theta0 - t * HoursToRad) - in.LongitudeRad) * RadToHours + state.TZeff;

@@ -13,8 +13,10 @@ inline constexpr int kSalatFound = 0;
 inline constexpr int kSunAlwaysBelow = -1;
 inline constexpr int kSunAlwaysAbove = 1;
 
-// Stores the transit, in local clock hours, into the Zuhr entry of state.exact.
-void ComputeTransit(EngineState& state, const DayInputs& in);
+// Stores the transit, in local clock hours, into the Zuhr entry of state.exact. Without
+// `declination`, state.solar.delta is left as it was, for a caller that overwrites it
+// before anyone reads it.
+void ComputeTransit(EngineState& state, const DayInputs& in, bool declination = true);
 
 // The Sun at the first pass's instant, the transit, which is the same for every event of
 // a day: computed by the first SalatHour call of the day and read by the others.
