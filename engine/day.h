@@ -2,6 +2,8 @@
 // selected place and its convention, the effective time zone, the two PrayerTimes.
 #pragma once
 
+#include <cstdint>
+
 #include "engine/sun.h"
 #include "zones/zones.h"
 
@@ -87,6 +89,27 @@ struct ObservationTime {
     int Second = 0;
 };
 
+// What a run of days would otherwise compute again each day: values that depend only on
+// the convention, the town, the month or the year. Each entry keeps the inputs it was computed
+// from, and a change of any of them recomputes it: results never depend on what it holds.
+struct EngineMemo {
+    struct Sine {  // rmath::Sin of the argument with these bits
+        std::uint64_t argument = 0;
+        double value = 0;
+        bool filled = false;
+    };
+    Sine altitude[3];  // of the fixed target altitudes: Fajr's, Isha's, the horizon's
+    struct {
+        int year = 0, ruleType = 0, timeZone = 0;
+        int startMonth = 0, startDay = 0, endMonth = 0, endDay = 0;
+        bool filled = false;
+    } dst;  // the summer-time bounds of a year under a rule (DstApplies)
+    struct {
+        int month = 0, year = 0, base = 0;
+        bool filled = false;
+    } month;  // MonthBase
+};
+
 // The process-wide computation records of one deliverable; each computation
 // overwrites them in place and callers read them right after.
 struct EngineState {
@@ -98,6 +121,7 @@ struct EngineState {
     PrayerTimes adjusted;
     FoundTimes found;
     RuleMoves moved;
+    EngineMemo memo;
 };
 
 }  // namespace veloranth

@@ -22,19 +22,50 @@ int LastWeekdayOfMonth(int year, int month, int weekday, double offset) {
     return 0;
 }
 
+// Fills the summer-time bounds of the memo's year, rule type and time zone.
+void FindSummerTime(decltype(EngineMemo::dst)& m) {
+    double offset = (m.timeZone + 12) * HourInCenturies;
+    int weekday = 6;
+    m.startMonth = 3, m.endMonth = 10;  // last Sundays of March and October
+    if (m.ruleType == 2) {
+        m.startMonth = 4, m.endMonth = 9, weekday = 4;  // last Fridays of April and September
+    }
+    m.startDay = LastWeekdayOfMonth(m.year, m.startMonth, weekday, offset);
+    m.endDay = LastWeekdayOfMonth(m.year, m.endMonth, weekday, offset);
+}
+
+int Applies(const decltype(EngineMemo::dst)& m, int month, int day) {
+    bool applies = (m.startMonth < month && month < m.endMonth) ||
+                   (month == m.startMonth && day >= m.startDay) ||
+                   (month == m.endMonth && day < m.endDay);
+    return applies ? 1 : 0;
+}
+
+// DstApplies, with the year's bounds kept in the memo.
+int DstAppliesMemo(EngineMemo& memo, int year, int month, int day, int ruleType, int timeZone) {
+    auto& m = memo.dst;
+    if (!m.filled || m.year != year || m.ruleType != ruleType || m.timeZone != timeZone) {
+        m.year = year, m.ruleType = ruleType, m.timeZone = timeZone, m.filled = true;
+        FindSummerTime(m);
+    }
+    return Applies(m, month, day);
+}
+
+// ClockOn(date, in).TZeff, with the year's summer-time bounds kept in the memo.
+double OffsetOn(const ObservationDate& date, const DayInputs& in, EngineMemo& memo) {
+    if (in.zone != nullptr) {
+        return zones::OffsetAtLocalNoon(in.zone, date.Year, date.Month, date.Day) / 3600.0;
+    }
+    bool dst = in.CurrentDst != 0 && DstAppliesMemo(memo, date.Year, date.Month, date.Day,
+                                                    in.CurrentDst, in.CurrentTimeZone) == 1;
+    return static_cast<double>(in.CurrentTimeZone + (dst ? 1 : 0));
+}
+
 }  // namespace
 
 int DstApplies(int year, int month, int day, int ruleType, int timeZone) {
-    double offset = (timeZone + 12) * HourInCenturies;
-    int startMonth = 3, endMonth = 10, weekday = 6;  // last Sundays of March and October
-    if (ruleType == 2) {
-        startMonth = 4, endMonth = 9, weekday = 4;  // last Fridays of April and September
-    }
-    int startDay = LastWeekdayOfMonth(year, startMonth, weekday, offset);
-    int endDay = LastWeekdayOfMonth(year, endMonth, weekday, offset);
-    bool applies = (startMonth < month && month < endMonth) ||
-                   (month == startMonth && day >= startDay) || (month == endMonth && day < endDay);
-    return applies ? 1 : 0;
+    EngineMemo memo;
+    return DstAppliesMemo(memo, year, month, day, ruleType, timeZone);
 }
 
 LocalClock ClockOn(const ObservationDate& date, const DayInputs& in) {
@@ -43,9 +74,9 @@ LocalClock ClockOn(const ObservationDate& date, const DayInputs& in) {
         std::int32_t seconds = zones::OffsetAtLocalNoon(in.zone, date.Year, date.Month, date.Day);
         return {seconds / 3600.0, seconds > zones::SmallestOffsetOfYear(in.zone, date.Year)};
     }
-    bool dst = in.CurrentDst != 0 &&
-               DstApplies(date.Year, date.Month, date.Day, in.CurrentDst, in.CurrentTimeZone) == 1;
-    return {static_cast<double>(in.CurrentTimeZone + (dst ? 1 : 0)), dst};
+    EngineMemo memo;
+    double offset = OffsetOn(date, in, memo);
+    return {offset, offset != in.CurrentTimeZone};
 }
 
 int ScheduleWeekday(const EngineState& state) {
@@ -61,7 +92,7 @@ void Tell(ScheduleObserver* observer, ScheduleStep step, const EngineState& stat
 }
 
 void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-                      FirstPass& firstPass) {
+                      FirstPass& firstPass, bool rightAscension) {
     const ConventionRules& k = *in.convention;
     if (kind == Isha && k.IshaIsMaghribPlus) {
         state.exact[Isha] =
@@ -69,7 +100,7 @@ void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& p
         state.found.found[Isha] = state.found[Maghrib];
         return;
     }
-    int status = SalatHour(state, in, phi, kind, state.exact[kind], &firstPass);
+    int status = SalatHour(state, in, phi, kind, state.exact[kind], &firstPass, rightAscension);
     state.found.found[kind] = status == 0;
 }
 
@@ -132,7 +163,10 @@ void ComputeTimesAfterTransit(EngineState& state, const DayInputs& in, const Lat
                  {Asr, ScheduleStep::Asr}};
     FirstPass firstPass;
     for (const auto& s : steps) {
-        ComputeExactTime(state, in, phi, s.kind, firstPass);
+        // Unobserved, the steps' right ascensions are overwritten by Asr's, the last one,
+        // which always runs the solver: only its own is worth computing.
+        const bool rightAscension = observer != nullptr || s.kind == Asr;
+        ComputeExactTime(state, in, phi, s.kind, firstPass, rightAscension);
         Tell(observer, s.step, state);
     }
     ApplyHighLatitudeRule(state, *in.convention);
@@ -147,9 +181,10 @@ void ComputeTimesAfterTransit(EngineState& state, const DayInputs& in, const Lat
 
 void ComputeDaySchedule(EngineState& state, const DayInputs& in, ScheduleObserver* observer) {
     const Latitude phi(in.LatitudeRad);
-    state.TZeff = ClockOn(state.date, in).TZeff;
+    state.TZeff = OffsetOn(state.date, in, state.memo);
     Tell(observer, ScheduleStep::Clock, state);
-    ComputeTransit(state, in);
+    // Unobserved, the transit's declination is overwritten by the first solver pass's.
+    ComputeTransit(state, in, observer != nullptr);
     Tell(observer, ScheduleStep::Transit, state);
     ComputeTimesAfterTransit(state, in, phi, observer);
 }
@@ -161,8 +196,8 @@ void ComputeMonthSchedule(EngineState& state, const DayInputs& in, PrayerTimes* 
     const Latitude phi(in.LatitudeRad);
     for (state.date.Day = 1; state.date.Day <= count; ++state.date.Day) {
         int i = state.date.Day - 1;
-        state.TZeff = ClockOn(state.date, in).TZeff;
-        ComputeTransit(state, in);
+        state.TZeff = OffsetOn(state.date, in, state.memo);
+        ComputeTransit(state, in, false);
         weekdays[i] = ScheduleWeekday(state);
         ComputeTimesAfterTransit(state, in, phi, nullptr);
         times[i] = state.adjusted;

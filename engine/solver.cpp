@@ -3,6 +3,8 @@
 #include "engine/solver.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "engine/repro_math.h"
 
@@ -18,7 +20,12 @@ namespace {
 // Converts the sidereal hour angle of the first pass into mean solar time (1 / 1.002738).
 constexpr double kSiderealToSolar = 0.997269476174235;
 
-// Target altitude of a kind whose altitude does not depend on the declination.
+// Slot of EngineMemo::altitude for a kind whose target altitude does not depend on the
+// declination, and that altitude.
+int FixedAltitudeSlot(int kind) {
+    return kind == Fajr ? 0 : kind == Isha ? 1 : 2;  // Chourouk and Maghrib share one
+}
+
 double FixedTargetAltitude(const ConventionRules& k, int kind) {
     switch (kind) {
         case Fajr:
@@ -30,6 +37,25 @@ double FixedTargetAltitude(const ConventionRules& k, int kind) {
     }
 }
 
+// rmath::Sin(x), from the memo when it holds x's bits: the same argument, the same result.
+double MemoSin(EngineMemo::Sine& memo, double x) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    if (!memo.filled || memo.argument != bits) {
+        memo = {bits, rmath::Sin(x), true};
+    }
+    return memo.value;
+}
+
+// MonthBase of the observation date, computed once a month.
+int MonthBaseOf(EngineState& state) {
+    auto& m = state.memo.month;
+    if (!m.filled || m.month != state.date.Month || m.year != state.date.Year) {
+        m = {state.date.Month, state.date.Year, MonthBase(state.date.Month, state.date.Year), true};
+    }
+    return m.base;
+}
+
 // Altitude at which a vertical object's shadow is k times its length plus its shadow at noon.
 double AsrAltitude(const ConventionRules& k, double latitude, double delta) {
     double shadow = k.AsrShafi ? 1.0 : 2.0;
@@ -38,18 +64,19 @@ double AsrAltitude(const ConventionRules& k, double latitude, double delta) {
 
 }  // namespace
 
-void ComputeTransit(EngineState& state, const DayInputs& in) {
+void ComputeTransit(EngineState& state, const DayInputs& in, bool declination) {
     const ObservationDate& d = state.date;
     SolarState& s = state.solar;
     TextSink* trace = in.trace;
 
-    double T1 = JulianCenturies(d.Day, d.Month, d.Year, 12.0);
+    const int monthBase = MonthBaseOf(state);
+    double T1 = JulianCenturiesIn(monthBase, d.Day, 12.0);
     s.T = T1;
     if (trace) {
         Print(trace, "T=%g  JC \xE0 12h GMT\n", T1);
     }
     s.lambda = SunLongitude(T1);
-    SunRaDec(s.lambda, s.RA, s.delta);
+    s.RA = RightAscensionAt(s.lambda);  // the next evaluation's declination replaces this one's
     s.theta0 = Theta0(T1);
 
     // UT hour at which the local hour angle is zero, to first order.
@@ -57,16 +84,20 @@ void ComputeTransit(EngineState& state, const DayInputs& in) {
     double T2;
     if (t < 0) {
         t = t + 24;
-        T2 = JulianCenturies(d.Day - 1, d.Month, d.Year, t + 24);
+        T2 = JulianCenturiesIn(monthBase, d.Day - 1, t + 24);
     } else {
-        T2 = JulianCenturies(d.Day, d.Month, d.Year, t);
+        T2 = JulianCenturiesIn(monthBase, d.Day, t);
     }
     s.T = T2;
     if (trace) {
         Print(trace, "T=%g JC \xE0 %s\n", T2, FormatHours(t).text);
     }
     s.lambda = SunLongitude(T2);
-    SunRaDec(s.lambda, s.RA, s.delta);
+    if (declination) {
+        SunRaDec(s.lambda, s.RA, s.delta);
+    } else {
+        s.RA = RightAscensionAt(s.lambda);
+    }
     s.theta0 = Theta0(T2);
 
     double z = (s.RA - (s.theta0 - t * HoursToRad) - in.LongitudeRad) * RadToHours + state.TZeff;
@@ -77,7 +108,7 @@ void ComputeTransit(EngineState& state, const DayInputs& in) {
 }
 
 int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-              double& hours, FirstPass* firstPass) {
+              double& hours, FirstPass* firstPass, bool rightAscension) {
     const ObservationDate& d = state.date;
     const ConventionRules& k = *in.convention;
     SolarState& s = state.solar;
@@ -91,10 +122,11 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
     double sinH0 = 0;
     if (!asr) {
         h0 = FixedTargetAltitude(k, kind);
-        sinH0 = rmath::Sin(h0);
+        sinH0 = MemoSin(state.memo.altitude[FixedAltitudeSlot(kind)], h0);
         s.h = h0;
     }
 
+    const int monthBase = MonthBaseOf(state);
     double utHour = Z - state.TZeff;
     if (trace) {
         Print(trace, " 1st iter %s\n", FormatHours(utHour).text);
@@ -114,7 +146,7 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
             sinDelta = firstPass->sinDelta;
             cosDelta = firstPass->cosDelta;
         } else {
-            s.T = JulianCenturies(d.Day, d.Month, d.Year, utHour);
+            s.T = JulianCenturiesIn(monthBase, d.Day, utHour);
             s.lambda = SunLongitude(s.T);
             dec = DeclinationOf(s.lambda);
             rmath::SinCos(dec.delta, sinDelta, cosDelta);
@@ -175,7 +207,9 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
             Print(trace, " 3rd iter \xE0 %s\n", FormatHours(utHour).text);
         }
     }
-    s.RA = RightAscensionOf(dec);
+    if (rightAscension) {
+        s.RA = RightAscensionOf(dec);
+    }
     return status;
 }
 

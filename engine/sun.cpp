@@ -50,24 +50,47 @@ double SunLongitude(double T) {
     return DegToRad * ReduceDegrees(Ceq + L0);
 }
 
+namespace {
+
+// The declination's cosine from the longitude's sine: sin(delta) = sin(lambda) sin(eps).
+double CosineOfDeclination(double sinL) {
+    double s = sinL * ObliquityOfEcliptic().sine;
+    return std::sqrt(1 - s * s);
+}
+
+// Half-angle form: RA in [-pi, pi].
+double HalfAngleRightAscension(double sinL, double cosL, double c) {
+    return 2 * rmath::Atan2(sinL * ObliquityOfEcliptic().cosine, c + cosL);
+}
+
+}  // namespace
+
+// rmath::Sin and rmath::Cos give the bits rmath::SinCos gives: the split changes no value.
 SunDeclination DeclinationOf(double lambda) {
     SunDeclination d;
-    rmath::SinCos(lambda, d.sinL, d.cosL);
-    double s = d.sinL * ObliquityOfEcliptic().sine;
-    d.c = std::sqrt(1 - s * s);
-    d.delta = rmath::Atan2(s, d.c);
+    d.lambda = lambda;
+    d.sinL = rmath::Sin(lambda);
+    d.c = CosineOfDeclination(d.sinL);
+    d.delta = rmath::Atan2(d.sinL * ObliquityOfEcliptic().sine, d.c);
     return d;
 }
 
 double RightAscensionOf(const SunDeclination& d) {
-    // Half-angle form: RA in [-pi, pi].
-    return 2 * rmath::Atan2(d.sinL * ObliquityOfEcliptic().cosine, d.c + d.cosL);
+    return HalfAngleRightAscension(d.sinL, rmath::Cos(d.lambda), d.c);
+}
+
+double RightAscensionAt(double lambda) {
+    double sinL, cosL;
+    rmath::SinCos(lambda, sinL, cosL);
+    return HalfAngleRightAscension(sinL, cosL, CosineOfDeclination(sinL));
 }
 
 void SunRaDec(double lambda, double& RA, double& delta) {
-    SunDeclination d = DeclinationOf(lambda);
-    delta = d.delta;
-    RA = RightAscensionOf(d);
+    double sinL, cosL;
+    rmath::SinCos(lambda, sinL, cosL);
+    double c = CosineOfDeclination(sinL);
+    delta = rmath::Atan2(sinL * ObliquityOfEcliptic().sine, c);
+    RA = HalfAngleRightAscension(sinL, cosL, c);
 }
 
 double Theta0(double T) {

@@ -18,7 +18,7 @@ int GregorianCorrection(int year) {
 
 }  // namespace
 
-double JulianCenturies(int day, int month, int year, double hours) {
+int MonthBase(int month, int year) {
     if (month <= 2) {
         month += 12;
         year -= 1;
@@ -27,9 +27,11 @@ double JulianCenturies(int day, int month, int year, double hours) {
     int b = TruncToInt((month + 1) * -30.6001);
     // With the correction of 1900-2099 (-13) this is the constant -15 of the classic
     // form; computing it keeps every other Gregorian century right as well.
-    int base = a - b + GregorianCorrection(year) - 2;
-    double jd = ((static_cast<double>(base) + hours * 0.041666666666666664) + day) + 1720996.5;
-    return (jd - 2451545.0) * 2.7378507871321012e-05;
+    return a - b + GregorianCorrection(year) - 2;
+}
+
+double JulianCenturies(int day, int month, int year, double hours) {
+    return JulianCenturiesIn(MonthBase(month, year), day, hours);
 }
 
 int DayOfWeek(double T) {

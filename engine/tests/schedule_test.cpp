@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <iterator>
+
 #include "engine/tests/engine_fixture.h"
 
 namespace veloranth {
@@ -36,6 +39,32 @@ TEST(MonthSchedule, FillsEveryDayAndRestoresTheDate) {
     ComputeMonthSchedule(s.state, s.in, times, untouched, 0);
     EXPECT_EQ(untouched[0], -1);
     EXPECT_EQ(s.state.date.Day, 17);
+}
+
+// What the state keeps between days follows a change of convention, rule, zone or year:
+// after each change (cumulative) the kept state gives a fresh one's bits.
+TEST(DaySchedule, KeptStateFollowsChangedInputs) {
+    using Change = void (*)(DayCase&);
+    const Change changes[] = {
+        [](DayCase& c) { c.in.CurrentDst = 1; },  // 29 March 2025: before the last Sunday
+        [](DayCase& c) { c.state.date.Year = 2026; },  // ... and now on it
+        [](DayCase& c) { c.in.CurrentDst = 2, c.in.CurrentTimeZone = 3; },
+        [](DayCase& c) { c.convention.FajrTwilightAngle = 15, c.convention.SunriseSetAngle = 0; },
+        [](DayCase& c) { c.in.zone = zones::FindZone("Asia/Tehran"), c.state.date.Month = 4; },
+    };
+    DayCase kept(fixture::kParis, 29, 3, 2025);
+    for (std::size_t n = 1; n <= std::size(changes); ++n) {
+        DayCase fresh(fixture::kParis, 29, 3, 2025);
+        for (std::size_t i = 0; i < n; ++i) {
+            changes[i](fresh);
+        }
+        changes[n - 1](kept);
+        ComputeDaySchedule(kept.state, kept.in);
+        ComputeDaySchedule(fresh.state, fresh.in);
+        EXPECT_EQ(kept.state.TZeff, fresh.state.TZeff) << n;
+        EXPECT_EQ(0, std::memcmp(&kept.state.adjusted, &fresh.state.adjusted, sizeof(PrayerTimes)))
+            << n;
+    }
 }
 
 }  // namespace
