@@ -40,14 +40,64 @@ const Obliquity& ObliquityOfEcliptic() {
 
 }  // namespace
 
+namespace {
+
+// The reference sum: the equation of the centre from the sines of M, 2M and 3M (the last
+// of the rounded 3 Mr), then the mean longitude.
+struct LongitudeTerms {
+    double Mr, k1, k2, L0;
+    explicit LongitudeTerms(double T) {
+        double T2 = T * T;
+        double M = ((T * 35999.0503) + 357.5291) - T2 * 0.0001559 - (T2 * T) * 4.8e-07;
+        Mr = DegToRad * M;
+        k1 = (1.9146 - T * 0.004817) - T2 * 1.4e-05;
+        k2 = 0.019993 - T * 0.000101;
+        L0 = (T * 0.0003032 + 36000.76983) * T + 280.46645;
+    }
+    double Ceq(double sinM, double sin2M, double sin3M) const {
+        return k1 * sinM + k2 * sin2M + sin3M * 0.00029;
+    }
+};
+
+}  // namespace
+
+double SunLongitudeExact(double T) {
+    const LongitudeTerms t(T);
+    const double Mr = t.Mr;
+    double Ceq = t.Ceq(rmath::Sin(Mr), rmath::Sin(2 * Mr), rmath::Sin(3 * Mr));
+    return DegToRad * ReduceDegrees(Ceq + t.L0);
+}
+
+// One sine and cosine instead of three sines: sin 2M = 2 s c and sin 3M = s (3 - 4 s^2)
+// estimate the other two, and the sum is accepted when every Ceq within the estimate's
+// bound D gives the same Ceq + L0 (rounding is monotone); otherwise the exact path runs.
+// D, against the exact path's Ceq (u = 2^-53; s and c are that path's own sin M and cos M,
+// within u/2 of the true values, so k1 s is the same product):
+// - 2 s c is within 2^-51.4 of sin 2M, the exact path's sine within u/2: 2^-51.2, times
+//   |k2| <= 0.0201 for |T| <= 1, plus a rounding of the product: 2^-56.3;
+// - s (3 - 4 s^2) is within 2^-49.7 of sin 3M; the exact path takes the sine of 3 Mr
+//   rounded, up to |3 Mr| u/2 away, then rounds: 2^-49.7 + 1.5 |Mr| u + u/2, times 0.00029;
+// - the two sums may round apart: 2 ulp(2) = 2^-51.
+// D <= 2^-50.7 + 2^-63.2 |Mr|. The bound used, B = 2^-49 + 2^-62 |Mr|, also covers the
+// rounding of Ceq -+ B (2^-53) and |T| up to 2 (years 1800 to 2200).
+bool SunLongitudeEstimate(double T, double& lambda) {
+    if (!(std::fabs(T) <= 2)) {
+        return false;
+    }
+    const LongitudeTerms t(T);
+    double s, c;
+    rmath::SinCos(t.Mr, s, c);
+    double estimate = t.Ceq(s, 2 * s * c, s * (3 - 4 * (s * s)));
+    double bound = 0x1p-49 + std::fabs(t.Mr) * 0x1p-62;
+    double low = (estimate - bound) + t.L0;
+    double high = (estimate + bound) + t.L0;
+    lambda = DegToRad * ReduceDegrees(low);
+    return low == high;
+}
+
 double SunLongitude(double T) {
-    double T2 = T * T;
-    double M = ((T * 35999.0503) + 357.5291) - T2 * 0.0001559 - (T2 * T) * 4.8e-07;
-    double Mr = DegToRad * M;
-    double Ceq = ((1.9146 - T * 0.004817) - T2 * 1.4e-05) * rmath::Sin(Mr) +
-                 (0.019993 - T * 0.000101) * rmath::Sin(2 * Mr) + rmath::Sin(3 * Mr) * 0.00029;
-    double L0 = (T * 0.0003032 + 36000.76983) * T + 280.46645;
-    return DegToRad * ReduceDegrees(Ceq + L0);
+    double lambda;
+    return SunLongitudeEstimate(T, lambda) ? lambda : SunLongitudeExact(T);
 }
 
 namespace {

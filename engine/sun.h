@@ -20,6 +20,11 @@ struct SolarState {
 };
 
 double SunLongitude(double T);
+// SunLongitude's two paths, for the test that compares them bit for bit: the estimate from
+// one sine and cosine, false when it cannot decide the sum's rounding, and the exact path
+// from three correctly rounded sines, which SunLongitude then takes.
+bool SunLongitudeEstimate(double T, double& lambda);
+double SunLongitudeExact(double T);
 void SunRaDec(double lambda, double& RA, double& delta);
 // SunRaDec in two steps, for callers that need the right ascension only now and then: the
 // declination, with what the right ascension is computed from. The longitude's cosine

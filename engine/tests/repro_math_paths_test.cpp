@@ -1,5 +1,6 @@
-// The fast paths of the elementary functions against their exact paths, bit for bit, on
-// random arguments: the engine's ranges and wide ones, up to huge angles.
+// The fast paths of the elementary functions (and of the Sun's longitude) against their
+// exact paths, bit for bit, on random arguments: the engine's ranges and wide ones, up to
+// huge angles.
 // VELORANTH_MATH_SAMPLES sets the count per function (200,000 by default; 10,000,000 for a long run by hand). Prints the
 // share of arguments each fast path decides.
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@
 
 #include "engine/repro_math.h"
 #include "engine/repro_math_paths.h"
+#include "engine/sun.h"
 
 namespace veloranth::rmath {
 namespace {
@@ -93,6 +95,13 @@ std::vector<Case> Cases() {
           {Magnitude(-12, 12), Magnitude(-12, 12)}}},
         {"asin", ONE_ARGUMENT(Asin), inverse},
         {"acos", ONE_ARGUMENT(Acos), inverse},
+        // The Sun's longitude from one sine and cosine of the anomaly: years 1800 to 2200,
+        // around 2000 (where the sum is small and finely rounded), and beyond.
+        {"sunlong",
+         [](double T, double) { return Pair{SunLongitudeExact(T), 0}; },
+         [](double T, double) { return Pair{SunLongitude(T), 0}; },
+         [](double T, double, Pair& r) { return SunLongitudeEstimate(T, r.first); },
+         {{Uniform(-2, 2), none}, {Uniform(-0.01, 0.01), none}, {Magnitude(0, 3), none}}},
     };
 }
 
