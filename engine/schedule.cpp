@@ -92,7 +92,7 @@ void Tell(ScheduleObserver* observer, ScheduleStep step, const EngineState& stat
 }
 
 void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-                      FirstPass& firstPass, bool rightAscension) {
+                      FirstPass& firstPass) {
     const ConventionRules& k = *in.convention;
     if (kind == Isha && k.IshaIsMaghribPlus) {
         state.exact[Isha] =
@@ -100,8 +100,30 @@ void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& p
         state.found.found[Isha] = state.found[Maghrib];
         return;
     }
-    int status = SalatHour(state, in, phi, kind, state.exact[kind], &firstPass, rightAscension);
+    int status = SalatHour(state, in, phi, kind, state.exact[kind], &firstPass);
     state.found.found[kind] = status == 0;
+}
+
+// The steps' solver calls together, in the steps' order (Asr last: the solar state left
+// is its own), then Isha from Maghrib where the convention says so.
+void SolveTogether(EngineState& state, const DayInputs& in, const Latitude& phi) {
+    const bool ishaFromMaghrib = in.convention->IshaIsMaghribPlus;
+    int kinds[kMaxEventsTogether] = {Chourouk, Maghrib, Fajr, Isha, Asr};
+    int statuses[kMaxEventsTogether];
+    if (ishaFromMaghrib) {
+        kinds[3] = Asr;
+    }
+    const int count = ishaFromMaghrib ? 4 : 5;
+    double hours[kMaxEventsTogether];
+    SalatHoursTogether(state, in, phi, kinds, count, hours, statuses);
+    for (int e = 0; e < count; ++e) {
+        state.exact[kinds[e]] = hours[e];
+        state.found.found[kinds[e]] = statuses[e] == kSalatFound;
+    }
+    if (ishaFromMaghrib) {
+        FirstPass unused;
+        ComputeExactTime(state, in, phi, Isha, unused);
+    }
 }
 
 // Bounds Fajr and Isha to a portion of the night (24 h less the day from sunrise to
@@ -161,13 +183,14 @@ void ComputeTimesAfterTransit(EngineState& state, const DayInputs& in, const Lat
                  {Fajr, ScheduleStep::Fajr},
                  {Isha, ScheduleStep::Isha},
                  {Asr, ScheduleStep::Asr}};
-    FirstPass firstPass;
-    for (const auto& s : steps) {
-        // Unobserved, the steps' right ascensions are overwritten by Asr's, the last one,
-        // which always runs the solver: only its own is worth computing.
-        const bool rightAscension = observer != nullptr || s.kind == Asr;
-        ComputeExactTime(state, in, phi, s.kind, firstPass, rightAscension);
-        Tell(observer, s.step, state);
+    if (observer == nullptr && in.trace == nullptr) {
+        SolveTogether(state, in, phi);
+    } else {
+        FirstPass firstPass;
+        for (const auto& s : steps) {
+            ComputeExactTime(state, in, phi, s.kind, firstPass);
+            Tell(observer, s.step, state);
+        }
     }
     ApplyHighLatitudeRule(state, *in.convention);
     if (state.moved.fajr || state.moved.isha) {

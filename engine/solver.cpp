@@ -62,6 +62,28 @@ double AsrAltitude(const ConventionRules& k, double latitude, double delta) {
     return rmath::Atan(1 / (rmath::Tan(std::fabs(latitude - delta)) + shadow));
 }
 
+PassSun SunAt(int monthBase, int day, double utHour) {
+    PassSun sun;
+    sun.T = JulianCenturiesIn(monthBase, day, utHour);
+    sun.lambda = SunLongitude(sun.T);
+    sun.dec = DeclinationOf(sun.lambda);
+    rmath::SinCos(sun.dec.delta, sun.sinDelta, sun.cosDelta);
+    return sun;
+}
+
+// Cosine of the hour angle at which the Sun stands at the altitude whose sine is sinH0,
+// and what a value beyond -1 or 1 says.
+double CosTau(double sinH0, const PassSun& sun, const Latitude& phi) {
+    return ((sinH0 - sun.sinDelta * phi.sine) / sun.cosDelta) / phi.cosine;
+}
+int StatusOf(double costau) {
+    return costau > 1.0 ? kSunAlwaysBelow : costau < -1.0 ? kSunAlwaysAbove : kSalatFound;
+}
+
+double SideOf(int kind) {
+    return (kind == Fajr || kind == Chourouk) ? -1 : 1;
+}
+
 }  // namespace
 
 void ComputeTransit(EngineState& state, const DayInputs& in, bool declination) {
@@ -108,13 +130,12 @@ void ComputeTransit(EngineState& state, const DayInputs& in, bool declination) {
 }
 
 int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-              double& hours, FirstPass* firstPass, bool rightAscension) {
-    const ObservationDate& d = state.date;
+              double& hours, FirstPass* firstPass) {
     const ConventionRules& k = *in.convention;
     SolarState& s = state.solar;
     TextSink* trace = in.trace;
     const bool asr = kind == Asr;
-    const double side = (kind == Fajr || kind == Chourouk) ? -1 : 1;
+    const double side = SideOf(kind);
     const double Z = state.exact[Zuhr];
 
     hours = 0.0;
@@ -133,28 +154,21 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
     }
     // The right ascension does not enter the passes: only the last one's is computed, for
     // the solar state the call leaves.
-    SunDeclination dec{};
+    PassSun sun{};
     int status = kSalatFound;
     for (int pass = 1; pass <= 3 && status == kSalatFound; ++pass) {
         // The same inputs give the same bits, so a shared first pass changes no result.
-        const bool shared = pass == 1 && firstPass != nullptr && firstPass->utHour == utHour;
-        double sinDelta, cosDelta;
-        if (shared) {
-            s.T = firstPass->T;
-            s.lambda = firstPass->lambda;
-            dec = firstPass->dec;
-            sinDelta = firstPass->sinDelta;
-            cosDelta = firstPass->cosDelta;
+        if (pass == 1 && firstPass != nullptr && firstPass->utHour == utHour) {
+            sun = firstPass->sun;
         } else {
-            s.T = JulianCenturiesIn(monthBase, d.Day, utHour);
-            s.lambda = SunLongitude(s.T);
-            dec = DeclinationOf(s.lambda);
-            rmath::SinCos(dec.delta, sinDelta, cosDelta);
+            sun = SunAt(monthBase, state.date.Day, utHour);
             if (pass == 1 && firstPass != nullptr) {
-                *firstPass = {utHour, s.T, s.lambda, dec, sinDelta, cosDelta};
+                *firstPass = {utHour, sun};
             }
         }
-        s.delta = dec.delta;
+        s.T = sun.T;
+        s.lambda = sun.lambda;
+        s.delta = sun.dec.delta;
         if (trace) {
             Print(trace, "T=%g JC \xE0 %s\n", s.T, FormatHours(utHour).text);
         }
@@ -166,27 +180,26 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
                 Print(trace, "h=%g\xB0  ie altitude %s\n", h0 * RadToDeg, FormatDegrees(h0).text);
             }
         }
-        double costau = ((sinH0 - sinDelta * phi.sine) / cosDelta) / phi.cosine;
+        double costau = CosTau(sinH0, sun, phi);
         if (trace) {
             Print(trace, " costau=%g\n", costau);
         }
-        if (costau > 1.0) {
+        status = StatusOf(costau);
+        if (status == kSunAlwaysBelow) {
             if (trace) {
                 Print(trace,
                       "ERROR : then the Sun is always below our altitude limit. One example is "
                       "midwinter in the arctics, when the Sun never gets above the horizon.\n");
             }
-            status = kSunAlwaysBelow;
             break;
         }
-        if (costau < -1.0) {
+        if (status == kSunAlwaysAbove) {
             if (trace) {
                 Print(trace,
                       "ERROR : then the Sun is always above our altitude limit. If we were "
                       "computing rise/set times, the Sun is then aboute the horizon "
                       "continuously; we have Midnight Sun.\n");
             }
-            status = kSunAlwaysAbove;
             break;
         }
         double tau = rmath::Acos(costau);
@@ -207,10 +220,95 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
             Print(trace, " 3rd iter \xE0 %s\n", FormatHours(utHour).text);
         }
     }
-    if (rightAscension) {
-        s.RA = RightAscensionOf(dec);
-    }
+    s.RA = RightAscensionOf(sun.dec);
     return status;
+}
+
+void SalatHoursTogether(EngineState& state, const DayInputs& in, const Latitude& phi,
+                        const int* kinds, int count, double* hours, int* statuses) {
+    const ConventionRules& k = *in.convention;
+    const double Z = state.exact[Zuhr];
+    const int monthBase = MonthBaseOf(state);
+    double h0[kMaxEventsTogether], sinH0[kMaxEventsTogether], costau[kMaxEventsTogether];
+    double tau[kMaxEventsTogether], T[kMaxEventsTogether];
+    bool reached[kMaxEventsTogether];  // an hour angle: a pass that found the event
+    PassSun sun[kMaxEventsTogether];
+    for (int e = 0; e < count; ++e) {
+        hours[e] = 0.0;
+        statuses[e] = kSalatFound;
+        reached[e] = false;
+        if (kinds[e] != Asr) {
+            h0[e] = FixedTargetAltitude(k, kinds[e]);
+            sinH0[e] = MemoSin(state.memo.altitude[FixedAltitudeSlot(kinds[e])], h0[e]);
+        }
+    }
+    // Stage by stage over the events still found, each stage's calls independent.
+    auto running = [&](int e) { return statuses[e] == kSalatFound; };
+    for (int pass = 1; pass <= 3; ++pass) {
+        if (pass == 1) {
+            const PassSun first = SunAt(monthBase, state.date.Day, Z - state.TZeff);
+            for (int e = 0; e < count; ++e) {
+                sun[e] = first;
+            }
+        } else {
+            for (int e = 0; e < count; ++e) {
+                if (running(e)) {
+                    T[e] = JulianCenturiesIn(monthBase, state.date.Day, hours[e] - state.TZeff);
+                }
+            }
+            for (int e = 0; e < count; ++e) {
+                if (running(e)) {
+                    sun[e].T = T[e];
+                    sun[e].lambda = SunLongitude(T[e]);
+                }
+            }
+            for (int e = 0; e < count; ++e) {
+                if (running(e)) {
+                    sun[e].dec = DeclinationOf(sun[e].lambda);
+                }
+            }
+            for (int e = 0; e < count; ++e) {
+                if (running(e)) {
+                    rmath::SinCos(sun[e].dec.delta, sun[e].sinDelta, sun[e].cosDelta);
+                }
+            }
+        }
+        for (int e = 0; e < count; ++e) {
+            if (running(e) && kinds[e] == Asr) {
+                h0[e] = AsrAltitude(k, in.LatitudeRad, sun[e].dec.delta);
+                sinH0[e] = rmath::Sin(h0[e]);
+            }
+        }
+        for (int e = 0; e < count; ++e) {
+            if (running(e)) {
+                costau[e] = CosTau(sinH0[e], sun[e], phi);
+                statuses[e] = StatusOf(costau[e]);
+            }
+        }
+        for (int e = 0; e < count; ++e) {
+            if (running(e)) {
+                double t = rmath::Acos(costau[e]);
+                tau[e] = pass == 1 ? t * kSiderealToSolar : t;
+                reached[e] = true;
+                hours[e] = tau[e] * RadToHours * SideOf(kinds[e]) + Z;
+            }
+        }
+    }
+    // What the calls one after another leave: the last call's last pass, and the hour
+    // angle of the last call that reached one.
+    SolarState& s = state.solar;
+    const int last = count - 1;
+    s.T = sun[last].T;
+    s.lambda = sun[last].lambda;
+    s.delta = sun[last].dec.delta;
+    s.h = h0[last];
+    s.RA = RightAscensionOf(sun[last].dec);
+    for (int e = last; e >= 0; --e) {
+        if (reached[e]) {
+            s.tau = tau[e];
+            break;
+        }
+    }
 }
 
 }  // namespace veloranth

@@ -18,22 +18,37 @@ inline constexpr int kSunAlwaysAbove = 1;
 // before anyone reads it.
 void ComputeTransit(EngineState& state, const DayInputs& in, bool declination = true);
 
+// The Sun at a pass's instant, as the passes use it.
+struct PassSun {
+    double T, lambda;
+    SunDeclination dec;
+    double sinDelta, cosDelta;
+};
+
 // The Sun at the first pass's instant, the transit, which is the same for every event of
 // a day: computed by the first SalatHour call of the day and read by the others.
 struct FirstPass {
     double utHour = -1e300;  // none yet
-    double T, lambda;
-    SunDeclination dec;
-    double sinDelta, cosDelta;
+    PassSun sun;
 };
 
 // Local clock hour of the event `kind` (never Zuhr) into `hours`; reads the transit from
 // state.exact[Zuhr], and the latitude's sine and cosine from `phi` (once per day).
 // Returns kSalatFound, kSunAlwaysBelow or kSunAlwaysAbove; on failure `hours` keeps what
 // the last successful pass left (0.0 when the first pass fails). With `firstPass`, the
-// Sun's first-pass position is shared between the day's calls. Without `rightAscension`,
-// state.solar.RA is left as it was, for a caller whose next call overwrites it anyway.
+// Sun's first-pass position is shared between the day's calls.
 int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-              double& hours, FirstPass* firstPass = nullptr, bool rightAscension = true);
+              double& hours, FirstPass* firstPass = nullptr);
+
+// The most events SalatHoursTogether takes: the day's five.
+inline constexpr int kMaxEventsTogether = 5;
+
+// SalatHour for kinds[0], kinds[1], ... (at most kMaxEventsTogether) in turn, with a shared
+// first pass and the last kind's right ascension, for a caller without a trace: each pass
+// of every event before the next pass, so that the events' independent computations stand
+// side by side and the processor overlaps them. Every value comes from the same inputs
+// through the same functions: the hours, statuses and solar state left are the calls'.
+void SalatHoursTogether(EngineState& state, const DayInputs& in, const Latitude& phi,
+                        const int* kinds, int count, double* hours, int* statuses);
 
 }  // namespace veloranth

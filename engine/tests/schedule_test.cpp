@@ -67,5 +67,33 @@ TEST(DaySchedule, KeptStateFollowsChangedInputs) {
     }
 }
 
+// Unobserved, the day's solver calls run together; observed, one after another: the same
+// times, flags and solar state at every latitude (the Sun missing one pass or all of them,
+// either way), with Isha from Maghrib and Hanafi Asr too.
+TEST(DaySchedule, TogetherAndOneAfterAnotherLeaveTheSameState) {
+    struct : ScheduleObserver {
+        void After(ScheduleStep, const EngineState&) override {}
+    } observed;
+    for (int latitude = -88; latitude <= 88; latitude += 4) {
+        for (int month = 1; month <= 12; ++month) {
+            for (bool variant : {false, true}) {
+                const fixture::Town town{double(latitude), 10.0 * month, 1, 1};
+                DayCase together(town, 20, month, 2026), apart(town, 20, month, 2026);
+                for (DayCase* c : {&together, &apart}) {
+                    c->convention.IshaIsMaghribPlus = variant, c->convention.AsrShafi = !variant;
+                    c->convention.IshaMaghribMinutes = 90;
+                }
+                ComputeDaySchedule(together.state, together.in);
+                ComputeDaySchedule(apart.state, apart.in, &observed);
+                const EngineState &a = together.state, &b = apart.state;
+                EXPECT_TRUE(!std::memcmp(&a.exact, &b.exact, sizeof a.exact) &&
+                            !std::memcmp(&a.found, &b.found, sizeof a.found) &&
+                            !std::memcmp(&a.solar, &b.solar, sizeof a.solar))
+                    << latitude << " " << month << " " << variant;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace veloranth
