@@ -109,9 +109,9 @@ TEST_F(VeloranthRun, PagesReachTheDesktopsBrowser) {
     EXPECT_TRUE(opens(IDM_UPDATE, "https://veloranth.example.org/checkversion.php?ppcversion=1.40"))
         << ReadBytes(XdgOpenRecord());
     EXPECT_EQ(ReadBytes(folder_ / L"Paris_F\u00E9vrier2008.html"),
-              ReadBytes(kSource / "reports/tests/data/paris-2008-02.html"));
+              ReadBytes(kSource / "reports/tests/data/paris-2008-02.page"));
     EXPECT_EQ(ReadBytes(folder_ / "Paris_2008.html"),
-              ReadBytes(kSource / "reports/tests/data/paris-2008.html"));
+              ReadBytes(kSource / "reports/tests/data/paris-2008.page"));
 
     // No desktop program left to hand a page to: a box says where it lies.
     const wchar_t kBridge[] = L"Software\\Wine\\WineBrowser";
@@ -153,7 +153,7 @@ TEST_F(VeloranthRun, ZoneTownsTakeTheirOffsetOfEachDay) {
     PostMessageW(window_, WM_COMMAND, IDM_YEAR_CALENDAR, 0);
     ASSERT_TRUE(WaitFor([&] { return fs::exists(XdgOpenRecord()); }, 20000));
     EXPECT_EQ(ReadBytes(folder_ / "Casablanca_2026.html"),
-              ReadBytes(kSource / "reports/tests/data/casablanca-2026.html"));
+              ReadBytes(kSource / "reports/tests/data/casablanca-2026.page"));
 }
 
 TEST_F(VeloranthRun, ShortcutsFromTheMainWindow) {

@@ -75,12 +75,12 @@ EOT
 # The calendar pages are the main program's bytes.
 (cd "$work" && "$cli" --config "$cfg" --date 17/2/2008 --month >"$work/path") || fail "--month"
 [ "$(cat "$work/path")" = "$work/Paris_Février2008.html" ] || fail "--month printed $(cat "$work/path")"
-cmp -s "$work/Paris_Février2008.html" "$pages/paris-2008-02.html" || fail "--month page differs"
+cmp -s "$work/Paris_Février2008.html" "$pages/paris-2008-02.page" || fail "--month page differs"
 "$cli" --config "$cfg" --date 17/2/2008 --year --out "$work/" >/dev/null || fail "--year"
-cmp -s "$work/Paris_2008.html" "$pages/paris-2008.html" || fail "--year page differs"
+cmp -s "$work/Paris_2008.html" "$pages/paris-2008.page" || fail "--year page differs"
 [ -s "$work/style.css" ] || fail "no style.css beside the page"
 "$cli" --config "$pages/zones.cfg" --date 1/1/2026 --year --out "$work" >/dev/null || fail "--year zone"
-cmp -s "$work/Casablanca_2026.html" "$pages/casablanca-2026.html" || fail "Casablanca page differs"
+cmp -s "$work/Casablanca_2026.html" "$pages/casablanca-2026.page" || fail "Casablanca page differs"
 
 # The selected town of the file is not changed by --town.
 cp "$cfg" "$work/data.cfg"

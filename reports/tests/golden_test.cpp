@@ -45,17 +45,17 @@ const Golden kGoldens[] = {
     // 00:30 in summer time: 22.5 h UT of the day before, day 0 of the month.
     {Text::SunReport, kParis, {1, 7, 2008}, {0, 30, 0}, "paris-2008-07-01-0030.sunreport"},
     // 1 February 2008 was a Friday: day 1 has the Friday colour although it is odd.
-    {Text::Month, kParis, {17, 2, 2008}, {12, 0, 0}, "paris-2008-02.html"},
-    {Text::Year, kParis, {17, 2, 2008}, {12, 0, 0}, "paris-2008.html"},
-    {Text::Month, kTromso, {1, 12, 2007}, {12, 0, 0}, "tromso-2007-12.html"},
+    {Text::Month, kParis, {17, 2, 2008}, {12, 0, 0}, "paris-2008-02.page"},
+    {Text::Year, kParis, {17, 2, 2008}, {12, 0, 0}, "paris-2008.page"},
+    {Text::Month, kTromso, {1, 12, 2007}, {12, 0, 0}, "tromso-2007-12.page"},
     // Names cannot inject markup into the page.
-    {Text::Month, kMarkup, {1, 3, 2009}, {12, 0, 0}, "markup-2009-03.html"},
+    {Text::Month, kMarkup, {1, 3, 2009}, {12, 0, 0}, "markup-2009-03.page"},
     // Towns named by their zone: offsets with minutes, Morocco's hour off in Ramadan.
     {Text::Report, kKathmandu, {20, 3, 2026}, {12, 0, 0}, "kathmandu-2026-03-20.report", 0, kZones},
     {Text::Summary, kTehran, {15, 6, 2026}, {9, 5, 0}, "tehran-2026-06-15-0905.summary", 0, kZones},
     {Text::Box, kHyderabad, {15, 6, 2026}, {12, 0, 0}, "hyderabad-2026-06-15.box", 0, kZones},
     {Text::SunBox, kStJohns, {15, 1, 2026}, {13, 0, 0}, "stjohns-2026-01-15-1300.sunbox", 0, kZones},
-    {Text::Year, kCasablanca, {1, 1, 2026}, {12, 0, 0}, "casablanca-2026.html", 0, kZones},
+    {Text::Year, kCasablanca, {1, 1, 2026}, {12, 0, 0}, "casablanca-2026.page", 0, kZones},
 };
 
 // Verbose 1: the reports print their text; the other texts do not depend on it.
