@@ -99,11 +99,11 @@ struct EngineMemo {
         bool filled = false;
     };
     Sine altitude[3];  // of the fixed target altitudes: Fajr's, Isha's, the horizon's
-    struct {
+    struct SummerTime {  // the summer-time bounds of a year under a rule (DstApplies)
         int year = 0, ruleType = 0, timeZone = 0;
         int startMonth = 0, startDay = 0, endMonth = 0, endDay = 0;
         bool filled = false;
-    } dst;  // the summer-time bounds of a year under a rule (DstApplies)
+    } dst;
     struct {
         int month = 0, year = 0, base = 0;
         bool filled = false;

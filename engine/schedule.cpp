@@ -23,7 +23,7 @@ int LastWeekdayOfMonth(int year, int month, int weekday, double offset) {
 }
 
 // Fills the summer-time bounds of the memo's year, rule type and time zone.
-void FindSummerTime(decltype(EngineMemo::dst)& m) {
+void FindSummerTime(EngineMemo::SummerTime& m) {
     double offset = (m.timeZone + 12) * HourInCenturies;
     int weekday = 6;
     m.startMonth = 3, m.endMonth = 10;  // last Sundays of March and October
@@ -34,16 +34,16 @@ void FindSummerTime(decltype(EngineMemo::dst)& m) {
     m.endDay = LastWeekdayOfMonth(m.year, m.endMonth, weekday, offset);
 }
 
-int Applies(const decltype(EngineMemo::dst)& m, int month, int day) {
+int Applies(const EngineMemo::SummerTime& m, int month, int day) {
     bool applies = (m.startMonth < month && month < m.endMonth) ||
                    (month == m.startMonth && day >= m.startDay) ||
                    (month == m.endMonth && day < m.endDay);
     return applies ? 1 : 0;
 }
 
-// DstApplies, with the year's bounds kept in the memo.
-int DstAppliesMemo(EngineMemo& memo, int year, int month, int day, int ruleType, int timeZone) {
-    auto& m = memo.dst;
+// DstApplies, with the year's bounds kept in `m`.
+int DstAppliesMemo(EngineMemo::SummerTime& m, int year, int month, int day, int ruleType,
+                   int timeZone) {
     if (!m.filled || m.year != year || m.ruleType != ruleType || m.timeZone != timeZone) {
         m.year = year, m.ruleType = ruleType, m.timeZone = timeZone, m.filled = true;
         FindSummerTime(m);
@@ -51,12 +51,12 @@ int DstAppliesMemo(EngineMemo& memo, int year, int month, int day, int ruleType,
     return Applies(m, month, day);
 }
 
-// ClockOn(date, in).TZeff, with the year's summer-time bounds kept in the memo.
-double OffsetOn(const ObservationDate& date, const DayInputs& in, EngineMemo& memo) {
+// ClockOn(date, in).TZeff, with the year's summer-time bounds kept in `summer`.
+double OffsetOn(const ObservationDate& date, const DayInputs& in, EngineMemo::SummerTime& summer) {
     if (in.zone != nullptr) {
         return zones::OffsetAtLocalNoon(in.zone, date.Year, date.Month, date.Day) / 3600.0;
     }
-    bool dst = in.CurrentDst != 0 && DstAppliesMemo(memo, date.Year, date.Month, date.Day,
+    bool dst = in.CurrentDst != 0 && DstAppliesMemo(summer, date.Year, date.Month, date.Day,
                                                     in.CurrentDst, in.CurrentTimeZone) == 1;
     return static_cast<double>(in.CurrentTimeZone + (dst ? 1 : 0));
 }
@@ -64,8 +64,8 @@ double OffsetOn(const ObservationDate& date, const DayInputs& in, EngineMemo& me
 }  // namespace
 
 int DstApplies(int year, int month, int day, int ruleType, int timeZone) {
-    EngineMemo memo;
-    return DstAppliesMemo(memo, year, month, day, ruleType, timeZone);
+    EngineMemo::SummerTime summer;
+    return DstAppliesMemo(summer, year, month, day, ruleType, timeZone);
 }
 
 LocalClock ClockOn(const ObservationDate& date, const DayInputs& in) {
@@ -74,8 +74,8 @@ LocalClock ClockOn(const ObservationDate& date, const DayInputs& in) {
         std::int32_t seconds = zones::OffsetAtLocalNoon(in.zone, date.Year, date.Month, date.Day);
         return {seconds / 3600.0, seconds > zones::SmallestOffsetOfYear(in.zone, date.Year)};
     }
-    EngineMemo memo;
-    double offset = OffsetOn(date, in, memo);
+    EngineMemo::SummerTime summer;
+    double offset = OffsetOn(date, in, summer);
     return {offset, offset != in.CurrentTimeZone};
 }
 
@@ -91,39 +91,52 @@ void Tell(ScheduleObserver* observer, ScheduleStep step, const EngineState& stat
     }
 }
 
-void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-                      FirstPass& firstPass) {
-    const ConventionRules& k = *in.convention;
-    if (kind == Isha && k.IshaIsMaghribPlus) {
-        state.exact[Isha] =
-            static_cast<double>(k.IshaMaghribMinutes) * MinuteInHours + state.exact[Maghrib];
-        state.found.found[Isha] = state.found[Maghrib];
-        return;
+// The steps after the transit, in their fixed order: the report's trace and the values
+// left in SolarState depend on it (Asr, last, always runs the solver).
+const struct {
+    int kind;
+    ScheduleStep step;
+} kStepsAfterTransit[] = {{Chourouk, ScheduleStep::Chourouk},
+                          {Maghrib, ScheduleStep::Maghrib},
+                          {Fajr, ScheduleStep::Fajr},
+                          {Isha, ScheduleStep::Isha},
+                          {Asr, ScheduleStep::Asr}};
+
+// Isha a number of minutes after Maghrib, where the convention says so: no solver call.
+bool IshaFromMaghrib(EngineState& state, const ConventionRules& k, int kind) {
+    if (kind != Isha || !k.IshaIsMaghribPlus) {
+        return false;
     }
-    int status = SalatHour(state, in, phi, kind, state.exact[kind], &firstPass);
-    state.found.found[kind] = status == 0;
+    state.exact[Isha] =
+        static_cast<double>(k.IshaMaghribMinutes) * MinuteInHours + state.exact[Maghrib];
+    state.found.found[Isha] = state.found[Maghrib];
+    return true;
 }
 
-// The steps' solver calls together, in the steps' order (Asr last: the solar state left
-// is its own), then Isha from Maghrib where the convention says so.
-void SolveTogether(EngineState& state, const DayInputs& in, const Latitude& phi) {
-    const bool ishaFromMaghrib = in.convention->IshaIsMaghribPlus;
-    int kinds[kMaxEventsTogether] = {Chourouk, Maghrib, Fajr, Isha, Asr};
-    int statuses[kMaxEventsTogether];
-    if (ishaFromMaghrib) {
-        kinds[3] = Asr;
+void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
+                      FirstPass& firstPass) {
+    if (!IshaFromMaghrib(state, *in.convention, kind)) {
+        int status = SalatHour(state, in, phi, kind, state.exact[kind], &firstPass);
+        state.found.found[kind] = status == 0;
     }
-    const int count = ishaFromMaghrib ? 4 : 5;
+}
+
+// The steps' solver calls together, in the steps' order, then Isha from Maghrib where the
+// convention says so.
+void SolveTogether(EngineState& state, const DayInputs& in, const Latitude& phi) {
+    int kinds[kMaxEventsTogether], statuses[kMaxEventsTogether], count = 0;
+    for (const auto& s : kStepsAfterTransit) {
+        if (s.kind != Isha || !in.convention->IshaIsMaghribPlus) {
+            kinds[count++] = s.kind;
+        }
+    }
     double hours[kMaxEventsTogether];
     SalatHoursTogether(state, in, phi, kinds, count, hours, statuses);
     for (int e = 0; e < count; ++e) {
         state.exact[kinds[e]] = hours[e];
         state.found.found[kinds[e]] = statuses[e] == kSalatFound;
     }
-    if (ishaFromMaghrib) {
-        FirstPass unused;
-        ComputeExactTime(state, in, phi, Isha, unused);
-    }
+    IshaFromMaghrib(state, *in.convention, Isha);
 }
 
 // Bounds Fajr and Isha to a portion of the night (24 h less the day from sunrise to
@@ -170,24 +183,16 @@ void ComputeAdjustedTimes(EngineState& state, const ConventionRules& k) {
     a[Isha] = k.IshaOffset * MinuteInHours + e[Isha];
 }
 
-// Everything after the transit, for a latitude already prepared. The order is fixed: the
-// report's trace and the values left in SolarState depend on it.
+// Everything after the transit, for a latitude already prepared: unobserved and untraced,
+// the solver calls together; otherwise one after another, each step told.
 void ComputeTimesAfterTransit(EngineState& state, const DayInputs& in, const Latitude& phi,
                               ScheduleObserver* observer) {
     state.found.found[Zuhr] = true;
-    const struct {
-        int kind;
-        ScheduleStep step;
-    } steps[] = {{Chourouk, ScheduleStep::Chourouk},
-                 {Maghrib, ScheduleStep::Maghrib},
-                 {Fajr, ScheduleStep::Fajr},
-                 {Isha, ScheduleStep::Isha},
-                 {Asr, ScheduleStep::Asr}};
     if (observer == nullptr && in.trace == nullptr) {
         SolveTogether(state, in, phi);
     } else {
         FirstPass firstPass;
-        for (const auto& s : steps) {
+        for (const auto& s : kStepsAfterTransit) {
             ComputeExactTime(state, in, phi, s.kind, firstPass);
             Tell(observer, s.step, state);
         }
@@ -204,7 +209,7 @@ void ComputeTimesAfterTransit(EngineState& state, const DayInputs& in, const Lat
 
 void ComputeDaySchedule(EngineState& state, const DayInputs& in, ScheduleObserver* observer) {
     const Latitude phi(in.LatitudeRad);
-    state.TZeff = OffsetOn(state.date, in, state.memo);
+    state.TZeff = OffsetOn(state.date, in, state.memo.dst);
     Tell(observer, ScheduleStep::Clock, state);
     // Unobserved, the transit's declination is overwritten by the first solver pass's.
     ComputeTransit(state, in, observer != nullptr);
@@ -219,7 +224,7 @@ void ComputeMonthSchedule(EngineState& state, const DayInputs& in, PrayerTimes* 
     const Latitude phi(in.LatitudeRad);
     for (state.date.Day = 1; state.date.Day <= count; ++state.date.Day) {
         int i = state.date.Day - 1;
-        state.TZeff = OffsetOn(state.date, in, state.memo);
+        state.TZeff = OffsetOn(state.date, in, state.memo.dst);
         ComputeTransit(state, in, false);
         weekdays[i] = ScheduleWeekday(state);
         ComputeTimesAfterTransit(state, in, phi, nullptr);

@@ -230,7 +230,7 @@ void SalatHoursTogether(EngineState& state, const DayInputs& in, const Latitude&
     const double Z = state.exact[Zuhr];
     const int monthBase = MonthBaseOf(state);
     double h0[kMaxEventsTogether], sinH0[kMaxEventsTogether], costau[kMaxEventsTogether];
-    double tau[kMaxEventsTogether], T[kMaxEventsTogether];
+    double tau[kMaxEventsTogether];
     bool reached[kMaxEventsTogether];  // an hour angle: a pass that found the event
     PassSun sun[kMaxEventsTogether];
     for (int e = 0; e < count; ++e) {
@@ -253,13 +253,13 @@ void SalatHoursTogether(EngineState& state, const DayInputs& in, const Latitude&
         } else {
             for (int e = 0; e < count; ++e) {
                 if (running(e)) {
-                    T[e] = JulianCenturiesIn(monthBase, state.date.Day, hours[e] - state.TZeff);
+                    sun[e].T =
+                        JulianCenturiesIn(monthBase, state.date.Day, hours[e] - state.TZeff);
                 }
             }
             for (int e = 0; e < count; ++e) {
                 if (running(e)) {
-                    sun[e].T = T[e];
-                    sun[e].lambda = SunLongitude(T[e]);
+                    sun[e].lambda = SunLongitude(sun[e].T);
                 }
             }
             for (int e = 0; e < count; ++e) {

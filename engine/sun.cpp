@@ -38,10 +38,6 @@ const Obliquity& ObliquityOfEcliptic() {
     return eps;
 }
 
-}  // namespace
-
-namespace {
-
 // The reference sum: the equation of the centre from the sines of M, 2M and 3M (the last
 // of the rounded 3 Mr), then the mean longitude.
 struct LongitudeTerms {
@@ -58,6 +54,22 @@ struct LongitudeTerms {
         return k1 * sinM + k2 * sin2M + sin3M * 0.00029;
     }
 };
+
+// The declination's cosine from the longitude's sine: sin(delta) = sin(lambda) sin(eps).
+double CosineOfDeclination(double sinL) {
+    double s = sinL * ObliquityOfEcliptic().sine;
+    return std::sqrt(1 - s * s);
+}
+
+// The declination from the longitude's sine and the declination's cosine.
+double DeclinationFrom(double sinL, double c) {
+    return rmath::Atan2(sinL * ObliquityOfEcliptic().sine, c);
+}
+
+// Half-angle form: RA in [-pi, pi].
+double HalfAngleRightAscension(double sinL, double cosL, double c) {
+    return 2 * rmath::Atan2(sinL * ObliquityOfEcliptic().cosine, c + cosL);
+}
 
 }  // namespace
 
@@ -100,20 +112,6 @@ double SunLongitude(double T) {
     return SunLongitudeEstimate(T, lambda) ? lambda : SunLongitudeExact(T);
 }
 
-namespace {
-
-// The declination's cosine from the longitude's sine: sin(delta) = sin(lambda) sin(eps).
-double CosineOfDeclination(double sinL) {
-    double s = sinL * ObliquityOfEcliptic().sine;
-    return std::sqrt(1 - s * s);
-}
-
-// Half-angle form: RA in [-pi, pi].
-double HalfAngleRightAscension(double sinL, double cosL, double c) {
-    return 2 * rmath::Atan2(sinL * ObliquityOfEcliptic().cosine, c + cosL);
-}
-
-}  // namespace
 
 // rmath::Sin and rmath::Cos give the bits rmath::SinCos gives: the split changes no value.
 SunDeclination DeclinationOf(double lambda) {
@@ -121,7 +119,7 @@ SunDeclination DeclinationOf(double lambda) {
     d.lambda = lambda;
     d.sinL = rmath::Sin(lambda);
     d.c = CosineOfDeclination(d.sinL);
-    d.delta = rmath::Atan2(d.sinL * ObliquityOfEcliptic().sine, d.c);
+    d.delta = DeclinationFrom(d.sinL, d.c);
     return d;
 }
 
@@ -139,7 +137,7 @@ void SunRaDec(double lambda, double& RA, double& delta) {
     double sinL, cosL;
     rmath::SinCos(lambda, sinL, cosL);
     double c = CosineOfDeclination(sinL);
-    delta = rmath::Atan2(sinL * ObliquityOfEcliptic().sine, c);
+    delta = DeclinationFrom(sinL, c);
     RA = HalfAngleRightAscension(sinL, cosL, c);
 }
 
