@@ -16,15 +16,17 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/xdg"
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-# expect_output <golden file> <args...>: stdout equals the file, exit status 0. A golden
-# named reports:<file> is that text of the reports' own goldens (code page 1252), in UTF-8.
+# expect_output <golden file> <args...>: stdout equals the file, exit status 0. The golden
+# is a file of data/, or a full path; reports:<file> is that golden of the reports' own
+# (code page 1252), in UTF-8.
 expect_output() {
   local golden=$1; shift
   local expected="$here/data/$golden"
-  if [ "${golden#reports:}" != "$golden" ]; then
-    expected="$work/expected"
-    iconv -f CP1252 -t UTF-8 "$pages/${golden#reports:}" >"$expected"
-  fi
+  case $golden in
+    /*) expected=$golden ;;
+    reports:*) expected="$work/expected"
+               iconv -f CP1252 -t UTF-8 "$pages/${golden#reports:}" >"$expected" ;;
+  esac
   "$cli" "$@" >"$work/out" 2>"$work/err"
   local status=$?
   [ $status -eq 0 ] || fail "$* exited $status: $(cat "$work/err")"
@@ -43,7 +45,7 @@ expect_refusal() {
 
 day=(--config "$cfg" --date 15/1/2007 --time 13:00:00)
 expect_output reports:paris-2007-01-15.box "${day[@]}"
-expect_output ../../../reports/tests/data/paris-2007-01-15.box "${day[@]}" --cp1252
+expect_output "$pages/paris-2007-01-15.box" "${day[@]}" --cp1252
 expect_output reports:paris-2007-01-15-1300.sunbox "${day[@]}" --sun
 expect_output paris-verbose.utf8 "${day[@]}" --verbose
 expect_output paris-sun-verbose.utf8 "${day[@]}" --sun --verbose
