@@ -15,4 +15,12 @@ int DaysInMonth(int month, int year);
 // year an int64 holds with room to spare.
 std::int64_t DaysFromCivil(std::int64_t year, int month, std::int64_t day);
 
+// The date of a day count, DaysFromCivil's inverse.
+struct CivilDate {
+    std::int64_t year;
+    int month;  // 1 to 12
+    int day;    // 1 to 31
+};
+CivilDate CivilFromDays(std::int64_t days);
+
 }  // namespace veloranth

@@ -93,34 +93,113 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     return out;
 }
 
+namespace {
+
+// The code point of the well-formed UTF-8 sequence at text[i], and its length in `length`;
+// false for an ill-formed one, with `length` the bytes of its maximal subpart (at least 1):
+// overlong forms, surrogates, values beyond U+10FFFF and cut sequences are ill-formed.
+bool DecodeUtf8(std::string_view text, std::size_t i, char32_t& c, std::size_t& length) {
+    const unsigned char b = static_cast<unsigned char>(text[i]);
+    length = 1;
+    if (b < 0x80) {
+        c = b;
+        return true;
+    }
+    int extra = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the second byte's range
+    if (b >= 0xC2 && b <= 0xDF) {
+        extra = 1;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        extra = 2;
+        low = b == 0xE0 ? 0xA0 : 0x80;  // no overlong form
+        high = b == 0xED ? 0x9F : 0xBF;  // no surrogate
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        extra = 3;
+        low = b == 0xF0 ? 0x90 : 0x80;
+        high = b == 0xF4 ? 0x8F : 0xBF;  // nothing beyond U+10FFFF
+    } else {
+        return false;  // a continuation byte, C0, C1 or F5..FF
+    }
+    c = b & (0x3F >> extra);
+    for (int k = 1; k <= extra; ++k) {
+        if (i + k >= text.size()) {
+            return false;
+        }
+        const unsigned char n = static_cast<unsigned char>(text[i + k]);
+        if (n < (k == 1 ? low : 0x80) || n > (k == 1 ? high : 0xBF)) {
+            return false;
+        }
+        c = (c << 6) | (n & 0x3F);
+        length = k + 1;
+    }
+    return true;
+}
+
+void AppendUtf16(std::u16string& out, char32_t c) {
+    if (c >= 0x10000) {
+        c -= 0x10000;
+        out += static_cast<char16_t>(0xD800 + (c >> 10));
+        out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+    } else {
+        out += static_cast<char16_t>(c);
+    }
+}
+
+}  // namespace
+
 std::u16string Utf8ToUtf16(std::string_view text) {
     std::u16string out;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        unsigned char b = static_cast<unsigned char>(text[i]);
-        int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
-        char32_t c = extra == 0   ? b
-                     : extra == 1 ? (b & 0x1F)
-                     : extra == 2 ? (b & 0x0F)
-                                  : (b & 0x07);
-        bool valid = extra >= 0 && i + extra < text.size();
-        for (int k = 1; valid && k <= extra; ++k) {
-            unsigned char n = static_cast<unsigned char>(text[i + k]);
-            valid = (n & 0xC0) == 0x80;
-            c = (c << 6) | (n & 0x3F);
+    for (std::size_t i = 0, length = 0; i < text.size(); i += length) {
+        char32_t c = 0;
+        AppendUtf16(out, DecodeUtf8(text, i, c, length) ? c : 0xFFFD);
+    }
+    return out;
+}
+
+bool Utf8PathToUtf16(std::string_view path, std::u16string& out) {
+    out.clear();
+    for (std::size_t i = 0, length = 0; i < path.size(); i += length) {
+        char32_t c = 0;
+        if (!DecodeUtf8(path, i, c, length)) {
+            return false;
         }
-        if (!valid) {
-            out += u'\xFFFD';
-            ++i;
-            continue;
-        }
-        i += 1 + extra;
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (c >> 10));
-            out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
+        AppendUtf16(out, c);
+    }
+    return true;
+}
+
+namespace {
+
+// Windows-1252 letters of 0xC0..0xFF without their accents, lower case ('*' for the
+// signs and the letters handled apart).
+const char kUnaccented[] =
+    "aaaaaa*ceeeeiiiidnooooo*ouuuuyts"
+    "aaaaaa*ceeeeiiiidnooooo*ouuuuyty";
+
+}  // namespace
+
+std::string FoldForLookup(std::string_view cp1252) {
+    std::string out;
+    for (char ch : cp1252) {
+        unsigned char c = static_cast<unsigned char>(ch);
+        if (c >= 'A' && c <= 'Z') {
+            out += static_cast<char>(c - 'A' + 'a');
+        } else if (c == '-' || c == '_') {
+            out += ' ';
+        } else if (c == 0xC6 || c == 0xE6) {
+            out += "ae";
+        } else if (c == 0x8C || c == 0x9C) {
+            out += "oe";
+        } else if (c == 0x8A || c == 0x9A) {
+            out += 's';
+        } else if (c == 0x8E || c == 0x9E) {
+            out += 'z';
+        } else if (c == 0x9F) {
+            out += 'y';
+        } else if (c >= 0xC0 && kUnaccented[c - 0xC0] != '*') {
+            out += kUnaccented[c - 0xC0];
         } else {
-            out += static_cast<char16_t>(c);
+            out += static_cast<char>(c);
         }
     }
     return out;

@@ -12,6 +12,12 @@ std::u16string Cp1252ToUtf16(std::string_view text);
 std::string Utf16ToCp1252(std::u16string_view text);
 std::string Cp1252ToUtf8(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
+// Each ill-formed sequence (overlong, surrogate, beyond U+10FFFF, cut) becomes one U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view text);
+// A file name must not change on the way: false, with no text, at an ill-formed sequence.
+bool Utf8PathToUtf16(std::string_view path, std::u16string& out);
+
+// What names are compared on: lower case, no accents, hyphens and underscores as blanks.
+std::string FoldForLookup(std::string_view cp1252);
 
 }  // namespace veloranth

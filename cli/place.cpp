@@ -15,40 +15,6 @@
 namespace veloranth::cli {
 namespace {
 
-// Windows-1252 letters of 0xC0..0xFF without their accents, lower case ('*' for the
-// signs and the letters handled apart).
-const char kUnaccented[] =
-    "aaaaaa*ceeeeiiiidnooooo*ouuuuyts"
-    "aaaaaa*ceeeeiiiidnooooo*ouuuuyty";
-
-// What names are compared on: lower case, no accents, hyphens and underscores as blanks.
-std::string Fold(const std::string& cp1252) {
-    std::string out;
-    for (char ch : cp1252) {
-        unsigned char c = static_cast<unsigned char>(ch);
-        if (c >= 'A' && c <= 'Z') {
-            out += static_cast<char>(c - 'A' + 'a');
-        } else if (c == '-' || c == '_') {
-            out += ' ';
-        } else if (c == 0xC6 || c == 0xE6) {
-            out += "ae";
-        } else if (c == 0x8C || c == 0x9C) {
-            out += "oe";
-        } else if (c == 0x8A || c == 0x9A) {
-            out += 's';
-        } else if (c == 0x8E || c == 0x9E) {
-            out += 'z';
-        } else if (c == 0x9F) {
-            out += 'y';
-        } else if (c >= 0xC0 && kUnaccented[c - 0xC0] != '*') {
-            out += kUnaccented[c - 0xC0];
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
-
 // Command-line text (UTF-8) as the file's 8-bit text; false when a character has no byte.
 bool ToCp1252(const std::string& utf8, std::string& out) {
     std::u16string wide = Utf8ToUtf16(utf8);
@@ -115,13 +81,13 @@ bool FindTown(const AppConfig& cfg, const std::string& wanted, int& index, std::
     std::string text;
     ToCp1252(wanted, text);
     std::size_t colon = text.find(':');
-    std::string country = colon == std::string::npos ? "" : Fold(text.substr(0, colon));
-    std::string name = Fold(colon == std::string::npos ? text : text.substr(colon + 1));
+    std::string country = colon == std::string::npos ? "" : FoldForLookup(text.substr(0, colon));
+    std::string name = FoldForLookup(colon == std::string::npos ? text : text.substr(colon + 1));
     std::vector<int> exact, near;
     for (int i = 0; i < cfg.NumberOfTowns; ++i) {
         const Town& t = *cfg.TownTable[i];
-        std::string townName = Fold(t.Name);
-        bool countryOk = colon == std::string::npos || Fold(t.Country) == country;
+        std::string townName = FoldForLookup(t.Name);
+        bool countryOk = colon == std::string::npos || FoldForLookup(t.Country) == country;
         if (countryOk && townName == name) {
             exact.push_back(i);
         } else if (!name.empty() && near.size() < 10 && townName.find(name) != std::string::npos) {
@@ -168,29 +134,6 @@ bool CheckConvention(int convention, std::string& error) {
     return false;
 }
 
-// A town record holds whole hours or a zone. For an offset with minutes, the zone of the
-// database that has kept exactly that offset all year, every year from 1990 to 2037
-// (Asia/Kolkata for 5:30, Asia/Kathmandu for 5:45): the same clock, with no summer time.
-const zones::Zone* ZoneOfConstantOffset(int seconds) {
-    for (std::size_t i = 0; i < zones::ZoneNameCount(); ++i) {
-        const zones::Zone* zone = zones::FindZone(zones::ZoneNameAt(i));
-        if (zones::ZoneName(zone) != zones::ZoneNameAt(i)) {
-            continue;  // a link: its target comes in its own turn
-        }
-        bool constant = true;
-        for (int year = 1990; year <= 2037 && constant; ++year) {
-            for (int month = 1; month <= 12 && constant; ++month) {
-                constant = zones::OffsetAtLocalNoon(zone, year, month, 1) == seconds &&
-                           zones::OffsetAtLocalNoon(zone, year, month, 15) == seconds;
-            }
-        }
-        if (constant) {
-            return zone;
-        }
-    }
-    return nullptr;
-}
-
 bool ApplyZone(const std::string& text, int dst, Town& town, std::string& error) {
     int seconds = 0;
     const zones::Zone* zone = zones::FindZone(text);
@@ -202,7 +145,8 @@ bool ApplyZone(const std::string& text, int dst, Town& town, std::string& error)
     }
     std::string name = text;
     if (zone == nullptr && seconds % 3600 != 0) {
-        zone = ZoneOfConstantOffset(seconds);
+        // A town record holds whole hours or a zone: the zone that keeps that offset.
+        zone = zones::ZoneKeepingOffset(seconds);
         if (zone == nullptr) {
             error = "zone '" + text + "': no zone of the tz database keeps that offset all year; "
                     "give the zone's name (such as Asia/Tehran)";

@@ -27,9 +27,14 @@ bool EditUserCopy(const Options& o, std::string& report, std::string& error) {
         error = "no data.cfg to start your copy from (beside the program or installed)";
         return false;
     }
+    std::u16string sourcePath, targetPath;
+    if (!Utf8PathToUtf16(source, sourcePath) || !Utf8PathToUtf16(target, targetPath)) {
+        error = "the path " + target + " is not UTF-8";
+        return false;
+    }
     MainState s;  // owns the town table
     StringSink notices;
-    if (ReadConfigFile(Utf8ToUtf16(source), u"", s.config, notices) != kReadOk) {
+    if (ReadConfigFile(sourcePath, u"", s.config, notices) != kReadOk) {
         error = "cannot use the configuration " + source + "\n" + Cp1252ToUtf8(notices.str());
         if (error.back() == '\n') {
             error.pop_back();
@@ -66,7 +71,7 @@ bool EditUserCopy(const Options& o, std::string& report, std::string& error) {
     report += Cp1252ToUtf8(std::string(shown.Country) + ":" + shown.Name) + " in " + target + "\n";
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(target).parent_path(), ignored);
-    if (!WriteConfigFile(Utf8ToUtf16(target), s.config, selected, notices)) {
+    if (!WriteConfigFile(targetPath, s.config, selected, notices)) {
         error = "cannot write " + target + ": " + Cp1252ToUtf8(notices.str());
         if (error.back() == '\n') {
             error.pop_back();

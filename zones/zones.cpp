@@ -68,15 +68,8 @@ constexpr std::int64_t FloorMod(std::int64_t a, std::int64_t b) {
 }
 
 // UTC calendar year of an instant.
-constexpr std::int64_t YearOf(std::int64_t utc) {
-    const std::int64_t days = FloorDiv(utc, kDay) + 719468;
-    const std::int64_t era = FloorDiv(days, 146097);
-    const std::int64_t day_of_era = days - era * 146097;
-    const std::int64_t year_of_era =
-        (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
-    const std::int64_t day_of_year =
-        day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
-    return year_of_era + era * 400 + ((5 * day_of_year + 2) / 153 >= 10 ? 1 : 0);
+std::int64_t YearOf(std::int64_t utc) {
+    return CivilFromDays(FloorDiv(utc, kDay)).year;
 }
 
 // The calendar's rules for years beyond an int, which a piece's far end can reach.
@@ -99,8 +92,8 @@ std::int64_t RuleDay(const RuleDate& date, std::int64_t year) {
         return january1 + date.day;
     }
     const std::int64_t first = DaysFromCivil(year, date.month, 1);
-    const std::int64_t first_weekday = FloorMod(first + 4, 7);  // 1970-01-01: Thursday
-    std::int64_t day = (date.weekday - first_weekday + 7) % 7 + (date.week - 1) * 7;
+    const std::int64_t firstWeekday = FloorMod(first + 4, 7);  // 1970-01-01: Thursday
+    std::int64_t day = (date.weekday - firstWeekday + 7) % 7 + (date.week - 1) * 7;
     if (day >= MonthLength(year, date.month)) {
         day -= 7;
     }
@@ -146,20 +139,20 @@ class Pieces {
     Pieces(const Zone& zone, std::int64_t utc)
         : rule_(zone.rule == kNoRule ? nullptr : &kRules[zone.rule]),
           next_(kChanges + zone.changes) {
-        const unsigned type_count = ReadVarint();
+        const unsigned typeCount = ReadVarint();
         types_ = next_;
-        next_ += type_count;
-        while (type_count > (1u << type_bits_)) {
-            ++type_bits_;
+        next_ += typeCount;
+        while (typeCount > (1u << typeBits_)) {
+            ++typeBits_;
         }
         left_ = ReadVarint();
         offset_ = types_[0];
         if (left_ == 0) {
             return;  // one offset for ever
         }
-        const std::int64_t last_change = kStart + static_cast<std::int64_t>(ReadVarint());
-        const std::uint8_t last_type = types_[*next_++];
-        if (utc < last_change) {  // walk the changes up to the piece that holds utc
+        const std::int64_t lastChange = kStart + static_cast<std::int64_t>(ReadVarint());
+        const std::uint8_t lastType = types_[*next_++];
+        if (utc < lastChange) {  // walk the changes up to the piece that holds utc
             end_ = kStart;
             ReadChange();
             while (end_ <= utc) {
@@ -168,8 +161,8 @@ class Pieces {
             return;
         }
         left_ = 0;
-        begin_ = last_change;
-        offset_ = last_type;
+        begin_ = lastChange;
+        offset_ = lastType;
         if (rule_ != nullptr) {
             const FooterPiece piece = RulePiece(*rule_, utc);
             begin_ = std::max(begin_, piece.begin);
@@ -185,7 +178,7 @@ class Pieces {
     void Next() {
         begin_ = end_;
         if (left_ > 0) {
-            offset_ = next_type_;
+            offset_ = nextType_;
             --left_;
             if (left_ > 0) {
                 ReadChange();
@@ -215,8 +208,8 @@ class Pieces {
     void ReadChange() {
         const std::uint64_t value = ReadVarint();
         const std::uint64_t packed = value >> 1;
-        const std::uint64_t step = packed >> type_bits_;
-        next_type_ = types_[packed & ((1u << type_bits_) - 1)];
+        const std::uint64_t step = packed >> typeBits_;
+        nextType_ = types_[packed & ((1u << typeBits_) - 1)];
         end_ += static_cast<std::int64_t>(step) * ((value & 1) != 0 ? 1 : kUnit);
     }
 
@@ -231,12 +224,12 @@ class Pieces {
     const Rule* rule_;
     const unsigned char* next_;
     const unsigned char* types_ = nullptr;
-    unsigned type_bits_ = 0;
+    unsigned typeBits_ = 0;
     std::uint64_t left_ = 0;  // changes not yet entered, the current piece's end included
     std::int64_t begin_ = -kNever;
     std::int64_t end_ = kNever;
     std::uint8_t offset_ = 0;
-    std::uint8_t next_type_ = 0;
+    std::uint8_t nextType_ = 0;
 };
 
 constexpr std::int64_t Clamp(std::int64_t value, std::int64_t limit) {
@@ -258,12 +251,12 @@ std::string_view NameText(std::size_t index) {
 }  // namespace
 
 const Zone* FindZone(std::string_view name) {
-    const NameEntry* const names_end = kNames + ZoneNameCount();
+    const NameEntry* const namesEnd = kNames + ZoneNameCount();
     const NameEntry* found =
-        std::lower_bound(kNames, names_end, name, [](const NameEntry& entry, std::string_view key) {
+        std::lower_bound(kNames, namesEnd, name, [](const NameEntry& entry, std::string_view key) {
             return NameText(static_cast<std::size_t>(&entry - kNames)) < key;
         });
-    if (found == names_end || NameText(static_cast<std::size_t>(found - kNames)) != name) {
+    if (found == namesEnd || NameText(static_cast<std::size_t>(found - kNames)) != name) {
         return nullptr;
     }
     return &kZones[found->zone];
@@ -325,6 +318,26 @@ std::int32_t SmallestOffsetOfYear(const Zone* zone, int year) {
 
 bool DaylightSavingAtLocalNoon(const Zone* zone, int year, int month, int day) {
     return OffsetAtLocalNoon(zone, year, month, day) > SmallestOffsetOfYear(zone, year);
+}
+
+const Zone* ZoneKeepingOffset(std::int32_t seconds) {
+    for (std::size_t i = 0; i < ZoneNameCount(); ++i) {
+        const Zone* zone = FindZone(ZoneNameAt(i));
+        if (ZoneName(zone) != ZoneNameAt(i)) {
+            continue;  // a link: its target comes in its own turn
+        }
+        bool constant = true;
+        for (int year = 1990; year <= 2037 && constant; ++year) {
+            for (int month = 1; month <= 12 && constant; ++month) {
+                constant = OffsetAtLocalNoon(zone, year, month, 1) == seconds &&
+                           OffsetAtLocalNoon(zone, year, month, 15) == seconds;
+            }
+        }
+        if (constant) {
+            return zone;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace veloranth::zones

@@ -57,4 +57,9 @@ std::int32_t SmallestOffsetOfYear(const Zone* zone, int year);
 // whose first hour was still at the old offset); a year spent wholly on daylight time does not.
 bool DaylightSavingAtLocalNoon(const Zone* zone, int year, int month, int day);
 
+// The first zone of the database (in name order, links left out) that kept exactly `seconds`
+// east of UTC all year, every year from 1990 to 2037 (Asia/Kolkata for 5:30, Asia/Kathmandu
+// for 5:45): the same clock, with no summer time. Null when there is none.
+const Zone* ZoneKeepingOffset(std::int32_t seconds);
+
 }  // namespace veloranth::zones

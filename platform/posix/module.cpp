@@ -17,7 +17,9 @@ std::u16string ModuleFileName(void*) {
         return {};
     }
     buffer.resize(static_cast<std::size_t>(n));
-    return Utf8ToUtf16(buffer);
+    std::u16string path;
+    // A folder whose name is not UTF-8 is as good as none: no file beside it can be named.
+    return Utf8PathToUtf16(buffer, path) ? path : std::u16string();
 }
 
 std::u16string ModuleFolder(void* module) {
