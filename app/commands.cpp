@@ -92,12 +92,12 @@ bool OnCommand(HWND window, UINT command) {
             return true;
         case IDM_PRAYER_TIMES:
             if (TownAvailable(window)) {
-                ShowText(window, PrayerTimeBoxText(s, console), L"Veloranth");
+                ShowText(window, PrayerTimeBoxText(s), L"Veloranth");
             }
             return true;
         case IDM_SUN_POSITION:
             if (TownAvailable(window)) {
-                ShowText(window, SunBoxText(s, console), L"Sun position");
+                ShowText(window, SunBoxText(s, nullptr), L"Sun position");
             }
             return true;
         case IDM_QIBLA:

@@ -30,14 +30,14 @@ std::wstring TownEntry(const Town& town) {
     return platform::WindowText(entry);
 }
 
-SYSTEMTIME ObservationTimeStamp(const EngineState& e) {
+SYSTEMTIME ObservationTimeStamp(const MainState& s) {
     SYSTEMTIME t{};
-    t.wYear = static_cast<WORD>(e.date.Year);
-    t.wMonth = static_cast<WORD>(e.date.Month);
-    t.wDay = static_cast<WORD>(e.date.Day);
-    t.wHour = static_cast<WORD>(e.time.Hour);
-    t.wMinute = static_cast<WORD>(e.time.Minute);
-    t.wSecond = static_cast<WORD>(e.time.Second);
+    t.wYear = static_cast<WORD>(s.date.Year);
+    t.wMonth = static_cast<WORD>(s.date.Month);
+    t.wDay = static_cast<WORD>(s.date.Day);
+    t.wHour = static_cast<WORD>(s.time.Hour);
+    t.wMinute = static_cast<WORD>(s.time.Minute);
+    t.wSecond = static_cast<WORD>(s.time.Second);
     return t;
 }
 
@@ -95,7 +95,7 @@ BOOL OnInitDialog(HWND dialog) {
                             reinterpret_cast<LPARAM>(entry.c_str()));
     }
     SendDlgItemMessageW(dialog, IDC_TOWN, CB_SETCURSEL, c.TownSelected, 0);
-    SetPickers(dialog, ObservationTimeStamp(s.engine));
+    SetPickers(dialog, ObservationTimeStamp(s));
     if (!InitShellDialog(dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN)) {
         MessageBoxW(nullptr, L"Can't create dialog box.", L"Error", MB_OK);
     }
@@ -114,11 +114,11 @@ void OnDone(HWND dialog) {
     SYSTEMTIME date{}, time{};
     SendDlgItemMessageW(dialog, IDC_DATE, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&date));
     SendDlgItemMessageW(dialog, IDC_TIME, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
-    s.engine.date = {date.wDay, date.wMonth, date.wYear};
-    s.engine.time = {time.wHour, time.wMinute, time.wSecond};
+    s.date = {date.wDay, date.wMonth, date.wYear};
+    s.time = {time.wHour, time.wMinute, time.wSecond};
     // Today's date (or "Maintenant") follows the day again; any other date stays chosen.
-    s.followsDay = IsClockDay(s.engine.date, platform::LocalTime());
-    BuildDaySummary(s, platform::StandardOutput());
+    s.followsDay = IsClockDay(s.date, platform::LocalTime());
+    BuildDaySummary(s);
     EndDialog(dialog, 1);
 }
 

@@ -31,8 +31,7 @@ void OnCreate(HWND window) {
     p.activation.cbSize = sizeof p.activation;
     StartupLoad(p.state, BesideModule(ProgramFolder()), platform::LocalTime,
                 platform::StandardOutput());
-    p.state.config.Verbose = 0;
-    BuildDaySummary(p.state, platform::StandardOutput());
+    BuildDaySummary(p.state);
     SetTimer(window, kClockTimer, 1000, ClockTimerProc);
 }
 
@@ -74,7 +73,7 @@ const FoundTimes& RemindableTimes(const MainState& s) {
         }
         return f;
     }();
-    return s.townApplied ? s.engine.found : nothing;
+    return s.townApplied ? s.day.found : nothing;
 }
 
 void OnPaint(HWND window) {
@@ -88,7 +87,7 @@ void OnPaint(HWND window) {
     HGDIOBJ previousFont = SelectObject(dc, font);
     PaintSummary(dc, window);
 
-    const EngineState& e = TheProgram().state.engine;
+    const PrayerDay& e = TheProgram().state.day;
     platform::LocalDateTime now = platform::LocalTime();
     const FoundTimes& found = RemindableTimes(TheProgram().state);
     if (IsPrayerTime(e.adjusted, found, now.hour, now.minute)) {
@@ -114,7 +113,7 @@ void OnPaint(HWND window) {
 void CALLBACK ClockTimerProc(HWND window, UINT message, UINT_PTR, DWORD) {
     if (message == WM_TIMER) {
         // A new day: the summary as well as the clock (the reminders read the new times).
-        if (FollowTheDay(TheProgram().state, platform::LocalTime, platform::StandardOutput())) {
+        if (FollowTheDay(TheProgram().state, platform::LocalTime)) {
             InvalidateRect(window, nullptr, TRUE);
         }
         RedrawWindow(window, &kClockRect, nullptr,

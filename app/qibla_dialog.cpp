@@ -8,9 +8,8 @@
 #include "base/constants.h"
 #include "app/program.h"
 #include "app/resource.h"
-#include "platform/output.h"
 #include "reports/qibla.h"
-#include "reports/sun_report.h"
+#include "engine/sun_position.h"
 #include "shell/aygshell.h"
 
 namespace veloranth::app {
@@ -53,12 +52,12 @@ void OnPaint(HWND dialog) {
     HDC dc = BeginPaint(dialog, &ps);
     HDC memory = CreateCompatibleDC(dc);
     CopyBitmap(dc, memory, IDB_COMPASS, 0, 0);
-    const double sun = s.engine.solar.az - Pi;  // from north
-    DrawArrow(dc, memory, IDB_SUN, sun, RGB(255, 255, 0));
+    // The observation date and time do not change while the dialog is open.
+    const SolarState sun = SunPositionAt(InputsOf(s), s.date, s.time);
+    DrawArrow(dc, memory, IDB_SUN, sun.az - Pi, RGB(255, 255, 0));  // from north
     const double qibla = QiblaBearing(s.config.LatitudeRad, s.config.LongitudeRad);
     DrawArrow(dc, memory, IDB_KAABA, qibla, RGB(0, 0, 0));
-    std::wstring text = platform::WindowText(
-        QiblaText(qibla, s.engine.solar.az, s.engine.TZeff, s.engine.solar.UTHour));
+    std::wstring text = platform::WindowText(QiblaText(qibla, sun.az, sun.TZeff, sun.UTHour));
     // Within the dialog's width: a line too long for it wraps below instead of being cut.
     RECT r;
     GetClientRect(dialog, &r);
@@ -82,7 +81,6 @@ INT_PTR CALLBACK QiblaDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         case WM_INITDIALOG:
             InitShellDialog(dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN |
                                         SHIDIF_EMPTYMENU);
-            SunReport(TheProgram().state, platform::StandardOutput());
             return TRUE;
         case WM_PAINT:
             OnPaint(dialog);

@@ -7,7 +7,8 @@ namespace veloranth {
 namespace {
 
 struct Paris {
-    EngineState state;
+    ObservationDate date{15, 1, 2007};
+    EngineMemo memo;
     ConventionRules convention;
     DayInputs in;
     Paris() {
@@ -20,7 +21,6 @@ struct Paris {
         in.CurrentTimeZone = 1;
         in.CurrentDst = 1;
         in.convention = &convention;
-        state.date = {15, 1, 2007};
     }
 };
 
@@ -28,35 +28,31 @@ void BM_ComputeDaySchedule(benchmark::State& bs) {
     Paris p;
     int day = 0;
     for (auto _ : bs) {
-        p.state.date.Day = 1 + (day++ % 28);
-        ComputeDaySchedule(p.state, p.in);
-        benchmark::DoNotOptimize(p.state.adjusted);
+        p.date.Day = 1 + (day++ % 28);
+        benchmark::DoNotOptimize(ComputeDaySchedule(p.in, p.date, &p.memo));
     }
 }
 BENCHMARK(BM_ComputeDaySchedule);
 
 void BM_ComputeMonthSchedule31(benchmark::State& bs) {
     Paris p;
-    PrayerTimes times[31];
-    int weekdays[31];
+    PrayerDay days[31];
     for (auto _ : bs) {
-        ComputeMonthSchedule(p.state, p.in, times, weekdays, 31);
-        benchmark::DoNotOptimize(times);
+        ComputeMonthSchedule(p.in, 1, 2007, days, 31, &p.memo);
+        benchmark::DoNotOptimize(days);
     }
 }
 BENCHMARK(BM_ComputeMonthSchedule31);
 
 void BM_YearOfSchedules(benchmark::State& bs) {
     Paris p;
-    PrayerTimes times[31];
-    int weekdays[31];
+    PrayerDay days[31];
     const int length[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     for (auto _ : bs) {
         for (int m = 1; m <= 12; ++m) {
-            p.state.date.Month = m;
-            ComputeMonthSchedule(p.state, p.in, times, weekdays, length[m - 1]);
+            ComputeMonthSchedule(p.in, m, 2007, days, length[m - 1], &p.memo);
         }
-        benchmark::DoNotOptimize(times);
+        benchmark::DoNotOptimize(days);
     }
 }
 BENCHMARK(BM_YearOfSchedules);
@@ -75,10 +71,9 @@ void BM_ParisYear2026(benchmark::State& bs) {
     }
     int i = 0;
     for (auto _ : bs) {
-        p.state.date = days[i];
+        const ObservationDate date = days[i];
         i = i == 364 ? 0 : i + 1;
-        ComputeDaySchedule(p.state, p.in);
-        benchmark::DoNotOptimize(p.state.adjusted);
+        benchmark::DoNotOptimize(ComputeDaySchedule(p.in, date, &p.memo));
     }
 }
 BENCHMARK(BM_ParisYear2026);

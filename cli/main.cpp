@@ -11,6 +11,7 @@
 
 #include "base/codepage.h"
 #include "base/text_sink.h"
+#include "cli/answers.h"
 #include "cli/config_lookup.h"
 #include "cli/formats.h"
 #include "cli/options.h"
@@ -53,15 +54,17 @@ int Fail(const std::string& message) {
 }
 
 // The pages' folder as an absolute path with its separator, so the printed path can be
-// used from anywhere.
-std::u16string FolderOf(const std::string& dir) {
+// used from anywhere; false for a path that is not UTF-8.
+bool FolderOf(const std::string& dir, std::u16string& folder) {
     std::error_code ignored;
     std::filesystem::path absolute = std::filesystem::absolute(dir.empty() ? "." : dir, ignored);
-    std::u16string folder = Utf8ToUtf16(absolute.lexically_normal().string());
+    if (!Utf8PathToUtf16(absolute.lexically_normal().string(), folder)) {
+        return false;
+    }
     if (folder.empty() || folder.back() != u'/') {
         folder += u'/';
     }
-    return folder;
+    return true;
 }
 
 // The pages link style.css beside them: copy the shipped one there when it is missing.
@@ -78,10 +81,13 @@ void EnsureStyleSheet(const std::u16string& folder) {
     }
 }
 
-int WritePage(MainState& s, const Options& o) {
+int WritePage(const MainState& s, const Options& o) {
     auto printPath = [](const std::u16string& page) { WriteOut(Utf16ToUtf8(page) + "\n"); };
     StringSink console;
-    std::u16string folder = FolderOf(o.outDir);
+    std::u16string folder;
+    if (!FolderOf(o.outDir, folder)) {
+        return Fail("the folder " + o.outDir + " is not a UTF-8 path");
+    }
     bool written = o.monthPage ? WriteMonthCalendar(s, folder, console, printPath)
                                : WriteYearCalendar(s, folder, console, printPath);
     if (!written) {
@@ -150,11 +156,15 @@ int Run(const Options& o) {
         return now;
     };
 
+    std::u16string widePath;
+    if (!Utf8PathToUtf16(path, widePath)) {
+        return Fail("the path " + path + " is not UTF-8");
+    }
     EncodedOutput out(o.cp1252);
     MainState s;
     StringSink trail;
     // A query leaves no read_echo.cfg behind: no transcription path.
-    StartupLoad(s, {Utf8ToUtf16(path), u""}, clock, trail, o.verbose);
+    StartupLoad(s, {widePath, u""}, clock, trail, o.verbose);
     if (!s.townApplied) {
         std::string lines = Cp1252ToUtf8(trail.str());
         std::fprintf(stderr, "%s%s", lines.c_str(),
@@ -172,11 +182,8 @@ int Run(const Options& o) {
     if (o.verbose) {
         out.Write(trail.str().data(), trail.str().size());
     }
-    // As the main window does at its start: the day's schedule, silently, so that what
-    // follows (the Sun report's weekday among others) starts from the same records.
-    s.config.Verbose = 0;
-    PrayerTimeReport(s, out);
-    s.config.Verbose = o.verbose ? 1 : 0;
+    // The day, as the main window computes it at its start (the Sun report's heading names it).
+    s.day = PrayerTimeReport(s, nullptr);
 
     std::string text;
     if (o.qibla) {
@@ -185,7 +192,7 @@ int Run(const Options& o) {
         text = NextPrayerText(s);
     } else if (o.format == Format::Json || o.format == Format::Csv || o.format == Format::Ics) {
         Span span = o.monthPage ? Span::Month : o.yearPage ? Span::Year : Span::Day;
-        std::vector<DayRecord> days = ComputeSpan(s, span);
+        std::vector<PrayerDay> days = ComputeSpan(s, span);
         // Structured outputs are UTF-8 whatever --cp1252 says: their formats require it.
         WriteOut(o.format == Format::Json  ? JsonText(s, days, span == Span::Day)
                  : o.format == Format::Csv ? CsvText(days)
@@ -194,12 +201,12 @@ int Run(const Options& o) {
     } else if (o.monthPage || o.yearPage) {
         return WritePage(s, o);
     } else if (o.sun) {
-        text = SunBoxText(s, out);
+        text = SunBoxText(s, o.verbose ? &out : nullptr);
     } else {
         if (o.verbose) {
-            PrayerTimeReport(s, out);
+            PrayerTimeReport(s, &out);
         }
-        text = PrayerTimeBoxText(s, out);
+        text = PrayerTimeBoxText(s);
     }
     out.Write(text.data(), text.size());
     return 0;

@@ -83,7 +83,7 @@ void ApplySelectedTown(BasicAppConfig<Char>& cfg) {
 // What the engine reads of the configuration: the selected place and its convention.
 // A convention index outside the table (a hand-edited town line) gets all-zero rules.
 template <class Char>
-DayInputs EngineInputs(const BasicAppConfig<Char>& cfg, TextSink* trace) {
+DayInputs EngineInputs(const BasicAppConfig<Char>& cfg) {
     static const ConventionRules kNoRules{};
     DayInputs in;
     in.LatitudeRad = cfg.LatitudeRad;
@@ -93,7 +93,6 @@ DayInputs EngineInputs(const BasicAppConfig<Char>& cfg, TextSink* trace) {
     in.zone = cfg.CurrentZone;
     bool known = cfg.CurrentConvention >= 0 && cfg.CurrentConvention < kConventionCount;
     in.convention = known ? &cfg.Conventions[cfg.CurrentConvention] : &kNoRules;
-    in.trace = trace;
     return in;
 }
 

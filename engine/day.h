@@ -1,15 +1,12 @@
-// The records a day's computation reads and fills: the observation date and time, the
-// selected place and its convention, the effective time zone, the two PrayerTimes.
+// What a day's computation reads and gives: the place and its convention, the observation
+// date and time, and the day's times as one value.
 #pragma once
 
 #include <cstdint>
 
-#include "engine/sun.h"
 #include "zones/zones.h"
 
 namespace veloranth {
-
-class TextSink;
 
 // Index of each entry of PrayerTimes.
 enum SalatKind { Fajr = 0, Chourouk = 1, Zuhr = 2, Asr = 3, Maghrib = 4, Isha = 5 };
@@ -22,7 +19,7 @@ struct PrayerTimes {
     double operator[](int kind) const { return time[kind]; }
 };
 
-// Whether each entry of the last schedule was found. A time the Sun never reaches
+// Whether each entry of a day was found. A time the Sun never reaches
 // that day keeps its stored value (0.0 or a partial estimate, plus its offset), so the
 // flag is the only way to tell it from a real time.
 struct FoundTimes {
@@ -59,22 +56,25 @@ enum HighLatitudeRule {
 };
 inline constexpr int kLastHighLatitudeRule = kTwilightAngle;
 
-// Which times the last schedule's high-latitude rule moved.
+// Which times a day's high-latitude rule moved.
 struct RuleMoves {
     bool fajr = false;
     bool isha = false;
 };
 
-// The selected town as the engine sees it, and where the solver's trace goes.
-struct DayInputs {
+// The town as the engine sees it: where it lies and how its clock runs.
+struct Place {
     double LatitudeRad = 0;
     double LongitudeRad = 0;
     int CurrentTimeZone = 0;  // hours, east positive
     int CurrentDst = 0;       // daylight-saving rule type
     // A tz database zone: it replaces the two fields above (null: they hold).
     const zones::Zone* zone = nullptr;
+};
+
+// What a day is computed from: the place and its convention.
+struct DayInputs : Place {
     const ConventionRules* convention = nullptr;
-    TextSink* trace = nullptr;  // null: silent
 };
 
 struct ObservationDate {
@@ -87,6 +87,19 @@ struct ObservationTime {
     int Hour = 0;
     int Minute = 0;
     int Second = 0;
+};
+
+// One day's prayer times as computed: what every view shows and the reminders compare.
+struct PrayerDay {
+    ObservationDate date;
+    double TZeff = 0;  // hours east of UT; whole for a town without a zone
+    bool dst = false;  // summer time makes TZeff what it is
+    int weekday = 0;   // 0 Monday ... 6 Sunday
+    double T = 0;      // Julian centuries of the evaluation the weekday is told from
+    PrayerTimes exact;
+    PrayerTimes adjusted;
+    FoundTimes found;
+    RuleMoves moved;
 };
 
 // What a run of days would otherwise compute again each day: values that depend only on
@@ -104,24 +117,16 @@ struct EngineMemo {
         int startMonth = 0, startDay = 0, endMonth = 0, endDay = 0;
         bool filled = false;
     } dst;
+    struct {  // a zone's smallest offset of a year, which tells its summer time
+        const zones::Zone* zone = nullptr;
+        int year = 0;
+        std::int32_t seconds = 0;
+        bool filled = false;
+    } smallest;
     struct {
         int month = 0, year = 0, base = 0;
         bool filled = false;
     } month;  // MonthBase
-};
-
-// The process-wide computation records of one deliverable; each computation
-// overwrites them in place and callers read them right after.
-struct EngineState {
-    ObservationDate date;
-    ObservationTime time;
-    double TZeff = 0;  // hours east of UT; whole for a town without a zone
-    SolarState solar;
-    PrayerTimes exact;
-    PrayerTimes adjusted;
-    FoundTimes found;
-    RuleMoves moved;
-    EngineMemo memo;
 };
 
 }  // namespace veloranth

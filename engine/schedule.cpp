@@ -51,14 +51,27 @@ int DstAppliesMemo(EngineMemo::SummerTime& m, int year, int month, int day, int 
     return Applies(m, month, day);
 }
 
-// ClockOn(date, in).TZeff, with the year's summer-time bounds kept in `summer`.
-double OffsetOn(const ObservationDate& date, const DayInputs& in, EngineMemo::SummerTime& summer) {
-    if (in.zone != nullptr) {
-        return zones::OffsetAtLocalNoon(in.zone, date.Year, date.Month, date.Day) / 3600.0;
+// A zone's smallest offset of the year, kept in `memo`.
+std::int32_t SmallestOffset(EngineMemo& memo, const zones::Zone* zone, int year) {
+    auto& m = memo.smallest;
+    if (!m.filled || m.zone != zone || m.year != year) {
+        m = {zone, year, zones::SmallestOffsetOfYear(zone, year), true};
     }
-    bool dst = in.CurrentDst != 0 && DstAppliesMemo(summer, date.Year, date.Month, date.Day,
-                                                    in.CurrentDst, in.CurrentTimeZone) == 1;
-    return static_cast<double>(in.CurrentTimeZone + (dst ? 1 : 0));
+    return m.seconds;
+}
+
+// ClockOn, with the year's summer-time bounds and the zone's smallest offset kept in `memo`.
+LocalClock ClockOnMemo(const ObservationDate& date, const Place& place, EngineMemo& memo) {
+    if (place.zone != nullptr) {
+        // DaylightSavingAtLocalNoon's comparison, on the offset already looked up.
+        std::int32_t seconds =
+            zones::OffsetAtLocalNoon(place.zone, date.Year, date.Month, date.Day);
+        return {seconds / 3600.0, seconds > SmallestOffset(memo, place.zone, date.Year)};
+    }
+    bool dst = place.CurrentDst != 0 && DstAppliesMemo(memo.dst, date.Year, date.Month, date.Day,
+                                                       place.CurrentDst,
+                                                       place.CurrentTimeZone) == 1;
+    return {static_cast<double>(place.CurrentTimeZone + (dst ? 1 : 0)), dst};
 }
 
 }  // namespace
@@ -68,31 +81,25 @@ int DstApplies(int year, int month, int day, int ruleType, int timeZone) {
     return DstAppliesMemo(summer, year, month, day, ruleType, timeZone);
 }
 
-LocalClock ClockOn(const ObservationDate& date, const DayInputs& in) {
-    if (in.zone != nullptr) {
-        // DaylightSavingAtLocalNoon's comparison, on the offset already looked up.
-        std::int32_t seconds = zones::OffsetAtLocalNoon(in.zone, date.Year, date.Month, date.Day);
-        return {seconds / 3600.0, seconds > zones::SmallestOffsetOfYear(in.zone, date.Year)};
-    }
-    EngineMemo::SummerTime summer;
-    double offset = OffsetOn(date, in, summer);
-    return {offset, offset != in.CurrentTimeZone};
+LocalClock ClockOn(const ObservationDate& date, const Place& place) {
+    EngineMemo memo;
+    return ClockOnMemo(date, place, memo);
 }
 
-int ScheduleWeekday(const EngineState& state) {
-    return DayOfWeek(state.solar.T + (state.TZeff + 12) * HourInCenturies);
+int WeekdayAt(double T, double TZeff) {
+    return DayOfWeek(T + (TZeff + 12) * HourInCenturies);
 }
 
 namespace {
 
-void Tell(ScheduleObserver* observer, ScheduleStep step, const EngineState& state) {
+void Tell(ScheduleObserver* observer, ScheduleStep step, const PrayerDay& day) {
     if (observer != nullptr) {
-        observer->After(step, state);
+        observer->After(step, day);
     }
 }
 
-// The steps after the transit, in their fixed order: the report's trace and the values
-// left in SolarState depend on it (Asr, last, always runs the solver).
+// The steps after the transit, in their fixed order: the report's trace and the day's
+// weekday depend on it (Asr, last, always runs the solver).
 const struct {
     int kind;
     ScheduleStep step;
@@ -103,53 +110,52 @@ const struct {
                           {Asr, ScheduleStep::Asr}};
 
 // Isha a number of minutes after Maghrib, where the convention says so: no solver call.
-bool IshaFromMaghrib(EngineState& state, const ConventionRules& k, int kind) {
+bool IshaFromMaghrib(PrayerDay& day, const ConventionRules& k, int kind) {
     if (kind != Isha || !k.IshaIsMaghribPlus) {
         return false;
     }
-    state.exact[Isha] =
-        static_cast<double>(k.IshaMaghribMinutes) * MinuteInHours + state.exact[Maghrib];
-    state.found.found[Isha] = state.found[Maghrib];
+    day.exact[Isha] =
+        static_cast<double>(k.IshaMaghribMinutes) * MinuteInHours + day.exact[Maghrib];
+    day.found.found[Isha] = day.found[Maghrib];
     return true;
 }
 
-void ComputeExactTime(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-                      FirstPass& firstPass) {
-    if (!IshaFromMaghrib(state, *in.convention, kind)) {
-        int status = SalatHour(state, in, phi, kind, state.exact[kind], &firstPass);
-        state.found.found[kind] = status == 0;
+void ComputeExactTime(DayRun& run, const Latitude& phi, int kind, FirstPass& firstPass) {
+    if (!IshaFromMaghrib(run.day, *run.in.convention, kind)) {
+        int status = SalatHour(run, phi, kind, run.day.exact[kind], &firstPass);
+        run.day.found.found[kind] = status == kSalatFound;
     }
 }
 
 // The steps' solver calls together, in the steps' order, then Isha from Maghrib where the
 // convention says so.
-void SolveTogether(EngineState& state, const DayInputs& in, const Latitude& phi) {
+void SolveTogether(DayRun& run, const Latitude& phi) {
     int kinds[kMaxEventsTogether], statuses[kMaxEventsTogether], count = 0;
     for (const auto& s : kStepsAfterTransit) {
-        if (s.kind != Isha || !in.convention->IshaIsMaghribPlus) {
+        if (s.kind != Isha || !run.in.convention->IshaIsMaghribPlus) {
             kinds[count++] = s.kind;
         }
     }
     double hours[kMaxEventsTogether];
-    SalatHoursTogether(state, in, phi, kinds, count, hours, statuses);
+    SalatHoursTogether(run, phi, kinds, count, hours, statuses);
     for (int e = 0; e < count; ++e) {
-        state.exact[kinds[e]] = hours[e];
-        state.found.found[kinds[e]] = statuses[e] == kSalatFound;
+        run.day.exact[kinds[e]] = hours[e];
+        run.day.found.found[kinds[e]] = statuses[e] == kSalatFound;
     }
-    IshaFromMaghrib(state, *in.convention, Isha);
+    IshaFromMaghrib(run.day, *run.in.convention, Isha);
 }
 
 // Bounds Fajr and Isha to a portion of the night (24 h less the day from sunrise to
 // sunset) on the exact times. Without a sunrise and a sunset there is no night to share,
 // so the Sun's own answer stands.
-void ApplyHighLatitudeRule(EngineState& state, const ConventionRules& k) {
-    state.moved = RuleMoves{};
+void ApplyHighLatitudeRule(PrayerDay& day, const ConventionRules& k) {
+    day.moved = RuleMoves{};
     const int rule = k.HighLatitudeRule;
-    if (rule < kMiddleOfTheNight || rule > kLastHighLatitudeRule || !state.found[Chourouk] ||
-        !state.found[Maghrib]) {
+    if (rule < kMiddleOfTheNight || rule > kLastHighLatitudeRule || !day.found[Chourouk] ||
+        !day.found[Maghrib]) {
         return;
     }
-    PrayerTimes& e = state.exact;
+    PrayerTimes& e = day.exact;
     const double night = 24.0 - (e[Maghrib] - e[Chourouk]);
     double fajrPortion = 0.5, ishaPortion = 0.5;
     if (rule == kOneSeventh) {
@@ -159,22 +165,22 @@ void ApplyHighLatitudeRule(EngineState& state, const ConventionRules& k) {
         ishaPortion = k.IshaTwilightAngle / 60.0;
     }
     const double fajrSpan = fajrPortion * night;
-    if (!state.found[Fajr] || e[Chourouk] - e[Fajr] > fajrSpan) {
+    if (!day.found[Fajr] || e[Chourouk] - e[Fajr] > fajrSpan) {
         e[Fajr] = e[Chourouk] - fajrSpan;
-        state.found.found[Fajr] = true;
-        state.moved.fajr = true;
+        day.found.found[Fajr] = true;
+        day.moved.fajr = true;
     }
     const double ishaSpan = ishaPortion * night;
-    if (!k.IshaIsMaghribPlus && (!state.found[Isha] || e[Isha] - e[Maghrib] > ishaSpan)) {
+    if (!k.IshaIsMaghribPlus && (!day.found[Isha] || e[Isha] - e[Maghrib] > ishaSpan)) {
         e[Isha] = e[Maghrib] + ishaSpan;
-        state.found.found[Isha] = true;
-        state.moved.isha = true;
+        day.found.found[Isha] = true;
+        day.moved.isha = true;
     }
 }
 
-void ComputeAdjustedTimes(EngineState& state, const ConventionRules& k) {
-    const PrayerTimes& e = state.exact;
-    PrayerTimes& a = state.adjusted;
+void ComputeAdjustedTimes(PrayerDay& day, const ConventionRules& k) {
+    const PrayerTimes& e = day.exact;
+    PrayerTimes& a = day.adjusted;
     a[Fajr] = k.FajrOffset * MinuteInHours + e[Fajr];
     a[Chourouk] = k.ChouroukOffset * MinuteInHours + e[Chourouk];
     a[Zuhr] = k.ZuhrFixe ? k.ZuhrHour : k.ZuhrOffset * MinuteInHours + e[Zuhr];
@@ -183,58 +189,72 @@ void ComputeAdjustedTimes(EngineState& state, const ConventionRules& k) {
     a[Isha] = k.IshaOffset * MinuteInHours + e[Isha];
 }
 
-// Everything after the transit, for a latitude already prepared: unobserved and untraced,
-// the solver calls together; otherwise one after another, each step told.
-void ComputeTimesAfterTransit(EngineState& state, const DayInputs& in, const Latitude& phi,
-                              ScheduleObserver* observer) {
-    state.found.found[Zuhr] = true;
-    if (observer == nullptr && in.trace == nullptr) {
-        SolveTogether(state, in, phi);
-    } else {
-        FirstPass firstPass;
-        for (const auto& s : kStepsAfterTransit) {
-            ComputeExactTime(state, in, phi, s.kind, firstPass);
-            Tell(observer, s.step, state);
-        }
+// The clock of the day's date, then the transit.
+void ComputeClockAndTransit(DayRun& run, ScheduleObserver* observer) {
+    const LocalClock clock = ClockOnMemo(run.day.date, run.in, run.memo);
+    run.day.TZeff = clock.TZeff;
+    run.day.dst = clock.dst;
+    Tell(observer, ScheduleStep::Clock, run.day);
+    ComputeTransit(run);
+    Tell(observer, ScheduleStep::Transit, run.day);
+}
+
+// The five solver times after the transit, for a latitude already prepared: unobserved and
+// untraced, the solver calls together; otherwise one after another, each step told.
+void SolveTimes(DayRun& run, const Latitude& phi, ScheduleObserver* observer) {
+    run.day.found.found[Zuhr] = true;
+    if (observer == nullptr && run.trace == nullptr) {
+        SolveTogether(run, phi);
+        return;
     }
-    ApplyHighLatitudeRule(state, *in.convention);
-    if (state.moved.fajr || state.moved.isha) {
-        Tell(observer, ScheduleStep::HighLatitude, state);
+    FirstPass firstPass;
+    for (const auto& s : kStepsAfterTransit) {
+        ComputeExactTime(run, phi, s.kind, firstPass);
+        Tell(observer, s.step, run.day);
     }
-    ComputeAdjustedTimes(state, *in.convention);
-    Tell(observer, ScheduleStep::Adjusted, state);
+}
+
+// The high-latitude rule and the convention's corrections.
+void FinishDay(PrayerDay& day, const ConventionRules& k, ScheduleObserver* observer) {
+    ApplyHighLatitudeRule(day, k);
+    if (day.moved.fajr || day.moved.isha) {
+        Tell(observer, ScheduleStep::HighLatitude, day);
+    }
+    ComputeAdjustedTimes(day, k);
+    Tell(observer, ScheduleStep::Adjusted, day);
 }
 
 }  // namespace
 
-void ComputeDaySchedule(EngineState& state, const DayInputs& in, ScheduleObserver* observer) {
+PrayerDay ComputeDaySchedule(const DayInputs& in, const ObservationDate& date, EngineMemo* memo,
+                             ScheduleObserver* observer, TextSink* trace) {
+    EngineMemo fresh;
+    PrayerDay day;
+    day.date = date;
+    DayRun run{day, in, memo != nullptr ? *memo : fresh, trace};
     const Latitude phi(in.LatitudeRad);
-    state.TZeff = OffsetOn(state.date, in, state.memo.dst);
-    Tell(observer, ScheduleStep::Clock, state);
-    // Unobserved, the transit's declination is overwritten by the first solver pass's.
-    ComputeTransit(state, in, observer != nullptr);
-    Tell(observer, ScheduleStep::Transit, state);
-    ComputeTimesAfterTransit(state, in, phi, observer);
+    ComputeClockAndTransit(run, observer);
+    SolveTimes(run, phi, observer);
+    day.weekday = WeekdayAt(day.T, day.TZeff);  // the last evaluation's, Asr's
+    FinishDay(day, *in.convention, observer);
+    return day;
 }
 
-void ComputeMonthSchedule(EngineState& state, const DayInputs& in, PrayerTimes* times,
-                          int* weekdays, int count, FoundTimes* found) {
-    const ObservationDate saved = state.date;
-    const double savedUTHour = state.solar.UTHour;
+void ComputeMonthSchedule(const DayInputs& in, int month, int year, PrayerDay* days, int count,
+                          EngineMemo* memo) {
+    EngineMemo fresh;
+    EngineMemo& kept = memo != nullptr ? *memo : fresh;
     const Latitude phi(in.LatitudeRad);
-    for (state.date.Day = 1; state.date.Day <= count; ++state.date.Day) {
-        int i = state.date.Day - 1;
-        state.TZeff = OffsetOn(state.date, in, state.memo.dst);
-        ComputeTransit(state, in, false);
-        weekdays[i] = ScheduleWeekday(state);
-        ComputeTimesAfterTransit(state, in, phi, nullptr);
-        times[i] = state.adjusted;
-        if (found != nullptr) {
-            found[i] = state.found;
-        }
+    for (int d = 1; d <= count; ++d) {
+        PrayerDay& day = days[d - 1];
+        day = PrayerDay{};
+        day.date = {d, month, year};
+        DayRun run{day, in, kept, nullptr};
+        ComputeClockAndTransit(run, nullptr);
+        day.weekday = WeekdayAt(day.T, day.TZeff);  // the transit's
+        SolveTimes(run, phi, nullptr);
+        FinishDay(day, *in.convention, nullptr);
     }
-    state.date = saved;
-    state.solar.UTHour = savedUTHour;
 }
 
 }  // namespace veloranth

@@ -6,6 +6,8 @@
 
 namespace veloranth {
 
+class TextSink;
+
 // 1 when daylight-saving time applies on that date under the rule type (non-zero), else 0.
 // Rule 2: last Friday of April (inclusive) to last Friday of September (exclusive); any
 // other rule: last Sunday of March to last Sunday of October.
@@ -18,10 +20,10 @@ struct LocalClock {
     double TZeff;  // hours
     bool dst;
 };
-LocalClock ClockOn(const ObservationDate& date, const DayInputs& in);
+LocalClock ClockOn(const ObservationDate& date, const Place& place);
 
-// Weekday (0 Monday) of the last evaluation held in state.solar, in local time.
-int ScheduleWeekday(const EngineState& state);
+// Weekday (0 Monday) of the instant T, read on a clock TZeff hours east of UT.
+int WeekdayAt(double T, double TZeff);
 
 // The steps of the day's schedule, in the fixed order they run.
 // HighLatitude is told only on days its rule moved a time.
@@ -37,23 +39,22 @@ enum class ScheduleStep {
     Adjusted
 };
 
-// Told after each step, with the records as that step left them (the prayer-time report
-// prints between the steps this way).
+// Told after each step, with the day as that step left it (the prayer-time report prints
+// between the steps this way).
 class ScheduleObserver {
   public:
     virtual ~ScheduleObserver() = default;
-    virtual void After(ScheduleStep step, const EngineState& state) = 0;
+    virtual void After(ScheduleStep step, const PrayerDay& day) = 0;
 };
 
-// Fills TZeff, the exact and adjusted PrayerTimes, their found flags and state.solar for
-// the observation date.
-void ComputeDaySchedule(EngineState& state, const DayInputs& in,
-                        ScheduleObserver* observer = nullptr);
+// The day's clock, times and weekday. `memo` keeps values across a caller's days (null:
+// none kept); the solver's trace goes to `trace` (null: silent).
+PrayerDay ComputeDaySchedule(const DayInputs& in, const ObservationDate& date,
+                             EngineMemo* memo = nullptr, ScheduleObserver* observer = nullptr,
+                             TextSink* trace = nullptr);
 
-// Adjusted times and weekdays of days 1..count of the observation month into the arrays
-// (each at least `count` long; `found` may be null). The observation date and UT hour
-// are restored afterwards; the other records are those of the last day computed.
-void ComputeMonthSchedule(EngineState& state, const DayInputs& in, PrayerTimes* times,
-                          int* weekdays, int count, FoundTimes* found = nullptr);
+// Days 1..count of a month into days[0..count), each told its weekday by its transit.
+void ComputeMonthSchedule(const DayInputs& in, int month, int year, PrayerDay* days, int count,
+                          EngineMemo* memo = nullptr);
 
 }  // namespace veloranth

@@ -47,11 +47,12 @@ double MemoSin(EngineMemo::Sine& memo, double x) {
     return memo.value;
 }
 
-// MonthBase of the observation date, computed once a month.
-int MonthBaseOf(EngineState& state) {
-    auto& m = state.memo.month;
-    if (!m.filled || m.month != state.date.Month || m.year != state.date.Year) {
-        m = {state.date.Month, state.date.Year, MonthBase(state.date.Month, state.date.Year), true};
+// MonthBase of the day's date, computed once a month.
+int MonthBaseOf(DayRun& run) {
+    auto& m = run.memo.month;
+    const ObservationDate& d = run.day.date;
+    if (!m.filled || m.month != d.Month || m.year != d.Year) {
+        m = {d.Month, d.Year, MonthBase(d.Month, d.Year), true};
     }
     return m.base;
 }
@@ -86,23 +87,21 @@ double SideOf(int kind) {
 
 }  // namespace
 
-void ComputeTransit(EngineState& state, const DayInputs& in, bool declination) {
-    const ObservationDate& d = state.date;
-    SolarState& s = state.solar;
-    TextSink* trace = in.trace;
+void ComputeTransit(DayRun& run) {
+    const ObservationDate& d = run.day.date;
+    const DayInputs& in = run.in;
+    TextSink* trace = run.trace;
 
-    const int monthBase = MonthBaseOf(state);
+    const int monthBase = MonthBaseOf(run);
     double T1 = JulianCenturiesIn(monthBase, d.Day, 12.0);
-    s.T = T1;
     if (trace) {
         Print(trace, "T=%g  JC \xE0 12h GMT\n", T1);
     }
-    s.lambda = SunLongitude(T1);
-    s.RA = RightAscensionAt(s.lambda);  // the next evaluation's declination replaces this one's
-    s.theta0 = Theta0(T1);
+    double ra = RightAscensionAt(SunLongitude(T1));
+    double theta0 = Theta0(T1);
 
     // UT hour at which the local hour angle is zero, to first order.
-    double t = (s.RA - (s.theta0 - Pi) - in.LongitudeRad) * RadToHours;
+    double t = (ra - (theta0 - Pi) - in.LongitudeRad) * RadToHours;
     double T2;
     if (t < 0) {
         t = t + 24;
@@ -110,50 +109,40 @@ void ComputeTransit(EngineState& state, const DayInputs& in, bool declination) {
     } else {
         T2 = JulianCenturiesIn(monthBase, d.Day, t);
     }
-    s.T = T2;
+    run.day.T = T2;
     if (trace) {
         Print(trace, "T=%g JC \xE0 %s\n", T2, FormatHours(t).text);
     }
-    s.lambda = SunLongitude(T2);
-    if (declination) {
-        SunRaDec(s.lambda, s.RA, s.delta);
-    } else {
-        s.RA = RightAscensionAt(s.lambda);
-    }
-    s.theta0 = Theta0(T2);
+    ra = RightAscensionAt(SunLongitude(T2));
+    theta0 = Theta0(T2);
 
-    double z = (s.RA - (s.theta0 - t * HoursToRad) - in.LongitudeRad) * RadToHours + state.TZeff;
+    double z = (ra - (theta0 - t * HoursToRad) - in.LongitudeRad) * RadToHours + run.day.TZeff;
     if (z < 0) {
         z += 24;
     }
-    state.exact[Zuhr] = z;
+    run.day.exact[Zuhr] = z;
 }
 
-int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-              double& hours, FirstPass* firstPass) {
-    const ConventionRules& k = *in.convention;
-    SolarState& s = state.solar;
-    TextSink* trace = in.trace;
+int SalatHour(DayRun& run, const Latitude& phi, int kind, double& hours, FirstPass* firstPass) {
+    const ConventionRules& k = *run.in.convention;
+    TextSink* trace = run.trace;
     const bool asr = kind == Asr;
     const double side = SideOf(kind);
-    const double Z = state.exact[Zuhr];
+    const double Z = run.day.exact[Zuhr];
 
     hours = 0.0;
     double h0 = 0;
     double sinH0 = 0;
     if (!asr) {
         h0 = FixedTargetAltitude(k, kind);
-        sinH0 = MemoSin(state.memo.altitude[FixedAltitudeSlot(kind)], h0);
-        s.h = h0;
+        sinH0 = MemoSin(run.memo.altitude[FixedAltitudeSlot(kind)], h0);
     }
 
-    const int monthBase = MonthBaseOf(state);
-    double utHour = Z - state.TZeff;
+    const int monthBase = MonthBaseOf(run);
+    double utHour = Z - run.day.TZeff;
     if (trace) {
         Print(trace, " 1st iter %s\n", FormatHours(utHour).text);
     }
-    // The right ascension does not enter the passes: only the last one's is computed, for
-    // the solar state the call leaves.
     PassSun sun{};
     int status = kSalatFound;
     for (int pass = 1; pass <= 3 && status == kSalatFound; ++pass) {
@@ -161,21 +150,18 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
         if (pass == 1 && firstPass != nullptr && firstPass->utHour == utHour) {
             sun = firstPass->sun;
         } else {
-            sun = SunAt(monthBase, state.date.Day, utHour);
+            sun = SunAt(monthBase, run.day.date.Day, utHour);
             if (pass == 1 && firstPass != nullptr) {
                 *firstPass = {utHour, sun};
             }
         }
-        s.T = sun.T;
-        s.lambda = sun.lambda;
-        s.delta = sun.dec.delta;
+        run.day.T = sun.T;
         if (trace) {
-            Print(trace, "T=%g JC \xE0 %s\n", s.T, FormatHours(utHour).text);
+            Print(trace, "T=%g JC \xE0 %s\n", sun.T, FormatHours(utHour).text);
         }
         if (asr) {
-            h0 = AsrAltitude(k, in.LatitudeRad, s.delta);
+            h0 = AsrAltitude(k, run.in.LatitudeRad, sun.dec.delta);
             sinH0 = rmath::Sin(h0);
-            s.h = h0;
             if (pass == 3 && trace) {
                 Print(trace, "h=%g\xB0  ie altitude %s\n", h0 * RadToDeg, FormatDegrees(h0).text);
             }
@@ -206,13 +192,12 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
         if (pass == 1) {
             tau = tau * kSiderealToSolar;
         }
-        s.tau = tau;
         // Every pass starts from the transit; only the declination follows the estimate.
         hours = tau * RadToHours * side + Z;
         if (trace) {
             Print(trace, " SalatHour=%gh ie : %s\n", hours, FormatHours(hours).text);
         }
-        utHour = hours - state.TZeff;
+        utHour = hours - run.day.TZeff;
         if (trace && pass == 1) {
             Print(trace, "** corrected values ** :\n");
             Print(trace, " 2nd iter \xE0 %s\n", FormatHours(utHour).text);
@@ -220,41 +205,38 @@ int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int 
             Print(trace, " 3rd iter \xE0 %s\n", FormatHours(utHour).text);
         }
     }
-    s.RA = RightAscensionOf(sun.dec);
     return status;
 }
 
-void SalatHoursTogether(EngineState& state, const DayInputs& in, const Latitude& phi,
-                        const int* kinds, int count, double* hours, int* statuses) {
-    const ConventionRules& k = *in.convention;
-    const double Z = state.exact[Zuhr];
-    const int monthBase = MonthBaseOf(state);
-    double h0[kMaxEventsTogether], sinH0[kMaxEventsTogether], costau[kMaxEventsTogether];
-    double tau[kMaxEventsTogether];
-    bool reached[kMaxEventsTogether];  // an hour angle: a pass that found the event
+void SalatHoursTogether(DayRun& run, const Latitude& phi, const int* kinds, int count,
+                        double* hours, int* statuses) {
+    const ConventionRules& k = *run.in.convention;
+    const double Z = run.day.exact[Zuhr];
+    const double tzEff = run.day.TZeff;
+    const int day = run.day.date.Day;
+    const int monthBase = MonthBaseOf(run);
+    double sinH0[kMaxEventsTogether], costau[kMaxEventsTogether];
     PassSun sun[kMaxEventsTogether];
     for (int e = 0; e < count; ++e) {
         hours[e] = 0.0;
         statuses[e] = kSalatFound;
-        reached[e] = false;
         if (kinds[e] != Asr) {
-            h0[e] = FixedTargetAltitude(k, kinds[e]);
-            sinH0[e] = MemoSin(state.memo.altitude[FixedAltitudeSlot(kinds[e])], h0[e]);
+            sinH0[e] = MemoSin(run.memo.altitude[FixedAltitudeSlot(kinds[e])],
+                               FixedTargetAltitude(k, kinds[e]));
         }
     }
     // Stage by stage over the events still found, each stage's calls independent.
     auto running = [&](int e) { return statuses[e] == kSalatFound; };
     for (int pass = 1; pass <= 3; ++pass) {
         if (pass == 1) {
-            const PassSun first = SunAt(monthBase, state.date.Day, Z - state.TZeff);
+            const PassSun first = SunAt(monthBase, day, Z - tzEff);
             for (int e = 0; e < count; ++e) {
                 sun[e] = first;
             }
         } else {
             for (int e = 0; e < count; ++e) {
                 if (running(e)) {
-                    sun[e].T =
-                        JulianCenturiesIn(monthBase, state.date.Day, hours[e] - state.TZeff);
+                    sun[e].T = JulianCenturiesIn(monthBase, day, hours[e] - tzEff);
                 }
             }
             for (int e = 0; e < count; ++e) {
@@ -275,8 +257,7 @@ void SalatHoursTogether(EngineState& state, const DayInputs& in, const Latitude&
         }
         for (int e = 0; e < count; ++e) {
             if (running(e) && kinds[e] == Asr) {
-                h0[e] = AsrAltitude(k, in.LatitudeRad, sun[e].dec.delta);
-                sinH0[e] = rmath::Sin(h0[e]);
+                sinH0[e] = rmath::Sin(AsrAltitude(k, run.in.LatitudeRad, sun[e].dec.delta));
             }
         }
         for (int e = 0; e < count; ++e) {
@@ -287,28 +268,14 @@ void SalatHoursTogether(EngineState& state, const DayInputs& in, const Latitude&
         }
         for (int e = 0; e < count; ++e) {
             if (running(e)) {
-                double t = rmath::Acos(costau[e]);
-                tau[e] = pass == 1 ? t * kSiderealToSolar : t;
-                reached[e] = true;
-                hours[e] = tau[e] * RadToHours * SideOf(kinds[e]) + Z;
+                double tau = rmath::Acos(costau[e]);
+                tau = pass == 1 ? tau * kSiderealToSolar : tau;
+                hours[e] = tau * RadToHours * SideOf(kinds[e]) + Z;
             }
         }
     }
-    // What the calls one after another leave: the last call's last pass, and the hour
-    // angle of the last call that reached one.
-    SolarState& s = state.solar;
-    const int last = count - 1;
-    s.T = sun[last].T;
-    s.lambda = sun[last].lambda;
-    s.delta = sun[last].dec.delta;
-    s.h = h0[last];
-    s.RA = RightAscensionOf(sun[last].dec);
-    for (int e = last; e >= 0; --e) {
-        if (reached[e]) {
-            s.tau = tau[e];
-            break;
-        }
-    }
+    // The last call's last evaluation, as the calls one after another leave it.
+    run.day.T = sun[count - 1].T;
 }
 
 }  // namespace veloranth

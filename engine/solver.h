@@ -13,10 +13,19 @@ inline constexpr int kSalatFound = 0;
 inline constexpr int kSunAlwaysBelow = -1;
 inline constexpr int kSunAlwaysAbove = 1;
 
-// Stores the transit, in local clock hours, into the Zuhr entry of state.exact. Without
-// `declination`, state.solar.delta is left as it was, for a caller that overwrites it
-// before anyone reads it.
-void ComputeTransit(EngineState& state, const DayInputs& in, bool declination = true);
+class TextSink;
+
+// One day's computation under way: the day being filled (its date and TZeff set), what it
+// is computed from, the values kept across days, and where the trace goes (null: silent).
+struct DayRun {
+    PrayerDay& day;
+    const DayInputs& in;
+    EngineMemo& memo;
+    TextSink* trace;
+};
+
+// Stores the transit, in local clock hours, into the Zuhr entry of day.exact.
+void ComputeTransit(DayRun& run);
 
 // The Sun at a pass's instant, as the passes use it.
 struct PassSun {
@@ -33,22 +42,22 @@ struct FirstPass {
 };
 
 // Local clock hour of the event `kind` (never Zuhr) into `hours`; reads the transit from
-// state.exact[Zuhr], and the latitude's sine and cosine from `phi` (once per day).
+// day.exact[Zuhr], and the latitude's sine and cosine from `phi` (once per day).
 // Returns kSalatFound, kSunAlwaysBelow or kSunAlwaysAbove; on failure `hours` keeps what
 // the last successful pass left (0.0 when the first pass fails). With `firstPass`, the
 // Sun's first-pass position is shared between the day's calls.
-int SalatHour(EngineState& state, const DayInputs& in, const Latitude& phi, int kind,
-              double& hours, FirstPass* firstPass = nullptr);
+int SalatHour(DayRun& run, const Latitude& phi, int kind, double& hours,
+              FirstPass* firstPass = nullptr);
 
 // The most events SalatHoursTogether takes: the day's five.
 inline constexpr int kMaxEventsTogether = 5;
 
 // SalatHour for kinds[0], kinds[1], ... (at most kMaxEventsTogether) in turn, with a shared
-// first pass and the last kind's right ascension, for a caller without a trace: each pass
-// of every event before the next pass, so that the events' independent computations stand
-// side by side and the processor overlaps them. Every value comes from the same inputs
-// through the same functions: the hours, statuses and solar state left are the calls'.
-void SalatHoursTogether(EngineState& state, const DayInputs& in, const Latitude& phi,
-                        const int* kinds, int count, double* hours, int* statuses);
+// first pass, for a run without a trace: each pass of every event before the next pass, so
+// that the events' independent computations stand side by side and the processor overlaps
+// them. Every value comes from the same inputs through the same functions: the hours,
+// statuses and the day's last evaluation are the calls'.
+void SalatHoursTogether(DayRun& run, const Latitude& phi, const int* kinds, int count,
+                        double* hours, int* statuses);
 
 }  // namespace veloranth

@@ -4,19 +4,22 @@
 
 namespace veloranth {
 
-// The last computed solar quantities, overwritten by whichever computation ran last.
-// Angles in radians.
+// Where the Sun stands for an observer at an instant: every quantity the Sun report and
+// the Sun box show, and the clock they were read on. Angles in radians.
 struct SolarState {
-    double T = 0;       // Julian centuries of the last evaluation
+    double T = 0;       // Julian centuries of the instant
     double lambda = 0;  // true ecliptic longitude, [0, 2pi)
     double RA = 0;      // right ascension, [-pi, pi]
     double delta = 0;   // declination
     double theta0 = 0;  // Greenwich sidereal angle, [0, 2pi)
     double theta = 0;   // local sidereal angle, theta0 + longitude, not reduced
     double tau = 0;     // hour angle
-    double h = 0;       // altitude (the solver stores its target altitude here)
+    double h = 0;       // altitude
     double az = 0;      // azimuth from the south, toward the west, [0, 2pi)
-    double UTHour = 0;  // observation time in decimal hours UT
+    double UTHour = 0;  // the instant in decimal hours UT
+    int day = 0;        // its UT day of the observation month (0: the last of the one before)
+    double TZeff = 0;   // the town's offset from UT that day, hours
+    bool dst = false;   // summer time makes it so
 };
 
 double SunLongitude(double T);

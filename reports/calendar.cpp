@@ -2,6 +2,7 @@
 #include "reports/calendar.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "base/calendar_date.h"
 #include "base/codepage.h"
@@ -21,37 +22,13 @@ constexpr int kFriday = 4;
 // One month of the schedule, as the calendars show it.
 struct MonthTimes {
     int days = 0;
-    PrayerTimes times[kMaxDays];
-    int weekdays[kMaxDays] = {};
-    FoundTimes found[kMaxDays];
+    PrayerDay day[kMaxDays];
 };
 
-// Runs ComputeMonthSchedule silently; Verbose comes back as 1 when it was non-zero.
-// The engine's records are restored afterwards: the window's reminders keep comparing
-// the clock with the observation date's times, not with the last day of the calendar.
-class CalendarComputation {
-  public:
-    explicit CalendarComputation(MainState& s)
-        : s_(s), savedEngine_(s.engine), wasVerbose_(s.config.Verbose != 0) {
-        s_.config.Verbose = 0;
-    }
-    ~CalendarComputation() {
-        s_.engine = savedEngine_;
-        s_.config.Verbose = wasVerbose_ ? 1 : 0;
-    }
-    void Month(int month, MonthTimes& m) {
-        s_.engine.date.Month = month;
-        m.days = DaysInMonth(month, s_.engine.date.Year);
-        ComputeMonthSchedule(s_.engine, InputsOf(s_, nullptr), m.times, m.weekdays, m.days,
-                             m.found);
-        s_.engine.date = savedEngine_.date;
-    }
-
-  private:
-    MainState& s_;
-    const EngineState savedEngine_;
-    const bool wasVerbose_;
-};
+void ComputeMonth(const MainState& s, int month, int year, MonthTimes& m, EngineMemo& memo) {
+    m.days = DaysInMonth(month, year);
+    ComputeMonthSchedule(InputsOf(s), month, year, m.day, m.days, &memo);
+}
 
 std::string Escaped(const char* text) {
     std::string out;
@@ -77,7 +54,11 @@ std::string Escaped(const char* text) {
 }
 
 std::string Shown(const MonthTimes& m, int day, int kind) {
-    return ShownTime(m.times[day - 1], m.found[day - 1], kind);
+    return ShownTime(m.day[day - 1].adjusted, m.day[day - 1].found, kind);
+}
+
+int WeekdayOf(const MonthTimes& m, int day) {
+    return m.day[day - 1].weekday;
 }
 
 // Head lines 1 to 7; `period` is "Mars 2009" or "Ann\xE9e 2009".
@@ -143,14 +124,12 @@ std::u16string CalendarPath(const std::u16string& folder, const std::string& fil
     return folder + Cp1252ToUtf16(fileName);
 }
 
-std::string MonthCalendarHtml(MainState& s) {
-    const int month = s.engine.date.Month;
-    const int year = s.engine.date.Year;
+std::string MonthCalendarHtml(const MainState& s) {
+    const int month = s.date.Month;
+    const int year = s.date.Year;
     MonthTimes m;
-    {
-        CalendarComputation computation(s);
-        computation.Month(month, m);
-    }
+    EngineMemo memo;
+    ComputeMonth(s, month, year, m, memo);
     StringSink page;
     Head(page, Period(month, year), s.config.SelectedTown());
     Print(&page, "\t\t\t<table cellpadding=0 cellspacing=1 border=1 class=tb>\n");
@@ -160,7 +139,7 @@ std::string MonthCalendarHtml(MainState& s) {
           "<td width=40><b> Zuhr </b></td>\t\t\t<td width=40><b> Asr </b></td>\t\t\t"
           "<td width=40><b> Maghrib </b></td>\t\t\t<td width=40><b> Isha</b></td> </tr>\n");
     for (int d = 1; d <= m.days; ++d) {
-        const char* colour = m.weekdays[d - 1] == kFriday ? "#FFD5D5"
+        const char* colour = WeekdayOf(m, d) == kFriday ? "#FFD5D5"
                              : d % 2 == 0                 ? "#F5F5F5"
                                                           : "#F0F0E0";
         Print(&page, "<tr bgcolor=\"%s\">\n", colour);
@@ -169,7 +148,7 @@ std::string MonthCalendarHtml(MainState& s) {
               "\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>"
               "&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t"
               "<td width=40>&nbsp;%s</td></tr>\n",
-              d, DayName(m.weekdays[d - 1]), Shown(m, d, Fajr).c_str(),
+              d, DayName(WeekdayOf(m, d)), Shown(m, d, Fajr).c_str(),
               Shown(m, d, Chourouk).c_str(), Shown(m, d, Zuhr).c_str(), Shown(m, d, Asr).c_str(),
               Shown(m, d, Maghrib).c_str(), Shown(m, d, Isha).c_str());
     }
@@ -177,14 +156,12 @@ std::string MonthCalendarHtml(MainState& s) {
     return page.str();
 }
 
-std::string YearCalendarHtml(MainState& s) {
-    const int year = s.engine.date.Year;
-    MonthTimes months[13];
-    {
-        CalendarComputation computation(s);
-        for (int month = 1; month <= 12; ++month) {
-            computation.Month(month, months[month]);
-        }
+std::string YearCalendarHtml(const MainState& s) {
+    const int year = s.date.Year;
+    std::vector<MonthTimes> months(13);  // a year of days: on the heap, not the stack
+    EngineMemo memo;
+    for (int month = 1; month <= 12; ++month) {
+        ComputeMonth(s, month, year, months[month], memo);
     }
     StringSink page;
     Head(page, Period(0, year), s.config.SelectedTown());
@@ -218,7 +195,7 @@ std::string YearCalendarHtml(MainState& s) {
                           "\t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td>\n");
                     continue;
                 }
-                const char* k = m.weekdays[d - 1] == kFriday ? "bgcolor=\"#FFD5D5\""
+                const char* k = WeekdayOf(m, d) == kFriday ? "bgcolor=\"#FFD5D5\""
                                 : d % 2 == 0                 ? "bgcolor=\"#E5FFE5\""
                                                              : "bgcolor=\"#E0FFD0\"";
                 Print(&page,
@@ -227,7 +204,7 @@ std::string YearCalendarHtml(MainState& s) {
                       "\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>"
                       "&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t"
                       "<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\n",
-                      k, d, k, DayName(m.weekdays[d - 1]), k, Shown(m, d, Fajr).c_str(), k,
+                      k, d, k, DayName(WeekdayOf(m, d)), k, Shown(m, d, Fajr).c_str(), k,
                       Shown(m, d, Chourouk).c_str(), k, Shown(m, d, Zuhr).c_str(), k,
                       Shown(m, d, Asr).c_str(), k, Shown(m, d, Maghrib).c_str(), k,
                       Shown(m, d, Isha).c_str());
@@ -241,18 +218,18 @@ std::string YearCalendarHtml(MainState& s) {
     return page.str();
 }
 
-bool WriteMonthCalendar(MainState& s, const std::u16string& folder, TextSink& console,
+bool WriteMonthCalendar(const MainState& s, const std::u16string& folder, TextSink& console,
                         const PageStarter& browser, const FileOps& ops) {
     std::string html = MonthCalendarHtml(s);
     std::string name =
-        CalendarFileName(s.config.SelectedTown().Name, s.engine.date.Month, s.engine.date.Year);
+        CalendarFileName(s.config.SelectedTown().Name, s.date.Month, s.date.Year);
     return WriteAndOpen(folder, name, html, console, browser, ops);
 }
 
-bool WriteYearCalendar(MainState& s, const std::u16string& folder, TextSink& console,
+bool WriteYearCalendar(const MainState& s, const std::u16string& folder, TextSink& console,
                        const PageStarter& browser, const FileOps& ops) {
     std::string html = YearCalendarHtml(s);
-    std::string name = CalendarFileName(s.config.SelectedTown().Name, 0, s.engine.date.Year);
+    std::string name = CalendarFileName(s.config.SelectedTown().Name, 0, s.date.Year);
     return WriteAndOpen(folder, name, html, console, browser, ops);
 }
 

@@ -16,18 +16,17 @@ class TextSink;
 // month 0. Characters a file name cannot hold become '_'.
 std::string CalendarFileName(const char* townName, int month, int year);
 
-// The pages' bytes for the observation month or year of the selected town. The engine's
-// records are left as they were before the call.
-std::string MonthCalendarHtml(MainState& state);
-std::string YearCalendarHtml(MainState& state);
+// The pages' bytes for the observation month or year of the selected town.
+std::string MonthCalendarHtml(const MainState& state);
+std::string YearCalendarHtml(const MainState& state);
 
 using PageStarter = std::function<void(const std::u16string& page)>;
 
 // Writes the page into `folder` and starts `browser` on it; on failure prints
 // "File open error <file name>" on `console` and starts nothing. True when written.
-bool WriteMonthCalendar(MainState& state, const std::u16string& folder, TextSink& console,
+bool WriteMonthCalendar(const MainState& state, const std::u16string& folder, TextSink& console,
                         const PageStarter& browser, const FileOps& ops = PlatformFileOps());
-bool WriteYearCalendar(MainState& state, const std::u16string& folder, TextSink& console,
+bool WriteYearCalendar(const MainState& state, const std::u16string& folder, TextSink& console,
                        const PageStarter& browser, const FileOps& ops = PlatformFileOps());
 
 // The full path a page would get.

@@ -1,5 +1,6 @@
-// The main program's process-wide records: its configuration, the computation records,
-// and the summary the window paints. One instance lives for the program's whole life.
+// The main program's process-wide records: its configuration, the observation date and
+// time, the day the window shows, and the summary it paints. One instance lives for the
+// program's whole life.
 #pragma once
 
 #include <string>
@@ -9,8 +10,6 @@
 
 namespace veloranth {
 
-class TextSink;
-
 struct MainState {
     MainState() = default;
     MainState(const MainState&) = delete;
@@ -18,7 +17,11 @@ struct MainState {
     ~MainState();  // releases the town table
 
     AppConfig config;
-    EngineState engine;
+    ObservationDate date;  // the observation date and time, local clock
+    ObservationTime time;
+    // The observation date's times as the window shows them; its reminders compare the
+    // clock with them. Computed at start, at midnight and when the date or town is chosen.
+    PrayerDay day;
     // The Current fields describe a real town: data.cfg was read, or a town was chosen
     // in the configuration dialog. Nothing that needs a town runs without it.
     bool townApplied = false;
@@ -29,9 +32,9 @@ struct MainState {
     std::u16string DaySummaryText;  // at most 400 characters
 };
 
-// What the engine reads of the state, with the trace going to `trace` (null: silent).
-inline DayInputs InputsOf(const MainState& s, TextSink* trace) {
-    return EngineInputs(s.config, trace);
+// What the engine reads of the state: the selected place and its convention.
+inline DayInputs InputsOf(const MainState& s) {
+    return EngineInputs(s.config);
 }
 
 }  // namespace veloranth

@@ -20,16 +20,31 @@ const char* const kLabels[kSalatCount] = {
     "Fajr    =", "Chourouk=", "Zuhr    =", "Asr     =", "Maghrib =", "Isha    ="};
 
 // One line of the exact section: exact time, signed correction, adjusted time.
-void PrintCorrection(TextSink* out, const MainState& s, int kind, double offset) {
-    Print(out, "%s%s%s%gmn  %s\n", kLabels[kind], FormatHours(s.engine.exact[kind]).text,
-          offset >= 0 ? " +" : " ", offset, FormatHours(s.engine.adjusted[kind]).text);
+void PrintCorrection(TextSink* out, const PrayerDay& day, int kind, double offset) {
+    Print(out, "%s%s%s%gmn  %s\n", kLabels[kind], FormatHours(day.exact[kind]).text,
+          offset >= 0 ? " +" : " ", offset, FormatHours(day.adjusted[kind]).text);
 }
 
 // The six rounded times, one per line.
-void PrintRounded(TextSink* out, const MainState& s) {
+void PrintRounded(TextSink* out, const PrayerDay& day) {
     for (int k = 0; k < kSalatCount; ++k) {
-        Print(out, "%s%s\n", kLabels[k], ShownTime(s.engine.adjusted, s.engine.found, k).c_str());
+        Print(out, "%s%s\n", kLabels[k], ShownTime(day.adjusted, day.found, k).c_str());
     }
+}
+
+// The place's lines that the rounded block and the box share.
+void PrintPlace(TextSink* out, const AppConfig& c) {
+    const Town& town = c.SelectedTown();
+    Print(out, "Lieu : %s, %s\n", town.Country, town.Name);
+    Print(out, "latitude=%s   longitude=%s Convention %d\n", FormatDegrees(c.LatitudeRad).text,
+          FormatDegrees(c.LongitudeRad).text, c.CurrentConvention);
+}
+
+// "__ Date : ..." of the rounded block and the box.
+void PrintDateLine(TextSink* out, const PrayerDay& day) {
+    Print(out, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%s\n", DayName(day.weekday),
+          day.date.Day, day.date.Month, day.date.Year, DstText(day.dst),
+          FormatOffset(day.TZeff).text);
 }
 
 std::u16string Limited(const std::string& text, std::size_t limit) {
@@ -42,12 +57,8 @@ std::u16string Limited(const std::string& text, std::size_t limit) {
 
 }  // namespace
 
-const char* DstText(const MainState& s) {
-    return ClockOn(s.engine.date, InputsOf(s, nullptr)).dst ? "DST Applies" : "DST does not apply";
-}
-
-const char* ScheduleDayName(const MainState& s) {
-    return DayName(ScheduleWeekday(s.engine));
+const char* DstText(bool dst) {
+    return dst ? "DST Applies" : "DST does not apply";
 }
 
 namespace {
@@ -55,10 +66,11 @@ namespace {
 // The report's lines between the steps of the day's schedule.
 class ReportPrinter : public ScheduleObserver {
   public:
-    ReportPrinter(const MainState& s, TextSink* out) : s_(s), out_(out) {}
+    ReportPrinter(const MainState& s, const ConventionRules& k, TextSink* out)
+        : s_(s), k_(k), out_(out) {}
 
-    void After(ScheduleStep step, const EngineState& e) override {
-        const ConventionRules& k = *InputsOf(s_, nullptr).convention;
+    void After(ScheduleStep step, const PrayerDay& e) override {
+        const ConventionRules& k = k_;
         switch (step) {
             case ScheduleStep::Clock:
                 Heading(e);
@@ -104,26 +116,26 @@ class ReportPrinter : public ScheduleObserver {
     }
 
   private:
-    void Heading(const EngineState& e) {
+    void Heading(const PrayerDay& e) {
         const Town& town = s_.config.SelectedTown();
         Print(out_, "_____________________________________________________________\n");
         Print(out_, "Lieu : %s, %s\n", town.Country, town.Name);
         Print(out_, "latitude=%s   longitude=%s\n", FormatDegrees(s_.config.LatitudeRad).text,
               FormatDegrees(s_.config.LongitudeRad).text);
-        Print(out_, "%s\n", DstText(s_));
+        Print(out_, "%s\n", DstText(e.dst));
         Print(out_, "Convention %d\n", s_.config.CurrentConvention);
         Print(out_, "____ Mawakit Salat _____\n");
         Print(out_, " at Date=: %d/%d/%d   TZ=%s\n", e.date.Day, e.date.Month, e.date.Year,
               FormatOffset(e.TZeff).text);
     }
 
-    void Exact(const EngineState& e, int kind, const char* line) {
+    void Exact(const PrayerDay& e, int kind, const char* line) {
         Print(out_, line, e.exact[kind], FormatHours(e.exact[kind]).text);
         Print(out_, "\n");
     }
 
     // Told only when the rule moved a time: which rule, and which times it moved.
-    void RuleLine(const EngineState& e, const ConventionRules& k) {
+    void RuleLine(const PrayerDay& e, const ConventionRules& k) {
         static const char* const kRuleNames[] = {"", "milieu de la nuit", "septi\xE8me de la nuit",
                                                  "angle du cr\xE9puscule"};
         const char* moved = e.moved.fajr && e.moved.isha ? "Fajr et Isha d\xE9plac\xE9s"
@@ -134,7 +146,7 @@ class ReportPrinter : public ScheduleObserver {
         Print(out_, "\n");
     }
 
-    void Corrections(const EngineState& e, const ConventionRules& k) {
+    void Corrections(const PrayerDay& e, const ConventionRules& k) {
         Print(out_, "_______ Mawakit Salat Exactes _______\n");
         const double offsets[kSalatCount] = {k.FajrOffset, k.ChouroukOffset, k.ZuhrOffset,
                                              k.AsrOffset,  k.MaghribOffset,  k.IshaOffset};
@@ -142,34 +154,30 @@ class ReportPrinter : public ScheduleObserver {
             if (kind == Zuhr && k.ZuhrFixe) {
                 Print(out_, "Zuhr Fixed = %s\n", FormatHours(e.adjusted[Zuhr]).text);
             } else {
-                PrintCorrection(out_, s_, kind, offsets[kind]);
+                PrintCorrection(out_, e, kind, offsets[kind]);
             }
         }
     }
 
-    void Rounded(const EngineState& e) {
-        const Town& town = s_.config.SelectedTown();
+    void Rounded(const PrayerDay& e) {
         Print(out_, "_______ Mawakit Salat arrondi _______\n");
-        Print(out_, "Lieu : %s, %s\n", town.Country, town.Name);
-        Print(out_, "latitude=%s   longitude=%s Convention %d\n",
-              FormatDegrees(s_.config.LatitudeRad).text, FormatDegrees(s_.config.LongitudeRad).text,
-              s_.config.CurrentConvention);
-        Print(out_, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%s\n", ScheduleDayName(s_),
-              e.date.Day, e.date.Month, e.date.Year, DstText(s_), FormatOffset(e.TZeff).text);
-        PrintRounded(out_, s_);
+        PrintPlace(out_, s_.config);
+        PrintDateLine(out_, e);
+        PrintRounded(out_, e);
         Print(out_, "_____________________________________\n");
     }
 
     const MainState& s_;
+    const ConventionRules& k_;
     TextSink* out_;
 };
 
 }  // namespace
 
-void PrayerTimeReport(MainState& s, TextSink& sink) {
-    TextSink* out = s.config.Verbose != 0 ? &sink : nullptr;
-    ReportPrinter printer(s, out);
-    ComputeDaySchedule(s.engine, InputsOf(s, out), out ? &printer : nullptr);
+PrayerDay PrayerTimeReport(const MainState& s, TextSink* out) {
+    const DayInputs in = InputsOf(s);
+    ReportPrinter printer(s, *in.convention, out);
+    return ComputeDaySchedule(in, s.date, nullptr, out ? &printer : nullptr, out);
 }
 
 std::string BoxText(std::string text) {
@@ -185,20 +193,20 @@ std::u16string ConfigProblemText(const MainState& s) {
            u"\nCorrigez ou remplacez ce fichier, puis relancez Veloranth.";
 }
 
-void BuildDaySummary(MainState& s, TextSink& sink) {
+void BuildDaySummary(MainState& s) {
     if (!s.townApplied) {
         s.DaySummaryText = ConfigProblemText(s);
         platform::DebugOutput(s.DaySummaryText);
         return;
     }
-    PrayerTimeReport(s, sink);
-    const EngineState& e = s.engine;
+    s.day = PrayerTimeReport(s, nullptr);
+    const PrayerDay& e = s.day;
     const Town& town = s.config.SelectedTown();
     StringSink text;
     Print(&text, "    %s, %s\n", town.Country, town.Name);
-    Print(&text, "    TimeZone %s  %2d:%02d:%02d\n", FormatOffset(e.TZeff, true).text, e.time.Hour,
-          e.time.Minute, e.time.Second);
-    Print(&text, "    %s  %d  %s  %d\n\n", ScheduleDayName(s), e.date.Day, MonthName(e.date.Month),
+    Print(&text, "    TimeZone %s  %2d:%02d:%02d\n", FormatOffset(e.TZeff, true).text, s.time.Hour,
+          s.time.Minute, s.time.Second);
+    Print(&text, "    %s  %d  %s  %d\n\n", DayName(e.weekday), e.date.Day, MonthName(e.date.Month),
           e.date.Year);
     Print(&text, "Fajr  Chourouk Zuhr     Asr   Maghrib  Isha\n");
     for (int k = 0; k < kSalatCount; ++k) {
@@ -208,19 +216,13 @@ void BuildDaySummary(MainState& s, TextSink& sink) {
     platform::DebugOutput(s.DaySummaryText);
 }
 
-std::string PrayerTimeBoxText(MainState& s, TextSink& sink) {
-    s.config.Verbose = 0;
-    PrayerTimeReport(s, sink);
-    const EngineState& e = s.engine;
-    const Town& town = s.config.SelectedTown();
+std::string PrayerTimeBoxText(const MainState& s) {
+    const PrayerDay day = PrayerTimeReport(s, nullptr);
     StringSink text;
-    Print(&text, "Lieu : %s, %s\n", town.Country, town.Name);
-    Print(&text, "latitude=%s   longitude=%s Convention %d\n",
-          FormatDegrees(s.config.LatitudeRad).text, FormatDegrees(s.config.LongitudeRad).text,
-          s.config.CurrentConvention);
-    Print(&text, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%s\n\n", ScheduleDayName(s),
-          e.date.Day, e.date.Month, e.date.Year, DstText(s), FormatOffset(e.TZeff).text);
-    PrintRounded(&text, s);
+    PrintPlace(&text, s.config);
+    PrintDateLine(&text, day);
+    Print(&text, "\n");
+    PrintRounded(&text, day);
     return BoxText(text.str());
 }
 

@@ -10,22 +10,20 @@ namespace veloranth {
 
 class TextSink;
 
-// Computes TZeff and both PrayerTimes of the observation date for the selected town;
-// prints every intermediate value on `out` while Verbose is non-zero.
-void PrayerTimeReport(MainState& state, TextSink& out);
+// The observation date's day for the selected town; every intermediate value is printed
+// on `out` (null: silent).
+PrayerDay PrayerTimeReport(const MainState& state, TextSink* out);
 
-// PrayerTimeReport, then DaySummaryText (also sent to the debugger output). Without a
-// usable town, DaySummaryText says that data.cfg could not be read.
-void BuildDaySummary(MainState& state, TextSink& out);
+// The observation date's day becomes the window's, and DaySummaryText is composed from it
+// (also sent to the debugger output). Without a usable town, DaySummaryText says that
+// data.cfg could not be read.
+void BuildDaySummary(MainState& state);
 
-// The 8-bit text of the prayer-time box: Verbose is set to 0 and the day recomputed.
-std::string PrayerTimeBoxText(MainState& state, TextSink& out);
+// The 8-bit text of the prayer-time box, for the observation date.
+std::string PrayerTimeBoxText(const MainState& state);
 
-// "DST Applies" or "DST does not apply" for the observation date.
-const char* DstText(const MainState& state);
-
-// The weekday name of the last computation (its local date).
-const char* ScheduleDayName(const MainState& state);
+// "DST Applies" or "DST does not apply".
+const char* DstText(bool dst);
 
 // A box's text, cut to what its buffer holds.
 std::string BoxText(std::string text);

@@ -29,20 +29,22 @@ void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clo
     Print(&out, "Recup\xE8re la date du syst\xE8me ?\n");
     ReadSystemDate(state, clock, out);
     ReadSystemTime(state, clock, out);
-    const ObservationDate& d = state.engine.date;
+    const ObservationDate& d = state.date;
     Print(&out, "Date : %d/%d/%d\n", d.Day, d.Month, d.Year);
+    // The Verbose column governs the reading and the start-up trail only.
+    state.config.Verbose = 0;
 }
 
 void ReadSystemDate(MainState& state, const Clock& clock, TextSink& out) {
     const platform::LocalDateTime now = clock();
-    const ObservationDate& d = state.engine.date = {now.day, now.month, now.year};
+    const ObservationDate& d = state.date = {now.day, now.month, now.year};
     Print(&out, "Entrez la date d'observation (d/m/a)\nDate saisie : %d/%d/%d)\n", d.Day, d.Month,
           d.Year);
 }
 
 void ReadSystemTime(MainState& state, const Clock& clock, TextSink& out) {
     const platform::LocalDateTime now = clock();
-    const ObservationTime& t = state.engine.time = {now.hour, now.minute, now.second};
+    const ObservationTime& t = state.time = {now.hour, now.minute, now.second};
     Print(&out, "Entrez l'heure d'observation (h/m/s)\nDate saisie : %d/%d/%d\n", t.Hour, t.Minute,
           t.Second);
 }
@@ -51,17 +53,17 @@ bool IsClockDay(const ObservationDate& date, const platform::LocalDateTime& now)
     return date.Day == now.day && date.Month == now.month && date.Year == now.year;
 }
 
-bool FollowTheDay(MainState& state, const Clock& clock, TextSink& out) {
+bool FollowTheDay(MainState& state, const Clock& clock) {
     if (!state.followsDay) {
         return false;
     }
     platform::LocalDateTime now = clock();
-    if (IsClockDay(state.engine.date, now)) {
+    if (IsClockDay(state.date, now)) {
         return false;
     }
-    state.engine.date = {now.day, now.month, now.year};
-    state.engine.time = {now.hour, now.minute, now.second};
-    BuildDaySummary(state, out);
+    state.date = {now.day, now.month, now.year};
+    state.time = {now.hour, now.minute, now.second};
+    BuildDaySummary(state);
     return true;
 }
 

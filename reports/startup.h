@@ -21,6 +21,7 @@ struct ConfigLocation {
 };
 ConfigLocation BesideModule(const std::u16string& folder);
 
+// Verbose is 1 while data.cfg is read, then the file's value for the trail, and 0 after it.
 // `verbose` shows the configuration's diagnostic lines even when data.cfg says Verbose 0
 // (a command line asking for them; the file's header line would silence them otherwise).
 void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock, TextSink& out,
@@ -34,6 +35,6 @@ bool IsClockDay(const ObservationDate& date, const platform::LocalDateTime& now)
 // Called every second: once the device's day has moved on while the state follows it,
 // the device's date and time become the observation date and time, as at start, and the
 // day's times and summary are computed again. True when the day moved.
-bool FollowTheDay(MainState& state, const Clock& clock, TextSink& out);
+bool FollowTheDay(MainState& state, const Clock& clock);
 
 }  // namespace veloranth

@@ -108,8 +108,11 @@ ReadResult ReadPluginConfig(const std::u16string& folder, WideAppConfig& cfg) {
         ReleaseTownTable(cfg, ProcessHeapAllocator());  // a table read earlier
     }
     BoxReporter reporter;
-    return ReadConfigFiles(ConfigPath(folder, kConfigFileName), ConfigPath(folder, kEchoFileName),
-                           cfg, ProcessHeapAllocator(), reporter);
+    ReadResult result = ReadConfigFiles(ConfigPath(folder, kConfigFileName),
+                                        ConfigPath(folder, kEchoFileName), cfg,
+                                        ProcessHeapAllocator(), reporter);
+    cfg.Verbose = 0;  // the plug-in prints nothing, whatever the file says
+    return result;
 }
 
 ReadResult ReadConfig(HMODULE module, WideAppConfig& cfg) {

@@ -1,3 +1,4 @@
+// The Today line's columns, made again only for a new date.
 #include "today/today_line.h"
 
 #include "engine/schedule.h"
@@ -31,17 +32,20 @@ std::u16string ComposeTodayLine(const PrayerTimes& adjusted, const FoundTimes& f
     return line;
 }
 
-bool UpdateTodayLine(TodayItemDay& day, WideAppConfig& cfg, const ObservationDate& today) {
-    ObservationDate& d = day.engine.date;
+bool UpdateTodayLine(TodayItemDay& day, const WideAppConfig& cfg, const ObservationDate& today) {
+    const ObservationDate& d = day.madeFor;
     if (d.Day == today.Day && d.Month == today.Month && d.Year == today.Year) {
         return false;
     }
-    d = today;
-    cfg.Verbose = 0;
-    ComputeDaySchedule(day.engine, EngineInputs(cfg, nullptr));
+    const PrayerDay computed = ComputeDaySchedule(EngineInputs(cfg), today);
     const char16_t* name = cfg.HasSelectedTown() ? cfg.SelectedTown().Name : u"";
-    day.line = ComposeTodayLine(day.engine.adjusted, day.engine.found, name);
+    day.line = ComposeTodayLine(computed.adjusted, computed.found, name);
+    day.madeFor = today;
     return true;
+}
+
+void ForgetTodayLine(TodayItemDay& day) {
+    day.madeFor = ObservationDate{};
 }
 
 }  // namespace veloranth

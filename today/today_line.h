@@ -16,15 +16,17 @@ inline constexpr char16_t kTodayHeading[] = u"Fajr      Zuhr     Asr   Maghrib I
 std::u16string ComposeTodayLine(const PrayerTimes& adjusted, const FoundTimes& found,
                                 const char16_t* townName);
 
-// The item's computation records; `engine.date` is both the observation date and the
-// line's cache key (0/0/0: nothing computed yet; a tap clears the year).
+// The item's line and the date it was made for (0/0/0: none yet).
 struct TodayItemDay {
-    EngineState engine;
+    ObservationDate madeFor;
     std::u16string line;
 };
 
-// Brings `day.line` up to date for `today`; computes only when the date differs, and
-// then returns true.
-bool UpdateTodayLine(TodayItemDay& day, WideAppConfig& cfg, const ObservationDate& today);
+// Brings `day.line` up to date for `today`; computes only when it was made for another
+// date (or none), and then returns true.
+bool UpdateTodayLine(TodayItemDay& day, const WideAppConfig& cfg, const ObservationDate& today);
+
+// The next update makes the line again, whatever the date (a tap asks for it).
+void ForgetTodayLine(TodayItemDay& day);
 
 }  // namespace veloranth

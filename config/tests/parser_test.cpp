@@ -56,7 +56,7 @@ TEST(EngineInputs, UnknownConventionIndexGetsNoRulesInsteadOfReadingPastTheTable
     cfg.Conventions[8].FajrTwilightAngle = 18;
     for (int index : {8, 9, -1}) {
         cfg.CurrentConvention = index;
-        EXPECT_EQ(EngineInputs(cfg, nullptr).convention->FajrTwilightAngle, index == 8 ? 18 : 0);
+        EXPECT_EQ(EngineInputs(cfg).convention->FajrTwilightAngle, index == 8 ? 18 : 0);
     }
 }
 

@@ -1,4 +1,4 @@
-// The month schedule and the records a day leaves for the next.
+// The month schedule, the memo kept across days, and the two ways the day is solved.
 #include "engine/schedule.h"
 
 #include <gtest/gtest.h>
@@ -13,45 +13,44 @@ namespace {
 
 using fixture::DayCase;
 
-TEST(MonthSchedule, FillsEveryDayAndRestoresTheDate) {
-    DayCase s(fixture::kParis, 17, 1, 2007);
-    s.state.solar.UTHour = 9.25;
-    PrayerTimes times[31];
-    int weekdays[31] = {};
-    FoundTimes found[31];
-    ComputeMonthSchedule(s.state, s.in, times, weekdays, 31, found);
-    EXPECT_EQ(s.state.date.Day, 17);
-    EXPECT_EQ(s.state.date.Month, 1);
-    EXPECT_EQ(s.state.solar.UTHour, 9.25);
-    EXPECT_EQ(weekdays[0], 0);   // 1 January 2007 was a Monday
-    EXPECT_EQ(weekdays[30], 2);  // 31 January, a Wednesday
-    DayCase day15(fixture::kParis, 15, 1, 2007);
-    ComputeDaySchedule(day15.state, day15.in);
-    for (int k = 0; k < kSalatCount; ++k) {
-        EXPECT_EQ(times[14][k], day15.state.adjusted[k]) << k;
-    }
-    // The records left behind are those of the last day.
-    DayCase day31(fixture::kParis, 31, 1, 2007);
-    ComputeDaySchedule(day31.state, day31.in);
-    EXPECT_EQ(s.state.adjusted[Asr], day31.state.adjusted[Asr]);
-
-    int untouched[1] = {-1};
-    ComputeMonthSchedule(s.state, s.in, times, untouched, 0);
-    EXPECT_EQ(untouched[0], -1);
-    EXPECT_EQ(s.state.date.Day, 17);
+bool SameBits(const PrayerDay& a, const PrayerDay& b) {
+    return !std::memcmp(&a.exact, &b.exact, sizeof a.exact) &&
+           !std::memcmp(&a.adjusted, &b.adjusted, sizeof a.adjusted) &&
+           !std::memcmp(&a.found, &b.found, sizeof a.found) && a.T == b.T &&
+           a.TZeff == b.TZeff && a.dst == b.dst;
 }
 
-// What the state keeps between days follows a change of convention, rule, zone or year:
-// after each change (cumulative) the kept state gives a fresh one's bits.
-TEST(DaySchedule, KeptStateFollowsChangedInputs) {
+TEST(MonthSchedule, EveryDayIsTheDaysOwn) {
+    DayCase s(fixture::kParis, 17, 1, 2007);
+    PrayerDay month[31];
+    ComputeMonthSchedule(s.in, 1, 2007, month, 31);
+    EXPECT_EQ(month[0].weekday, 0);   // 1 January 2007 was a Monday
+    EXPECT_EQ(month[30].weekday, 2);  // 31 January, a Wednesday
+    for (int day : {1, 15, 31}) {
+        DayCase one(fixture::kParis, day, 1, 2007);
+        const PrayerDay d = one.Compute();
+        EXPECT_EQ(std::memcmp(&month[day - 1].adjusted, &d.adjusted, sizeof d.adjusted), 0) << day;
+        EXPECT_EQ(month[day - 1].date.Day, day);
+    }
+    PrayerDay untouched[1];
+    untouched[0].weekday = -1;
+    ComputeMonthSchedule(s.in, 1, 2007, untouched, 0);
+    EXPECT_EQ(untouched[0].weekday, -1);
+}
+
+// What the memo keeps between days follows a change of convention, rule, zone or year:
+// after each change (cumulative) a kept memo gives a fresh one's bits.
+TEST(DaySchedule, KeptMemoFollowsChangedInputs) {
     using Change = void (*)(DayCase&);
     const Change changes[] = {
         [](DayCase& c) { c.in.CurrentDst = 1; },  // 29 March 2025: before the last Sunday
-        [](DayCase& c) { c.state.date.Year = 2026; },  // ... and now on it
+        [](DayCase& c) { c.date.Year = 2026; },   // ... and now on it
         [](DayCase& c) { c.in.CurrentDst = 2, c.in.CurrentTimeZone = 3; },
         [](DayCase& c) { c.convention.FajrTwilightAngle = 15, c.convention.SunriseSetAngle = 0; },
-        [](DayCase& c) { c.in.zone = zones::FindZone("Asia/Tehran"), c.state.date.Month = 4; },
+        [](DayCase& c) { c.in.zone = zones::FindZone("Asia/Tehran"), c.date.Month = 4; },
+        [](DayCase& c) { c.in.zone = zones::FindZone("Europe/Dublin"), c.date.Month = 1; },
     };
+    EngineMemo memo;
     DayCase kept(fixture::kParis, 29, 3, 2025);
     for (std::size_t n = 1; n <= std::size(changes); ++n) {
         DayCase fresh(fixture::kParis, 29, 3, 2025);
@@ -59,36 +58,25 @@ TEST(DaySchedule, KeptStateFollowsChangedInputs) {
             changes[i](fresh);
         }
         changes[n - 1](kept);
-        ComputeDaySchedule(kept.state, kept.in);
-        ComputeDaySchedule(fresh.state, fresh.in);
-        EXPECT_EQ(kept.state.TZeff, fresh.state.TZeff) << n;
-        EXPECT_EQ(0, std::memcmp(&kept.state.adjusted, &fresh.state.adjusted, sizeof(PrayerTimes)))
-            << n;
+        EXPECT_TRUE(SameBits(kept.Compute(&memo), fresh.Compute())) << n;
     }
 }
 
 // Unobserved, the day's solver calls run together; observed, one after another: the same
-// times, flags and solar state at every latitude (the Sun missing one pass or all of them,
-// either way), with Isha from Maghrib and Hanafi Asr too.
-TEST(DaySchedule, TogetherAndOneAfterAnotherLeaveTheSameState) {
+// day at every latitude (the Sun missing one pass or all of them, either way), with Isha
+// from Maghrib and Hanafi Asr too.
+TEST(DaySchedule, TogetherAndOneAfterAnotherGiveTheSameDay) {
     struct : ScheduleObserver {
-        void After(ScheduleStep, const EngineState&) override {}
+        void After(ScheduleStep, const PrayerDay&) override {}
     } observed;
     for (int latitude = -88; latitude <= 88; latitude += 4) {
         for (int month = 1; month <= 12; ++month) {
             for (bool variant : {false, true}) {
                 const fixture::Town town{double(latitude), 10.0 * month, 1, 1};
-                DayCase together(town, 20, month, 2026), apart(town, 20, month, 2026);
-                for (DayCase* c : {&together, &apart}) {
-                    c->convention.IshaIsMaghribPlus = variant, c->convention.AsrShafi = !variant;
-                    c->convention.IshaMaghribMinutes = 90;
-                }
-                ComputeDaySchedule(together.state, together.in);
-                ComputeDaySchedule(apart.state, apart.in, &observed);
-                const EngineState &a = together.state, &b = apart.state;
-                EXPECT_TRUE(!std::memcmp(&a.exact, &b.exact, sizeof a.exact) &&
-                            !std::memcmp(&a.found, &b.found, sizeof a.found) &&
-                            !std::memcmp(&a.solar, &b.solar, sizeof a.solar))
+                DayCase c(town, 20, month, 2026);
+                c.convention.IshaIsMaghribPlus = variant, c.convention.AsrShafi = !variant;
+                c.convention.IshaMaghribMinutes = 90;
+                EXPECT_TRUE(SameBits(c.Compute(), c.Compute(nullptr, &observed)))
                     << latitude << " " << month << " " << variant;
             }
         }

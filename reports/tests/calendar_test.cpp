@@ -1,5 +1,4 @@
-// The calendars' file names, the state they leave, and the pages that must not be written
-// or opened.
+// The calendars' file names, and the pages that must not be written or opened.
 #include "reports/calendar.h"
 
 #include <gtest/gtest.h>
@@ -17,22 +16,6 @@ namespace veloranth {
 namespace {
 
 using fixture::Loaded;
-
-TEST(CalendarPages, ComputationLeavesTheDayAndVerboseAsTheyWere) {
-    Loaded l(fixture::kParis, {15, 1, 2007}, {10, 0, 0});
-    // The day's records as the window last computed them.
-    l.s.engine.adjusted[Fajr] = 6.5;
-    l.s.config.Verbose = 5;
-    MonthCalendarHtml(l.s);
-    EXPECT_EQ(l.s.config.Verbose, 1);
-    EXPECT_EQ(l.s.engine.adjusted[Fajr], 6.5);
-    EXPECT_EQ(l.s.engine.date.Day, 15);
-    l.s.config.Verbose = 0;
-    YearCalendarHtml(l.s);
-    EXPECT_EQ(l.s.config.Verbose, 0);
-    EXPECT_EQ(l.s.engine.date.Month, 1);
-    EXPECT_EQ(l.s.engine.adjusted[Fajr], 6.5);
-}
 
 TEST(CalendarFileName, MonthYearAndForbiddenCharacters) {
     EXPECT_EQ(CalendarFileName("Saint-Etienne", 3, 2009), "Saint-Etienne_Mars2009.html");

@@ -31,8 +31,8 @@ struct Loaded {
         s.config.TownSelected = town;
         ApplySelectedTown(s.config);
         s.townApplied = true;
-        s.engine.date = date;
-        s.engine.time = time;
+        s.date = date;
+        s.time = time;
     }
 };
 

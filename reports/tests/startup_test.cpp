@@ -20,7 +20,7 @@ TEST(StartupLoad, TrailAndObservationDate) {
     StringSink out;
     StartupLoad(s, {u"data/reports.cfg", u""}, FixedClock, out);
     EXPECT_TRUE(s.townApplied);
-    EXPECT_EQ(s.config.Verbose, 0);  // the file's value replaced the 1 of the start
+    EXPECT_EQ(s.config.Verbose, 0);
     EXPECT_EQ(out.str(),
               "Recup\xE8re la date du syst\xE8me ?\n"
               "Entrez la date d'observation (d/m/a)\n"
@@ -28,7 +28,7 @@ TEST(StartupLoad, TrailAndObservationDate) {
               "Entrez l'heure d'observation (h/m/s)\n"
               "Date saisie : 7/5/9\n"
               "Date : 8/3/2009\n");
-    EXPECT_EQ(s.engine.time.Minute, 5);
+    EXPECT_EQ(s.time.Minute, 5);
 }
 
 TEST(StartupLoad, VerboseFileAddsWhereWeAre) {
@@ -51,7 +51,7 @@ TEST(StartupLoad, MissingFileStillTakesTheDate) {
     EXPECT_FALSE(s.townApplied);
     EXPECT_EQ(s.configPath, u"data/none.cfg");
     EXPECT_EQ(out.str().substr(0, 30), "File open error data.cfg\nRecup");
-    EXPECT_EQ(s.engine.date.Year, 2009);
+    EXPECT_EQ(s.date.Year, 2009);
 }
 
 // Started on 8/3/2009: the next day's clock moves the state, when it follows the day, to
@@ -64,10 +64,10 @@ TEST(FollowTheDay, MovesOnlyAFollowingStateToTheNextDay) {
         StringSink out;
         StartupLoad(s, {u"data/reports.cfg", u""}, FixedClock, out);
         StartupLoad(started, {u"data/reports.cfg", u""}, nextDay, out);
-        BuildDaySummary(started, out);
+        BuildDaySummary(started);
         s.followsDay = follows;
-        EXPECT_FALSE(FollowTheDay(s, sameDay, out));
-        EXPECT_EQ(FollowTheDay(s, nextDay, out), follows);
+        EXPECT_FALSE(FollowTheDay(s, sameDay));
+        EXPECT_EQ(FollowTheDay(s, nextDay), follows);
         EXPECT_EQ(s.DaySummaryText == started.DaySummaryText, follows);
     }
 }
