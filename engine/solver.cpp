@@ -67,8 +67,8 @@ PassSun SunAt(int monthBase, int day, double utHour) {
     PassSun sun;
     sun.T = JulianCenturiesIn(monthBase, day, utHour);
     sun.lambda = SunLongitude(sun.T);
-    sun.dec = DeclinationOf(sun.lambda);
-    rmath::SinCos(sun.dec.delta, sun.sinDelta, sun.cosDelta);
+    sun.delta = DeclinationAt(sun.lambda);
+    rmath::SinCos(sun.delta, sun.sinDelta, sun.cosDelta);
     return sun;
 }
 
@@ -160,7 +160,7 @@ int SalatHour(DayRun& run, const Latitude& phi, int kind, double& hours, FirstPa
             Print(trace, "T=%g JC \xE0 %s\n", sun.T, FormatHours(utHour).text);
         }
         if (asr) {
-            h0 = AsrAltitude(k, run.in.LatitudeRad, sun.dec.delta);
+            h0 = AsrAltitude(k, run.in.LatitudeRad, sun.delta);
             sinH0 = rmath::Sin(h0);
             if (pass == 3 && trace) {
                 Print(trace, "h=%g\xB0  ie altitude %s\n", h0 * RadToDeg, FormatDegrees(h0).text);
@@ -246,18 +246,18 @@ void SalatHoursTogether(DayRun& run, const Latitude& phi, const int* kinds, int 
             }
             for (int e = 0; e < count; ++e) {
                 if (running(e)) {
-                    sun[e].dec = DeclinationOf(sun[e].lambda);
+                    sun[e].delta = DeclinationAt(sun[e].lambda);
                 }
             }
             for (int e = 0; e < count; ++e) {
                 if (running(e)) {
-                    rmath::SinCos(sun[e].dec.delta, sun[e].sinDelta, sun[e].cosDelta);
+                    rmath::SinCos(sun[e].delta, sun[e].sinDelta, sun[e].cosDelta);
                 }
             }
         }
         for (int e = 0; e < count; ++e) {
             if (running(e) && kinds[e] == Asr) {
-                sinH0[e] = rmath::Sin(AsrAltitude(k, run.in.LatitudeRad, sun[e].dec.delta));
+                sinH0[e] = rmath::Sin(AsrAltitude(k, run.in.LatitudeRad, sun[e].delta));
             }
         }
         for (int e = 0; e < count; ++e) {

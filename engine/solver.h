@@ -30,7 +30,7 @@ void ComputeTransit(DayRun& run);
 // The Sun at a pass's instant, as the passes use it.
 struct PassSun {
     double T, lambda;
-    SunDeclination dec;
+    double delta;  // declination
     double sinDelta, cosDelta;
 };
 

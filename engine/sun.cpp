@@ -113,18 +113,10 @@ double SunLongitude(double T) {
 }
 
 
-// rmath::Sin and rmath::Cos give the bits rmath::SinCos gives: the split changes no value.
-SunDeclination DeclinationOf(double lambda) {
-    SunDeclination d;
-    d.lambda = lambda;
-    d.sinL = rmath::Sin(lambda);
-    d.c = CosineOfDeclination(d.sinL);
-    d.delta = DeclinationFrom(d.sinL, d.c);
-    return d;
-}
-
-double RightAscensionOf(const SunDeclination& d) {
-    return HalfAngleRightAscension(d.sinL, rmath::Cos(d.lambda), d.c);
+// rmath::Sin gives the bits rmath::SinCos gives: the split changes no value.
+double DeclinationAt(double lambda) {
+    double sinL = rmath::Sin(lambda);
+    return DeclinationFrom(sinL, CosineOfDeclination(sinL));
 }
 
 double RightAscensionAt(double lambda) {

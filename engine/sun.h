@@ -29,16 +29,9 @@ double SunLongitude(double T);
 bool SunLongitudeEstimate(double T, double& lambda);
 double SunLongitudeExact(double T);
 void SunRaDec(double lambda, double& RA, double& delta);
-// SunRaDec in two steps, for callers that need the right ascension only now and then: the
-// declination, with what the right ascension is computed from. The longitude's cosine
-// enters only the right ascension, and is computed only then.
-struct SunDeclination {
-    double delta;
-    double lambda, sinL, c;  // the longitude and its sine; c = cos(delta)
-};
-SunDeclination DeclinationOf(double lambda);
-double RightAscensionOf(const SunDeclination& d);
-// SunRaDec's right ascension alone, without the declination's arctangent.
+// SunRaDec's declination alone, without the longitude's cosine, which enters only the
+// right ascension; and its right ascension alone, without the declination's arctangent.
+double DeclinationAt(double lambda);
 double RightAscensionAt(double lambda);
 double Theta0(double T);
 void AltitudeAzimuth(double latitude, double tau, double delta, double& h, double& az);

@@ -55,4 +55,12 @@ for town, date, days in (("0", "15/1/2007", 31), ("2", "21/6/2007", 30), ("0", "
         want = {(k[0].replace("-", ""), k[1]): v for k, v in expected.items()}
         check(got == want, f"{date}: events differ from the JSON instants")
     check(uids[0] == uids[1] and len(set(uids[0])) == len(uids[0]), "UIDs stable and unique")
+# Names that need escaping in JSON, and a location that must fold in iCalendar.
+for town, country, name in (("4", "C" * 79, "N" * 79), ("5", "Pays&Co", '<Ville>"A&B"')):
+    day = json.loads(run("-t", town, "-d", "1/3/2009", "-f", "json"))
+    check(day["place"]["country"] == country and day["place"]["name"] == name, f"town {town}: JSON names")
+    text = run("-t", town, "-d", "1/3/2009", "-f", "ics")
+    check(max(len(line) for line in text.split(b"\r\n")) <= 75, f"town {town}: lines beyond 75 octets")
+    location = icalendar.Calendar.from_ical(text).walk("VEVENT")[0]["LOCATION"]
+    check(str(location) == f"{name}, {country}", f"town {town}: LOCATION {location}")
 print("formats: all checks passed")

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# veloranth-cli end to end: outputs byte for byte in both encodings, the calendar pages,
-# the ways of choosing a place, the lookup and edits of data.cfg, and the exit status of
-# every kind of bad input. Usage: cli_test.sh <veloranth-cli> [<man page>]
+# veloranth-cli end to end, one group of checks a run: texts (outputs byte for byte in both
+# encodings, the ways of choosing a place), answers (next prayer, qibla, JSON, CSV,
+# iCalendar), pages (the calendars), refusals (the exit status of every kind of bad input),
+# help (--help, --version, the man page) and edits (the lookup and edits of data.cfg).
+# Usage: cli_test.sh <group> <veloranth-cli> [<man page>]
 set -u
-cli=${1:?path of veloranth-cli}
-man_page=${2:-}
+group=${1:?group of checks}
+cli=${2:?path of veloranth-cli}
+man_page=${3:-}
 here=$(cd "$(dirname "$0")" && pwd)
 cfg="$here/../../reports/tests/data/reports.cfg"
 pages="$here/../../reports/tests/data"
@@ -43,6 +46,12 @@ expect_refusal() {
   [ ! -s "$work/out" ] || fail "$* wrote to standard output"
 }
 
+# Two towns of one name, and one with an accent.
+write_names() {
+  printf '1 3 0 0\n2 Maroc Casablanca 33.5 -7.6 0 0 0\n2 Chili Casablanca -33.3 -71.4 -4 0 0\n2 France Saint-\xC9tienne 45.4 4.4 1 1 0\n' >"$work/names.cfg"
+}
+
+texts() {
 day=(--config "$cfg" --date 15/1/2007 --time 13:00:00)
 expect_output reports:paris-2007-01-15.box "${day[@]}"
 expect_output "$pages/paris-2007-01-15.box" "${day[@]}" --cp1252
@@ -54,6 +63,18 @@ for town in "--town 2" "--town=2" "-t2" "-t 2" "-- 2" "Tromso" "-t tromsø" "--t
 done
 expect_output list.utf8 -c "$cfg" --list
 
+# A place given by its coordinates uses the file's conventions.
+"$cli" -c "$cfg" --lat=21.4225 --lon 39.8262 --zone=3 --convention 1 -d 15/1/2007 >"$work/out"
+"$cli" -c "$cfg" -t 1 -d 15/1/2007 | tail -n 7 | cmp -s - <(tail -n 7 "$work/out") || fail "--lat/--lon"
+for zone in Asia/Kolkata 5:30 5.5; do
+  "$cli" -c "$cfg" --lat 17.38 --lon 78.46 --zone $zone -d 15/6/2026 | grep -q "TZ (include DST)=5:30$" ||
+    fail "--zone $zone"
+done
+write_names
+"$cli" -c "$work/names.cfg" "saint etienne" | head -1 | grep -q "^Lieu : France, Saint-Étienne" || fail "town by folded name"
+}
+
+answers() {
 # The next prayer (Chourouk is none), across midnight either way; the qibla.
 while IFS='|' read -r args answer; do
   got=$("$cli" -c "$cfg" $args --next)
@@ -69,11 +90,9 @@ done <<'EOT'
 EOT
 "$cli" -c "$cfg" --qibla | grep -qx "Quibla à partir du Nord : 119°09'14\"" || fail "--qibla"
 /usr/bin/python3 "$here/check_formats.py" "$cli" "$cfg" || fail "JSON, CSV or iCalendar output"
+}
 
-# A place given by its coordinates uses the file's conventions.
-"$cli" -c "$cfg" --lat=21.4225 --lon 39.8262 --zone=3 --convention 1 -d 15/1/2007 >"$work/out"
-"$cli" -c "$cfg" -t 1 -d 15/1/2007 | tail -n 7 | cmp -s - <(tail -n 7 "$work/out") || fail "--lat/--lon"
-
+pages() {
 # The calendar pages are the main program's bytes.
 (cd "$work" && "$cli" --config "$cfg" --date 17/2/2008 --month >"$work/path") || fail "--month"
 [ "$(cat "$work/path")" = "$work/Paris_Février2008.html" ] || fail "--month printed $(cat "$work/path")"
@@ -89,7 +108,9 @@ cp "$cfg" "$work/data.cfg"
 "$cli" --config "$work/data.cfg" --town 1 >/dev/null || fail "--town 1"
 cmp -s "$cfg" "$work/data.cfg" || fail "--town changed data.cfg"
 [ ! -e "$work/read_echo.cfg" ] || fail "a query wrote read_echo.cfg"
+}
 
+refusals() {
 # Bad input: a clear message, status 2, nothing written.
 expect_refusal "unknown option '--frobnicate'" --frobnicate
 expect_refusal "no town 'x' (--list shows the towns)" --config "$cfg" --town x
@@ -101,8 +122,7 @@ expect_refusal "option --config needs a value" --config
 expect_refusal "cannot use the configuration $work/none.cfg" --config "$work/none.cfg"
 printf '1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n' >"$work/short.cfg"
 expect_refusal "Number of towns does not match NTowns" --config "$work/short.cfg"
-printf '1 3 0 0\n2 Maroc Casablanca 33.5 -7.6 0 0 0\n2 Chili Casablanca -33.3 -71.4 -4 0 0\n2 France Saint-\xC9tienne 45.4 4.4 1 1 0\n' >"$work/names.cfg"
-"$cli" -c "$work/names.cfg" "saint etienne" | head -1 | grep -q "^Lieu : France, Saint-Étienne" || fail "town by folded name"
+write_names
 expect_refusal "could not be written" --config "$cfg" --month --out "$work/missing-folder"
 expect_refusal "unknown option '--town3'; see --help" --town3
 expect_refusal "is in several countries" -c "$work/names.cfg" casablanca
@@ -110,10 +130,6 @@ expect_refusal "  1  Chili:Casablanca" -c "$work/names.cfg" Casablanca
 expect_refusal "did you mean:" -c "$work/names.cfg" casa
 expect_refusal "zone 'Mars/Olympus' is neither" -c "$cfg" --zone Mars/Olympus
 expect_refusal "no zone of the tz database keeps that offset all year" -c "$cfg" --lat 1 --lon 2 --zone 3:30
-for zone in Asia/Kolkata 5:30 5.5; do
-  "$cli" -c "$cfg" --lat 17.38 --lon 78.46 --zone $zone -d 15/6/2026 | grep -q "TZ (include DST)=5:30$" ||
-    fail "--zone $zone"
-done
 expect_refusal "convention 32 does not exist (0 to 31)" -c "$cfg" --convention 32
 expect_refusal "--lat and --lon need --zone" -c "$cfg" --lat 1 --lon 2
 expect_refusal "--format text is for a day" -c "$cfg" --month --format text
@@ -123,7 +139,9 @@ expect_refusal "is not a convention number" --add-town Maroc Ifrane 33.5 -5.1 1 
 "$cli" -c "$cfg" >/dev/full 2>"$work/err"; [ $? -eq 2 ] || fail "/dev/full: exit status"
 grep -q "cannot write the output: No space left on device" "$work/err" || fail "/dev/full: message"
 [ -z "$(ls "$work"/missing-folder 2>/dev/null)" ] || fail "a page was written"
+}
 
+help() {
 "$cli" --help | grep -q "^Exit status:" || fail "--help lists no exit status"
 [ "$("$cli" --version | tail -1)" = "tz database $(sed -n 's/^# version //p' /usr/share/zoneinfo/tzdata.zi)" ] || fail "--version"
 if [ -n "$man_page" ]; then
@@ -131,7 +149,9 @@ if [ -n "$man_page" ]; then
     grep -qF -- "${option//-/\\-}" "$man_page" || fail "man page lacks $option"
   done
 fi
+}
 
+edits() {
 # Without --config: the user's copy, else the data.cfg shipped beside the program. Edits
 # make the copy from the shipped one and change only what they say.
 first_line() { "$cli" -d 15/1/2007 "$@" | head -1; }
@@ -153,6 +173,11 @@ expect_refusal "town $n is already Maroc:Ifrane" --add-town Maroc Ifrane 1 1 1 0
 mkdir -p "$work/h2" && ln -s "$XDG_CONFIG_HOME" "$work/h2/.config"
 [ "$(XDG_CONFIG_HOME=relative HOME="$work/h2" first_line)" = "Lieu : France, Toulouse" ] ||
   fail "a relative XDG_CONFIG_HOME is not ignored"
+}
 
-[ $failures -eq 0 ] && echo "veloranth-cli: all checks passed"
+case $group in
+  texts | answers | pages | refusals | help | edits) $group ;;
+  *) echo "unknown group $group"; exit 2 ;;
+esac
+[ $failures -eq 0 ] && echo "veloranth-cli $group: all checks passed"
 exit $((failures > 0))
