@@ -33,27 +33,20 @@ TEST(ComposeTodayLine, FiveTimesAndTheName) {
               u"05:12  13:45  17:02  --:--  --:--  Tromso");
 }
 
-// Strasbourg with 18/17 degrees and Shafi Asr, read as the plug-in reads it;
-// `clock` is the town's TimeZone and DST, or a zone name and 0.
-struct PluginConfig {
-    WideAppConfig cfg;
-    explicit PluginConfig(const std::u16string& clock = u"1 1") {
-        struct : ReadReporter {
-            void Notice(ReadNotice, const NoticeDetails&) override {}
-        } quiet;
-        std::u16string echo;
-        EXPECT_EQ(ParseConfig<char16_t>(u"3 0 1 18 17 0.833 0 0 0 12\n1 1 0 3\n"
-                                        u"2 France Strasbourg 48.5734 7.7521 " +
-                                            clock + u" 0\n",
-                                        cfg, echo, HeapTownAllocator(), quiet),
-                  kReadOk);
-        ApplySelectedTown(cfg);
-    }
-    ~PluginConfig() { ReleaseTownTable(cfg, HeapTownAllocator()); }
-};
-
+// Strasbourg with 18/17 degrees and Shafi Asr, read as the plug-in reads it.
 TEST(UpdateTodayLine, ComputesOncePerDateAndAfterATap) {
-    PluginConfig p;
+    struct : ReadReporter {
+        void Notice(ReadNotice, const NoticeDetails&) override {}
+    } quiet;
+    struct PluginConfig {
+        WideAppConfig cfg;
+        ~PluginConfig() { ReleaseTownTable(cfg, HeapTownAllocator()); }
+    } p;
+    std::u16string echo;
+    ASSERT_EQ(ParseConfig<char16_t>(u"3 0 1 18 17 0.833 0 0 0 12\n1 1 0 3\n"
+                                    u"2 France Strasbourg 48.5734 7.7521 1 1 0\n",
+                                    p.cfg, echo, HeapTownAllocator(), quiet),
+              kReadOk);
     TodayItemDay day;
     EXPECT_TRUE(UpdateTodayLine(day, p.cfg, {15, 1, 2007}));
     std::u16string first = day.line;
@@ -64,17 +57,6 @@ TEST(UpdateTodayLine, ComputesOncePerDateAndAfterATap) {
     EXPECT_EQ(day.line, first);
     EXPECT_TRUE(UpdateTodayLine(day, p.cfg, {16, 1, 2007}));  // after midnight
     EXPECT_NE(day.line, first);
-}
-
-// A town naming its zone gets the zone's offset of each day, whatever TimeZone and DST say.
-TEST(UpdateTodayLine, AZoneGivesTheOffsetOfEachDay) {
-    PluginConfig hours, zone(u"Europe/Paris 0");
-    for (ObservationDate date : {ObservationDate{24, 3, 2007}, {25, 3, 2007}, {15, 7, 2007}}) {
-        TodayItemDay a, b;
-        UpdateTodayLine(a, hours.cfg, date);
-        UpdateTodayLine(b, zone.cfg, date);
-        EXPECT_EQ(a.line, b.line);
-    }
 }
 
 }  // namespace

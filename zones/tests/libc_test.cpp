@@ -34,12 +34,7 @@ TEST(ZonesLibc, OffsetAtLocalNoonAgreesWithMktimeEveryDay) {
             const std::time_t t = std::mktime(&tm);
             std::tm local{};
             ASSERT_TRUE(t != -1 && localtime_r(&t, &local) != nullptr) << name << " day " << d;
-            const std::int32_t ours = OffsetAtLocalNoon(zone, 1970, 1, 1 + d);
-            if (ours != local.tm_gmtoff && ++mismatches <= 3) {
-                ADD_FAILURE() << name << " " << 1900 + local.tm_year << "-" << 1 + local.tm_mon
-                              << "-" << local.tm_mday << ": tables " << ours << ", C library "
-                              << local.tm_gmtoff;
-            }
+            mismatches += OffsetAtLocalNoon(zone, 1970, 1, 1 + d) != local.tm_gmtoff;
         }
         EXPECT_EQ(mismatches, 0) << name;
     }

@@ -58,8 +58,6 @@ TEST(Zones, NamesLinksAndSafetyOnAnyInput) {
         EXPECT_EQ(FindZone(unknown), nullptr) << unknown;
     }
     EXPECT_EQ(ZoneNameAt(ZoneNameCount()), "");
-    const std::string version = TzDatabaseVersion();  // such as 2025b
-    EXPECT_TRUE(version.size() == 5 && version.find_first_not_of("0123456789") == 4) << version;
 
     // No zone: no name, no offset, no daylight saving.
     EXPECT_TRUE(ZoneName(nullptr).empty() && !DaylightSavingAtLocalNoon(nullptr, 2026, 7, 1));
