@@ -1,6 +1,10 @@
 // French day and month names as the reports, the window and the calendars show them
-// (8-bit Windows-1252: "F\xE9vrier" is Février).
+// (8-bit Windows-1252: "F\xE9vrier" is Février), Gregorian and Hijri, and the Hijri date's text.
 #pragma once
+
+#include <string>
+
+#include "hijri/hijri.h"
 
 namespace veloranth {
 
@@ -8,5 +12,12 @@ namespace veloranth {
 const char* DayName(int weekday);
 // 1 January ... 12 December; "?" outside.
 const char* MonthName(int month);
+
+// 1 Mouharram ... 12 Dhou al-hijja; "?" outside.
+const char* HijriMonthName(int month);
+// The same, shortened for a line too narrow for the full name: "Mouh." ... "Dhou al-h.".
+const char* HijriMonthShortName(int month);
+// "27 Joumada ath-thania 1448".
+std::string HijriDateText(const HijriDate& date);
 
 }  // namespace veloranth

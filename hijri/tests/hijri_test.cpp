@@ -1,0 +1,58 @@
+// The Hijri calendar against an independent implementation (idate, on the ITL library) and
+// ICU's dates, day after day across both ends of the Umm al-Qura table, and as French text.
+#include "hijri/hijri.h"
+
+#include <climits>
+#include <cstdio>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "base/calendar_date.h"
+#include "reports/french_names.h"
+
+namespace veloranth {
+namespace {
+
+// Lines "GREGORIAN HIJRI [ADJUSTMENT]", dates as YYYY-MM-DD; other lines are comments.
+int CheckDates(const char* path) {
+    std::ifstream file(path);
+    int count = 0;
+    for (std::string line; std::getline(file, line);) {
+        int y, m, d, adjustment = 0;
+        char hijri[16];
+        if (std::sscanf(line.c_str(), "%d-%d-%d %15s %d", &y, &m, &d, hijri, &adjustment) >= 4) {
+            EXPECT_EQ(HijriIsoText(HijriFromCivil(y, m, d, adjustment)), hijri) << line;
+            ++count;
+        }
+    }
+    return count;
+}
+
+TEST(Hijri, DatesOfIdateAndIcu) {
+    EXPECT_GT(CheckDates("data/idate_umm_alqura.txt"), 1300);
+    EXPECT_GT(CheckDates("data/dates.txt"), 20);
+    EXPECT_EQ(HijriDateText(HijriFromCivil(2026, 12, 7, 0)), "27 Joumada ath-thania 1448");
+}
+
+// Each day from 1583 to 9999 follows the one before, in months of 29 or 30 days; no input
+// overflows.
+TEST(Hijri, DaysRunOnOneByOne) {
+    HijriDate before = HijriFromDays(DaysFromCivil(1583, 1, 1));
+    for (std::int64_t d = DaysFromCivil(1583, 1, 2); d <= DaysFromCivil(9999, 12, 31); ++d) {
+        const HijriDate date = HijriFromDays(d);
+        const HijriDate nextMonth{before.year + (before.month == 12), before.month % 12 + 1, 1};
+        ASSERT_TRUE(
+            (date == HijriDate{before.year, before.month, before.day + 1} && date.day <= 30) ||
+            (date == nextMonth && before.day >= 29))
+            << HijriIsoText(before) << " then " << HijriIsoText(date) << " on day " << d;
+        before = date;
+    }
+    for (int v : {INT_MIN, INT_MAX}) {
+        const HijriDate date = HijriFromCivil(v, v, v, v);
+        EXPECT_TRUE(date.month >= 1 && date.month <= 12 && date.day >= 1 && date.day <= 30);
+    }
+}
+
+}  // namespace
+}  // namespace veloranth
