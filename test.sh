@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds every preset and runs every test: natively, under the sanitizers, under Wine
-# (on a virtual display when there is none), and a bounded fuzz session of the data.cfg
-# reader. Exits non-zero on the first failure. A second run rebuilds only what changed.
+# Builds every preset and runs every test: natively, under the sanitizers, the calendars in
+# headless Chromium, under Wine (on a virtual display when there is none), and a bounded
+# fuzz session of the data.cfg reader. Exits non-zero on the first failure. A second run
+# rebuilds only what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -23,6 +24,9 @@ for preset in native asan; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+
+step "Calendars and help.html in Chromium: widths, phone text, printed pages"
+tools/browser/check_pages.sh build/native
 
 step "Build and test: win (under Wine)"
 cmake --preset win >/dev/null
