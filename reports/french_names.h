@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "hijri/hijri.h"
+#include "base/hijri.h"
 
 namespace veloranth {
 

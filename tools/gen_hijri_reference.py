@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes hijri/tests/data/idate_umm_alqura.txt: Umm al-Qura dates from an implementation
+"""Writes base/tests/data/idate_umm_alqura.txt: Umm al-Qura dates from an implementation
 independent of ICU, Debian's `idate --umm_alqura` (package itools, on the ITL library).
 
 idate's own table runs from 1420 AH to 13 May 2029, the end of 1450 AH: before it idate
@@ -17,7 +17,7 @@ import sys
 from concurrent.futures import ThreadPoolExecutor
 
 FIRST, LAST = datetime.date(2000, 1, 1), datetime.date(2029, 5, 13)
-OUTPUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "hijri", "tests",
+OUTPUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "base", "tests",
                       "data", "idate_umm_alqura.txt")
 # "--simple" output: "29/ 9/1447 A.H - Arbiaa(Arb) - Ramadan(Ram)", day first.
 ANSWER = re.compile(r"\s*([0-9]{1,2})/\s*([0-9]{1,2})/([0-9]{4}) A\.H ")

@@ -1,6 +1,6 @@
 // Day numbers to Hijri dates: a lookup in the generated Umm al-Qura table where it runs,
 // integer arithmetic of the tabular calendar elsewhere.
-#include "hijri/hijri.h"
+#include "base/hijri.h"
 
 #include <algorithm>
 #include <cstdio>
