@@ -603,6 +603,15 @@ class Parser {
     // ---- end of the file -------------------------------------------------------------
 
     ReadResult Finish() {
+        // Towns may come before the lines that define their convention: checked at the end.
+        // One out of the table was told at its line already.
+        for (int t = 0; cfg_.TownTable != nullptr && t < cfg_.NumberOfTowns; ++t) {
+            const BasicTown<Char>* town = cfg_.TownTable[t];
+            if (town != nullptr && ValidConvention(town->Convention) &&
+                !ConventionDefined(cfg_, town->Convention)) {
+                Tell(ReadNotice::ConventionNotDefined, town->Convention, Narrow(town->Name));
+            }
+        }
         int stored = 0;
         for (int i = 0; cfg_.TownTable != nullptr && i < cfg_.NumberOfTowns; ++i) {
             stored += cfg_.TownTable[i] != nullptr;
