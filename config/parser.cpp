@@ -324,6 +324,12 @@ class Parser {
             Append(kTownZoneValues, town->latitude, town->longitude, zoneName.c_str(), town->DST,
                    town->Convention);
         }
+        if (town->Country[0] == 0 || town->Name[0] == 0) {
+            // The file ended before the names (or one begins with a NUL): written back, the
+            // line would lose a column and shift the others, so it cannot be read as a town.
+            allocator_.Release(town);
+            return Stop(ReadNotice::FormatError, kReadFormatError);
+        }
         if (countryCut) {
             Tell(ReadNotice::NameTooLong, townCount_, Narrow(town->Country));
         }
