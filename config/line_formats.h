@@ -5,13 +5,16 @@
 namespace veloranth {
 
 enum LineType {
-    kHeaderLine = 1,       // NumberOfTowns, TownSelected, Verbose
-    kTownLine = 2,         // Country, Name, latitude, longitude, TimeZone, DST, Convention
-    kParametersLine = 3,   // a convention's angles, Asr, Isha and Zuhr rules
-    kCorrectionsLine = 4,  // a convention's six minute corrections
-    kNameLine = 5,         // a convention's name between double quotes
-    kHighLatitudeLine = 6, // a convention's high-latitude rule
-    kCommentLine = 8,      // the rest of the line is ignored
+    kHeaderLine = 1,        // NumberOfTowns, TownSelected, Verbose
+    kTownLine = 2,          // Country, Name, latitude, longitude, TimeZone, DST, Convention
+    kParametersLine = 3,    // a convention's angles, Asr, Isha and Zuhr rules
+    kCorrectionsLine = 4,   // a convention's six minute corrections
+    kNameLine = 5,          // a convention's name between double quotes
+    kHighLatitudeLine = 6,  // a convention's high-latitude rule
+    kCommunityLine = 7,     // a convention's Maghrib angle, Imsak, midnight, Ramadan, seasons
+    kCommentLine = 8,       // the rest of the line is ignored
+    kHijriLine = 9,         // HijriShown, HijriAdjustment
+    kCallLine = 10,         // the call at prayer time and its sound file between double quotes
 };
 
 inline constexpr char kHeaderValues[] = "%-13d  %-12d  %-7d\n";
@@ -24,6 +27,10 @@ inline constexpr char kParametersValues[] =
     "%-9d  %-14d  %-16g  %-16g  %-15g  %-19d  %-4d  %-7d  %-15.7f\n";
 inline constexpr char kCorrectionsValues[] = "%-9d  %-7g  %-7g  %-7g  %-7g  %-7g  %-7g\n";
 inline constexpr char kHighLatitudeValues[] = "%-9d  %d\n";
+inline constexpr char kCommunityValues[] = "%-9d  %-12g  %-12d  %-8d  %-18d  %d\n";
+inline constexpr char kHijriValues[] = "%-10d  %d\n";
+// The sound file itself follows between its quotes, then the line break.
+inline constexpr char kCallBeforeFile[] = "%-9d  \"";
 // The name itself follows between its quotes, then the line break.
 inline constexpr char kNameIndex[] = "%-9d \"";
 

@@ -9,8 +9,20 @@ namespace veloranth {
 
 inline constexpr int kNameSize = 80;  // 79 characters and the terminator
 inline constexpr int kConventionCount = 32;
-// Conventions 0 to 8 are always written; a higher one only when the file described it.
+// Conventions 0 to 8 are always written (and defined); a higher one only when the file
+// described it.
 inline constexpr int kAlwaysWrittenConventions = 9;
+
+// What the lines 7, 9 and 10 accept; a line with a value outside is not used.
+inline constexpr double kMaxMaghribAngle = 10;  // degrees
+inline constexpr int kMaxImsakMinutes = 60;
+inline constexpr int kMaxRamadanIshaMinutes = 240;
+inline constexpr int kLastSeasonalTwilight = 3;
+inline constexpr int kMaxHijriAdjustment = 2;  // days either way
+inline constexpr int kMaxSoundFileLength = 64;
+
+// The call at prayer time (line 10).
+enum CallKind { kCallOff = 0, kCallTone = 1, kCallFile = 2 };
 
 template <class Char>
 struct BasicTown {
@@ -30,7 +42,9 @@ struct BasicTown {
 template <class Char>
 struct BasicConvention : ConventionRules {
     Char Name[kNameSize] = {};
-    bool Addressed = false;  // a line 3, 4, 5 or 6 of the file described it
+    bool Addressed = false;  // a line 3, 4, 5, 6 or 7 of the file described it
+    // The file read had its line 7: written back even when every value is the default.
+    bool CommunityLinePresent = false;
 };
 
 template <class Char>
@@ -46,6 +60,15 @@ struct BasicAppConfig {
     const zones::Zone* CurrentZone = nullptr;  // the selected town's zone, if it names one
     double LatitudeRad = 0;
     double LongitudeRad = 0;
+    // Line 9: the Hijri date, shown or not, shifted by -2 to 2 days.
+    bool HijriShown = false;
+    int HijriAdjustment = 0;
+    // Line 10: the call at prayer time, and the sound file beside the program ("": none).
+    int Call = kCallTone;
+    Char SoundFile[kMaxSoundFileLength + 1] = {};
+    // The file read had line 9 or 10 (or a caller wants it written with its defaults).
+    bool HijriLinePresent = false;
+    bool CallLinePresent = false;
 
     const BasicTown<Char>& SelectedTown() const { return *TownTable[TownSelected]; }
     // True when TownSelected designates a town record that exists.
@@ -61,6 +84,34 @@ using AppConfig = BasicAppConfig<char>;
 using WideTown = BasicTown<char16_t>;
 using WideConvention = BasicConvention<char16_t>;
 using WideAppConfig = BasicAppConfig<char16_t>;
+
+// Whether the writer writes these lines: a file that had one keeps it, and a value other
+// than the default needs it; otherwise the file stays as it was before the lines existed.
+template <class Char>
+bool UsesCommunityLine(const BasicConvention<Char>& k) {
+    const ConventionRules d{};
+    return k.CommunityLinePresent || k.MaghribTwilightAngle != d.MaghribTwilightAngle ||
+           k.ImsakMinutes != d.ImsakMinutes || k.JafariMidnight != d.JafariMidnight ||
+           k.RamadanIshaMinutes != d.RamadanIshaMinutes || k.SeasonalTwilight != d.SeasonalTwilight;
+}
+template <class Char>
+bool UsesHijriLine(const BasicAppConfig<Char>& cfg) {
+    return cfg.HijriLinePresent || cfg.HijriShown || cfg.HijriAdjustment != 0;
+}
+template <class Char>
+bool UsesCallLine(const BasicAppConfig<Char>& cfg) {
+    return cfg.CallLinePresent || cfg.Call != kCallTone || cfg.SoundFile[0] != 0;
+}
+
+// Conventions 0 to 8 always exist; a higher one once a line of the file described it. A town
+// of a convention that does not exist has no times.
+template <class Char>
+bool ConventionDefined(const BasicAppConfig<Char>& cfg, int index) {
+    if (index < 0 || index >= kConventionCount) {
+        return false;
+    }
+    return index < kAlwaysWrittenConventions || cfg.Conventions[index].Addressed;
+}
 
 // Copies the given town's coordinates, time zone (or zone), rule and convention into the
 // Current fields.

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <new>
+#include <type_traits>
 
 #include "base/codepage.h"
 #include "config/line_formats.h"
@@ -252,6 +253,12 @@ class Parser {
                 return kReadOk;
             case kHighLatitudeLine:
                 return HighLatitudeRuleLine();
+            case kCommunityLine:
+                return CommunityLine();
+            case kHijriLine:
+                return HijriLine();
+            case kCallLine:
+                return CallLine();
             case kCommentLine:
                 out_.pop_back();  // the comment's own text starts where the blank was
                 out_ += ReadRestOfLine();
@@ -316,6 +323,12 @@ class Parser {
         } else {
             Append(kTownZoneValues, town->latitude, town->longitude, zoneName.c_str(), town->DST,
                    town->Convention);
+        }
+        if (town->Country[0] == 0 || town->Name[0] == 0) {
+            // The file ended before the names (or one begins with a NUL): written back, the
+            // line would lose a column and shift the others, so it cannot be read as a town.
+            allocator_.Release(town);
+            return Stop(ReadNotice::FormatError, kReadFormatError);
         }
         if (countryCut) {
             Tell(ReadNotice::NameTooLong, townCount_, Narrow(town->Country));
@@ -426,12 +439,9 @@ class Parser {
         std::basic_string<Char> rest = ReadRestOfLine();
         bool valid = ValidConvention(i);
         std::basic_string<Char> name = valid ? cfg_.Conventions[i].Name : std::basic_string<Char>();
-        std::size_t open = rest.find(Char('"'));
-        std::size_t close = open == rest.npos ? rest.npos : rest.find(Char('"'), open + 1);
-        if (close == rest.npos) {
+        if (!BetweenQuotes(rest, name)) {
             Tell(ReadNotice::NameWithoutQuotes, i, "");
         } else {
-            name = rest.substr(open + 1, close - open - 1);
             if (name.size() > static_cast<std::size_t>(kMaxName)) {
                 name.resize(kMaxName);
                 Tell(ReadNotice::NameTooLong, i, Narrow(name.c_str()));
@@ -450,6 +460,17 @@ class Parser {
         Append(kNameIndex, i);
         out_ += name;
         Append("\"\n");
+    }
+
+    // The text between the first two double quotes of a line's rest; false without them.
+    static bool BetweenQuotes(const std::basic_string<Char>& rest, std::basic_string<Char>& text) {
+        std::size_t open = rest.find(Char('"'));
+        std::size_t close = open == rest.npos ? rest.npos : rest.find(Char('"'), open + 1);
+        if (close == rest.npos) {
+            return false;
+        }
+        text = rest.substr(open + 1, close - open - 1);
+        return true;
     }
 
     // A line 6 cut short would leave its rule unknown: unlike a mere value out of range,
@@ -476,9 +497,127 @@ class Parser {
         return kReadOk;
     }
 
+    // Line 7, a convention's community settings. As for line 6, fields that cannot be read
+    // stop the reading; a value out of range leaves the whole line unused.
+    ReadResult CommunityLine() {
+        int i = 0;
+        bool read = ReadConventionIndex(i);
+        ConventionRules k = RulesOf(i);
+        int midnight = k.JafariMidnight ? 1 : 0;
+        read = read && ReadReal(k.MaghribTwilightAngle) == Scan::Ok &&
+               ReadInt(k.ImsakMinutes) == Scan::Ok && ReadInt(midnight) == Scan::Ok &&
+               ReadInt(k.RamadanIshaMinutes) == Scan::Ok && ReadInt(k.SeasonalTwilight) == Scan::Ok;
+        Append(kCommunityValues, i, k.MaghribTwilightAngle, k.ImsakMinutes, midnight,
+               k.RamadanIshaMinutes, k.SeasonalTwilight);
+        if (!read) {
+            return Stop(ReadNotice::FormatError, kReadFormatError);
+        }
+        if (!ValidConvention(i)) {
+            Tell(ReadNotice::ConventionOutOfRange, i, "");
+            return kReadOk;
+        }
+        if (OutOfRange("MaghribAngle", k.MaghribTwilightAngle, 0, kMaxMaghribAngle, i) ||
+            OutOfRange("ImsakMinutes", k.ImsakMinutes, 0, kMaxImsakMinutes, i) ||
+            OutOfRange("Midnight", midnight, 0, 1, i) ||
+            OutOfRange("RamadanIshaMinutes", k.RamadanIshaMinutes, 0, kMaxRamadanIshaMinutes, i) ||
+            OutOfRange("Seasonal", k.SeasonalTwilight, 0, kLastSeasonalTwilight, i)) {
+            return kReadOk;
+        }
+        k.JafariMidnight = midnight == 1;
+        StoreRules(i, k);
+        cfg_.Conventions[i].CommunityLinePresent = true;
+        return kReadOk;
+    }
+
+    // Line 9: whether the Hijri date shows, and its shift in days.
+    ReadResult HijriLine() {
+        int shown = cfg_.HijriShown ? 1 : 0;
+        int adjustment = cfg_.HijriAdjustment;
+        bool read = ReadInt(shown) == Scan::Ok && ReadInt(adjustment) == Scan::Ok;
+        Append(kHijriValues, shown, adjustment);
+        if (!read) {
+            return Stop(ReadNotice::FormatError, kReadFormatError);
+        }
+        if (OutOfRange("HijriShown", shown, 0, 1) ||
+            OutOfRange("HijriAdjustment", adjustment, -kMaxHijriAdjustment, kMaxHijriAdjustment)) {
+            return kReadOk;
+        }
+        cfg_.HijriShown = shown == 1;
+        cfg_.HijriAdjustment = adjustment;
+        cfg_.HijriLinePresent = true;
+        return kReadOk;
+    }
+
+    // Line 10: the call, then the sound file between double quotes as a convention's name is.
+    // The file is looked up beside the program: a path could reach any file of the machine.
+    ReadResult CallLine() {
+        int call = cfg_.Call;
+        std::basic_string<Char> file = cfg_.SoundFile;
+        bool read = ReadInt(call) == Scan::Ok && BetweenQuotes(ReadRestOfLine(), file);
+        Append(kCallBeforeFile, call);
+        out_ += file;
+        Append("\"\n");
+        if (!read) {
+            return Stop(ReadNotice::FormatError, kReadFormatError);
+        }
+        if (OutOfRange("Call", call, kCallOff, kCallFile)) {
+            return kReadOk;
+        }
+        if (!PlainFileName(file)) {
+            Tell(ReadNotice::SoundFileNotPlain, 0, Narrow(file.c_str()));
+            return kReadOk;
+        }
+        cfg_.Call = call;
+        file.copy(cfg_.SoundFile, file.size());
+        cfg_.SoundFile[file.size()] = 0;
+        cfg_.CallLinePresent = true;
+        return kReadOk;
+    }
+
+    static bool PlainFileName(const std::basic_string<Char>& file) {
+        for (Char c : file) {
+            if (c == '\\' || c == '/' || c == ':') {
+                return false;
+            }
+        }
+        return file.size() <= static_cast<std::size_t>(kMaxSoundFileLength);
+    }
+
+    // Tells and returns true when `value` lies outside [low, high] (NaN does too).
+    template <class T>
+    bool OutOfRange(const char* column, T value, double low, double high, int convention = -1) {
+        if (value >= low && value <= high) {
+            return false;
+        }
+        StringSink text;
+        if constexpr (std::is_floating_point_v<T>) {
+            Print(&text, "%g", value);
+        } else {
+            Print(&text, "%d", value);
+        }
+        NoticeDetails d;
+        d.column = column;
+        d.value = text.str();
+        d.low = static_cast<int>(low);
+        d.high = static_cast<int>(high);
+        d.index = convention;
+        d.ofConvention = convention >= 0;
+        reporter_.Notice(ReadNotice::ValueOutOfRange, d);
+        return true;
+    }
+
     // ---- end of the file -------------------------------------------------------------
 
     ReadResult Finish() {
+        // Towns may come before the lines that define their convention: checked at the end.
+        // One out of the table was told at its line already.
+        for (int t = 0; cfg_.TownTable != nullptr && t < cfg_.NumberOfTowns; ++t) {
+            const BasicTown<Char>* town = cfg_.TownTable[t];
+            if (town != nullptr && ValidConvention(town->Convention) &&
+                !ConventionDefined(cfg_, town->Convention)) {
+                Tell(ReadNotice::ConventionNotDefined, town->Convention, Narrow(town->Name));
+            }
+        }
         int stored = 0;
         for (int i = 0; cfg_.TownTable != nullptr && i < cfg_.NumberOfTowns; ++i) {
             stored += cfg_.TownTable[i] != nullptr;

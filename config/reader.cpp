@@ -67,6 +67,29 @@ class PrintingReporter : public ReadReporter {
                       "range (0 to 3), line not used.\n",
                       d.rule, d.index);
                 break;
+            case ReadNotice::ValueOutOfRange:
+                if (d.ofConvention) {
+                    Print(&out_,
+                          "Read config file Error : %s %s of convention %d out of range "
+                          "(%d to %d), line not used.\n",
+                          d.column.c_str(), d.value.c_str(), d.index, d.low, d.high);
+                } else {
+                    Print(&out_,
+                          "Read config file Error : %s %s out of range (%d to %d), line not "
+                          "used.\n",
+                          d.column.c_str(), d.value.c_str(), d.low, d.high);
+                }
+                break;
+            case ReadNotice::SoundFileNotPlain:
+                Print(&out_,
+                      "Read config file Error : SoundFile \"%s\" is not a plain file name "
+                      "(at most 64 characters, no \\ / :), line not used.\n",
+                      name);
+                break;
+            case ReadNotice::ConventionNotDefined:
+                Print(&out_, "Read config file Error : Convention %d of town %s is not defined.\n",
+                      d.index, name);
+                break;
             case ReadNotice::NameWithoutQuotes:
                 Print(&out_,
                       "Read config file Error : Name of convention %d not between "

@@ -61,6 +61,11 @@ void ComposeConvention(Composer& c, int i, const Convention& k) {
             "angle)\n");
         c.Record(kHighLatitudeLine, kHighLatitudeValues, i, k.HighLatitudeRule);
     }
+    if (UsesCommunityLine(k)) {  // likewise
+        c.Line("8 Convention MaghribAngle ImsakMinutes Midnight RamadanIshaMinutes Seasonal\n");
+        c.Record(kCommunityLine, kCommunityValues, i, k.MaghribTwilightAngle, k.ImsakMinutes,
+                 k.JafariMidnight ? 1 : 0, k.RamadanIshaMinutes, k.SeasonalTwilight);
+    }
     c.Line("%s", kSeparator);
 }
 
@@ -94,6 +99,15 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
     c.Record(kHeaderLine, kHeaderValues, cfg.NumberOfTowns, townSelected, cfg.Verbose);
     if (cfg.NumberOfTowns < 1) {
         Print(&out, "Write config file Error : Invalid number of towns.\n");
+    }
+    if (UsesHijriLine(cfg)) {
+        c.Line("8 HijriShown HijriAdjustment\n");
+        c.Record(kHijriLine, kHijriValues, cfg.HijriShown ? 1 : 0, cfg.HijriAdjustment);
+    }
+    if (UsesCallLine(cfg)) {
+        c.Line("8 Call SoundFile\n");
+        c.Record(kCallLine, kCallBeforeFile, cfg.Call);
+        c.Line("%s\"\n", cfg.SoundFile);
     }
     c.Line("%s", kSeparator);
     c.Line("8 - Town location and TimeZone\n");

@@ -44,6 +44,12 @@ struct ConventionRules {
     int IshaMaghribMinutes = 0;
     double ZuhrHour = 0;         // decimal hours, local clock
     int HighLatitudeRule = 0;    // a HighLatitudeRule: what bounds Fajr and Isha
+    // The community settings (data.cfg's line 7); read and written, not yet computed.
+    double MaghribTwilightAngle = 0;  // degrees below the horizon; 0: Maghrib at sunset
+    int ImsakMinutes = 10;            // Imsak this many minutes before Fajr
+    bool JafariMidnight = false;      // midnight from sunset to Fajr, not to sunrise
+    int RamadanIshaMinutes = 0;       // in Ramadan, Isha = Maghrib + these; 0: no change
+    int SeasonalTwilight = 0;         // 0 none, 1 general, 2 ahmer, 3 abyad
 };
 
 // How Fajr and Isha are bounded where twilight lasts most of the night (or all of it).

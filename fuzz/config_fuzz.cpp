@@ -1,6 +1,7 @@
 // libFuzzer target: arbitrary bytes as data.cfg. Both readers must survive them without
 // a sanitizer report, and read them the same way (the wide one after Windows-1252), the
-// towns' tz zones included.
+// towns' tz zones included. A file that reads whole is written back, and that file must
+// read and write back to the same bytes: a save never changes what the file says.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,7 +9,9 @@
 #include <vector>
 
 #include "base/codepage.h"
+#include "base/text_sink.h"
 #include "config/parser.h"
+#include "config/writer.h"
 
 namespace {
 
@@ -19,6 +22,21 @@ class Notices : public veloranth::ReadReporter {
     }
     std::vector<veloranth::ReadNotice> seen;
 };
+
+// The writer's file, read back and written again: the same bytes.
+void WriteBackTwice(const veloranth::AppConfig& cfg) {
+    using namespace veloranth;
+    StringSink ignored;
+    const std::string written = ComposeConfigFile(cfg, cfg.TownSelected, ignored);
+    AppConfig again;
+    std::string echo;
+    Notices notices;
+    if (ParseConfig<char>(written, again, echo, HeapTownAllocator(), notices) != kReadOk ||
+        ComposeConfigFile(again, again.TownSelected, ignored) != written) {
+        std::abort();  // a save would change the file
+    }
+    ReleaseTownTable(again, HeapTownAllocator());
+}
 
 }  // namespace
 
@@ -42,6 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (n == kReadOk && !narrow.HasSelectedTown()) {
         std::abort();
+    }
+    if (n == kReadOk) {
+        WriteBackTwice(narrow);
     }
     for (int i = 0; narrow.TownTable && wide.TownTable && i < narrow.NumberOfTowns; ++i) {
         const Town* a = narrow.TownTable[i];

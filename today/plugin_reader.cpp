@@ -73,6 +73,23 @@ class BoxReporter : public ReadReporter {
                         L" out of range (0 to 3), line not used",
                     L"Read error");
                 break;
+            case ReadNotice::ValueOutOfRange:
+                Box(platform::WindowText(d.column + " " + d.value) +
+                        (d.ofConvention ? L" of convention " + index : L"") + L" out of range (" +
+                        std::to_wstring(d.low) + L" to " + std::to_wstring(d.high) +
+                        L"), line not used",
+                    L"Read error");
+                break;
+            case ReadNotice::SoundFileNotPlain:
+                Box(L"SoundFile \"" + name +
+                        L"\" is not a plain file name (at most 64 characters, no \\ / :), "
+                        L"line not used",
+                    L"Read error");
+                break;
+            case ReadNotice::ConventionNotDefined:
+                Box(L"Convention " + index + L" of town " + name + L" is not defined",
+                    L"Read error");
+                break;
             case ReadNotice::NameWithoutQuotes:
                 Box(L"Name of convention " + index + L" not between double quotes, not used",
                     L"Read error");

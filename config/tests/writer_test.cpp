@@ -66,11 +66,44 @@ struct SampleConfig {
     }
 };
 
+// The configuration that data/records.cfg holds: a line 7 after a line 6, one after a line
+// 4, one of defaults as a file read has it, a convention above 8 with a line 7 alone, and
+// the lines 9 and 10.
+struct SampleWithRecords : SampleConfig {
+    SampleWithRecords() {
+        Convention* k = cfg.Conventions;
+        k[2].HighLatitudeRule = kOneSeventh;
+        k[2].MaghribTwilightAngle = 4.5, k[2].JafariMidnight = true;
+        k[3].RamadanIshaMinutes = 120;
+        k[8].CommunityLinePresent = true;
+        k[20].Addressed = true, k[20].MaghribTwilightAngle = 4, k[20].ImsakMinutes = 0;
+        k[20].JafariMidnight = true, k[20].SeasonalTwilight = 3;
+        towns[3].Convention = 20;
+        cfg.HijriShown = true, cfg.HijriAdjustment = -1;
+        cfg.Call = kCallFile;
+        std::strcpy(cfg.SoundFile, "adhan.wav");
+        cfg.Verbose = 0;
+    }
+};
+
 TEST(ComposeConfigFile, LayoutByteForByte) {
     SampleConfig s;
     StringSink out;
     EXPECT_EQ(ComposeConfigFile(s.cfg, 2, out), DataFile("written.cfg"));
     EXPECT_EQ(out.str(), "");
+}
+
+// Written where they belong; read, transcribed as they stand and written back unchanged.
+TEST(WriteConfig, CommunityHijriAndCallLinesByteForByte) {
+    SampleWithRecords s;
+    StringSink out;
+    const std::string file = DataFile("records.cfg");
+    EXPECT_EQ(ComposeConfigFile(s.cfg, 2, out), file);
+    OwnedConfig o;
+    fixture::ReadRun run = fixture::ReadBytes(file, o.cfg);
+    ASSERT_EQ(run.result, kReadOk);
+    EXPECT_EQ(run.transcription, kTranscriptionHeading + file);
+    EXPECT_EQ(ComposeConfigFile(o.cfg, o.cfg.TownSelected, out), file);
 }
 
 TEST(ComposeConfigFile, NoTownsIsReportedAndWrittenWithoutTownLines) {
