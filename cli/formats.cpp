@@ -10,6 +10,7 @@
 #include "base/text_sink.h"
 #include "cli/local_times.h"
 #include "engine/schedule.h"
+#include "reports/french_names.h"
 
 namespace veloranth::cli {
 namespace {
@@ -60,7 +61,8 @@ void JsonDay(TextSink& out, const PrayerDay& d, const char* indent) {
         Print(&out, "{\"local\": \"%s\", \"instant\": \"%sT%s:00%s\"}", clock.c_str(),
               IsoDate(when).c_str(), clock.c_str(), offset.c_str());
     }
-    Print(&out, "\n%s}", indent);
+    Print(&out, "\n%s},\n%s\"hijri\": \"%s\",\n%s\"hijri_text\": %s", indent, indent,
+          HijriIsoText(d.hijri).c_str(), indent, JsonString(HijriDateText(d.hijri)).c_str());
 }
 
 // RFC 5545 text value: backslash, semicolon, comma and line breaks escaped.
@@ -162,13 +164,13 @@ std::string JsonText(const MainState& s, const std::vector<PrayerDay>& days, boo
 
 std::string CsvText(const std::vector<PrayerDay>& days) {
     StringSink out;
-    Print(&out, "date,utc_offset,fajr,chourouk,zuhr,asr,maghrib,isha\n");
+    Print(&out, "date,utc_offset,fajr,chourouk,zuhr,asr,maghrib,isha,hijri\n");
     for (const PrayerDay& d : days) {
         Print(&out, "%s,%s", IsoDate(d.date).c_str(), Offset(OffsetMinutes(d)).c_str());
         for (int k = 0; k < kSalatCount; ++k) {
             Print(&out, ",%s", d.found[k] ? LocalClockText(d, k).c_str() : "");
         }
-        Print(&out, "\n");
+        Print(&out, ",%s\n", HijriIsoText(d.hijri).c_str());
     }
     return out.str();
 }

@@ -116,6 +116,12 @@ bool ChoosePlace(MainState& s, const Options& o, std::string& error) {
     } else if (!o.town.empty() && !FindTown(cfg, o.town, cfg.TownSelected, error)) {
         return false;
     }
+    if (o.hijri) {
+        cfg.HijriShown = true;
+    }
+    if (o.hasHijriAdjust) {
+        cfg.HijriAdjustment = o.hijriAdjust;
+    }
     Town& town = *cfg.TownTable[cfg.TownSelected];
     if (!o.zone.empty() && !ApplyZone(o.zone, 0, town, error)) {
         return false;

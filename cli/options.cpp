@@ -45,6 +45,11 @@ const char kUsage[] =
     "  -v, --verbose           also the start-up trail and the full report\n"
     "      --cp1252            write the texts in Windows-1252 instead of UTF-8 (JSON,\n"
     "                          CSV and iCalendar stay UTF-8)\n"
+    "      --hijri             show the Hijri date in the text, whatever data.cfg says\n"
+    "                          (JSON and CSV always carry it)\n"
+    "      --hijri-adjust=N    shift the Hijri date by N days (-2 to 2) for this run,\n"
+    "                          as a community that begins its months by its own\n"
+    "                          sighting does\n"
     "\n"
     "Configuration:\n"
     "  -c, --config=FILE       data.cfg to read; otherwise the first found of\n"
@@ -115,6 +120,7 @@ const OptionDef kOptions[] = {
     {"format", 'f', Takes::Value},    {"out", 'o', Takes::Value},
     {"lat", 0, Takes::Value},         {"lon", 0, Takes::Value},
     {"zone", 0, Takes::Value},        {"convention", 0, Takes::Value},
+    {"hijri-adjust", 0, Takes::Value}, {"hijri", 0, Takes::Nothing},
     {"select-town", 0, Takes::Value}, {"add-town", 0, Takes::TownLine},
     {"list", 'l', Takes::Nothing},    {"month", 'm', Takes::Nothing},
     {"year", 'y', Takes::Nothing},    {"sun", 's', Takes::Nothing},
@@ -142,10 +148,10 @@ const OptionDef* FindShort(char c) {
 }
 
 bool SetFlag(const std::string& name, Options& o) {
-    bool* flags[] = {&o.list, &o.monthPage, &o.yearPage, &o.sun,  &o.qibla,
-                     &o.next, &o.verbose,   &o.cp1252,   &o.help, &o.version};
-    const char* names[] = {"list", "month",   "year",   "sun",  "qibla",
-                           "next", "verbose", "cp1252", "help", "version"};
+    bool* flags[] = {&o.list,    &o.monthPage, &o.yearPage, &o.sun,  &o.qibla, &o.next,
+                     &o.verbose, &o.cp1252,    &o.help,     &o.version, &o.hijri};
+    const char* names[] = {"list",    "month",  "year", "sun",     "qibla", "next",
+                           "verbose", "cp1252", "help", "version", "hijri"};
     for (std::size_t i = 0; i < sizeof names / sizeof names[0]; ++i) {
         if (name == names[i]) {
             *flags[i] = true;
@@ -183,6 +189,14 @@ bool SetValue(const std::string& name, const std::string& v, Options& o, std::st
     } else if (name == "convention") {
         if (!ParseInt(v, o.convention)) {
             return refuse("a convention number");
+        }
+    } else if (name == "hijri-adjust") {
+        int sign = v.size() > 1 && (v[0] == '-' || v[0] == '+') ? (v[0] == '-' ? -1 : 1) : 0;
+        o.hasHijriAdjust = ParseInt(sign != 0 ? v.substr(1) : v, o.hijriAdjust) &&
+                           o.hijriAdjust <= 2;
+        o.hijriAdjust *= sign != 0 ? sign : 1;
+        if (!o.hasHijriAdjust) {
+            return refuse("a number of days from -2 to 2");
         }
     } else if (name == "lat") {
         o.hasLat = ParseNumber(v, o.lat) && std::fabs(o.lat) <= 90;

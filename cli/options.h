@@ -31,6 +31,9 @@ struct Options {
     double lat = 0, lon = 0;
     std::string zone;
     int convention = -1;
+    bool hijri = false;  // the Hijri date's line in the text, for this run
+    bool hasHijriAdjust = false;
+    int hijriAdjust = 0;  // -2 to 2 days, for this run
     std::string selectTown;
     std::vector<std::string> addTown;  // COUNTRY NAME LAT LON ZONE CONVENTION [DST]
     bool help = false;

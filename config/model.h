@@ -144,6 +144,7 @@ DayInputs EngineInputs(const BasicAppConfig<Char>& cfg) {
     in.zone = cfg.CurrentZone;
     bool known = cfg.CurrentConvention >= 0 && cfg.CurrentConvention < kConventionCount;
     in.convention = known ? &cfg.Conventions[cfg.CurrentConvention] : &kNoRules;
+    in.HijriAdjustment = cfg.HijriAdjustment;
     return in;
 }
 

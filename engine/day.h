@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "base/hijri.h"
 #include "zones/zones.h"
 
 namespace veloranth {
@@ -78,9 +79,11 @@ struct Place {
     const zones::Zone* zone = nullptr;
 };
 
-// What a day is computed from: the place and its convention.
+// What a day is computed from: the place, its convention, and the community's shift of the
+// Hijri date (-2 to 2 days; -1: a day behind Makkah).
 struct DayInputs : Place {
     const ConventionRules* convention = nullptr;
+    int HijriAdjustment = 0;
 };
 
 struct ObservationDate {
@@ -106,6 +109,7 @@ struct PrayerDay {
     PrayerTimes adjusted;
     FoundTimes found;
     RuleMoves moved;
+    HijriDate hijri{};  // the date whose daytime is this civil day, shifted by the adjustment
 };
 
 // What a run of days would otherwise compute again each day: values that depend only on

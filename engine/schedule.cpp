@@ -231,6 +231,7 @@ PrayerDay ComputeDaySchedule(const DayInputs& in, const ObservationDate& date, E
     EngineMemo fresh;
     PrayerDay day;
     day.date = date;
+    day.hijri = HijriFromCivil(date.Year, date.Month, date.Day, in.HijriAdjustment);
     DayRun run{day, in, memo != nullptr ? *memo : fresh, trace};
     const Latitude phi(in.LatitudeRad);
     ComputeClockAndTransit(run, observer);
@@ -249,6 +250,7 @@ void ComputeMonthSchedule(const DayInputs& in, int month, int year, PrayerDay* d
         PrayerDay& day = days[d - 1];
         day = PrayerDay{};
         day.date = {d, month, year};
+        day.hijri = HijriFromCivil(year, month, d, in.HijriAdjustment);
         DayRun run{day, in, kept, nullptr};
         ComputeClockAndTransit(run, nullptr);
         day.weekday = WeekdayAt(day.T, day.TZeff);  // the transit's

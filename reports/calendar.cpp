@@ -61,8 +61,37 @@ int WeekdayOf(const MonthTimes& m, int day) {
     return m.day[day - 1].weekday;
 }
 
-// Head lines 1 to 7; `period` is "Mars 2009" or "Ann\xE9e 2009".
-void Head(TextSink& page, const std::string& period, const Town& town) {
+// The Hijri column's cell: the month's name on the first day and where the month changes,
+// the day alone on the other rows.
+std::string HijriCell(const MonthTimes& m, int day) {
+    const HijriDate& h = m.day[day - 1].hijri;
+    if (day == 1 || h.month != m.day[day - 2].hijri.month) {
+        return std::to_string(h.day) + " " + HijriMonthName(h.month);
+    }
+    return std::to_string(h.day);
+}
+
+// " / Ramadan &ndash; Chawwal 1447": the Hijri months the month spans, for its heading.
+std::string HijriSpan(const MonthTimes& m) {
+    const HijriDate& first = m.day[0].hijri;
+    const HijriDate& last = m.day[m.days - 1].hijri;
+    char text[128];
+    if (first.month == last.month && first.year == last.year) {
+        std::snprintf(text, sizeof text, " / %s %d", HijriMonthName(first.month), first.year);
+    } else if (first.year == last.year) {
+        std::snprintf(text, sizeof text, " / %s &ndash; %s %d", HijriMonthName(first.month),
+                      HijriMonthName(last.month), last.year);
+    } else {
+        std::snprintf(text, sizeof text, " / %s %d &ndash; %s %d", HijriMonthName(first.month),
+                      first.year, HijriMonthName(last.month), last.year);
+    }
+    return text;
+}
+
+// Head lines 1 to 7; `period` is "Mars 2009" or "Ann\xE9e 2009", `hijri` what the heading
+// says of the Hijri months after it (or nothing).
+void Head(TextSink& page, const std::string& period, const Town& town,
+          const std::string& hijri = "") {
     Print(&page, "<html><!-- Generateur de calendrier de pri\xE8res - %s -->\n", period.c_str());
     Print(&page, "<head>\n");
     Print(&page, "\t\t<title>Calendrier de pri\xE8res - %s </title>\n", period.c_str());
@@ -71,8 +100,8 @@ void Head(TextSink& page, const std::string& period, const Town& town) {
           "charset=iso-8859-1\"/>\n");
     Print(&page, "\t\t<link rel=\"stylesheet\" href=\"style.css\" type=\"text/css\" />\n");
     Print(&page, "\t</head>\n\t<body>\n");
-    Print(&page, "\t\t<h2>%s, %s - %s</h2>\n", Escaped(town.Country).c_str(),
-          Escaped(town.Name).c_str(), period.c_str());
+    Print(&page, "\t\t<h2>%s, %s - %s%s</h2>\n", Escaped(town.Country).c_str(),
+          Escaped(town.Name).c_str(), period.c_str(), hijri.c_str());
 }
 
 std::string Period(int month, int year) {
@@ -130,11 +159,16 @@ std::string MonthCalendarHtml(const MainState& s) {
     MonthTimes m;
     EngineMemo memo;
     ComputeMonth(s, month, year, m, memo);
+    const bool hijri = s.config.HijriShown;
     StringSink page;
-    Head(page, Period(month, year), s.config.SelectedTown());
+    Head(page, Period(month, year), s.config.SelectedTown(), hijri ? HijriSpan(m) : "");
     Print(&page, "\t\t\t<table cellpadding=0 cellspacing=1 border=1 class=tb>\n");
     Print(&page,
-          "<tr bgcolor=\"#00F0F0\">\t\t\t<td width=10></td> \t\t\t<td width=60><b> Jour </b></td> "
+          "<tr bgcolor=\"#00F0F0\">\t\t\t<td width=10></td> \t\t\t<td width=60><b> Jour </b></td> ");
+    if (hijri) {
+        Print(&page, "\t\t\t<td width=60><b> H\xE9gire </b></td> ");
+    }
+    Print(&page,
           "\t\t\t<td width=40><b> Fajr </b></td>\t\t\t<td width=40><b> Chourouk</b></td>\t\t\t"
           "<td width=40><b> Zuhr </b></td>\t\t\t<td width=40><b> Asr </b></td>\t\t\t"
           "<td width=40><b> Maghrib </b></td>\t\t\t<td width=40><b> Isha</b></td> </tr>\n");
@@ -144,11 +178,16 @@ std::string MonthCalendarHtml(const MainState& s) {
                                                           : "#F0F0E0";
         Print(&page, "<tr bgcolor=\"%s\">\n", colour);
         Print(&page,
-              "\t\t<td width=10 align=\"right\"><b>%2d</b></td> \t\t<td width=60><b>%s</b></td> "
+              "\t\t<td width=10 align=\"right\"><b>%2d</b></td> \t\t<td width=60><b>%s</b></td> ", d,
+              DayName(WeekdayOf(m, d)));
+        if (hijri) {
+            Print(&page, "\t\t<td width=60>%s</td> ", HijriCell(m, d).c_str());
+        }
+        Print(&page,
               "\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>"
               "&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t"
               "<td width=40>&nbsp;%s</td></tr>\n",
-              d, DayName(WeekdayOf(m, d)), Shown(m, d, Fajr).c_str(),
+              Shown(m, d, Fajr).c_str(),
               Shown(m, d, Chourouk).c_str(), Shown(m, d, Zuhr).c_str(), Shown(m, d, Asr).c_str(),
               Shown(m, d, Maghrib).c_str(), Shown(m, d, Isha).c_str());
     }
@@ -163,21 +202,27 @@ std::string YearCalendarHtml(const MainState& s) {
     for (int month = 1; month <= 12; ++month) {
         ComputeMonth(s, month, year, months[month], memo);
     }
+    const bool hijri = s.config.HijriShown;
     StringSink page;
     Head(page, Period(0, year), s.config.SelectedTown());
     for (int q = 1; q <= 10; q += 3) {
         Print(&page, "\t\t\t<table cellpadding=0 cellspacing=1 border=1 class=tb>\n");
         Print(&page, "<tr bgcolor=\"#F0FFF0\">\n");
         for (int month = q; month < q + 3; ++month) {
+            // An added column starts the month's cells: the title stays over its column.
             Print(&page,
-                  "<td></td><td></td><td></td><td> <b>%s</b></td><td>&nbsp;</td><td><b>%d</b>"
+                  "%s<td></td><td></td><td></td><td> <b>%s</b></td><td>&nbsp;</td><td><b>%d</b>"
                   "</td><td></td><td></td>\n",
-                  MonthName(month), year);
+                  hijri ? "<td></td>" : "", MonthName(month), year);
         }
         Print(&page, "</tr>\n <tr bgcolor=\"#00F0F0\">\n");
         for (int month = q; month < q + 3; ++month) {
             Print(&page,
-                  "\t\t\t\t\t\t<td width=10></td> \t\t\t\t\t\t<td width=60><b> Jour </b></td> "
+                  "\t\t\t\t\t\t<td width=10></td> \t\t\t\t\t\t<td width=60><b> Jour </b></td> ");
+            if (hijri) {
+                Print(&page, "\t\t\t\t\t\t<td width=60><b> H\xE9gire </b></td> ");
+            }
+            Print(&page,
                   "\t\t\t\t\t\t<td width=40><b> Fajr </b></td>\t\t\t\t\t\t<td width=40><b> "
                   "Chourouk </b></td>\t\t\t\t\t\t<td width=40><b> Zuhr </b></td>\t\t\t\t\t\t"
                   "<td width=40><b> Asr </b></td>\t\t\t\t\t\t<td width=40><b> Maghrib </b>"
@@ -189,6 +234,9 @@ std::string YearCalendarHtml(const MainState& s) {
             for (int month = q; month < q + 3; ++month) {
                 const MonthTimes& m = months[month];
                 if (d > m.days) {
+                    if (hijri) {
+                        Print(&page, "\t\t\t\t\t\t\t<td></td> ");
+                    }
                     Print(&page,
                           "\t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td> "
                           "\t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td> "
@@ -200,11 +248,17 @@ std::string YearCalendarHtml(const MainState& s) {
                                                              : "bgcolor=\"#E0FFD0\"";
                 Print(&page,
                       "\t\t\t\t\t\t\t<td %s width=10 align=\"right\"><b>%2d</b></td> \t\t\t\t\t\t\t"
-                      "<td %s width=60><b>%s</b></td> \t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>"
+                      "<td %s width=60><b>%s</b></td> ",
+                      k, d, k, DayName(WeekdayOf(m, d)));
+                if (hijri) {
+                    Print(&page, "\t\t\t\t\t\t\t<td %s width=60>%s</td> ", k, HijriCell(m, d).c_str());
+                }
+                Print(&page,
+                      "\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>"
                       "\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>"
                       "&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t"
                       "<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\n",
-                      k, d, k, DayName(WeekdayOf(m, d)), k, Shown(m, d, Fajr).c_str(), k,
+                      k, Shown(m, d, Fajr).c_str(), k,
                       Shown(m, d, Chourouk).c_str(), k, Shown(m, d, Zuhr).c_str(), k,
                       Shown(m, d, Asr).c_str(), k, Shown(m, d, Maghrib).c_str(), k,
                       Shown(m, d, Isha).c_str());

@@ -40,11 +40,15 @@ void PrintPlace(TextSink* out, const AppConfig& c) {
           FormatDegrees(c.LongitudeRad).text, c.CurrentConvention);
 }
 
-// "__ Date : ..." of the rounded block and the box.
-void PrintDateLine(TextSink* out, const PrayerDay& day) {
+// "__ Date : ..." of the rounded block and the box, and the Hijri date's line after it
+// where data.cfg asks for it.
+void PrintDateLines(TextSink* out, const PrayerDay& day, bool hijriShown) {
     Print(out, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%s\n", DayName(day.weekday),
           day.date.Day, day.date.Month, day.date.Year, DstText(day.dst),
           FormatOffset(day.TZeff).text);
+    if (hijriShown) {
+        Print(out, "__ H\xE9gire : %s\n", HijriDateText(day.hijri).c_str());
+    }
 }
 
 std::u16string Limited(const std::string& text, std::size_t limit) {
@@ -162,7 +166,7 @@ class ReportPrinter : public ScheduleObserver {
     void Rounded(const PrayerDay& e) {
         Print(out_, "_______ Mawakit Salat arrondi _______\n");
         PrintPlace(out_, s_.config);
-        PrintDateLine(out_, e);
+        PrintDateLines(out_, e, s_.config.HijriShown);
         PrintRounded(out_, e);
         Print(out_, "_____________________________________\n");
     }
@@ -206,8 +210,12 @@ void BuildDaySummary(MainState& s) {
     Print(&text, "    %s, %s\n", town.Country, town.Name);
     Print(&text, "    TimeZone %s  %2d:%02d:%02d\n", FormatOffset(e.TZeff, true).text, s.time.Hour,
           s.time.Minute, s.time.Second);
-    Print(&text, "    %s  %d  %s  %d\n\n", DayName(e.weekday), e.date.Day, MonthName(e.date.Month),
+    Print(&text, "    %s  %d  %s  %d\n", DayName(e.weekday), e.date.Day, MonthName(e.date.Month),
           e.date.Year);
+    if (s.config.HijriShown) {
+        Print(&text, "    %s\n", HijriDateText(e.hijri).c_str());
+    }
+    Print(&text, "\n");
     Print(&text, "Fajr  Chourouk Zuhr     Asr   Maghrib  Isha\n");
     for (int k = 0; k < kSalatCount; ++k) {
         Print(&text, "%-6.5s ", ShownTime(e.adjusted, e.found, k).c_str());
@@ -220,7 +228,7 @@ std::string PrayerTimeBoxText(const MainState& s) {
     const PrayerDay day = PrayerTimeReport(s, nullptr);
     StringSink text;
     PrintPlace(&text, s.config);
-    PrintDateLine(&text, day);
+    PrintDateLines(&text, day, s.config.HijriShown);
     Print(&text, "\n");
     PrintRounded(&text, day);
     return BoxText(text.str());

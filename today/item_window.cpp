@@ -3,6 +3,7 @@
 #include "today/item_window.h"
 
 #include <string>
+#include <vector>
 
 #include "platform/clock.h"
 #include "platform/win/wide.h"
@@ -54,6 +55,34 @@ LRESULT OnEraseBackground(HWND window, HDC dc) {
     return 1;
 }
 
+// The device's face in the item's font; its width goes with it (a desktop's stock system
+// font is a wide bitmap face in which the line does not fit the item).
+HFONT CreateItemFont(const ItemFont& f) {
+    LOGFONTW font{};
+    GetObjectW(GetStockObject(SYSTEM_FONT), sizeof font, &font);
+    font.lfWeight = f.bold ? FW_BOLD : FW_NORMAL;
+    font.lfHeight = -f.height;
+    font.lfWidth = 0;
+    lstrcpynW(font.lfFaceName, kDeviceFace, LF_FACESIZE);
+    return CreateFontIndirectW(&font);
+}
+
+// How wide a text is drawn in a font on this device context.
+TextWidth MeasureOn(HDC dc) {
+    return [dc](const std::u16string& text, const ItemFont& f) {
+        HFONT font = CreateItemFont(f);
+        HGDIOBJ previous = SelectObject(dc, font);
+        RECT r = {0, 0, 0, 0};
+        DrawTextW(dc, platform::WideChars(text), static_cast<int>(text.size()), &r,
+                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        SelectObject(dc, previous);
+        DeleteObject(font);
+        return static_cast<int>(r.right - r.left);
+    };
+}
+
+// The lines the item shows, top to bottom: after a tap the Hijri date (where data.cfg asks
+// for it) and the headings above the times.
 void OnPaint(HWND window) {
     Plugin& p = ThePlugin();
     PAINTSTRUCT ps;
@@ -66,30 +95,37 @@ void OnPaint(HWND window) {
     // coordinates, which are the item's own only where it starts at the screen's edge.
     DrawIconEx(dc, (r.right - r.left) - kIconInset, 0, p.ItemIcon, 0, 0, 0, nullptr, DI_NORMAL);
 
-    // The text ends where the icon begins.
+    // The text ends where the icon begins. One font serves every line, so that the headings
+    // stay above their times; it is chosen at each paint, as the item's width can change.
     RECT text = {(DpiX() + 48) / 96, (2 * DpiY() + 48) / 96, r.right - r.left - kIconInset,
                  r.bottom - r.top};
-    LOGFONTW font{};
-    GetObjectW(GetStockObject(SYSTEM_FONT), sizeof font, &font);
-    font.lfWeight = FW_BOLD;
-    font.lfHeight = -static_cast<LONG>(GetDeviceCaps(dc, LOGPIXELSY) / 9.0 + 0.5);
-    // The device's system face is Tahoma; a desktop's stock system font is a wide bitmap
-    // face in which the line does not fit the item. Its width goes with it: the face's own.
-    lstrcpynW(font.lfFaceName, kDeviceFace, LF_FACESIZE);
-    font.lfWidth = 0;
-    HFONT bold = CreateFontIndirectW(&font);
-    HGDIOBJ previous = SelectObject(dc, bold);
+    const int width = text.right - text.left;
+    const int height = static_cast<int>(GetDeviceCaps(dc, LOGPIXELSY) / 9.0 + 0.5);
+    const TextWidth measure = MeasureOn(dc);
+    std::vector<std::u16string> fitted = {p.day.line};
+    if (p.ShowHeader) {
+        fitted.push_back(kTodayHeading);
+    }
+    const ItemFont chosen = ChooseItemFont(fitted, width, height, measure);
+    HFONT font = CreateItemFont(chosen);
+    HGDIOBJ previous = SelectObject(dc, font);
     SetTextColor(dc, static_cast<COLORREF>(
                          SendMessageW(GetParent(window), TODAYM_GETCOLOR, TODAYCOLOR_TEXT, 0)));
-    if (p.ShowHeader) {
-        DrawTextW(dc, platform::WideChars(kTodayHeading), -1, &text, 0);
-        // On purpose the horizontal dpi, as the item has always stepped down its line.
-        text.top += (15 * DpiX() + 48) / 96;
+    // On purpose the horizontal dpi, as the item has always stepped down its lines.
+    const int step = (15 * DpiX() + 48) / 96;
+    if (p.ShowHeader && p.config.HijriShown) {
+        std::u16string hijri = FitHijriLine(p.day.hijri, width, chosen, measure);
+        DrawTextW(dc, platform::WideChars(hijri), -1, &text, DT_END_ELLIPSIS | DT_NOPREFIX);
+        text.top += step;
     }
-    // A town too long for what the times leave ends with an ellipsis; the times come first.
-    DrawTextW(dc, platform::WideChars(p.day.line), -1, &text, DT_END_ELLIPSIS);
+    if (p.ShowHeader) {
+        DrawTextW(dc, platform::WideChars(kTodayHeading), -1, &text, DT_NOPREFIX);
+        text.top += step;
+    }
+    // Only then a town too long for what the times leave ends with an ellipsis.
+    DrawTextW(dc, platform::WideChars(p.day.line), -1, &text, DT_END_ELLIPSIS | DT_NOPREFIX);
     SelectObject(dc, previous);
-    DeleteObject(bold);
+    DeleteObject(font);
     EndPaint(window, &ps);
 }
 
@@ -115,7 +151,9 @@ LRESULT CALLBACK TodayItemWndProc(HWND window, UINT message, WPARAM wParam, LPAR
                 return FALSE;
             }
             p.RefreshPending = false;
-            reinterpret_cast<TODAYLISTITEM*>(lParam)->cyp = p.ShowHeader ? 32 : 16;
+            // A line a row: the times, the headings after a tap, and the Hijri date with them.
+            reinterpret_cast<TODAYLISTITEM*>(lParam)->cyp =
+                !p.ShowHeader ? 16 : p.config.HijriShown ? 48 : 32;
             return TRUE;
         }
         default:

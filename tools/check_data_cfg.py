@@ -31,6 +31,8 @@ FIELDS = {
     3: [INT, INT, REAL, REAL, REAL, INT, INT, INT, REAL],
     4: [INT] + [REAL] * 6,
     6: [INT, INT],
+    7: [INT, REAL, INT, INT, INT, INT],
+    9: [INT, INT],
 }
 REST_OF_LINE_MAX = 199  # one read of a comment or convention-name line
 NAME_MAX = 79  # bytes, which in Windows-1252 are characters
@@ -54,6 +56,8 @@ class Config:
         self.offsets = {}            # index -> six offsets
         self.names = {}              # index -> name
         self.rules = {}              # index -> high-latitude rule
+        self.community = {}          # index -> (Maghrib angle, Imsak, midnight, Ramadan, seasons)
+        self.hijri = None            # (HijriShown, HijriAdjustment)
         self.sources = []            # text after "8 - " in the sources section
 
 
@@ -124,6 +128,10 @@ def parse(text):
             cfg.offsets[values[0]] = tuple(values[1:])
         elif kind == 6:
             cfg.rules[values[0]] = values[1]
+        elif kind == 7:
+            cfg.community[values[0]] = tuple(values[1:])
+        elif kind == 9:
+            cfg.hijri = tuple(values)
     return cfg, errors
 
 
@@ -132,7 +140,8 @@ def render(cfg):
     check does not share a mistake with the generator)."""
     out = [SEPARATOR, "8 --------- Config file for Salat and Sun position program ---------\n",
            SEPARATOR]
-    described = set(cfg.params) | set(cfg.offsets) | set(cfg.names) | set(cfg.rules)
+    described = (set(cfg.params) | set(cfg.offsets) | set(cfg.names) | set(cfg.rules) |
+                 set(cfg.community))
     for i in [i for i in range(32) if i < 9 or i in described]:
         asr, fajr, isha, sunset, plus, mn, fixe, hour = cfg.params.get(i, (0,) * 8)
         out += [
@@ -149,12 +158,18 @@ def render(cfg):
         if cfg.rules.get(i, 0) != 0:
             out += ["8 Convention HighLatitudeRule (1 middle of the night, 2 one seventh, "
                     "3 twilight angle)\n", "6 %-9d  %d\n" % (i, cfg.rules[i])]
+        if i in cfg.community:
+            out += ["8 Convention MaghribAngle ImsakMinutes Midnight RamadanIshaMinutes "
+                    "Seasonal\n", "7 %-9d  %-12g  %-12d  %-8d  %-18d  %d\n"
+                    % ((i,) + cfg.community[i])]
         out.append(SEPARATOR)
     out.append("8 - sources :\n")
     out += ["8 - %s\n" % s for s in cfg.sources]
     out.append(SEPARATOR)
     out.append("8 NumberOfTowns  TownSelected  Verbose\n")
     out.append("1 %-13d  %-12d  %-7d\n" % (cfg.header or (0, 0, 0)))
+    if cfg.hijri is not None:
+        out += ["8 HijriShown HijriAdjustment\n", "9 %-10d  %d\n" % cfg.hijri]
     out += [SEPARATOR, "8 - Town location and TimeZone\n",
             "8 Country          Name             latitude    longitude   TimeZone DST Convention\n"]
     out += [("2 %-15s  %-15s  %-10f  %-10f  %-7" + ("d" if isinstance(t[4], int) else "s") +

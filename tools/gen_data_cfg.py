@@ -36,6 +36,9 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 #   offsets       minutes added to Fajr, Chourouk, Zuhr, Asr, Maghrib, Isha
 #   high_lat      optional: 1 middle of the night, 2 one seventh, 3 twilight angle / 60 of
 #                 the night bounds Fajr and Isha where twilight lasts all night
+#   community     optional, the line 7 of a convention that needs one: (Maghrib angle,
+#                 Imsak minutes, midnight 0 standard or 1 Jafari, Ramadan Isha minutes,
+#                 seasonal twilight 0 none, 1 general, 2 ahmer, 3 abyad)
 # Values of 9 onwards are taken from two public method tables, named beside each one:
 #   adhan-js 4.4.6 (npm "adhan"), lib/esm/CalculationMethod.js and METHODS.md;
 #   AlAdhan's method list (github.com/islamic-network/prayer-times, src/PrayerTimes/
@@ -452,6 +455,8 @@ TOWNS = [
 ]
 
 SELECTED_TOWN = "Paris"
+# Line 9: the Hijri date shown, not shifted (Umm al-Qura's own).
+HIJRI = (1, 0)
 
 # Towns considered and left out, with the reason (kept here so nobody adds them back
 # without settling it).
@@ -508,6 +513,9 @@ def render(extract=None):
             w("8 Convention HighLatitudeRule (1 middle of the night, 2 one seventh, "
               "3 twilight angle)\n")
             w("6 %-9d  %d\n" % (i, c["high_lat"]))
+        if "community" in c:
+            w("8 Convention MaghribAngle ImsakMinutes Midnight RamadanIshaMinutes Seasonal\n")
+            w("7 %-9d  %-12g  %-12d  %-8d  %-18d  %d\n" % ((i,) + tuple(c["community"])))
         w(SEPARATOR)
     w("8 - sources :\n")
     for address in SOURCES:
@@ -517,6 +525,8 @@ def render(extract=None):
     selected = [r[1] for r in rows].index(SELECTED_TOWN)
     w("8 NumberOfTowns  TownSelected  Verbose\n")
     w("1 %-13d  %-12d  %-7d\n" % (len(rows), selected, 0))
+    w("8 HijriShown HijriAdjustment\n")
+    w("9 %-10d  %d\n" % HIJRI)
     w(SEPARATOR)
     w("8 - Town location and TimeZone\n")
     w("8 Country          Name             latitude    longitude   TimeZone DST Convention\n")

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """JSON, CSV and iCalendar outputs of veloranth-cli read back by real parsers and checked
-against each other. Usage: check_formats.py <veloranth-cli> <data.cfg>"""
+against each other. Usage: check_formats.py <veloranth-cli> <data.cfg> <idate's dates>"""
 import csv
 import datetime
 import io
@@ -63,4 +63,20 @@ for town, country, name in (("4", "C" * 79, "N" * 79), ("5", "Pays&Co", '<Ville>
     check(max(len(line) for line in text.split(b"\r\n")) <= 75, f"town {town}: lines beyond 75 octets")
     location = icalendar.Calendar.from_ical(text).walk("VEVENT")[0]["LOCATION"]
     check(str(location) == f"{name}, {country}", f"town {town}: LOCATION {location}")
+# The Hijri date of every day from 2000 to June 2029: ICU's Umm al-Qura calendar, and the
+# days idate was asked about (the first and last of each month, to 13 May 2029).
+import icu  # noqa: E402  (Debian's python3-icu)
+umm_al_qura = icu.Calendar.createInstance(icu.Locale("fr@calendar=islamic-umalqura"))
+idate = dict(line.split() for line in open(sys.argv[3]) if line[0].isdigit())
+for year in range(2000, 2030):
+    for entry in json.loads(run("-d", f"1/1/{year}", "-y", "-f", "json"))["days"]:
+        y, m, d = (int(x) for x in entry["date"].split("-"))
+        if (y, m) > (2029, 6):
+            break
+        gregorian = icu.GregorianCalendar(y, m - 1, d, 12, 0)
+        umm_al_qura.setTime(gregorian.getTime())
+        want = "%04d-%02d-%02d" % (umm_al_qura.get(icu.UCalendarDateFields.EXTENDED_YEAR),
+                                   umm_al_qura.get(icu.UCalendarDateFields.MONTH) + 1,
+                                   umm_al_qura.get(icu.UCalendarDateFields.DATE))
+        check(entry["hijri"] == want == idate.get(entry["date"], want), f"{entry['date']}: hijri")
 print("formats: all checks passed")

@@ -89,7 +89,8 @@ done <<'EOT'
 -t 2 --convention 1 -d 9/5/2007 --time 23:00:00|Isha demain à 00:21, dans 1 h 21 min
 EOT
 "$cli" -c "$cfg" --qibla | grep -qx "Quibla à partir du Nord : 119°09'14\"" || fail "--qibla"
-/usr/bin/python3 "$here/check_formats.py" "$cli" "$cfg" || fail "JSON, CSV or iCalendar output"
+/usr/bin/python3 "$here/check_formats.py" "$cli" "$cfg" "$here/../../base/tests/data/idate_umm_alqura.txt" ||
+  fail "JSON, CSV or iCalendar output"
 }
 
 pages() {

@@ -24,9 +24,12 @@ struct Golden {
     const char* file;
     int highLatitudeRule = 0;  // given to the town's convention
     const char16_t* config = u"data/reports.cfg";
+    bool hijri = false;  // the Hijri date shown, shifted by `adjustment` days
+    int adjustment = 0;
 };
 
 constexpr const char16_t* kZones = u"data/zones.cfg";
+constexpr const char16_t* kReports = u"data/reports.cfg";
 
 const Golden kGoldens[] = {
     {Text::Report, kParis, {15, 1, 2007}, {12, 0, 0}, "paris-2007-01-15.report"},
@@ -56,6 +59,15 @@ const Golden kGoldens[] = {
     {Text::Box, kHyderabad, {15, 6, 2026}, {12, 0, 0}, "hyderabad-2026-06-15.box", 0, kZones},
     {Text::SunBox, kStJohns, {15, 1, 2026}, {13, 0, 0}, "stjohns-2026-01-15-1300.sunbox", 0, kZones},
     {Text::Year, kCasablanca, {1, 1, 2026}, {12, 0, 0}, "casablanca-2026.page", 0, kZones},
+    // The Hijri date where the file asks for it: the end of Ramadan 1447 and Chawwal.
+    {Text::Month, kParis, {1, 3, 2026}, {12, 0, 0}, "paris-2026-03-hijri.page", 0, kReports, true},
+    {Text::Year, kParis, {1, 1, 2026}, {12, 0, 0}, "paris-2026-hijri.page", 0, kReports, true},
+    {Text::Summary, kParis, {7, 12, 2026}, {9, 5, 0}, "paris-2026-12-07-hijri.summary", 0,
+     kReports, true},
+    {Text::Report, kMecca, {19, 3, 2026}, {12, 0, 0}, "mecca-2026-03-19-hijri.report", 0,
+     kReports, true, 1},
+    {Text::Box, kMecca, {19, 3, 2026}, {12, 0, 0}, "mecca-2026-03-19-hijri.box", 0, kReports,
+     true, -1},
 };
 
 std::string Compute(const Golden& g, MainState& s) {
@@ -88,6 +100,8 @@ TEST_P(GoldenText, ByteForByte) {
     Loaded l(GetParam().town, GetParam().date, GetParam().time, GetParam().config);
     l.s.config.Conventions[l.s.config.CurrentConvention].HighLatitudeRule =
         GetParam().highLatitudeRule;
+    l.s.config.HijriShown = GetParam().hijri;
+    l.s.config.HijriAdjustment = GetParam().adjustment;
     ExpectGolden(GetParam().file, Compute(GetParam(), l.s));
 }
 

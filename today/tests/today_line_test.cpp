@@ -59,5 +59,34 @@ TEST(UpdateTodayLine, ComputesOncePerDateAndAfterATap) {
     EXPECT_NE(day.line, first);
 }
 
+// A face of 6 pixels a character in bold, 5 regular, at height 10; narrower as it shrinks.
+int FakeWidth(const std::u16string& text, const ItemFont& f) {
+    return static_cast<int>(text.size()) * (f.bold ? 6 : 5) * f.height / 10;
+}
+
+TEST(ChooseItemFont, BoldThenRegularThenSmallerDownTo80Percent) {
+    const std::u16string line(40, u'x');
+    const struct {
+        int width;
+        bool bold;
+        int height;
+    } cases[] = {{240, true, 10}, {239, false, 10}, {199, false, 9}, {150, false, 8}};
+    for (const auto& c : cases) {
+        const ItemFont f = ChooseItemFont({line, u"short"}, c.width, 10, FakeWidth);
+        EXPECT_TRUE(f.bold == c.bold && f.height == c.height) << c.width;
+    }
+    // Every line counts: a long second line decides as well.
+    EXPECT_FALSE(ChooseItemFont({u"short", line}, 239, 10, FakeWidth).bold);
+}
+
+TEST(FitHijriLine, FullThenShortMonthThenWithoutTheYear) {
+    const HijriDate date{1448, 6, 27};
+    const ItemFont regular{false, 10};
+    EXPECT_EQ(FitHijriLine(date, 130, regular, FakeWidth), u"27 Joumada ath-thania 1448");
+    EXPECT_EQ(FitHijriLine(date, 129, regular, FakeWidth), u"27 Joum. II 1448");
+    EXPECT_EQ(FitHijriLine(date, 60, regular, FakeWidth), u"27 Joum. II");
+    EXPECT_EQ(FitHijriLine(date, 10, regular, FakeWidth), u"27 Joum. II");
+}
+
 }  // namespace
 }  // namespace veloranth
