@@ -89,6 +89,17 @@ TEST_F(VeloranthRun, BoxesShowTheChosenDayByteForByte) {
     Close(box);
 }
 
+// Where line 9 asks for it, the Hijri date stands under the date in the summary (a line of
+// its own, nothing cut in any screen shape: see the screenshots) and in the box.
+TEST_F(VeloranthRun, BoxesAndSummaryShowTheHijriDate) {
+    StartWith(ReadBytes(kSource / "reports/tests/data/reports.cfg") + "9 1 -1\n");
+    Choose(1, {2026, 3, 4, 19, 12, 0, 0, 0});  // Mecca, 29 Ramadan by a day's shift
+    Shot("hijri-summary-" + ScreenSize());
+    HWND box = Open(IDM_PRAYER_TIMES, L"Veloranth");
+    EXPECT_EQ(MessageBoxText(box), Golden("mecca-2026-03-19-hijri.box"));
+    Close(box);
+}
+
 // The shell's launcher, Wine's browser bridge, then the desktop's xdg-open (a recording
 // one): the pages, the help and the update check, with no stand-in beside the program.
 TEST_F(VeloranthRun, PagesReachTheDesktopsBrowser) {
