@@ -133,11 +133,12 @@ int Run(const Options& o) {
         WriteOut(report);
         return 0;
     }
-    std::string path = FindConfig(o.config);
+    std::string unreadable;
+    std::string path = FindConfig(o.config, unreadable);
     if (path.empty()) {
-        return Fail(
-            "no data.cfg found (your copy, beside the program, or installed); give "
-            "--config FILE");
+        return Fail(!unreadable.empty() ? unreadable
+                                        : "no data.cfg found (your copy, beside the program, or "
+                                          "installed); give --config FILE");
     }
     Clock clock = [&o] {
         platform::LocalDateTime now = platform::LocalTime();
