@@ -99,7 +99,7 @@ bool ChoosePlace(MainState& s, const Options& o, std::string& error) {
     if (o.hasLat) {
         Town place;
         std::snprintf(place.Country, kNameSize, "Lieu");
-        std::snprintf(place.Name, kNameSize, "%.4f,%.4f", o.lat, o.lon);
+        std::snprintf(place.Name, kNameSize, "%s", PlaceName(o.lat, o.lon).c_str());
         place.latitude = o.lat, place.longitude = o.lon;
         place.Convention = 0;
         if (!AppendTown(cfg, place)) {

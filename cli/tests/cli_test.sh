@@ -73,6 +73,12 @@ EOT
 # A place given by its coordinates uses the file's conventions.
 "$cli" -c "$cfg" --lat=21.4225 --lon 39.8262 --zone=3 --convention 1 -d 15/1/2007 >"$work/out"
 "$cli" -c "$cfg" -t 1 -d 15/1/2007 | tail -n 7 | cmp -s - <(tail -n 7 "$work/out") || fail "--lat/--lon"
+# Its name gives the hemispheres as letters, so its pages never begin with a hyphen.
+for place in "-33.92487 -18.42406 33.9249S,18.4241W" "0.00001 -0.00004 0.0000N,0.0000E"; do
+  set -- $place
+  "$cli" -c "$cfg" --lat=$1 --lon=$2 --zone=2 -d 1/3/2026 --month -o "$work" >"$work/path"
+  [ "$(cat "$work/path")" = "$work/$3_Mars2026.html" ] || fail "page of $1,$2: $(cat "$work/path")"
+done
 
 # The calendar pages are the main program's bytes.
 (cd "$work" && "$cli" --config "$cfg" --date 17/2/2008 --month >"$work/path") || fail "--month"
