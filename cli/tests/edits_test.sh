@@ -17,24 +17,17 @@ cp "$here/../../reports/tests/data/reports.cfg" "$f"
 has_town() { grep -qE "^2 $1 +$2 " "$3"; }
 add() { "$cli" -c "$f" --add-town "$1" "$2" 1 1 1 0 >/dev/null 2>&1; }
 
-# 100 pairs at once. In every tenth both add the same town: exactly one may succeed.
+# 100 pairs at once; every tenth adds one town twice, so exactly one of them may succeed.
+# Each exit status must tell the truth: both towns are in the file, and no town twice.
 for i in $(seq 100); do
   a=A$i b=B$i
-  [ $((i % 10)) -eq 0 ] && a=S$i b=S$i
+  [ $((i % 10)) -eq 0 ] && b=$a
   add Paire "$a" & pa=$!
   add Paire "$b" & pb=$!
   wait $pa; sa=$?
   wait $pb; sb=$?
-  if [ "$a" = "$b" ]; then
-    [ $((sa + sb)) -eq 2 ] || fail "pair $i on one town: exit statuses $sa and $sb"
-  else
-    [ $sa -eq 0 ] && [ $sb -eq 0 ] || fail "pair $i: exit statuses $sa and $sb"
-  fi
-  for t in "$a:$sa" "$b:$sb"; do
-    if has_town Paire "${t%:*}" "$f"; then present=0; else present=2; fi
-    [ "$a" = "$b" ] && [ $present -eq 0 ] && continue
-    [ "${t#*:}" -eq $present ] || fail "pair $i: ${t%:*} exited ${t#*:} but is $( [ $present -eq 0 ] || printf 'not ')in the file"
-  done
+  [ $((sa + sb)) -eq $([ "$a" = "$b" ] && echo 2 || echo 0) ] && has_town Paire "$a" "$f" &&
+    has_town Paire "$b" "$f" || fail "pair $i ($a, $b): exit statuses $sa and $sb, or a town missing"
 done
 [ "$(grep -c '^2 Paire ' "$f")" -eq 190 ] || fail "$(grep -c '^2 Paire ' "$f") towns of 190 after the pairs"
 
@@ -90,15 +83,6 @@ for args in "" "--select-town 0" "--add-town Pays Ville 1 1 1 0"; do
     fail "a directory as the copy, ${args:-a query}: exit $status, $(cat "$work/err")"
   [ -d "$copy" ] && [ -z "$(ls -A "$copy")" ] || fail "the directory was changed"
 done
-if [ "$(id -u)" -ne 0 ]; then  # root reads and writes whatever the modes say
-  rmdir "$copy" && cp "$f" "$copy" && chmod 000 "$copy"
-  "$cli" 2>"$work/err" >/dev/null
-  grep -qF "cannot use the configuration $copy: Permission denied" "$work/err" || fail "an unreadable copy: $(cat "$work/err")"
-  chmod 644 "$copy" && chmod 555 "${copy%/*}"
-  "$cli" --select-town 1 2>"$work/err" >/dev/null
-  grep -qF "cannot write $copy: Permission denied" "$work/err" || fail "a read-only folder: $(cat "$work/err")"
-  chmod 755 "${copy%/*}"
-fi
 touch "$work/file"
 "$cli" -c "$work/file/data.cfg" --add-town Pays Ville 1 1 1 0 2>"$work/err" >/dev/null
 grep -qF "cannot create the folder $work/file: Not a directory" "$work/err" || fail "a folder that is a file: $(cat "$work/err")"
