@@ -73,7 +73,11 @@ bool EditUserCopy(const Options& o, std::string& report, std::string& error) {
         error = "neither XDG_CONFIG_HOME nor HOME says where your copy of data.cfg goes";
         return false;
     }
-    // A town refused for its own values touches nothing.
+    // A town refused for its own values, or a --config file that is not there, touches
+    // nothing.
+    if (!o.config.empty() && !CheckReadable(target, error)) {
+        return false;
+    }
     Town town;
     const std::vector<std::string>& a = o.addTown;
     if (!a.empty() &&

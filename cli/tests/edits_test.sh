@@ -84,8 +84,8 @@ for args in "" "--select-town 0" "--add-town Pays Ville 1 1 1 0"; do
   [ -d "$copy" ] && [ -z "$(ls -A "$copy")" ] || fail "the directory was changed"
 done
 touch "$work/file"
-"$cli" -c "$work/file/data.cfg" --add-town Pays Ville 1 1 1 0 2>"$work/err" >/dev/null
-grep -qF "cannot create the folder $work/file: Not a directory" "$work/err" || fail "a folder that is a file: $(cat "$work/err")"
+XDG_CONFIG_HOME="$work/file" "$cli" --add-town Pays Ville 1 1 1 0 2>"$work/err" >/dev/null
+grep -qF "cannot create the folder $work/file/veloranth: Not a directory" "$work/err" || fail "a folder in a file: $(cat "$work/err")"
 
 [ $failures -eq 0 ] && echo "veloranth-cli edits: all checks passed"
 exit $((failures > 0))
