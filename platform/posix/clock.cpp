@@ -1,4 +1,4 @@
-// The local clock on Linux.
+// The clocks on Linux.
 #include "platform/clock.h"
 
 #include <sys/time.h>
@@ -20,6 +20,12 @@ LocalDateTime LocalTime() {
             t.tm_min,
             t.tm_sec,
             static_cast<int>(now.tv_usec / 1000)};
+}
+
+std::int64_t UtcNow() {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<std::int64_t>(now.tv_sec);
 }
 
 }  // namespace veloranth::platform
