@@ -131,19 +131,19 @@ void ApplySelectedTown(BasicAppConfig<Char>& cfg) {
     ApplyTown(cfg, cfg.SelectedTown());
 }
 
-// What the engine reads of the configuration: the selected place and its convention.
-// A convention index outside the table (a hand-edited town line) gets all-zero rules.
+// What the engine reads of the configuration: the selected place and its convention. A
+// convention the file does not define (a hand-edited town line) is none: the engine then
+// finds no time, rather than computing with rules nobody wrote.
 template <class Char>
 DayInputs EngineInputs(const BasicAppConfig<Char>& cfg) {
-    static const ConventionRules kNoRules{};
     DayInputs in;
     in.LatitudeRad = cfg.LatitudeRad;
     in.LongitudeRad = cfg.LongitudeRad;
     in.CurrentTimeZone = cfg.CurrentTimeZone;
     in.CurrentDst = cfg.CurrentDst;
     in.zone = cfg.CurrentZone;
-    bool known = cfg.CurrentConvention >= 0 && cfg.CurrentConvention < kConventionCount;
-    in.convention = known ? &cfg.Conventions[cfg.CurrentConvention] : &kNoRules;
+    const int k = cfg.CurrentConvention;
+    in.convention = ConventionDefined(cfg, k) ? &cfg.Conventions[k] : nullptr;
     in.HijriAdjustment = cfg.HijriAdjustment;
     return in;
 }

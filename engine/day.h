@@ -82,7 +82,7 @@ struct Place {
 // What a day is computed from: the place, its convention, and the community's shift of the
 // Hijri date (-2 to 2 days; -1: a day behind Makkah).
 struct DayInputs : Place {
-    const ConventionRules* convention = nullptr;
+    const ConventionRules* convention = nullptr;  // null: none defined, so no times are found
     int HijriAdjustment = 0;
 };
 

@@ -224,6 +224,17 @@ void FinishDay(PrayerDay& day, const ConventionRules& k, ScheduleObserver* obser
     Tell(observer, ScheduleStep::Adjusted, day);
 }
 
+// A day without a convention (the town names one the file does not define) has no times:
+// its clock and the transit's weekday only.
+void LeaveWithoutTimes(PrayerDay& day) {
+    day.weekday = WeekdayAt(day.T, day.TZeff);
+    day.exact = PrayerTimes{};
+    day.adjusted = PrayerTimes{};
+    for (bool& found : day.found.found) {
+        found = false;
+    }
+}
+
 }  // namespace
 
 PrayerDay ComputeDaySchedule(const DayInputs& in, const ObservationDate& date, EngineMemo* memo,
@@ -235,6 +246,11 @@ PrayerDay ComputeDaySchedule(const DayInputs& in, const ObservationDate& date, E
     DayRun run{day, in, memo != nullptr ? *memo : fresh, trace};
     const Latitude phi(in.LatitudeRad);
     ComputeClockAndTransit(run, observer);
+    if (in.convention == nullptr) {
+        LeaveWithoutTimes(day);
+        Tell(observer, ScheduleStep::Adjusted, day);
+        return day;
+    }
     SolveTimes(run, phi, observer);
     day.weekday = WeekdayAt(day.T, day.TZeff);  // the last evaluation's, Asr's
     FinishDay(day, *in.convention, observer);
@@ -254,6 +270,10 @@ void ComputeMonthSchedule(const DayInputs& in, int month, int year, PrayerDay* d
         DayRun run{day, in, kept, nullptr};
         ComputeClockAndTransit(run, nullptr);
         day.weekday = WeekdayAt(day.T, day.TZeff);  // the transit's
+        if (in.convention == nullptr) {
+            LeaveWithoutTimes(day);
+            continue;
+        }
         SolveTimes(run, phi, nullptr);
         FinishDay(day, *in.convention, nullptr);
     }

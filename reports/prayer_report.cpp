@@ -70,11 +70,13 @@ namespace {
 // The report's lines between the steps of the day's schedule.
 class ReportPrinter : public ScheduleObserver {
   public:
-    ReportPrinter(const MainState& s, const ConventionRules& k, TextSink* out)
+    // `k` null: the town's convention is not defined, and the day has no times.
+    ReportPrinter(const MainState& s, const ConventionRules* k, TextSink* out)
         : s_(s), k_(k), out_(out) {}
 
     void After(ScheduleStep step, const PrayerDay& e) override {
-        const ConventionRules& k = k_;
+        static const ConventionRules kNone{};
+        const ConventionRules& k = k_ != nullptr ? *k_ : kNone;
         switch (step) {
             case ScheduleStep::Clock:
                 Heading(e);
@@ -83,7 +85,9 @@ class ReportPrinter : public ScheduleObserver {
                 Print(out_, "Passage au m\xE9ridien (Zuhr)=%gh ie : %s\n", e.exact[Zuhr],
                       FormatHours(e.exact[Zuhr]).text);
                 Print(out_, "\n");
-                Print(out_, "Sunrise / Sunset at -%g\n", k.SunriseSetAngle);
+                if (k_ != nullptr) {
+                    Print(out_, "Sunrise / Sunset at -%g\n", k.SunriseSetAngle);
+                }
                 break;
             case ScheduleStep::Chourouk:
                 Exact(e, Chourouk, "Chourouk (Sunrise) at %gh ie : %s\n");
@@ -113,7 +117,12 @@ class ReportPrinter : public ScheduleObserver {
                 RuleLine(e, k);
                 break;
             case ScheduleStep::Adjusted:
-                Corrections(e, k);
+                if (k_ != nullptr) {
+                    Corrections(e, k);
+                } else {
+                    Print(out_, "Convention %d non d\xE9" "finie : aucune heure\n",
+                          s_.config.CurrentConvention);
+                }
                 Rounded(e);
                 break;
         }
@@ -172,7 +181,7 @@ class ReportPrinter : public ScheduleObserver {
     }
 
     const MainState& s_;
-    const ConventionRules& k_;
+    const ConventionRules* k_;
     TextSink* out_;
 };
 
@@ -180,7 +189,7 @@ class ReportPrinter : public ScheduleObserver {
 
 PrayerDay PrayerTimeReport(const MainState& s, TextSink* out) {
     const DayInputs in = InputsOf(s);
-    ReportPrinter printer(s, *in.convention, out);
+    ReportPrinter printer(s, in.convention, out);
     return ComputeDaySchedule(in, s.date, nullptr, out ? &printer : nullptr, out);
 }
 

@@ -51,12 +51,16 @@ TEST(ParseConfig, FailedAllocationStopsWithoutUsingTheMissingMemory) {
     }
 }
 
-TEST(EngineInputs, UnknownConventionIndexGetsNoRulesInsteadOfReadingPastTheTable) {
+// A convention the file does not define, or an index outside the table, gives the engine
+// none (it then finds no time) instead of zero rules or a read past the table.
+TEST(EngineInputs, OnlyDefinedConventionsReachTheEngine) {
     WideAppConfig cfg;
-    cfg.Conventions[8].FajrTwilightAngle = 18;
-    for (int index : {8, 9, -1}) {
+    cfg.Conventions[12].Addressed = true;
+    for (int index : {8, 12, 9, 31, 32, -1}) {
         cfg.CurrentConvention = index;
-        EXPECT_EQ(EngineInputs(cfg).convention->FajrTwilightAngle, index == 8 ? 18 : 0);
+        EXPECT_EQ(EngineInputs(cfg).convention,
+                  index == 8 || index == 12 ? &cfg.Conventions[index] : nullptr)
+            << index;
     }
 }
 

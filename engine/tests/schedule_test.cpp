@@ -38,6 +38,23 @@ TEST(MonthSchedule, EveryDayIsTheDaysOwn) {
     EXPECT_EQ(untouched[0].weekday, -1);
 }
 
+// A town whose convention is not defined finds no time, on the day and in the month, and
+// keeps its clock and weekday.
+TEST(DaySchedule, NoConventionFindsNoTime) {
+    DayCase s(fixture::kParis, 17, 1, 2007);
+    s.in.convention = nullptr;
+    PrayerDay month[31];
+    ComputeMonthSchedule(s.in, 1, 2007, month, 31);
+    for (const PrayerDay& d : {s.Compute(), month[16]}) {
+        EXPECT_EQ(d.TZeff, 1);
+        EXPECT_EQ(d.weekday, 2);  // a Wednesday
+        for (int k = 0; k < kSalatCount; ++k) {
+            EXPECT_FALSE(d.found[k]) << k;
+            EXPECT_EQ(d.adjusted[k], 0) << k;
+        }
+    }
+}
+
 // What the memo keeps between days follows a change of convention, rule, zone or year:
 // after each change (cumulative) a kept memo gives a fresh one's bits.
 TEST(DaySchedule, KeptMemoFollowsChangedInputs) {
