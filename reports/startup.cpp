@@ -20,19 +20,29 @@ ConfigLocation BesideModule(const std::u16string& folder) {
 
 void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock, TextSink& out,
                  bool verbose) {
+    LoadStartupConfig(state, where, out, verbose);
+    ReadStartupClock(state, clock, out);
+}
+
+void LoadStartupConfig(MainState& state, const ConfigLocation& where, TextSink& out,
+                       bool verbose) {
     state.config.Verbose = 1;  // the header line of data.cfg replaces it
     state.configPath = where.config;
     state.townApplied = ReadConfigFile(where.config, where.echo, state.config, out) == kReadOk;
     if (verbose && state.townApplied && state.config.Verbose == 0) {
         PrintCurrentPlace(state.config, out);
     }
+    // The Verbose column governs the reading and the start-up trail only; the trail's
+    // clock lines print whatever it says.
+    state.config.Verbose = 0;
+}
+
+void ReadStartupClock(MainState& state, const Clock& clock, TextSink& out) {
     Print(&out, "Recup\xE8re la date du syst\xE8me ?\n");
     ReadSystemDate(state, clock, out);
     ReadSystemTime(state, clock, out);
     const ObservationDate& d = state.date;
     Print(&out, "Date : %d/%d/%d\n", d.Day, d.Month, d.Year);
-    // The Verbose column governs the reading and the start-up trail only.
-    state.config.Verbose = 0;
 }
 
 void ReadSystemDate(MainState& state, const Clock& clock, TextSink& out) {

@@ -26,6 +26,11 @@ ConfigLocation BesideModule(const std::u16string& folder);
 // (a command line asking for them; the file's header line would silence them otherwise).
 void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clock, TextSink& out,
                  bool verbose = false);
+// Its two halves, data.cfg then the clock, for a caller that chooses the place in between
+// (the command line reads the chosen town's clock).
+void LoadStartupConfig(MainState& state, const ConfigLocation& where, TextSink& out,
+                       bool verbose = false);
+void ReadStartupClock(MainState& state, const Clock& clock, TextSink& out);
 void ReadSystemDate(MainState& state, const Clock& clock, TextSink& out);
 void ReadSystemTime(MainState& state, const Clock& clock, TextSink& out);
 
