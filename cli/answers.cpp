@@ -13,7 +13,7 @@
 
 namespace veloranth::cli {
 
-std::string NextPrayerText(const MainState& s) {
+std::string NextPrayerText(const MainState& s, std::int64_t nowUtc) {
     const DayInputs in = InputsOf(s);
     const std::int64_t day0 = DaysOf(s.date);
     EngineMemo memo;
@@ -21,8 +21,6 @@ std::string NextPrayerText(const MainState& s) {
     const PrayerDay days[3] = {ComputeDaySchedule(in, DateOfDays(day0 - 1), &memo),
                                ComputeDaySchedule(in, s.date, &memo),
                                ComputeDaySchedule(in, DateOfDays(day0 + 1), &memo)};
-    const std::int64_t nowUtc = day0 * 86400 + s.time.Hour * 3600 + s.time.Minute * 60 +
-                                s.time.Second - std::int64_t{OffsetMinutes(days[1])} * 60;
     const PrayerDay* best = nullptr;
     int bestKind = 0;
     std::int64_t bestUtc = 0;

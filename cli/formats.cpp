@@ -9,6 +9,7 @@
 #include "base/codepage.h"
 #include "base/text_sink.h"
 #include "cli/local_times.h"
+#include "cli/method.h"
 #include "engine/schedule.h"
 #include "reports/french_names.h"
 
@@ -138,15 +139,21 @@ std::vector<PrayerDay> ComputeSpan(const MainState& s, Span span) {
     return days;
 }
 
-std::string JsonText(const MainState& s, const std::vector<PrayerDay>& days, bool oneDay) {
+std::string JsonText(const MainState& s, const std::vector<PrayerDay>& days, bool oneDay,
+                     bool conventionOfFile) {
     const Town& t = s.config.SelectedTown();
-    const int k = s.config.CurrentConvention;
+    const Convention& k = s.config.Conventions[s.config.CurrentConvention];
     StringSink out;
     Print(&out, "{\n  \"place\": {\"country\": %s, \"name\": %s",
           JsonString(t.Country).c_str(), JsonString(t.Name).c_str());
     Print(&out, ", \"latitude\": %.10g, \"longitude\": %.10g},\n", t.latitude, t.longitude);
-    Print(&out, "  \"convention\": {\"number\": %d, \"name\": %s},\n", k,
-          JsonString(k >= 0 && k < kConventionCount ? s.config.Conventions[k].Name : "").c_str());
+    if (conventionOfFile) {
+        Print(&out, "  \"convention\": {\"number\": %d, \"name\": %s},\n",
+              s.config.CurrentConvention, JsonString(k.Name).c_str());
+    } else {
+        Print(&out, "  \"convention\": null,\n");
+    }
+    Print(&out, "  \"method\": %s,\n", MethodJson(k).c_str());
     if (oneDay && days.size() == 1) {
         JsonDay(out, days[0], "  ");
         Print(&out, "\n}\n");

@@ -17,7 +17,10 @@ std::vector<PrayerDay> ComputeSpan(const MainState& state, Span span);
 
 // UTF-8 texts. A time the Sun does not reach is null in JSON, an empty CSV field and no
 // event in iCalendar.
-std::string JsonText(const MainState& state, const std::vector<PrayerDay>& days, bool oneDay);
+// The selected town's convention must be defined. `conventionOfFile` false: the method was
+// defined on the command line, and "convention" is null.
+std::string JsonText(const MainState& state, const std::vector<PrayerDay>& days, bool oneDay,
+                     bool conventionOfFile);
 std::string CsvText(const std::vector<PrayerDay>& days);
 // `stamp`: the creation instant (seconds since 1970, UTC) for DTSTAMP.
 std::string IcsText(const MainState& state, const std::vector<PrayerDay>& days,

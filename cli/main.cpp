@@ -1,10 +1,6 @@
 // veloranth-cli: the day's prayer times, the Sun's position, the qibla, the next prayer or
 // a calendar (HTML page, JSON, CSV, iCalendar) from data.cfg or for any place, on a Linux
 // terminal. The day's texts are those of the main program's window.
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -12,11 +8,16 @@
 #include "base/codepage.h"
 #include "base/text_sink.h"
 #include "cli/answers.h"
+#include "cli/choose_place.h"
 #include "cli/config_lookup.h"
 #include "cli/formats.h"
+#include "cli/method.h"
 #include "cli/options.h"
+#include "cli/output.h"
 #include "cli/place.h"
+#include "cli/town_clock.h"
 #include "cli/user_copy.h"
+#include "platform/clock.h"
 #include "reports/calendar.h"
 #include "reports/prayer_report.h"
 #include "reports/startup.h"
@@ -25,33 +26,6 @@
 
 namespace veloranth::cli {
 namespace {
-
-// Standard output, remembering the first write error so that it is reported, not lost.
-int gWriteError = 0;
-
-void WriteOut(const std::string& bytes) {
-    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() && gWriteError == 0) {
-        gWriteError = errno != 0 ? errno : EIO;
-    }
-}
-
-// The program's 8-bit texts on standard output, as UTF-8 unless raw Windows-1252 was asked for.
-class EncodedOutput : public TextSink {
-  public:
-    explicit EncodedOutput(bool raw) : raw_(raw) {}
-    void Write(const char* text, std::size_t length) override {
-        std::string bytes(text, length);
-        WriteOut(raw_ ? bytes : Cp1252ToUtf8(bytes));
-    }
-
-  private:
-    bool raw_;
-};
-
-int Fail(const std::string& message) {
-    std::fprintf(stderr, "veloranth-cli: %s\n", message.c_str());
-    return 2;
-}
 
 // The pages' folder as an absolute path with its separator, so the printed path can be
 // used from anywhere; false for a path that is not UTF-8.
@@ -76,13 +50,12 @@ void EnsureStyleSheet(const std::u16string& folder) {
     }
     std::string source = ShippedFile("style.css");
     if (source.empty() || !std::filesystem::copy_file(source, target, error)) {
-        std::fprintf(stderr,
-                     "veloranth-cli: warning: style.css could not be put beside the page\n");
+        Warn("style.css could not be put beside the page");
     }
 }
 
 int WritePage(const MainState& s, const Options& o) {
-    auto printPath = [](const std::u16string& page) { WriteOut(Utf16ToUtf8(page) + "\n"); };
+    auto printPath = [](const std::u16string& page) { WriteUtf8(Utf16ToUtf8(page) + "\n"); };
     StringSink console;
     std::u16string folder;
     if (!FolderOf(o.outDir, folder)) {
@@ -91,119 +64,51 @@ int WritePage(const MainState& s, const Options& o) {
     bool written = o.monthPage ? WriteMonthCalendar(s, folder, console, printPath)
                                : WriteYearCalendar(s, folder, console, printPath);
     if (!written) {
-        return Fail(Cp1252ToUtf8(console.str()) + "the calendar page could not be written into " +
-                    o.outDir);
+        return Fail("the calendar page could not be written into " + o.outDir + "\n" +
+                    Cp1252ToUtf8(console.str()));
     }
     EnsureStyleSheet(folder);
     return 0;
 }
 
-// Selects the place of this run (nothing is written back): a town of the table, or one
-// made from --lat/--lon, with --zone and --convention applied on top.
-bool ChoosePlace(MainState& s, const Options& o, std::string& error) {
-    AppConfig& cfg = s.config;
-    if (o.hasLat) {
-        Town place;
-        std::snprintf(place.Country, kNameSize, "Lieu");
-        std::snprintf(place.Name, kNameSize, "%s", PlaceName(o.lat, o.lon).c_str());
-        place.latitude = o.lat, place.longitude = o.lon;
-        place.Convention = 0;
-        if (!AppendTown(cfg, place)) {
-            error = "out of memory";
-            return false;
-        }
-        cfg.TownSelected = cfg.NumberOfTowns - 1;
-    } else if (!o.town.empty() && !FindTown(cfg, o.town, cfg.TownSelected, error)) {
-        return false;
+std::string ZoneList() {
+    std::string text;
+    for (std::size_t i = 0; i < zones::ZoneNameCount(); ++i) {
+        text += std::string(zones::ZoneNameAt(i)) + "\n";
     }
-    if (o.hijri) {
-        cfg.HijriShown = true;
-    }
-    if (o.hasHijriAdjust) {
-        cfg.HijriAdjustment = o.hijriAdjust;
-    }
-    Town& town = *cfg.TownTable[cfg.TownSelected];
-    if (!o.zone.empty() && !ApplyZone(o.zone, 0, town, error)) {
-        return false;
-    }
-    if (o.convention >= 0) {
-        if (!CheckConvention(o.convention, error)) {
-            return false;
-        }
-        town.Convention = o.convention;
-    }
-    ApplySelectedTown(cfg);
-    return true;
+    return text;
 }
 
-int Run(const Options& o) {
-    if (!o.addTown.empty() || !o.selectTown.empty()) {
-        std::string report, error;
-        if (!EditUserCopy(o, report, error)) {
-            return Fail(error);
-        }
-        WriteOut(report);
-        return 0;
-    }
-    std::string unreadable;
-    std::string path = FindConfig(o.config, unreadable);
-    if (path.empty()) {
-        return Fail(!unreadable.empty() ? unreadable
-                                        : "no data.cfg found (your copy, beside the program, or "
-                                          "installed); give --config FILE");
-    }
-    Clock clock = [&o] {
-        platform::LocalDateTime now = platform::LocalTime();
-        if (o.hasDate) {
-            now.day = o.day, now.month = o.month, now.year = o.year;
-        }
-        if (o.hasTime) {
-            now.hour = o.hour, now.minute = o.minute, now.second = o.second;
-        }
-        return now;
-    };
+// The observation date and time: the town's own now, or what --date and --time say with
+// the rest from it; and the instant they designate.
+std::int64_t ReadTownClock(MainState& s, const Options& o, StringSink& trail) {
+    const Place place = InputsOf(s);
+    const std::int64_t now = platform::UtcNow();
+    TownTime local = TownTimeAt(place, now);
+    local.date = o.date.value_or(local.date);
+    local.time = o.time.value_or(local.time);
+    ReadStartupClock(s, [&local] {
+        const ObservationDate& d = local.date;
+        const ObservationTime& t = local.time;
+        return platform::LocalDateTime{d.Year, d.Month, d.Day, t.Hour, t.Minute, t.Second, 0};
+    }, trail);
+    return o.date || o.time ? InstantOf(place, local) : now;
+}
 
-    std::u16string widePath;
-    if (!Utf8PathToUtf16(path, widePath)) {
-        return Fail("the path " + path + " is not UTF-8");
-    }
-    EncodedOutput out(o.cp1252);
-    MainState s;
-    StringSink trail;
-    // A query leaves no read_echo.cfg behind: no transcription path.
-    StartupLoad(s, {widePath, u""}, clock, trail, o.verbose);
-    if (!s.townApplied) {
-        std::string lines = Cp1252ToUtf8(trail.str());
-        std::fprintf(stderr, "%s%s", lines.c_str(),
-                     !lines.empty() && lines.back() != '\n' ? "\n" : "");
-        return Fail("cannot use the configuration " + path);
-    }
-    if (o.list) {
-        out.Write(TownList(s.config).data(), TownList(s.config).size());
-        return 0;
-    }
-    std::string error;
-    if (!ChoosePlace(s, o, error)) {
-        return Fail(error);
-    }
-    if (o.verbose) {
-        out.Write(trail.str().data(), trail.str().size());
-    }
-    // The day, as the main window computes it at its start (the Sun report's heading names it).
-    s.day = PrayerTimeReport(s, nullptr);
-
+// The answer asked for, about the chosen place.
+int Answer(MainState& s, const Options& o, std::int64_t instant) {
+    EncodedOutput out;
     std::string text;
     if (o.qibla) {
         text = QiblaAnswerText(s);
     } else if (o.next) {
-        text = NextPrayerText(s);
+        text = NextPrayerText(s, instant);
     } else if (o.format == Format::Json || o.format == Format::Csv || o.format == Format::Ics) {
         Span span = o.monthPage ? Span::Month : o.yearPage ? Span::Year : Span::Day;
         std::vector<PrayerDay> days = ComputeSpan(s, span);
-        // Structured outputs are UTF-8 whatever --cp1252 says: their formats require it.
-        WriteOut(o.format == Format::Json  ? JsonText(s, days, span == Span::Day)
-                 : o.format == Format::Csv ? CsvText(days)
-                                           : IcsText(s, days, std::time(nullptr)));
+        WriteBytes(o.format == Format::Json  ? JsonText(s, days, span == Span::Day, !DefinesOwnMethod(o))
+                   : o.format == Format::Csv ? CsvText(days)
+                                             : IcsText(s, days, platform::UtcNow()));
         return 0;
     } else if (o.monthPage || o.yearPage) {
         return WritePage(s, o);
@@ -215,8 +120,54 @@ int Run(const Options& o) {
         }
         text = PrayerTimeBoxText(s);
     }
-    out.Write(text.data(), text.size());
+    WriteText(text);
     return 0;
+}
+
+int Run(const Options& o) {
+    if (!o.addTown.empty() || !o.selectTown.empty()) {
+        std::string report, error;
+        if (!EditUserCopy(o, report, error)) {
+            return Fail(error);
+        }
+        WriteUtf8(report);
+        return 0;
+    }
+    std::string unreadable;
+    std::string path = FindConfig(o.config, unreadable);
+    if (path.empty()) {
+        return Fail(!unreadable.empty() ? unreadable
+                                        : "no data.cfg found (your copy, beside the program, or "
+                                          "installed); give --config FILE");
+    }
+    std::u16string widePath;
+    if (!Utf8PathToUtf16(path, widePath)) {
+        return Fail("the path " + path + " is not UTF-8");
+    }
+    MainState s;
+    StringSink trail;
+    // A query leaves no read_echo.cfg behind: no transcription path.
+    LoadStartupConfig(s, {widePath, u""}, trail, o.verbose);
+    if (!s.townApplied) {
+        std::string lines = Cp1252ToUtf8(trail.str());
+        lines.erase(lines.find_last_not_of('\n') + 1);
+        return Fail("cannot use the configuration " + path + "\n" + lines);
+    }
+    if (o.list || o.listConventions) {
+        WriteText(o.list ? TownList(s.config) : ConventionListText(s.config));
+        return 0;
+    }
+    std::string error;
+    if (!ChoosePlace(s, o, error)) {
+        return Fail(error);
+    }
+    const std::int64_t instant = ReadTownClock(s, o, trail);
+    if (o.verbose) {
+        WriteText(trail.str());
+    }
+    // The day, as the main window computes it at its start (the Sun report's heading names it).
+    s.day = PrayerTimeReport(s, nullptr);
+    return Answer(s, o, instant);
 }
 
 }  // namespace
@@ -224,26 +175,24 @@ int Run(const Options& o) {
 
 int main(int argc, char** argv) {
     using namespace veloranth::cli;
-    std::vector<std::string> args(argv + 1, argv + argc);
+    UseCp1252(AsksForCp1252(argc, argv));
     Options options;
     std::string error;
-    int status = 0;
-    if (!ParseOptions(args, options, error)) {
-        return Fail(error + "; see --help");
+    if (!ParseOptions(argc, argv, options, error)) {
+        return Finish(Fail(error));
     }
+    int status = 0;
     if (options.help) {
-        WriteOut(kUsage);
+        WriteBytes(UsageText());
     } else if (options.version) {
-        WriteOut(std::string("veloranth-cli " VELORANTH_VERSION "\ntz database ") +
-                 veloranth::zones::TzDatabaseVersion() + "\n");
+        WriteBytes(std::string("veloranth-cli " VELORANTH_VERSION "\ntz database ") +
+                   veloranth::zones::TzDatabaseVersion() + "\n");
+    } else if (options.listOptions) {
+        WriteBytes(OptionListText());
+    } else if (options.listZones) {
+        WriteBytes(ZoneList());
     } else {
         status = Run(options);
     }
-    if (std::fflush(stdout) != 0 && gWriteError == 0) {
-        gWriteError = errno != 0 ? errno : EIO;
-    }
-    if (gWriteError != 0) {
-        return Fail(std::string("cannot write the output: ") + std::strerror(gWriteError));
-    }
-    return status;
+    return Finish(status);
 }

@@ -1,20 +1,33 @@
-// The command line of veloranth-cli: GNU-style options into one record.
+// The command line of veloranth-cli: GNU-style options, from one table, into one record.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "engine/day.h"
 
 namespace veloranth::cli {
 
 enum class Format { Default, Text, Json, Csv, Ics };
 
+// A method given on the command line: each setting given replaces the convention's.
+struct MethodOptions {
+    std::optional<double> fajrAngle;
+    std::optional<double> ishaAngle;
+    std::optional<int> ishaMinutes;
+    std::optional<bool> asrShafi;
+    std::optional<int> highLatitude;  // a HighLatitudeRule
+    std::optional<std::array<double, kSalatCount>> offsets;  // minutes, SalatKind order
+    std::vector<std::string> given;   // the options that set them ("--fajr-angle")
+};
+
 struct Options {
     std::string config;  // data.cfg to read; empty: the lookup order of config_lookup.h
     std::string town;    // index or name ("Pays:Ville"); empty: the file's TownSelected
-    bool hasDate = false;
-    int day = 0, month = 0, year = 0;
-    bool hasTime = false;
-    int hour = 0, minute = 0, second = 0;
+    std::optional<ObservationDate> date;  // none: the town's today
+    std::optional<ObservationTime> time;  // none: the town's now
     bool verbose = false;
     bool sun = false;
     bool monthPage = false;
@@ -24,29 +37,38 @@ struct Options {
     bool cp1252 = false;
     Format format = Format::Default;
     bool list = false;
+    bool listZones = false;
+    bool listConventions = false;
+    bool listOptions = false;  // hidden: the option table for the bash completion
     bool qibla = false;
     bool next = false;
     // A place that is not in the file, or another zone or convention for one that is.
-    bool hasLat = false, hasLon = false;
-    double lat = 0, lon = 0;
+    std::optional<double> lat, lon;
     std::string zone;
     int convention = -1;
+    MethodOptions method;
     bool hijri = false;  // the Hijri date's line in the text, for this run
-    bool hasHijriAdjust = false;
-    int hijriAdjust = 0;  // -2 to 2 days, for this run
+    std::optional<int> hijriAdjust;  // -2 to 2 days, for this run
     std::string selectTown;
     std::vector<std::string> addTown;  // COUNTRY NAME LAT LON ZONE CONVENTION [DST]
     bool help = false;
     bool version = false;
 };
 
-// Parses argv; false with `error` set (one line, without the hint) for anything it does
-// not understand.
-bool ParseOptions(const std::vector<std::string>& args, Options& options, std::string& error);
+// Parses the command line with getopt_long (which may reorder argv); false with `error`
+// set (UTF-8, without the hint to --help) for anything it does not understand.
+bool ParseOptions(int argc, char** argv, Options& options, std::string& error);
 
-// A decimal number of the whole text ("-33.9", "5.5"); false for anything else.
-bool ParseNumber(const std::string& text, double& value);
+// Whether the command line asks for --cp1252, told before parsing so that the parser's own
+// errors are written in the encoding asked for.
+bool AsksForCp1252(int argc, char** argv);
 
-extern const char kUsage[];
+// --help, made from the option table; help2man makes the man page from it.
+std::string UsageText();
+
+// The option table for the bash completion: one option a line, "--name" for a flag,
+// "--name=" and the values it completes (words, or @towns, @zones, @conventions, @files,
+// @folders) for one that takes a value.
+std::string OptionListText();
 
 }  // namespace veloranth::cli

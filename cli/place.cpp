@@ -9,7 +9,7 @@
 
 #include "base/codepage.h"
 #include "base/text_sink.h"
-#include "cli/options.h"
+#include "cli/values.h"
 #include "config/town_allocator.h"
 #include "zones/zones.h"
 
@@ -100,10 +100,10 @@ bool FindTown(const AppConfig& cfg, const std::string& wanted, int& index, std::
         return true;
     }
     if (exact.size() > 1) {
-        error = "town '" + wanted +
-                "' is in several countries; name one as Pays:Ville:" + CandidateLines(cfg, exact);
+        error = "town '" + wanted + "' is in several countries (name one as Pays:Ville)" +
+                CandidateLines(cfg, exact);
     } else if (!near.empty()) {
-        error = "no town '" + wanted + "'; did you mean:" + CandidateLines(cfg, near);
+        error = "no town '" + wanted + "' (did you mean one of these?)" + CandidateLines(cfg, near);
     } else {
         error = "no town '" + wanted + "' (--list shows the towns)";
     }
@@ -123,16 +123,6 @@ std::string TownList(const AppConfig& cfg) {
               t.Convention);
     }
     return out.str();
-}
-
-bool CheckConvention(int convention, std::string& error) {
-    // The conventions data.cfg can hold.
-    if (convention >= 0 && convention < kConventionCount) {
-        return true;
-    }
-    error = "convention " + std::to_string(convention) + " does not exist (0 to " +
-            std::to_string(kConventionCount - 1) + ")";
-    return false;
 }
 
 bool ApplyZone(const std::string& text, int dst, Town& town, std::string& error) {
@@ -182,7 +172,6 @@ bool MakeTown(const std::string& country, const std::string& name, const std::st
         }
         std::snprintf(fields[i], kNameSize, "%s", text.c_str());
     }
-    double number = 0;
     int conv = -1, rule = -1;
     if (!ParseNumber(lat, town.latitude) || std::fabs(town.latitude) > 90 ||
         !ParseNumber(lon, town.longitude) || std::fabs(town.longitude) > 180) {
@@ -191,12 +180,13 @@ bool MakeTown(const std::string& country, const std::string& name, const std::st
                 "(-180 to 180)";
         return false;
     }
-    if (ParseNumber(convention, number) && number == std::trunc(number) &&
-        std::fabs(number) < 1e6) {
-        conv = static_cast<int>(number);
+    if (!ParseInt(convention, conv) || conv < 0) {
+        error = "'" + convention + "' is not a convention number";
+        return false;
     }
-    if (!CheckConvention(conv, error)) {
-        error = conv < 0 ? "'" + convention + "' is not a convention number" : error;
+    if (conv >= kConventionCount) {
+        error = "convention " + convention + " does not exist (0 to " +
+                std::to_string(kConventionCount - 1) + ")";
         return false;
     }
     town.Convention = conv;

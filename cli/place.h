@@ -16,13 +16,11 @@ bool FindTown(const AppConfig& cfg, const std::string& wanted, int& index, std::
 // The table, one town a line (8-bit text).
 std::string TownList(const AppConfig& cfg);
 
-// The one range check of convention numbers given on the command line.
-bool CheckConvention(int convention, std::string& error);
-
 // Gives `town` the zone `text` (hours or a tz database name) and, for hours, the DST rule.
 bool ApplyZone(const std::string& text, int dst, Town& town, std::string& error);
 
-// A town record from command-line words (UTF-8 names, decimal degrees).
+// A town record from command-line words (UTF-8 names, decimal degrees). Its convention
+// is one data.cfg can hold; whether the file defines it is the edit's to check.
 bool MakeTown(const std::string& country, const std::string& name, const std::string& lat,
               const std::string& lon, const std::string& zone, const std::string& convention,
               const std::string& dst, Town& town, std::string& error);

@@ -10,6 +10,7 @@
 #include "base/codepage.h"
 #include "base/text_sink.h"
 #include "cli/config_lookup.h"
+#include "cli/method.h"
 #include "cli/place.h"
 #include "config/edit_lock.h"
 #include "config/reader.h"
@@ -50,6 +51,9 @@ bool ApplyEdit(const Options& o, const Town& town, MainState& s, int& selected, 
         return true;
     }
     const std::vector<std::string>& a = o.addTown;
+    if (!CheckConvention(s.config, town.Convention, error)) {
+        return false;  // the file read decides which conventions exist
+    }
     for (int i = 0; i < s.config.NumberOfTowns; ++i) {
         const Town& t = *s.config.TownTable[i];
         if (std::strcmp(t.Country, town.Country) == 0 && std::strcmp(t.Name, town.Name) == 0) {

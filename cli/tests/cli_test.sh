@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # veloranth-cli end to end, one group of checks a run: texts (outputs byte for byte in both
 # encodings, the ways of choosing a place), answers (next prayer, qibla, JSON, CSV,
-# iCalendar), pages (the calendars), refusals (the exit status of every kind of bad input),
-# help (--help, --version, the man page) and lookup (the lookup and edits of data.cfg).
+# iCalendar), now (the town's own clock), methods (conventions and methods given on the
+# command line), pages (the calendars), refusals (the exit status of every kind of bad
+# input), help (--help, --version, the man page) and lookup (the lookup and edits of
+# data.cfg).
 # Usage: cli_test.sh <group> <veloranth-cli> [<man page>]
 set -u
 group=${1:?group of checks}
@@ -58,6 +60,7 @@ expect_output "$pages/paris-2007-01-15.box" "${day[@]}" --cp1252
 expect_output reports:paris-2007-01-15-1300.sunbox "${day[@]}" --sun
 expect_output paris-verbose.utf8 "${day[@]}" --verbose
 expect_output paris-sun-verbose.utf8 "${day[@]}" --sun --verbose
+expect_output reports:paris-2007-01-15.box --config "$cfg" -d 2007-01-15 --time 13:00
 for town in "--town 2" "--town=2" "-t2" "-t 2" "-- 2" "Tromso" "-t tromsø" "--town=NORVÈGE:tromso"; do
   expect_output reports:tromso-2007-06-21.box --config "$cfg" --date 21/6/2007 --time 23:59:00 $town
 done
@@ -93,6 +96,69 @@ EOT
   fail "JSON, CSV or iCalendar output"
 }
 
+now() {
+# The town's own now whatever the machine's zone (TZ), at instants faketime fixes: the
+# date, and the time left to the next prayer across midnight and both clock changes of
+# 2026, for towns of the shipped table (hours with a summer-time rule: Paris; zones:
+# New-York, and Paris by --zone). faketime's library loads after the sanitizers' own.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
+shipped=$(dirname "$cli")/data.cfg
+at() { local zone=$1 instant=$2; shift 2; TZ=$zone faketime "$instant" "$cli" -c "$shipped" "$@"; }
+while IFS='|' read -r zone instant args answer; do
+  got=$(at "$zone" "$instant" $args --next)
+  [ "$got" = "Prochaine prière : $answer" ] || fail "$args at $instant in $zone: $got"
+done <<'EOT'
+Europe/Paris|2026-03-02 19:20:00|New-York|Asr à 15:18, dans 1 h 58 min
+Europe/Paris|2026-03-03 01:00:00|New-York --time 23:30|Fajr demain à 05:12, dans 5 h 42 min
+Europe/Paris|2026-03-02 19:20:00|New-York -d 2026-03-03|Asr à 15:18, dans 1 h 58 min
+Europe/Paris|2026-03-29 00:00:05|Paris|Fajr à 06:25, dans 5 h 25 min
+America/New_York|2026-03-28 19:00:05|Paris --zone=Europe/Paris|Fajr à 06:25, dans 5 h 25 min
+Asia/Tokyo|2026-01-01 12:00:00|Paris -d 29/3/2026 --time 0:00:05|Fajr à 06:25, dans 5 h 25 min
+America/New_York|2026-10-24 18:30:00|Paris|Fajr à 06:17, dans 6 h 47 min
+America/New_York|2026-10-24 20:30:00|Paris|Fajr à 06:17, dans 4 h 47 min
+EOT
+[ "$(at Europe/Paris '2026-03-03 01:00:00' New-York -f csv | cut -d, -f1-2 | tail -1)" = "2026-03-02,-05:00" ] ||
+  fail "New-York's date at 01:00 in Paris"
+}
+
+methods() {
+# Conventions that exist, and methods given on the command line: each option gives the
+# times of the convention of data/methods.cfg it describes.
+methods="$here/data/methods.cfg"
+m=(-c "$methods" -d 2026-06-01 -m -f csv)
+while IFS='|' read -r args convention; do
+  "$cli" "${m[@]}" $args >"$work/got" || fail "$args"
+  "$cli" "${m[@]}" ${args%% -*} --convention $convention | cmp -s - "$work/got" || fail "$args differs from convention $convention"
+done <<'EOT'
+-t 0 --fajr-angle 12 --isha-angle=12|3
+-t 0 --isha-minutes 90|4
+-t 0 --convention 4 --isha-angle 17|0
+-t 0 --asr=hanafi|5
+-t 1 --convention 0 --high-latitude seventh|6
+-t 0 --offsets=1,2,3,4,5,6|7
+EOT
+"$cli" "${m[@]}" --lat 21.4225 --lon 39.8262 --zone 3 --fajr-angle 18 --isha-angle 17 |
+  cmp -s - <("$cli" "${m[@]}" -t 0 --convention 8) || fail "a method of one's own"
+json=$("$cli" -c "$methods" --lat 21.4 --lon 39.8 --zone 3 --fajr-angle 18 --isha-angle 17 -f json)
+grep -qx '  "convention": null,' <<<"$json" || fail "own method: convention"
+json=$("$cli" -c "$methods" -t 0 --convention 12 -f json)
+grep -qxF '  "method": {"fajr_angle": 15, "isha_angle": null, "isha_minutes": 75, "asr": "shafii", "high_latitude": "none", "offsets": {"fajr": -2, "chourouk": 0, "zuhr": 0, "asr": 0, "maghrib": 3, "isha": 0}, "sunrise_angle": 0.8333, "zuhr_hour": "13:15"},' <<<"$json" ||
+  fail "JSON method: $(grep method <<<"$json")"
+expect_output conventions.utf8 -c "$methods" --list-conventions
+# A convention the file does not define is refused wherever it is named.
+expect_refusal "town Norvege:Tromso: convention 25 is not defined: data.cfg defines 0 to 8 and 12 (--list-conventions shows them); give one with --convention; see --help" \
+  -c "$methods" Tromso
+cp "$methods" "$work/copy.cfg"
+expect_refusal "convention 25 is not defined" -c "$work/copy.cfg" --add-town Maroc Ifrane 33.5 -5.1 1 25
+cmp -s "$methods" "$work/copy.cfg" || fail "a town of an undefined convention was stored"
+"$cli" -c "$work/copy.cfg" --add-town Maroc Ifrane 33.5 -5.1 1 12 >/dev/null || fail "--add-town of convention 12"
+expect_refusal "two ways of giving Isha" -c "$methods" --isha-angle 17 --isha-minutes 90
+expect_refusal "needs --fajr-angle and --isha-angle or --isha-minutes" -c "$methods" --lat 1 --lon 2 --zone 0 --fajr-angle 18
+expect_refusal "--asr needs shafii or hanafi, not 'maliki'" --asr=maliki
+expect_refusal "--offsets needs six minute counts" --offsets 1,2,3
+expect_refusal "--fajr-angle changes this run's times" --fajr-angle 18 --add-town A B 1 1 1 0
+}
+
 pages() {
 # A place given by its coordinates is named with the hemispheres as letters, so its pages
 # never begin with a hyphen.
@@ -121,11 +187,11 @@ cmp -s "$cfg" "$work/data.cfg" || fail "--town changed data.cfg"
 refusals() {
 # Bad input: a clear message, status 2, nothing written.
 expect_refusal "unknown option '--frobnicate'" --frobnicate
-expect_refusal "no town 'x' (--list shows the towns)" --config "$cfg" --town x
+expect_refusal "no town 'x' (--list shows the towns); see --help" --config "$cfg" --town x
 expect_refusal "no town 7: the table has 7 towns" --config "$cfg" --town 7
 expect_refusal "--date needs an existing date" --config "$cfg" --date 29/2/2007
 expect_refusal "--date needs an existing date" --config "$cfg" --date 1/13/2007
-expect_refusal "--time needs a time H:M:S" --config "$cfg" --time 24:00:00
+expect_refusal "--time needs a time H:M or H:M:S" --config "$cfg" --time 24:00:00
 expect_refusal "option --config needs a value" --config
 expect_refusal "cannot use the configuration $work/none.cfg" --config "$work/none.cfg"
 printf '1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n' >"$work/short.cfg"
@@ -133,17 +199,23 @@ expect_refusal "Number of towns does not match NTowns" --config "$work/short.cfg
 write_names
 expect_refusal "could not be written" --config "$cfg" --month --out "$work/missing-folder"
 expect_refusal "unknown option '--town3'; see --help" --town3
-expect_refusal "is in several countries" -c "$work/names.cfg" casablanca
+expect_refusal "is in several countries (name one as Pays:Ville); see --help" -c "$work/names.cfg" casablanca
 expect_refusal "  1  Chili:Casablanca" -c "$work/names.cfg" Casablanca
-expect_refusal "did you mean:" -c "$work/names.cfg" casa
-expect_refusal "zone 'Mars/Olympus' is neither" -c "$cfg" --zone Mars/Olympus
+expect_refusal "did you mean one of these?); see --help" -c "$work/names.cfg" casa
+expect_refusal "(Europe/Paris); see --help" -c "$cfg" --zone Mars/Olympus
+expect_refusal "option '--con' is ambiguous: --convention, --config" --con=1
+expect_refusal "--list takes no value" --list=2
 expect_refusal "no zone of the tz database keeps that offset all year" -c "$cfg" --lat 1 --lon 2 --zone 3:30
-expect_refusal "convention 32 does not exist (0 to 31)" -c "$cfg" --convention 32
+expect_refusal "convention 99 is not defined: data.cfg defines 0 to 8 (--list-conventions shows them); see --help" -c "$cfg" --convention=99
 expect_refusal "--lat and --lon need --zone" -c "$cfg" --lat 1 --lon 2
 expect_refusal "--format text is for a day" -c "$cfg" --month --format text
 expect_refusal "cannot be a name in data.cfg" --add-town Maroc "Ifrane ville" 33.5 -5.1 1 0
 expect_refusal "is not a convention number" --add-town Maroc Ifrane 33.5 -5.1 1 x
 [ ! -e "$XDG_CONFIG_HOME" ] || fail "a refused edit wrote a copy"
+# --cp1252 writes the errors in Windows-1252 too, names read from data.cfg included.
+printf '1 1 0 0\n2 France Saint-\xC9tienne 45.4 4.4 Mars/Olympus 0 0\n' >"$work/zone.cfg"
+"$cli" -c "$work/zone.cfg" --cp1252 2>&1 >/dev/null | LC_ALL=C grep -q $'(Saint-\xC9tienne) has an unknown' ||
+  fail "--cp1252 on standard error"
 "$cli" -c "$cfg" >/dev/full 2>"$work/err"; [ $? -eq 2 ] || fail "/dev/full: exit status"
 grep -q "cannot write the output: No space left on device" "$work/err" || fail "/dev/full: message"
 [ -z "$(ls "$work"/missing-folder 2>/dev/null)" ] || fail "a page was written"
@@ -184,7 +256,7 @@ mkdir -p "$work/h2" && ln -s "$XDG_CONFIG_HOME" "$work/h2/.config"
 }
 
 case $group in
-  texts | answers | pages | refusals | help | lookup) $group ;;
+  texts | answers | now | methods | pages | refusals | help | lookup) $group ;;
   *) echo "unknown group $group"; exit 2 ;;
 esac
 [ $failures -eq 0 ] && echo "veloranth-cli $group: all checks passed"

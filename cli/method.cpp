@@ -1,0 +1,195 @@
+// Methods as the command line gives and shows them. One table of settings serves JSON and
+// the conventions' list, so that a setting added to the engine is one row here.
+#include "cli/method.h"
+
+#include <cmath>
+#include <string>
+
+#include "base/text_sink.h"
+
+namespace veloranth::cli {
+namespace {
+
+std::string Number(double value) {
+    StringSink text;
+    Print(&text, "%g", value);
+    return text.str();
+}
+
+double Offset(const ConventionRules& k, int kind) {
+    const double minutes[] = {k.FajrOffset, k.ChouroukOffset, k.ZuhrOffset,
+                              k.AsrOffset,  k.MaghribOffset,  k.IshaOffset};
+    return minutes[kind];
+}
+
+// One setting: the option that gives it (or its name, for those no option gives), its
+// value in that option's words ("" where it does not apply: JSON's null), whether JSON
+// quotes it, and its own JSON form where it has one.
+struct Setting {
+    const char* option;
+    std::string (*value)(const ConventionRules&);
+    bool word;
+    std::string (*json)(const ConventionRules&) = nullptr;
+};
+
+const Setting kSettings[] = {
+    {"fajr-angle", [](const ConventionRules& k) { return Number(k.FajrTwilightAngle); }, false},
+    {"isha-angle",
+     [](const ConventionRules& k) {
+         return k.IshaIsMaghribPlus ? std::string() : Number(k.IshaTwilightAngle);
+     },
+     false},
+    {"isha-minutes",
+     [](const ConventionRules& k) {
+         return k.IshaIsMaghribPlus ? std::to_string(k.IshaMaghribMinutes) : std::string();
+     },
+     false},
+    {"asr", [](const ConventionRules& k) { return std::string(k.AsrShafi ? "shafii" : "hanafi"); },
+     true},
+    {"high-latitude",
+     [](const ConventionRules& k) {
+         static const char* const kRules[] = {"none", "middle", "seventh", "angle"};
+         int rule = k.HighLatitudeRule;
+         return std::string(rule >= 0 && rule <= kLastHighLatitudeRule ? kRules[rule] : "none");
+     },
+     true},
+    {"offsets",
+     [](const ConventionRules& k) {
+         std::string text;
+         for (int kind = 0; kind < kSalatCount; ++kind) {
+             text += (kind == 0 ? "" : ",") + Number(Offset(k, kind));
+         }
+         return text;
+     },
+     false,
+     [](const ConventionRules& k) {  // keyed by prayer rather than the option's list
+         static const char* const kKeys[] = {"fajr", "chourouk", "zuhr", "asr", "maghrib", "isha"};
+         std::string json;
+         for (int kind = 0; kind < kSalatCount; ++kind) {
+             json += std::string(kind == 0 ? "{" : ", ") + "\"" + kKeys[kind] +
+                     "\": " + Number(Offset(k, kind));
+         }
+         return json + "}";
+     }},
+    {"sunrise-angle", [](const ConventionRules& k) { return Number(k.SunriseSetAngle); }, false},
+    {"zuhr-hour",
+     [](const ConventionRules& k) {
+         if (!k.ZuhrFixe) {
+             return std::string();
+         }
+         long minutes = std::lround(k.ZuhrHour * 60);
+         StringSink text;
+         Print(&text, "%02ld:%02ld", minutes / 60, minutes % 60);
+         return text.str();
+     },
+     true},
+};
+
+std::string JsonKey(const char* option) {
+    std::string key = option;
+    for (char& c : key) {
+        c = c == '-' ? '_' : c;
+    }
+    return key;
+}
+
+// "0 to 8, 10 and 17".
+std::string DefinedList(const AppConfig& cfg) {
+    std::string text;
+    for (int first = 0; first < kConventionCount; ++first) {
+        if (!ConventionDefined(cfg, first)) {
+            continue;
+        }
+        int last = first;
+        while (last + 1 < kConventionCount && ConventionDefined(cfg, last + 1)) {
+            ++last;
+        }
+        text += (text.empty() ? "" : ", ") + std::to_string(first) +
+                (last > first ? " to " + std::to_string(last) : "");
+        first = last;
+    }
+    std::size_t comma = text.rfind(", ");
+    return comma == std::string::npos ? text : text.replace(comma, 2, " and ");
+}
+
+}  // namespace
+
+bool CheckConvention(const AppConfig& cfg, int convention, std::string& error) {
+    if (ConventionDefined(cfg, convention)) {
+        return true;
+    }
+    error = "convention " + std::to_string(convention) + " is not defined: data.cfg defines " +
+            DefinedList(cfg) + " (--list-conventions shows them)";
+    return false;
+}
+
+void ApplyMethod(const MethodOptions& m, ConventionRules& k) {
+    if (m.fajrAngle) {
+        k.FajrTwilightAngle = *m.fajrAngle;
+    }
+    if (m.ishaAngle) {
+        k.IshaTwilightAngle = *m.ishaAngle, k.IshaIsMaghribPlus = false;
+    }
+    if (m.ishaMinutes) {
+        k.IshaMaghribMinutes = *m.ishaMinutes, k.IshaIsMaghribPlus = true;
+    }
+    if (m.asrShafi) {
+        k.AsrShafi = *m.asrShafi;
+    }
+    if (m.highLatitude) {
+        k.HighLatitudeRule = *m.highLatitude;
+    }
+    if (m.offsets) {
+        const auto& o = *m.offsets;
+        k.FajrOffset = o[Fajr], k.ChouroukOffset = o[Chourouk], k.ZuhrOffset = o[Zuhr];
+        k.AsrOffset = o[Asr], k.MaghribOffset = o[Maghrib], k.IshaOffset = o[Isha];
+    }
+}
+
+bool DefineMethod(const MethodOptions& m, ConventionRules& k, std::string& error) {
+    if (!m.fajrAngle || (!m.ishaAngle && !m.ishaMinutes)) {
+        error = "a method of your own (--lat/--lon without --convention) needs --fajr-angle and "
+                "--isha-angle or --isha-minutes";
+        return false;
+    }
+    k = ConventionRules{};
+    k.SunriseSetAngle = 0.8333;
+    k.AsrShafi = true;
+    ApplyMethod(m, k);
+    return true;
+}
+
+std::string MethodJson(const ConventionRules& k) {
+    std::string json;
+    for (const Setting& s : kSettings) {
+        std::string value = s.json != nullptr ? s.json(k) : s.value(k);
+        if (value.empty()) {
+            value = "null";
+        } else if (s.word) {
+            value = "\"" + value + "\"";
+        }
+        json += (json.empty() ? "{" : ", ") + ("\"" + JsonKey(s.option) + "\": ") + value;
+    }
+    return json + "}";
+}
+
+std::string ConventionListText(const AppConfig& cfg) {
+    StringSink text;
+    for (int i = 0; i < kConventionCount; ++i) {
+        if (!ConventionDefined(cfg, i)) {
+            continue;
+        }
+        const char* name = cfg.Conventions[i].Name;
+        Print(&text, "%2d%s%s\n   ", i, name[0] != '\0' ? "  " : "", name);
+        for (const Setting& s : kSettings) {
+            std::string value = s.value(cfg.Conventions[i]);
+            if (!value.empty()) {
+                Print(&text, " %s=%s", s.option, value.c_str());
+            }
+        }
+        Print(&text, "\n");
+    }
+    return text.str();
+}
+
+}  // namespace veloranth::cli

@@ -1,0 +1,237 @@
+// The options, one row each, in the order --help lists them. A setter refuses a value it
+// cannot read whole; combinations are checked once every option is read (options.cpp).
+#include "cli/option_table.h"
+
+#include <cmath>
+#include <sstream>
+
+#include "cli/values.h"
+
+namespace veloranth::cli {
+namespace {
+
+constexpr Argument kFlag = Argument::None;
+constexpr Argument kValue = Argument::Value;
+
+const char kFormats[] = "text json csv ics";
+const char kAsrRules[] = "hanafi shafii";  // the index is AsrShafi
+const char kHighLatitudeRules[] = "none middle seventh angle";  // the index is the rule
+
+// A method setting given on the command line, remembered with the option that gave it.
+template <class T>
+bool SetMethod(const OptionRow& row, Options& o, std::optional<T>& field, T value) {
+    field = value;
+    o.method.given.push_back(std::string("--") + row.name);
+    return true;
+}
+
+bool SetAngle(const OptionRow& row, Options& o, const std::string& v, std::optional<double>& field,
+              std::string& e) {
+    double angle = 0;
+    if (!ParseNumber(v, angle) || angle < 0 || angle > 30) {
+        return Refuse(row, v, "an angle from 0 to 30 degrees", e);
+    }
+    return SetMethod(row, o, field, angle);
+}
+
+bool SetOffsets(const OptionRow& row, Options& o, const std::string& v, std::string& e) {
+    std::array<double, kSalatCount> minutes{};
+    std::istringstream fields(v + ",");
+    std::string field;
+    int count = 0;
+    while (std::getline(fields, field, ',')) {
+        if (count == kSalatCount || !ParseNumber(field, minutes[count]) ||
+            std::fabs(minutes[count]) > 120) {
+            count = -1;
+            break;
+        }
+        ++count;
+    }
+    if (count != kSalatCount) {
+        return Refuse(row, v, "six minute counts from -120 to 120, F,C,Z,A,M,I", e);
+    }
+    return SetMethod(row, o, o.method.offsets, minutes);
+}
+
+bool SetCoordinate(const OptionRow& row, const std::string& v, double limit,
+                   std::optional<double>& field, std::string& e) {
+    double degrees = 0;
+    if (!ParseNumber(v, degrees) || std::fabs(degrees) > limit) {
+        return Refuse(row, v, limit == 90 ? "a latitude from -90 to 90" : "a longitude from -180 to 180",
+                      e);
+    }
+    field = degrees;
+    return true;
+}
+
+}  // namespace
+
+bool Refuse(const OptionRow& row, const std::string& value, const char* what, std::string& error) {
+    error = std::string("--") + row.name + " needs " + what + ", not '" + value + "'";
+    return false;
+}
+
+// Setters' parameters: the row, the options, the value, the error.
+const OptionRow kOptionRows[] = {
+    {"town", 't', kValue, "TOWN", Section::Place,
+     "town by index (0 is the first) or by name, without regard to case or accents; "
+     "\"Pays:Ville\" when several countries share the name. A TOWN operand does the same.",
+     "@towns", nullptr, [](auto&, auto& o, auto& v, auto&) { return o.town = v, true; }},
+    {"list", 'l', kFlag, nullptr, Section::Place,
+     "list the towns: index, country, name, latitude, longitude, zone, daylight-saving rule, "
+     "convention",
+     nullptr, &Options::list, nullptr},
+    {"lat", 0, kValue, "DEG", Section::Place, "latitude of a place not in the file (north positive)",
+     "", nullptr, [](auto& r, auto& o, auto& v, auto& e) { return SetCoordinate(r, v, 90, o.lat, e); }},
+    {"lon", 0, kValue, "DEG", Section::Place, "longitude of that place (east positive)", "", nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) { return SetCoordinate(r, v, 180, o.lon, e); }},
+    {"zone", 0, kValue, "ZONE", Section::Place,
+     "time zone in hours (1, -5, 5.5 or 5:30) or a tz database name (Europe/Paris)", "@zones",
+     nullptr, [](auto&, auto& o, auto& v, auto&) { return o.zone = v, true; }},
+    {"list-zones", 0, kFlag, nullptr, Section::Place,
+     "list the names of the tz database that --zone takes, links too", nullptr,
+     &Options::listZones, nullptr},
+
+    {"convention", 0, kValue, "N", Section::Method,
+     "calculation convention N of data.cfg; default 0 for --lat/--lon, the town's own otherwise",
+     "@conventions", nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         return (ParseInt(v, o.convention) && o.convention >= 0) ||
+                Refuse(r, v, "a convention number", e);
+     }},
+    {"list-conventions", 0, kFlag, nullptr, Section::Method,
+     "list the conventions data.cfg defines: number, name, and settings in the words of the "
+     "options below",
+     nullptr, &Options::listConventions, nullptr},
+    {"fajr-angle", 0, kValue, "DEG", Section::Method,
+     "Fajr when the Sun is DEG degrees below the horizon (0 to 30)", "", nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) { return SetAngle(r, o, v, o.method.fajrAngle, e); }},
+    {"isha-angle", 0, kValue, "DEG", Section::Method, "Isha likewise (0 to 30)", "", nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) { return SetAngle(r, o, v, o.method.ishaAngle, e); }},
+    {"isha-minutes", 0, kValue, "MIN", Section::Method,
+     "Isha MIN minutes after Maghrib (0 to 240), instead of an angle", "", nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         int minutes = -1;
+         return (ParseInt(v, minutes) && minutes >= 0 && minutes <= 240 &&
+                 SetMethod(r, o, o.method.ishaMinutes, minutes)) ||
+                Refuse(r, v, "minutes from 0 to 240", e);
+     }},
+    {"asr", 0, kValue, "RULE", Section::Method,
+     "Asr when a shadow is its object's length more than at noon (shafii) or twice it (hanafi)",
+     kAsrRules, nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         int rule = ChoiceIndex(v, kAsrRules);
+         return (rule >= 0 && SetMethod(r, o, o.method.asrShafi, rule == 1)) ||
+                Refuse(r, v, "shafii or hanafi", e);
+     }},
+    {"high-latitude", 0, kValue, "RULE", Section::Method,
+     "where twilight lasts most of the night, Fajr and Isha within none (no rule), middle (half "
+     "the night), seventh (a seventh of it) or angle (the angle / 60 of it)",
+     kHighLatitudeRules, nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         int rule = ChoiceIndex(v, kHighLatitudeRules);
+         return (rule >= 0 && SetMethod(r, o, o.method.highLatitude, rule)) ||
+                Refuse(r, v, "none, middle, seventh or angle", e);
+     }},
+    {"offsets", 0, kValue, "F,C,Z,A,M,I", Section::Method,
+     "minutes added to Fajr, Chourouk, Zuhr, Asr, Maghrib and Isha (-120 to 120), in place of "
+     "the convention's",
+     "", nullptr, [](auto& r, auto& o, auto& v, auto& e) { return SetOffsets(r, o, v, e); }},
+
+    {"date", 'd', kValue, "DATE", Section::DateAndOutput,
+     "observation date, D/M/YYYY or YYYY-MM-DD (default: the town's today)", "", nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         ObservationDate date;
+         return (ParseDate(v, date) && (o.date = date, true)) ||
+                Refuse(r, v, "an existing date D/M/YYYY or YYYY-MM-DD (years 1583 to 9999)", e);
+     }},
+    {"time", 0, kValue, "TIME", Section::DateAndOutput,
+     "observation time, H:M or H:M:S (default: the town's now)", "", nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         ObservationTime time;
+         return (ParseTime(v, time) && (o.time = time, true)) ||
+                Refuse(r, v, "a time H:M or H:M:S", e);
+     }},
+    {"format", 'f', kValue, "FORMAT", Section::DateAndOutput,
+     "text, json, csv or ics; text is for a day, the others also print --month or --year on "
+     "standard output",
+     kFormats, nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         int format = ChoiceIndex(v, kFormats);
+         return (format >= 0 && (o.format = static_cast<Format>(format + 1), true)) ||
+                Refuse(r, v, "text, json, csv or ics", e);
+     }},
+    {"month", 'm', kFlag, nullptr, Section::DateAndOutput,
+     "the month of the date: an HTML page written into --out (its path is printed), or "
+     "--format json, csv or ics",
+     nullptr, &Options::monthPage, nullptr},
+    {"year", 'y', kFlag, nullptr, Section::DateAndOutput, "the year of the date, likewise", nullptr,
+     &Options::yearPage, nullptr},
+    {"out", 'o', kValue, "DIR", Section::DateAndOutput,
+     "folder of the HTML pages (default: the current folder); style.css is copied beside them "
+     "when missing",
+     "@folders", nullptr,
+     [](auto&, auto& o, auto& v, auto&) { return o.outDir = v, o.outGiven = true; }},
+    {"sun", 's', kFlag, nullptr, Section::DateAndOutput,
+     "the Sun's position instead of the prayer times", nullptr, &Options::sun, nullptr},
+    {"qibla", 'q', kFlag, nullptr, Section::DateAndOutput, "the direction of the qibla from north",
+     nullptr, &Options::qibla, nullptr},
+    {"next", 'n', kFlag, nullptr, Section::DateAndOutput,
+     "the next prayer (Chourouk is not one) and the time left, in real time across midnight "
+     "and clock changes",
+     nullptr, &Options::next, nullptr},
+    {"verbose", 'v', kFlag, nullptr, Section::DateAndOutput,
+     "also the start-up trail and the full report", nullptr, &Options::verbose, nullptr},
+    {"cp1252", 0, kFlag, nullptr, Section::DateAndOutput,
+     "write the texts, messages and errors in Windows-1252 instead of UTF-8 (JSON, CSV and "
+     "iCalendar stay UTF-8)",
+     nullptr, &Options::cp1252, nullptr},
+    {"hijri", 0, kFlag, nullptr, Section::DateAndOutput,
+     "show the Hijri date in the text, whatever data.cfg says (JSON and CSV always carry it)",
+     nullptr, &Options::hijri, nullptr},
+    {"hijri-adjust", 0, kValue, "N", Section::DateAndOutput,
+     "shift the Hijri date by N days (-2 to 2) for this run, as a community that begins its "
+     "months by its own sighting does",
+     "-2 -1 0 1 2", nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         int days = 0;
+         return (ParseInt(v, days) && std::abs(days) <= 2 && (o.hijriAdjust = days, true)) ||
+                Refuse(r, v, "a number of days from -2 to 2", e);
+     }},
+
+    {"config", 'c', kValue, "FILE", Section::Configuration,
+     "data.cfg to read; otherwise the first found of $XDG_CONFIG_HOME/veloranth/data.cfg "
+     "(default ~/.config/veloranth/data.cfg), the one beside this program, and "
+     "../share/veloranth/data.cfg beside it",
+     "@files", nullptr, [](auto&, auto& o, auto& v, auto&) { return o.config = v, true; }},
+    {"select-town", 0, kValue, "TOWN", Section::Configuration,
+     "make TOWN the selected town of your copy", "@towns", nullptr,
+     [](auto&, auto& o, auto& v, auto&) { return o.selectTown = v, true; }},
+    {"add-town", 0, Argument::TownLine, "COUNTRY NAME LAT LON ZONE CONVENTION [DST]",
+     Section::Configuration,
+     "add a town to your copy (names without blanks: use hyphens; DST 0, 1 or 2 with whole "
+     "hours only). Your copy is --config, or else the one under $XDG_CONFIG_HOME, first made "
+     "from the one beside this program or the installed one.",
+     "", nullptr, nullptr},
+    {"help", 'h', kFlag, nullptr, Section::Configuration, "this text", nullptr, &Options::help,
+     nullptr},
+    {"version", 'V', kFlag, nullptr, Section::Configuration, "program and tz database versions",
+     nullptr, &Options::version, nullptr},
+    {"list-options", 0, kFlag, nullptr, Section::Hidden, "", nullptr, &Options::listOptions,
+     nullptr},
+};
+const std::size_t kOptionRowCount = sizeof kOptionRows / sizeof kOptionRows[0];
+
+const SectionText kSections[] = {
+    {Section::Place, "Place:", nullptr},
+    {Section::Method, "Method:",
+     "The settings adjust the place's convention for this run. With --lat and --lon and no "
+     "--convention they define the method instead, from sunrise at 0.8333 degrees, Shafi'i Asr, "
+     "no high-latitude rule and no offsets; --fajr-angle and --isha-angle or --isha-minutes are "
+     "then required."},
+    {Section::DateAndOutput, "Date and output:", nullptr},
+    {Section::Configuration, "Configuration:", nullptr},
+};
+const std::size_t kSectionCount = sizeof kSections / sizeof kSections[0];
+
+}  // namespace veloranth::cli
