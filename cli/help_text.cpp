@@ -1,7 +1,7 @@
 // --help and the completion's option list, both made from the option table. help2man makes
 // the man page from --help: keep its layout (sections end with ":", an option's text starts
 // in column 27, "Exit status:" becomes EXIT STATUS, examples start with "$ " so that each
-// stays on a line of its own).
+// stays on a line of its own, and fit the man page's 66 columns).
 #include <sstream>
 
 #include "cli/option_table.h"
@@ -31,8 +31,8 @@ const char kClosing[] =
     "  $ veloranth-cli Casablanca --next\n"
     "  $ veloranth-cli Casablanca --month -f ics > casablanca.ics\n"
     "  $ veloranth-cli --lat=21.42 --lon=39.83 --zone=3 --convention=4\n"
-    "  $ veloranth-cli Oslo --high-latitude=seventh --offsets=0,0,5,0,3,0\n"
-    "  $ veloranth-cli --lat=-6.2 --lon=106.8 --zone=7 --fajr-angle=20 --isha-angle=18\n"
+    "  $ veloranth-cli --list-conventions\n"
+    "  $ veloranth-cli Oslo --isha-minutes=90 --high-latitude=seventh\n"
     "  $ veloranth-cli --add-town Maroc Ifrane 33.53 -5.11 1 0\n";
 
 // `text` in lines of at most kWidth columns, each but the first indented by `indent`.
