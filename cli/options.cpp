@@ -48,7 +48,8 @@ std::string RefusalOf(const char* argument, int shortOption) {
     if (matches.find(',') != std::string::npos) {
         return "option '--" + name + "' is ambiguous: " + matches;
     }
-    return matches.empty() ? "unknown option '" + text + "'" : "--" + name + " takes no value";
+    // One match: a flag's unique prefix given a value.
+    return matches.empty() ? "unknown option '" + text + "'" : matches + " takes no value";
 }
 
 // --add-town's words: the first is getopt's value, the next five follow it whatever they
