@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 
@@ -17,22 +18,17 @@ namespace veloranth {
 namespace {
 
 std::string Text(const std::string& kind, double x) {
-    if (kind == "hours") {
-        return FormatHours(x).text;
-    }
-    if (kind == "angle-hours") {
-        return FormatAngleHours(x).text;
-    }
-    if (kind == "degrees") {
-        return FormatDegrees(x * DegToRad).text;
-    }
-    if (kind == "rounded") {
-        return FormatHoursRounded(x).text;
-    }
-    if (kind == "offset" || kind == "signed-offset") {
-        return FormatOffset(x, kind == "signed-offset").text;
-    }
-    return kind == "clock" ? ClockTime(x) : "unknown kind " + kind;
+    using Form = std::string (*)(double);
+    static const std::map<std::string, Form> forms = {
+        {"hours", [](double v) { return std::string(FormatHours(v).text); }},
+        {"angle-hours", [](double v) { return std::string(FormatAngleHours(v).text); }},
+        {"degrees", [](double v) { return std::string(FormatDegrees(v * DegToRad).text); }},
+        {"rounded", [](double v) { return std::string(FormatHoursRounded(v).text); }},
+        {"offset", [](double v) { return std::string(FormatOffset(v).text); }},
+        {"signed-offset", [](double v) { return std::string(FormatOffset(v, true).text); }},
+        {"clock", [](double v) { return ClockTime(v); }}};
+    const auto form = forms.find(kind);
+    return form == forms.end() ? "unknown kind " + kind : form->second(x);
 }
 
 void CheckPeriod(std::istringstream& in) {
@@ -48,7 +44,6 @@ void CheckPeriod(std::istringstream& in) {
 
 void CheckSunAngle(const std::string& kind, std::istringstream& in) {
     double T, want, tolerance;
-    std::string range;
     ASSERT_TRUE(in >> T);
     const double got = kind == "theta0" ? Theta0(T) : SunLongitude(T);
     if (in >> want >> tolerance) {
