@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <map>
 #include <sstream>
 #include <string>
 
@@ -18,17 +17,14 @@ namespace veloranth {
 namespace {
 
 std::string Text(const std::string& kind, double x) {
-    using Form = std::string (*)(double);
-    static const std::map<std::string, Form> forms = {
-        {"hours", [](double v) { return std::string(FormatHours(v).text); }},
-        {"angle-hours", [](double v) { return std::string(FormatAngleHours(v).text); }},
-        {"degrees", [](double v) { return std::string(FormatDegrees(v * DegToRad).text); }},
-        {"rounded", [](double v) { return std::string(FormatHoursRounded(v).text); }},
-        {"offset", [](double v) { return std::string(FormatOffset(v).text); }},
-        {"signed-offset", [](double v) { return std::string(FormatOffset(v, true).text); }},
-        {"clock", [](double v) { return ClockTime(v); }}};
-    const auto form = forms.find(kind);
-    return form == forms.end() ? "unknown kind " + kind : form->second(x);
+    const FormattedText text = kind == "hours"           ? FormatHours(x)
+                               : kind == "angle-hours"   ? FormatAngleHours(x)
+                               : kind == "degrees"       ? FormatDegrees(x * DegToRad)
+                               : kind == "rounded"       ? FormatHoursRounded(x)
+                               : kind == "offset"        ? FormatOffset(x)
+                               : kind == "signed-offset" ? FormatOffset(x, true)
+                                                         : FormattedText{"unknown kind"};
+    return kind == "clock" ? ClockTime(x) : text.text;
 }
 
 void CheckPeriod(std::istringstream& in) {
