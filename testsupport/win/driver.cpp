@@ -40,15 +40,13 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
 
 Process::Process(const std::filesystem::path& exe, const std::wstring& arguments,
                  const std::wstring& startFolder) {
-    std::wstring commandLine =
+    std::wstring commandLine =  // writable, as CreateProcessW wants it
         L"\"" + exe.wstring() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
-    std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back(0);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring folder = startFolder.empty() ? exe.parent_path().wstring() : startFolder;
-    if (!CreateProcessW(exe.wstring().c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info_)) {
+    if (!CreateProcessW(exe.wstring().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, folder.c_str(), &startup, &info_)) {
         info_ = PROCESS_INFORMATION{};
     }
 }
@@ -79,20 +77,16 @@ long Process::Wait(int milliseconds) {
     return static_cast<long>(code);
 }
 
-HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int milliseconds) {
+HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int milliseconds, HWND owner) {
     HWND found = nullptr;
-    WaitFor([&] { return (found = FindWindowW(className, title)) != nullptr; }, milliseconds);
+    auto find = [&] {  // the first match whose owner is `owner`, when one is given
+        do {
+            found = FindWindowExW(nullptr, found, className, title);
+        } while (found != nullptr && owner != nullptr && GetWindow(found, GW_OWNER) != owner);
+        return found != nullptr;
+    };
+    WaitFor(find, milliseconds);
     return found;
-}
-
-HWND FindOwnedWindow(HWND owner, const wchar_t* className) {
-    HWND candidate = nullptr;
-    while ((candidate = FindWindowExW(nullptr, candidate, className, nullptr)) != nullptr) {
-        if (GetWindow(candidate, GW_OWNER) == owner) {
-            return candidate;
-        }
-    }
-    return nullptr;
 }
 
 std::wstring WindowText(HWND window) {

@@ -46,11 +46,10 @@ class Process {
     PROCESS_INFORMATION info_{};
 };
 
-// The top-level window of a class and title (either may be null), or null after the time-out.
-HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int milliseconds = 10000);
-
-// A top-level window of that class whose owner is `owner`.
-HWND FindOwnedWindow(HWND owner, const wchar_t* className);
+// The top-level window of a class and title (either may be null), and of that owner when
+// one is given; null after the time-out.
+HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int milliseconds = 10000,
+                   HWND owner = nullptr);
 
 std::wstring WindowText(HWND window);
 // The text of a message box (its static text, id 0xFFFF).
