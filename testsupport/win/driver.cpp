@@ -181,6 +181,39 @@ std::vector<int> OutsideOf(HWND window, RECT area) {
     return outside;
 }
 
+std::vector<std::pair<int, int>> TextRunsIn(RECT area, int gap) {
+    HDC screen = GetDC(nullptr);
+    std::vector<std::pair<int, int>> runs;
+    int light = gap;
+    for (int x = area.left; x < area.right; ++x, ++light) {
+        for (int y = area.top; y < area.bottom && light >= 0; ++y) {
+            COLORREF c = GetPixel(screen, x, y);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 400) {  // text, not background
+                if (light >= gap) {
+                    runs.push_back({x - area.left, x - area.left});
+                }
+                runs.back().second = x - area.left;
+                light = -1;
+            }
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    return runs;
+}
+
+int TextWidthIn(const std::wstring& text, const wchar_t* face, bool bold, int height) {
+    HDC dc = GetDC(nullptr);
+    HFONT font = CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                             DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
+    return size.cx;
+}
+
 std::string ScreenSize() {
     return std::to_string(GetSystemMetrics(SM_CXSCREEN)) + "x" +
            std::to_string(GetSystemMetrics(SM_CYSCREEN));

@@ -76,6 +76,13 @@ RECT ProgramScreen(HWND mainWindow);
 // within `area` (none when all fit).
 std::vector<int> OutsideOf(HWND window, RECT area);
 
+// The runs of dark (text) columns of a screen area as painted: words separated by at least
+// `gap` light columns count as one run each; first and last column from the area's left.
+std::vector<std::pair<int, int>> TextRunsIn(RECT area, int gap);
+
+// How wide a text is in a face, bold or regular, at a character height in pixels.
+int TextWidthIn(const std::wstring& text, const wchar_t* face, bool bold, int height);
+
 // "240x320": the virtual screen's size.
 std::string ScreenSize();
 
