@@ -2,6 +2,8 @@
 // and the texts composed from it.
 #include "reports/prayer_report.h"
 
+#include <utility>
+
 #include "base/codepage.h"
 #include "engine/format.h"
 #include "engine/schedule.h"
@@ -89,19 +91,20 @@ class ReportPrinter : public ScheduleObserver {
                 Exact(e, Chourouk, "Chourouk (Sunrise) at %gh ie : %s\n");
                 break;
             case ScheduleStep::Maghrib:
-                Exact(e, Maghrib, "Maghrib (Sunset) at %gh ie : %s\n");
+                Line(e.community.time[kSunset], "Maghrib (Sunset) at %gh ie : %s\n");
+                break;
+            case ScheduleStep::MaghribAngle:
+                Print(out_, "Maghrib (Twilight %g) at %gh ie : %s\n", k.MaghribTwilightAngle,
+                      e.exact[Maghrib], FormatHours(e.exact[Maghrib]).text);
+                Print(out_, "\n");
                 break;
             case ScheduleStep::Fajr:
-                Exact(e, Fajr, "Fajr (Twilight) at %gh ie : %s\n");
+                Exact(e, Fajr, e.rules.fajr == TimeRule::Season  ? "Fajr (Season) at %gh ie : %s\n"
+                               : e.rules.fajr == TimeRule::Night ? "Fajr (Night_seventh) at %gh ie : %s\n"
+                                                                 : "Fajr (Twilight) at %gh ie : %s\n");
                 break;
             case ScheduleStep::Isha:
-                if (k.IshaIsMaghribPlus) {
-                    Print(out_, "Isha (Maghrib_plus %dmn) at %gh ie : %s\n", k.IshaMaghribMinutes,
-                          e.exact[Isha], FormatHours(e.exact[Isha]).text);
-                    Print(out_, "\n");
-                } else {
-                    Exact(e, Isha, "Isha (Twilight) at %gh ie : %s\n");
-                }
+                IshaLine(e, k);
                 break;
             case ScheduleStep::Asr:
                 // On purpose "Shafi" for every Asr rule: users compare this trace line by line.
@@ -133,20 +136,51 @@ class ReportPrinter : public ScheduleObserver {
               FormatOffset(e.TZeff).text);
     }
 
-    void Exact(const PrayerDay& e, int kind, const char* line) {
-        Print(out_, line, e.exact[kind], FormatHours(e.exact[kind]).text);
+    void Line(double hours, const char* line) {
+        Print(out_, line, hours, FormatHours(hours).text);
         Print(out_, "\n");
+    }
+
+    void Exact(const PrayerDay& e, int kind, const char* line) { Line(e.exact[kind], line); }
+
+    // Isha's line names what gave it: minutes after Maghrib (Ramadan's on its days), the
+    // season, the Committee's seventh of the night, or the twilight angle.
+    void IshaLine(const PrayerDay& e, const ConventionRules& k) {
+        if (k.IshaIsMaghribPlus) {
+            const bool ramadan = e.rules.ramadanIsha;
+            Print(out_, ramadan ? "Isha (Ramadan_plus %dmn) at %gh ie : %s\n"
+                                : "Isha (Maghrib_plus %dmn) at %gh ie : %s\n",
+                  ramadan ? k.RamadanIshaMinutes : k.IshaMaghribMinutes, e.exact[Isha],
+                  FormatHours(e.exact[Isha]).text);
+            Print(out_, "\n");
+        } else {
+            Exact(e, Isha, e.rules.isha == TimeRule::Season  ? "Isha (Season) at %gh ie : %s\n"
+                           : e.rules.isha == TimeRule::Night ? "Isha (Night_seventh) at %gh ie : %s\n"
+                                                             : "Isha (Twilight) at %gh ie : %s\n");
+        }
     }
 
     // Told only when the rule moved a time: which rule, and which times it moved.
     void RuleLine(const PrayerDay& e, const ConventionRules& k) {
         static const char* const kRuleNames[] = {"", "milieu de la nuit", "septi\xE8me de la nuit",
                                                  "angle du cr\xE9puscule"};
-        const char* moved = e.moved.fajr && e.moved.isha ? "Fajr et Isha d\xE9plac\xE9s"
-                            : e.moved.fajr               ? "Fajr d\xE9plac\xE9"
-                                                         : "Isha d\xE9plac\xE9";
+        // "Fajr d\xE9plac\xE9", "Fajr et Isha d\xE9plac\xE9s", "Fajr, Maghrib et Isha d\xE9plac\xE9s".
+        const char* names[3];
+        int n = 0;
+        for (const auto& m : {std::make_pair(e.moved.fajr, "Fajr"),
+                              std::make_pair(e.moved.maghrib, "Maghrib"),
+                              std::make_pair(e.moved.isha, "Isha")}) {
+            if (m.first) {
+                names[n++] = m.second;
+            }
+        }
+        std::string moved = names[0];
+        for (int i = 1; i < n; ++i) {
+            moved += std::string(i == n - 1 ? " et " : ", ") + names[i];
+        }
+        moved += n > 1 ? " d\xE9plac\xE9s" : " d\xE9plac\xE9";
         Print(out_, "R\xE8gle des hautes latitudes %d (%s) : %s\n", k.HighLatitudeRule,
-              kRuleNames[k.HighLatitudeRule], moved);
+              kRuleNames[k.HighLatitudeRule], moved.c_str());
         Print(out_, "\n");
     }
 
