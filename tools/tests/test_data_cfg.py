@@ -96,10 +96,10 @@ class ShippedFile(unittest.TestCase):
         self.assertGreaterEqual(len(cfg.towns), 300)
         self.assertEqual(cfg.towns[0][:2], ("France", "Paris"))
 
-    def test_hanafi_only_for_karachi(self):
+    def test_hanafi_only_for_karachi_and_the_committee(self):
         cfg, _ = check.parse(self.text)
         hanafi = [i for i, p in cfg.params.items() if p[0] != 1]
-        self.assertEqual(hanafi, [gen.KARACHI])
+        self.assertEqual(hanafi, [gen.KARACHI, gen.MOONSIGHTING_HANAFI])
 
 
 class CheckerCatchesFaults(unittest.TestCase):
