@@ -1,13 +1,13 @@
 #!/usr/bin/env node
-// Writes engine/tests/data/peers/*.txt: the times that adhan-js 4.4.6 (npm "adhan", pinned
+// Writes cli/tests/data/peers/*.txt: the times that adhan-js 4.4.6 (npm "adhan", pinned
 // here) gives on every day of 2026 for the communities' conventions of data/data.cfg, so that
-// engine/tests/peers_test.cpp compares the engine with a second implementation, offline.
-// adhan is installed into build/adhan-reference (never committed). Each file gives the place
-// and our convention in the reference days' keys, then one line a day of instants (seconds
-// since 1970 UTC, to the second, adhan's rounding turned off). Sunset, Imsak and midnight
-// follow their definitions from adhan's own times: Imsak the Fajr less the convention's
-// minutes, midnight halfway between sunset and the next day's sunrise (standard) or Fajr
-// (Jafari). Usage: node tools/gen_adhan_reference.js
+// cli/tests/peers_year_test.py compares veloranth-cli's with a second implementation, offline.
+// adhan is installed into build/adhan-reference (never committed). Each file names the
+// command-line arguments that choose our town and convention, then gives one line a day of
+// local clock times, rounded to the minute as adhan rounds them. Imsak and midnight follow
+// their definitions from adhan's own unrounded times: Imsak the Fajr less 10 minutes,
+// midnight halfway between sunset and the next day's sunrise (standard) or Fajr (Jafari).
+// Usage: node tools/gen_adhan_reference.js
 'use strict';
 const { execFileSync } = require('child_process');
 const fs = require('fs');
@@ -16,7 +16,7 @@ const path = require('path');
 const VERSION = '4.4.6';
 const root = path.join(__dirname, '..');
 const scratch = path.join(root, 'build', 'adhan-reference');
-const out = path.join(root, 'engine', 'tests', 'data', 'peers');
+const out = path.join(root, 'cli', 'tests', 'data', 'peers');
 
 function installAdhan() {
   const manifest = path.join(scratch, 'node_modules', 'adhan', 'package.json');
@@ -49,57 +49,56 @@ const beirut = { lat: 33.89332, lon: 35.50157, zone: 'Asia/Beirut' };
 const london = { lat: 51.50853, lon: -0.12574, zone: 'Europe/London' };
 const edinburgh = { lat: 55.95206, lon: -3.19648, zone: 'Europe/London' };
 
-// Our conventions in the reference days' keys.
-const QOM = ['angles 16 14 0.833', 'asr 1', 'high-lat 1', 'community 4 10 1 0 0'];
-const TEHRAN = ['angles 17.7 14 0.8333', 'asr 1', 'community 4.5 10 1 0 0'];
-const COMMITTEE_HANAFI = ['angles 18 18 0.8333', 'asr 0', 'offsets 0 0 5 0 3 0',
-                          'community 0 10 0 0 1'];
-
+// Each case: our town and convention (veloranth-cli's arguments with the shipped data.cfg),
+// adhan's parameters for them, and the midnight the convention keeps.
 const cases = [
-  { file: 'tehran-qom.txt', place: tehran, params: qom, ours: QOM, what: 'Leva Institute angles' },
-  { file: 'najaf-qom.txt', place: najaf, params: qom, ours: QOM, what: 'Leva Institute angles' },
-  { file: 'beirut-qom.txt', place: beirut, params: qom, ours: QOM, what: 'Leva Institute angles' },
-  { file: 'tehran-tehran.txt', place: tehran, params: () => adhan.CalculationMethod.Tehran(),
-    ours: TEHRAN, what: 'CalculationMethod.Tehran' },
-  { file: 'london-committee.txt', place: london, params: committeeHanafi, ours: COMMITTEE_HANAFI,
+  { file: 'tehran-qom.txt', args: '--town=teheran --convention=20', place: tehran, params: qom,
+    jafari: true, what: 'Leva Institute angles: Fajr 16, Isha 14, Maghrib 4, MiddleOfTheNight' },
+  { file: 'najaf-qom.txt', args: '--town=nadjaf', place: najaf, params: qom, jafari: true,
+    what: 'Leva Institute angles: Fajr 16, Isha 14, Maghrib 4, MiddleOfTheNight' },
+  { file: 'beirut-qom.txt', args: '--town=beyrouth --convention=20', place: beirut, params: qom,
+    jafari: true, what: 'Leva Institute angles: Fajr 16, Isha 14, Maghrib 4, MiddleOfTheNight' },
+  { file: 'tehran-tehran.txt', args: '--town=teheran', place: tehran,
+    params: () => adhan.CalculationMethod.Tehran(), jafari: true, what: 'CalculationMethod.Tehran' },
+  { file: 'london-committee.txt', args: '--town=londres --zone=Europe/London', place: london,
+    params: committeeHanafi, jafari: false,
     what: 'CalculationMethod.MoonsightingCommittee, Madhab.Hanafi' },
-  { file: 'edinburgh-committee.txt', place: edinburgh, params: committeeHanafi,
-    ours: COMMITTEE_HANAFI, what: 'CalculationMethod.MoonsightingCommittee, Madhab.Hanafi' },
+  { file: 'edinburgh-committee.txt', args: '--town=edimbourg --zone=Europe/London',
+    place: edinburgh, params: committeeHanafi, jafari: false,
+    what: 'CalculationMethod.MoonsightingCommittee, Madhab.Hanafi' },
 ];
 
-const seconds = (date) => Math.round(date.getTime() / 1000);
-
-function timesOf(c, year, month, day) {
+function timesOf(c, year, month, day, rounding) {
   const params = c.params();
-  params.rounding = adhan.Rounding.None;
+  params.rounding = rounding;
   const coordinates = new adhan.Coordinates(c.place.lat, c.place.lon);
   // adhan reads the day from the Date's local fields: TZ=UTC below makes them the date's.
   return new adhan.PrayerTimes(coordinates, new Date(year, month - 1, day), params);
 }
 
 function write(c) {
-  const [imsakMinutes, jafari] = (() => {
-    const fields = c.ours.find((line) => line.startsWith('community')).split(' ');
-    return [Number(fields[2]), fields[3] === '1'];
-  })();
+  const clock = new Intl.DateTimeFormat('en-GB', { timeZone: c.place.zone, hour: '2-digit',
+                                                    minute: '2-digit', hourCycle: 'h23' });
+  const nearest = (ms) => clock.format(new Date(Math.round(ms / 60000) * 60000));
   const lines = [
-    `# adhan ${VERSION} (npm), ${c.what}, rounding None; written by tools/gen_adhan_reference.js.`,
-    `town ${c.place.lat} ${c.place.lon} 0 0`,
-    `zone ${c.place.zone}`,
-    ...c.ours,
-    '# date fajr sunrise dhuhr asr maghrib isha sunset imsak midnight (seconds since 1970, UTC)',
+    `# adhan ${VERSION} (npm), ${c.what}, at ${c.place.lat} ${c.place.lon}, ${c.place.zone};`,
+    '# written by tools/gen_adhan_reference.js. Local times, rounded to the minute.',
+    `args ${c.args}`,
+    '# date fajr chourouk zuhr asr maghrib isha imsak sunset midnight',
   ];
   for (let d = new Date(Date.UTC(2026, 0, 1)); d.getUTCFullYear() === 2026;
        d = new Date(d.getTime() + 86400000)) {
     const [y, m, day] = [d.getUTCFullYear(), d.getUTCMonth() + 1, d.getUTCDate()];
-    const t = timesOf(c, y, m, day);
-    const next = timesOf(c, y, m, day + 1);
-    const end = jafari ? next.fajr : next.sunrise;
-    const midnight = new Date((t.sunset.getTime() + end.getTime()) / 2);
-    const imsak = new Date(t.fajr.getTime() - imsakMinutes * 60000);
-    const iso = d.toISOString().slice(0, 10);
-    lines.push([iso, ...[t.fajr, t.sunrise, t.dhuhr, t.asr, t.maghrib, t.isha, t.sunset, imsak,
-                         midnight].map(seconds)].join(' '));
+    const shown = timesOf(c, y, m, day, adhan.Rounding.Nearest);
+    const exact = timesOf(c, y, m, day, adhan.Rounding.None);
+    const next = timesOf(c, y, m, day + 1, adhan.Rounding.None);
+    const end = c.jafari ? next.fajr : next.sunrise;
+    const midnight = (exact.sunset.getTime() + end.getTime()) / 2;
+    const imsak = exact.fajr.getTime() - 10 * 60000;
+    lines.push([d.toISOString().slice(0, 10),
+                ...[shown.fajr, shown.sunrise, shown.dhuhr, shown.asr, shown.maghrib,
+                    shown.isha].map((t) => clock.format(t)),
+                nearest(imsak), nearest(exact.sunset.getTime()), nearest(midnight)].join(' '));
   }
   fs.writeFileSync(path.join(out, c.file), lines.join('\n') + '\n');
   console.log(`wrote ${path.relative(root, path.join(out, c.file))}`);

@@ -1,6 +1,6 @@
 // The communities' settings where the peers do not reach: Ramadan's Isha by the Hijri date,
-// a Maghrib by angle under the high-latitude rules, midnight across a change of the clock,
-// and the same day whether its solver calls run together or one after another.
+// midnight across a change of the clock, and the same day whether its solver calls run
+// together or one after another.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -37,31 +37,6 @@ TEST(RamadanIsha, FollowsTheCommunitysHijriDate) {
             EXPECT_NEAR(day.adjusted[Isha] - day.adjusted[Maghrib], ramadan ? 2.0 : 1.5, 1e-9)
                 << c.adjustment << " " << d.Day << "/" << d.Month;
             EXPECT_EQ(day.rules.ramadanIsha, ramadan);
-        }
-    }
-}
-
-// Reykjavik at the June solstice: the Sun sets but never reaches 4 degrees below. Without a
-// rule that Maghrib is not found (nor the Isha after it); a rule bounds it from sunset, and
-// Isha after Maghrib counts from the Maghrib so found.
-TEST(MaghribAngle, TakesTheHighLatitudeRule) {
-    const struct {
-        int rule;
-        double portion;  // of the night after sunset; 0: not found
-    } cases[] = {{kNoHighLatitudeRule, 0}, {kMiddleOfTheNight, 0.5}, {kTwilightAngle, 4.0 / 60}};
-    for (const auto& c : cases) {
-        DayCase day({64.1466, -21.9426, 0, 0}, 21, 6, 2026);
-        day.convention.MaghribTwilightAngle = 4, day.convention.HighLatitudeRule = c.rule;
-        day.convention.IshaIsMaghribPlus = true, day.convention.IshaMaghribMinutes = 90;
-        const PrayerDay d = day.Compute();
-        const double sunset = d.community.time[kSunset];
-        ASSERT_TRUE(d.community.found[kSunset]);
-        EXPECT_EQ(d.found[Maghrib], c.portion > 0) << c.rule;
-        EXPECT_EQ(d.found[Isha], c.portion > 0) << c.rule;
-        if (c.portion > 0) {
-            const double night = 24 - (sunset - d.exact[Chourouk]);
-            EXPECT_NEAR(d.exact[Maghrib], sunset + c.portion * night, 1e-9) << c.rule;
-            EXPECT_NEAR(d.exact[Isha], d.exact[Maghrib] + 1.5, 1e-9) << c.rule;
         }
     }
 }
