@@ -164,10 +164,9 @@ const OptionDef* FindShort(char c) {
 }
 
 bool SetFlag(const std::string& name, Options& o) {
-    bool* flags[] = {&o.list,   &o.monthPage, &o.yearPage, &o.sun,   &o.qibla,
-                     &o.next,   &o.verbose,   &o.cp1252,   &o.help,  &o.version,
-                     &o.hijri,  &o.allTimes};
-    const char* names[] = {"list", "month", "year", "sun",     "qibla", "next",
+    bool* flags[] = {&o.list,    &o.monthPage, &o.yearPage, &o.sun,     &o.qibla, &o.next,
+                     &o.verbose, &o.cp1252,    &o.help,     &o.version, &o.hijri, &o.allTimes};
+    const char* names[] = {"list",    "month",  "year", "sun",     "qibla", "next",
                            "verbose", "cp1252", "help", "version", "hijri", "all-times"};
     for (std::size_t i = 0; i < sizeof names / sizeof names[0]; ++i) {
         if (name == names[i]) {
@@ -284,8 +283,8 @@ bool CheckCombinations(const Options& o, std::string& error) {
         error = "--format applies to the day, --month and --year";
     } else if (o.verbose && o.format != Format::Default && o.format != Format::Text) {
         error = "--verbose writes text: it does not go with --format json, csv or ics";
-    } else if (o.allTimes && (answers > 0 || (o.format != Format::Default &&
-                                              o.format != Format::Text))) {
+    } else if (o.allTimes &&
+               (answers > 0 || (o.format != Format::Default && o.format != Format::Text))) {
         error = "--all-times adds lines to the text of a day";
     } else if (o.hasLat != o.hasLon) {
         error = "--lat and --lon go together";

@@ -14,8 +14,7 @@ namespace {
 // The clock (hours east of UT) in force `utHours` after the day's 0 h UT: a zone's offset at
 // that instant; for a town of whole hours and a summer-time rule, which decides per calendar
 // day, the next day's once its standard time has reached that day.
-double ClockAt(const PrayerDay& day, const PrayerDay& next, const DayInputs& in,
-               double utHours) {
+double ClockAt(const PrayerDay& day, const PrayerDay& next, const DayInputs& in, double utHours) {
     if (in.zone != nullptr) {
         const std::int64_t seconds =
             DaysFromCivil(day.date.Year, day.date.Month, day.date.Day) * 86400 +

@@ -272,8 +272,7 @@ void ComputeAdjustedTimes(PrayerDay& day, const ConventionRules& k) {
     a[Asr] = k.AsrOffset * MinuteInHours + e[Asr];
     a[Maghrib] = k.MaghribOffset * MinuteInHours + e[Maghrib];
     a[Isha] = k.IshaOffset * MinuteInHours + e[Isha];
-    day.community.time[kImsak] =
-        a[Fajr] - static_cast<double>(k.ImsakMinutes) * MinuteInHours;
+    day.community.time[kImsak] = a[Fajr] - static_cast<double>(k.ImsakMinutes) * MinuteInHours;
     day.community.found[kImsak] = day.found[Fajr];
 }
 

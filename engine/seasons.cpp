@@ -14,15 +14,15 @@ namespace veloranth {
 namespace {
 
 struct Season {
-    double base;  // minutes at the equator
+    double base;        // minutes at the equator
     double a, b, c, d;  // minutes per 55 degrees of latitude
 };
 
 constexpr Season kFajr{75, 28.65, 19.44, 32.74, 48.1};
 constexpr Season kIsha[] = {
-    {75, 25.6, 2.05, -9.21, 6.14},    // general
-    {62, 17.4, -7.16, 5.12, 19.44},   // ahmer
-    {75, 25.6, 7.16, 36.84, 81.84},   // abyad
+    {75, 25.6, 2.05, -9.21, 6.14},   // general
+    {62, 17.4, -7.16, 5.12, 19.44},  // ahmer
+    {75, 25.6, 7.16, 36.84, 81.84},  // abyad
 };
 
 // Days since the last winter solstice: 21 December in the north, 21 June in the south.
@@ -43,8 +43,8 @@ double Minutes(const Season& s, double latitude, const ObservationDate& date) {
     // Each stretch: its first day, the values it joins, its length in days.
     static const struct {
         int start, from, to, length;
-    } kStretches[] = {{0, 0, 1, 91},    {91, 1, 2, 46},  {137, 2, 3, 46},
-                      {183, 3, 2, 46},  {229, 2, 1, 46}, {275, 1, 0, 91}};
+    } kStretches[] = {{0, 0, 1, 91},   {91, 1, 2, 46},  {137, 2, 3, 46},
+                      {183, 3, 2, 46}, {229, 2, 1, 46}, {275, 1, 0, 91}};
     const int days = DaysSinceWinterSolstice(latitude, date);
     int i = 0;
     while (i + 1 < 6 && days >= kStretches[i + 1].start) {

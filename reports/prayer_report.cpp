@@ -2,8 +2,6 @@
 // and the texts composed from it.
 #include "reports/prayer_report.h"
 
-#include <utility>
-
 #include "base/codepage.h"
 #include "engine/format.h"
 #include "engine/schedule.h"
@@ -20,6 +18,19 @@ constexpr std::size_t kSummaryLimit = 400;  // characters of DaySummaryText
 
 const char* const kLabels[kSalatCount] = {
     "Fajr    =", "Chourouk=", "Zuhr    =", "Asr     =", "Maghrib =", "Isha    ="};
+
+// Fajr's and Isha's lines, by what gave the time: the Committee's season, its seventh of the
+// night, or the twilight angle (a high-latitude rule's move has a line of its own).
+const char* const kFajrLines[] = {"Fajr (Season) at %gh ie : %s\n",
+                                  "Fajr (Night_seventh) at %gh ie : %s\n",
+                                  "Fajr (Twilight) at %gh ie : %s\n"};
+const char* const kIshaLines[] = {"Isha (Season) at %gh ie : %s\n",
+                                  "Isha (Night_seventh) at %gh ie : %s\n",
+                                  "Isha (Twilight) at %gh ie : %s\n"};
+
+const char* TwilightLine(const char* const lines[3], TimeRule rule) {
+    return rule == TimeRule::Season ? lines[0] : rule == TimeRule::Night ? lines[1] : lines[2];
+}
 
 // One line of the exact section: exact time, signed correction, adjusted time.
 void PrintCorrection(TextSink* out, const PrayerDay& day, int kind, double offset) {
@@ -99,9 +110,7 @@ class ReportPrinter : public ScheduleObserver {
                 Print(out_, "\n");
                 break;
             case ScheduleStep::Fajr:
-                Exact(e, Fajr, e.rules.fajr == TimeRule::Season  ? "Fajr (Season) at %gh ie : %s\n"
-                               : e.rules.fajr == TimeRule::Night ? "Fajr (Night_seventh) at %gh ie : %s\n"
-                                                                 : "Fajr (Twilight) at %gh ie : %s\n");
+                Exact(e, Fajr, TwilightLine(kFajrLines, e.rules.fajr));
                 break;
             case ScheduleStep::Isha:
                 IshaLine(e, k);
@@ -148,15 +157,13 @@ class ReportPrinter : public ScheduleObserver {
     void IshaLine(const PrayerDay& e, const ConventionRules& k) {
         if (k.IshaIsMaghribPlus) {
             const bool ramadan = e.rules.ramadanIsha;
-            Print(out_, ramadan ? "Isha (Ramadan_plus %dmn) at %gh ie : %s\n"
-                                : "Isha (Maghrib_plus %dmn) at %gh ie : %s\n",
-                  ramadan ? k.RamadanIshaMinutes : k.IshaMaghribMinutes, e.exact[Isha],
+            const char* line = ramadan ? "Isha (Ramadan_plus %dmn) at %gh ie : %s\n"
+                                       : "Isha (Maghrib_plus %dmn) at %gh ie : %s\n";
+            Print(out_, line, ramadan ? k.RamadanIshaMinutes : k.IshaMaghribMinutes, e.exact[Isha],
                   FormatHours(e.exact[Isha]).text);
             Print(out_, "\n");
         } else {
-            Exact(e, Isha, e.rules.isha == TimeRule::Season  ? "Isha (Season) at %gh ie : %s\n"
-                           : e.rules.isha == TimeRule::Night ? "Isha (Night_seventh) at %gh ie : %s\n"
-                                                             : "Isha (Twilight) at %gh ie : %s\n");
+            Exact(e, Isha, TwilightLine(kIshaLines, e.rules.isha));
         }
     }
 
@@ -164,15 +171,17 @@ class ReportPrinter : public ScheduleObserver {
     void RuleLine(const PrayerDay& e, const ConventionRules& k) {
         static const char* const kRuleNames[] = {"", "milieu de la nuit", "septi\xE8me de la nuit",
                                                  "angle du cr\xE9puscule"};
-        // "Fajr d\xE9plac\xE9", "Fajr et Isha d\xE9plac\xE9s", "Fajr, Maghrib et Isha d\xE9plac\xE9s".
+        // "Fajr d\xE9plac\xE9", "Fajr et Isha d\xE9plac\xE9s", "Fajr, Maghrib et Isha ...".
         const char* names[3];
         int n = 0;
-        for (const auto& m : {std::make_pair(e.moved.fajr, "Fajr"),
-                              std::make_pair(e.moved.maghrib, "Maghrib"),
-                              std::make_pair(e.moved.isha, "Isha")}) {
-            if (m.first) {
-                names[n++] = m.second;
-            }
+        if (e.moved.fajr) {
+            names[n++] = "Fajr";
+        }
+        if (e.moved.maghrib) {
+            names[n++] = "Maghrib";
+        }
+        if (e.moved.isha) {
+            names[n++] = "Isha";
         }
         std::string moved = names[0];
         for (int i = 1; i < n; ++i) {

@@ -51,7 +51,7 @@ TEST(Midnight, ShownOnTheClockOfItsInstant) {
         double clock;  // hours east of UT
         const char* shown;
     } cases[] = {{"Europe/London", {28, 3, 2026}, 0, "00:05"},  // before 01:00 UT's change
-                 {nullptr, {28, 3, 2026}, 1, "01:05"},  // 29 March is a summer-time day
+                 {nullptr, {28, 3, 2026}, 1, "01:05"},          // 29 March is a summer-time day
                  {"Europe/London", {24, 10, 2026}, 1, "00:45"},
                  {nullptr, {24, 10, 2026}, 1, "00:45"}};  // 23:45 UT, still 24 October
     for (const auto& c : cases) {
@@ -80,7 +80,8 @@ TEST(CommunityDay, TogetherAndOneAfterAnotherGiveTheSameDay) {
             c.convention.HighLatitudeRule = month % 4 == 1 ? kOneSeventh : kNoHighLatitudeRule;
             c.convention.SeasonalTwilight = month % 4 == 3 ? kShafaqAbyad : kNoSeason;
             const PrayerDay a = c.Compute(), b = c.Compute(nullptr, &observed);
-            EXPECT_EQ(std::memcmp(&a.exact, &b.exact, sizeof a.exact), 0) << latitude << " " << month;
+            EXPECT_EQ(std::memcmp(&a.exact, &b.exact, sizeof a.exact), 0)
+                << latitude << " " << month;
             EXPECT_EQ(std::memcmp(&a.community, &b.community, sizeof a.community), 0);
             EXPECT_EQ(std::memcmp(&a.found, &b.found, sizeof a.found), 0);
         }
