@@ -195,26 +195,31 @@ void FinishStep(PrayerDay& day, const DayInputs& in, ScheduleStep step) {
     }
 }
 
-// The events' solver calls together, in the events' order, then what each step settles.
+// The events' solver calls together, in the events' order (EventsAfterTransit's, less an Isha
+// that follows Maghrib, written out: this is the path every calendar day takes), then what
+// the steps settle.
 void SolveTogether(DayRun& run, const Latitude& phi) {
     const ConventionRules& k = *run.in.convention;
-    Event events[kMaxEventsTogether];
-    const int count = EventsAfterTransit(k, events);
-    int kinds[kMaxEventsTogether], statuses[kMaxEventsTogether], solved = 0;
-    for (int e = 0; e < count; ++e) {
-        if (Solved(k, events[e].kind)) {
-            kinds[solved++] = events[e].kind;
-        }
+    int kinds[kMaxEventsTogether], statuses[kMaxEventsTogether], count = 0;
+    kinds[count++] = Chourouk;
+    if (HasMaghribAngle(k)) {
+        kinds[count++] = kSunsetEvent;
     }
+    kinds[count++] = Maghrib;
+    kinds[count++] = Fajr;
+    if (Solved(k, Isha)) {
+        kinds[count++] = Isha;
+    }
+    kinds[count++] = Asr;
     double hours[kMaxEventsTogether];
-    SalatHoursTogether(run, phi, kinds, solved, hours, statuses);
-    for (int e = 0; e < solved; ++e) {
+    SalatHoursTogether(run, phi, kinds, count, hours, statuses);
+    for (int e = 0; e < count; ++e) {
         HoursOf(run.day, kinds[e]) = hours[e];
         FoundOf(run.day, kinds[e]) = statuses[e] == kSalatFound;
     }
-    for (int e = 0; e < count; ++e) {
-        FinishStep(run.day, run.in, events[e].step);
-    }
+    FinishStep(run.day, run.in, ScheduleStep::Maghrib);
+    FinishStep(run.day, run.in, ScheduleStep::Fajr);
+    FinishStep(run.day, run.in, ScheduleStep::Isha);
 }
 
 // Bounds Fajr, a Maghrib by angle and Isha to a portion of the night (24 h less the day
