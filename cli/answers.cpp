@@ -61,12 +61,9 @@ std::string QiblaAnswerText(const MainState& s) {
     return text.str() + QiblaText(qibla, sun.az, sun.TZeff, sun.UTHour) + "\n";
 }
 
-}  // namespace veloranth::cli
-
-namespace veloranth::cli {
-
 namespace {
 
+// The French word for what gave a time (the JSON's "angle", "minutes", "season", "night").
 const char* RuleText(TimeRule rule) {
     switch (rule) {
         case TimeRule::Minutes:
