@@ -1,4 +1,5 @@
-// The short answers of veloranth-cli: the next prayer and the qibla.
+// The short answers of veloranth-cli: the next prayer, the qibla, and the times that follow the
+// day's text with --all-times.
 #pragma once
 
 #include <cstdint>
@@ -13,5 +14,8 @@ namespace veloranth::cli {
 // and the qibla. The observation date is the town's date at that instant.
 std::string NextPrayerText(const MainState& state, std::int64_t now);
 std::string QiblaAnswerText(const MainState& state);
+// Imsak, sunset and midnight of the observation date as the box shows times, then what gave
+// Fajr and Isha and whether Ramadan's Isha applied.
+std::string AllTimesText(const MainState& state);
 
 }  // namespace veloranth::cli

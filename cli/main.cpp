@@ -119,6 +119,9 @@ int Answer(MainState& s, const Options& o, std::int64_t instant) {
             PrayerTimeReport(s, &out);
         }
         text = PrayerTimeBoxText(s);
+        if (o.allTimes) {
+            text += AllTimesText(s);
+        }
     }
     WriteText(text);
     return 0;

@@ -24,11 +24,12 @@ double Offset(const ConventionRules& k, int kind) {
 
 // One setting: the option that gives it (or its name, for those no option gives), its
 // value in that option's words ("" where it does not apply: JSON's null), whether JSON
-// quotes it, and its own JSON form where it has one.
+// quotes it, whether it is a community setting, and its own JSON form where it has one.
 struct Setting {
     const char* option;
     std::string (*value)(const ConventionRules&);
     bool word;
+    bool community = false;
     std::string (*json)(const ConventionRules&) = nullptr;
 };
 
@@ -61,7 +62,7 @@ const Setting kSettings[] = {
          }
          return text;
      },
-     false,
+     false, false,
      [](const ConventionRules& k) {  // keyed by prayer rather than the option's list
          static const char* const kKeys[] = {"fajr", "chourouk", "zuhr", "asr", "maghrib", "isha"};
          std::string json;
@@ -83,6 +84,22 @@ const Setting kSettings[] = {
          return text.str();
      },
      true},
+    // The community settings (a convention's line 7).
+    {"maghrib-angle", [](const ConventionRules& k) { return Number(k.MaghribTwilightAngle); },
+     false, true},
+    {"imsak", [](const ConventionRules& k) { return std::to_string(k.ImsakMinutes); }, false, true},
+    {"midnight",
+     [](const ConventionRules& k) { return std::string(k.JafariMidnight ? "jafari" : "standard"); },
+     true, true},
+    {"ramadan-isha", [](const ConventionRules& k) { return std::to_string(k.RamadanIshaMinutes); },
+     false, true},
+    {"seasonal",
+     [](const ConventionRules& k) {
+         static const char* const kSeasons[] = {"none", "general", "ahmer", "abyad"};
+         int s = k.SeasonalTwilight;
+         return std::string(s >= 0 && s <= kLastSeasonalTwilight ? kSeasons[s] : "none");
+     },
+     true, true},
 };
 
 std::string JsonKey(const char* option) {
@@ -139,6 +156,21 @@ void ApplyMethod(const MethodOptions& m, ConventionRules& k) {
     if (m.highLatitude) {
         k.HighLatitudeRule = *m.highLatitude;
     }
+    if (m.maghribAngle) {
+        k.MaghribTwilightAngle = *m.maghribAngle;
+    }
+    if (m.imsakMinutes) {
+        k.ImsakMinutes = *m.imsakMinutes;
+    }
+    if (m.jafariMidnight) {
+        k.JafariMidnight = *m.jafariMidnight;
+    }
+    if (m.ramadanIshaMinutes) {
+        k.RamadanIshaMinutes = *m.ramadanIshaMinutes;
+    }
+    if (m.seasonal) {
+        k.SeasonalTwilight = *m.seasonal;
+    }
     if (m.offsets) {
         const auto& o = *m.offsets;
         k.FajrOffset = o[Fajr], k.ChouroukOffset = o[Chourouk], k.ZuhrOffset = o[Zuhr];
@@ -179,10 +211,19 @@ std::string ConventionListText(const AppConfig& cfg) {
         if (!ConventionDefined(cfg, i)) {
             continue;
         }
-        const char* name = cfg.Conventions[i].Name;
-        Print(&text, "%2d%s%s\n   ", i, name[0] != '\0' ? "  " : "", name);
+        const Convention& k = cfg.Conventions[i];
+        Print(&text, "%2d%s%s\n   ", i, k.Name[0] != '\0' ? "  " : "", k.Name);
+        // The community settings on a line of their own, where they are not the defaults.
+        bool community = false;
         for (const Setting& s : kSettings) {
-            std::string value = s.value(cfg.Conventions[i]);
+            std::string value = s.value(k);
+            if (s.community && !community) {
+                if (!UsesCommunityLine(k)) {
+                    break;
+                }
+                Print(&text, "\n   ");
+                community = true;
+            }
             if (!value.empty()) {
                 Print(&text, " %s=%s", s.option, value.c_str());
             }

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/values.h"
+#include "config/model.h"
 
 namespace veloranth::cli {
 namespace {
@@ -16,6 +17,8 @@ constexpr Argument kValue = Argument::Value;
 const char kFormats[] = "text json csv ics";
 const char kAsrRules[] = "hanafi shafii";  // the index is AsrShafi
 const char kHighLatitudeRules[] = "none middle seventh angle";  // the index is the rule
+const char kMidnights[] = "standard jafari";                     // the index is JafariMidnight
+const char kSeasons[] = "none general ahmer abyad";              // the index is the twilight
 
 // A method setting given on the command line, remembered with the option that gave it.
 template <class T>
@@ -23,6 +26,25 @@ bool SetMethod(const OptionRow& row, Options& o, std::optional<T>& field, T valu
     field = value;
     o.method.given.push_back(std::string("--") + row.name);
     return true;
+}
+
+// A method setting of whole minutes from 0 to `most`.
+bool SetMinutes(const OptionRow& row, Options& o, const std::string& v, int most,
+                std::optional<int>& field, std::string& e) {
+    int minutes = -1;
+    if (!ParseInt(v, minutes) || minutes < 0 || minutes > most) {
+        const std::string what = "minutes from 0 to " + std::to_string(most);
+        return Refuse(row, v, what.c_str(), e);
+    }
+    return SetMethod(row, o, field, minutes);
+}
+
+// A method setting that is one of the words of `choices`, stored as its index.
+template <class T>
+bool SetChoice(const OptionRow& row, Options& o, const std::string& v, const char* choices,
+               const char* what, std::optional<T>& field, std::string& e) {
+    int index = ChoiceIndex(v, choices);
+    return (index >= 0 && SetMethod(row, o, field, static_cast<T>(index))) || Refuse(row, v, what, e);
 }
 
 bool SetAngle(const OptionRow& row, Options& o, const std::string& v, std::optional<double>& field,
@@ -111,32 +133,57 @@ const OptionRow kOptionRows[] = {
     {"isha-minutes", 0, kValue, "MIN", Section::Method,
      "Isha MIN minutes after Maghrib (0 to 240), instead of an angle", "", nullptr,
      [](auto& r, auto& o, auto& v, auto& e) {
-         int minutes = -1;
-         return (ParseInt(v, minutes) && minutes >= 0 && minutes <= 240 &&
-                 SetMethod(r, o, o.method.ishaMinutes, minutes)) ||
-                Refuse(r, v, "minutes from 0 to 240", e);
+         return SetMinutes(r, o, v, 240, o.method.ishaMinutes, e);
      }},
     {"asr", 0, kValue, "RULE", Section::Method,
      "Asr when a shadow is its object's length more than at noon (shafii) or twice it (hanafi)",
      kAsrRules, nullptr,
      [](auto& r, auto& o, auto& v, auto& e) {
-         int rule = ChoiceIndex(v, kAsrRules);
-         return (rule >= 0 && SetMethod(r, o, o.method.asrShafi, rule == 1)) ||
-                Refuse(r, v, "shafii or hanafi", e);
+         return SetChoice(r, o, v, kAsrRules, "shafii or hanafi", o.method.asrShafi, e);
      }},
     {"high-latitude", 0, kValue, "RULE", Section::Method,
      "where twilight lasts most of the night, Fajr and Isha within none (no rule), middle (half "
      "the night), seventh (a seventh of it) or angle (the angle / 60 of it)",
      kHighLatitudeRules, nullptr,
      [](auto& r, auto& o, auto& v, auto& e) {
-         int rule = ChoiceIndex(v, kHighLatitudeRules);
-         return (rule >= 0 && SetMethod(r, o, o.method.highLatitude, rule)) ||
-                Refuse(r, v, "none, middle, seventh or angle", e);
+         return SetChoice(r, o, v, kHighLatitudeRules, "none, middle, seventh or angle",
+                          o.method.highLatitude, e);
      }},
     {"offsets", 0, kValue, "F,C,Z,A,M,I", Section::Method,
      "minutes added to Fajr, Chourouk, Zuhr, Asr, Maghrib and Isha (-120 to 120), in place of "
      "the convention's",
      "", nullptr, [](auto& r, auto& o, auto& v, auto& e) { return SetOffsets(r, o, v, e); }},
+    {"maghrib-angle", 0, kValue, "DEG", Section::Method,
+     "Maghrib when the Sun is DEG below the horizon (0 to 10; 0: at sunset)", "", nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         double angle = -1;
+         return (ParseNumber(v, angle) && angle >= 0 && angle <= kMaxMaghribAngle &&
+                 SetMethod(r, o, o.method.maghribAngle, angle)) ||
+                Refuse(r, v, "an angle from 0 to 10 degrees", e);
+     }},
+    {"imsak", 0, kValue, "MIN", Section::Method, "Imsak MIN minutes before Fajr (0 to 60)", "",
+     nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         return SetMinutes(r, o, v, kMaxImsakMinutes, o.method.imsakMinutes, e);
+     }},
+    {"midnight", 0, kValue, "RULE", Section::Method,
+     "standard (sunset to sunrise) or jafari (sunset to Fajr)", kMidnights, nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         return SetChoice(r, o, v, kMidnights, "standard or jafari", o.method.jafariMidnight, e);
+     }},
+    {"ramadan-isha", 0, kValue, "MIN", Section::Method,
+     "in Ramadan, Isha MIN minutes after Maghrib where the convention sets Isha after Maghrib "
+     "(0 to 240; 0: none)",
+     "", nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         return SetMinutes(r, o, v, kMaxRamadanIshaMinutes, o.method.ramadanIshaMinutes, e);
+     }},
+    {"seasonal", 0, kValue, "SHAFAQ", Section::Method,
+     "the Moonsighting Committee's seasonal Fajr and Isha: none, general, ahmer or abyad",
+     kSeasons, nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         return SetChoice(r, o, v, kSeasons, "none, general, ahmer or abyad", o.method.seasonal, e);
+     }},
 
     {"date", 'd', kValue, "DATE", Section::DateAndOutput,
      "observation date, D/M/YYYY or YYYY-MM-DD (default: the town's today)", "", nullptr,
@@ -189,6 +236,10 @@ const OptionRow kOptionRows[] = {
     {"hijri", 0, kFlag, nullptr, Section::DateAndOutput,
      "show the Hijri date in the text, whatever data.cfg says (JSON and CSV always carry it)",
      nullptr, &Options::hijri, nullptr},
+    {"all-times", 0, kFlag, nullptr, Section::DateAndOutput,
+     "also Imsak, sunset (Coucher), midnight (Minuit) and what gave Fajr and Isha, after the "
+     "text of the day",
+     nullptr, &Options::allTimes, nullptr},
     {"hijri-adjust", 0, kValue, "N", Section::DateAndOutput,
      "shift the Hijri date by N days (-2 to 2) for this run, as a community that begins its "
      "months by its own sighting does",

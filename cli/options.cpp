@@ -89,6 +89,9 @@ bool CheckCombinations(const Options& o, std::string& error) {
         error = "--format applies to the day, --month and --year";
     } else if (o.verbose && o.format != Format::Default && o.format != Format::Text) {
         error = "--verbose writes text: it does not go with --format json, csv or ics";
+    } else if (o.allTimes &&
+               (answers > 0 || (o.format != Format::Default && o.format != Format::Text))) {
+        error = "--all-times adds lines to the text of a day";
     } else if (o.lat.has_value() != o.lon.has_value()) {
         error = "--lat and --lon go together";
     } else if (o.lat && !o.town.empty()) {

@@ -27,6 +27,7 @@ done <<EOT
 --add-town A B 1 2 America/New_Y|America/New_York
 -c $cfg --add-town A B 1 2 1 1|1 12
 --list-c|--list-conventions
+--seasonal=a|--seasonal=ahmer --seasonal=abyad
 EOT
 [ $failures -eq 0 ] && echo "completion: all checks passed"
 exit $((failures > 0))
