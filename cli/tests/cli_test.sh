@@ -131,6 +131,7 @@ America/New_York|2026-03-28 19:00:05|Paris --zone=Europe/Paris|Fajr à 06:25, da
 Asia/Tokyo|2026-01-01 12:00:00|Paris -d 29/3/2026 --time 0:00:05|Fajr à 06:25, dans 5 h 25 min
 America/New_York|2026-10-24 18:30:00|Paris|Fajr à 06:17, dans 6 h 47 min
 America/New_York|2026-10-24 20:30:00|Paris|Fajr à 06:17, dans 4 h 47 min
+UTC|2026-01-01 12:00:00|Paris --zone=Europe/Paris -d 25/10/2026 --time 2:30|Fajr à 06:17, dans 4 h 47 min
 EOT
 [ "$(at Europe/Paris '2026-03-03 01:00:00' New-York -f csv | cut -d, -f1-2 | tail -1)" = "2026-03-02,-05:00" ] ||
   fail "New-York's date at 01:00 in Paris"
