@@ -43,8 +43,8 @@ bool ChooseMethod(AppConfig& cfg, Town& town, const Options& o, std::string& err
         }
         town.Convention = o.convention;
     } else if (!CheckConvention(cfg, town.Convention, error)) {
-        error = "town " + Cp1252ToUtf8(std::string(town.Country) + ":" + town.Name) + ": " +
-                error + "; give one with --convention";
+        error = "town " + Cp1252ToUtf8(std::string(town.Country) + ":" + town.Name) + ": " + error +
+                "; give one with --convention";
         return false;
     }
     ApplyMethod(o.method, cfg.Conventions[town.Convention]);

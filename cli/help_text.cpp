@@ -55,7 +55,8 @@ std::string Wrapped(const std::string& text, std::size_t first, std::size_t inde
 }
 
 std::string OptionText(const OptionRow& row) {
-    std::string label = row.shortName != 0 ? std::string("  -") + row.shortName + ", --" : "      --";
+    std::string label =
+        row.shortName != 0 ? std::string("  -") + row.shortName + ", --" : "      --";
     label += row.name;
     if (row.argument == Argument::Value) {
         label += std::string("=") + row.metavar;
@@ -63,7 +64,8 @@ std::string OptionText(const OptionRow& row) {
         label += std::string(" ") + row.metavar;
     }
     if (label.size() + 2 > kTextColumn) {
-        return label + "\n" + std::string(kTextColumn, ' ') + Wrapped(row.help, kTextColumn, kTextColumn);
+        return label + "\n" + std::string(kTextColumn, ' ') +
+               Wrapped(row.help, kTextColumn, kTextColumn);
     }
     return label + std::string(kTextColumn - label.size(), ' ') +
            Wrapped(row.help, kTextColumn, kTextColumn);

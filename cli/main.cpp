@@ -87,11 +87,14 @@ std::int64_t ReadTownClock(MainState& s, const Options& o, StringSink& trail) {
     TownTime local = TownTimeAt(place, now);
     local.date = o.date.value_or(local.date);
     local.time = o.time.value_or(local.time);
-    ReadStartupClock(s, [&local] {
-        const ObservationDate& d = local.date;
-        const ObservationTime& t = local.time;
-        return platform::LocalDateTime{d.Year, d.Month, d.Day, t.Hour, t.Minute, t.Second, 0};
-    }, trail);
+    ReadStartupClock(
+        s,
+        [&local] {
+            const ObservationDate& d = local.date;
+            const ObservationTime& t = local.time;
+            return platform::LocalDateTime{d.Year, d.Month, d.Day, t.Hour, t.Minute, t.Second, 0};
+        },
+        trail);
     return o.date || o.time ? InstantOf(place, local) : now;
 }
 
@@ -106,7 +109,8 @@ int Answer(MainState& s, const Options& o, std::int64_t instant) {
     } else if (o.format == Format::Json || o.format == Format::Csv || o.format == Format::Ics) {
         Span span = o.monthPage ? Span::Month : o.yearPage ? Span::Year : Span::Day;
         std::vector<PrayerDay> days = ComputeSpan(s, span);
-        WriteBytes(o.format == Format::Json  ? JsonText(s, days, span == Span::Day, !DefinesOwnMethod(o))
+        WriteBytes(o.format == Format::Json
+                       ? JsonText(s, days, span == Span::Day, !DefinesOwnMethod(o))
                    : o.format == Format::Csv ? CsvText(days)
                                              : IcsText(s, days, platform::UtcNow()));
         return 0;

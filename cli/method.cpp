@@ -180,8 +180,9 @@ void ApplyMethod(const MethodOptions& m, ConventionRules& k) {
 
 bool DefineMethod(const MethodOptions& m, ConventionRules& k, std::string& error) {
     if (!m.fajrAngle || (!m.ishaAngle && !m.ishaMinutes)) {
-        error = "a method of your own (--lat/--lon without --convention) needs --fajr-angle and "
-                "--isha-angle or --isha-minutes";
+        error =
+            "a method of your own (--lat/--lon without --convention) needs --fajr-angle and "
+            "--isha-angle or --isha-minutes";
         return false;
     }
     k = ConventionRules{};

@@ -15,10 +15,10 @@ constexpr Argument kFlag = Argument::None;
 constexpr Argument kValue = Argument::Value;
 
 const char kFormats[] = "text json csv ics";
-const char kAsrRules[] = "hanafi shafii";  // the index is AsrShafi
+const char kAsrRules[] = "hanafi shafii";                       // the index is AsrShafi
 const char kHighLatitudeRules[] = "none middle seventh angle";  // the index is the rule
-const char kMidnights[] = "standard jafari";                     // the index is JafariMidnight
-const char kSeasons[] = "none general ahmer abyad";              // the index is the twilight
+const char kMidnights[] = "standard jafari";                    // the index is JafariMidnight
+const char kSeasons[] = "none general ahmer abyad";             // the index is the twilight
 
 // A method setting given on the command line, remembered with the option that gave it.
 template <class T>
@@ -44,7 +44,8 @@ template <class T>
 bool SetChoice(const OptionRow& row, Options& o, const std::string& v, const char* choices,
                const char* what, std::optional<T>& field, std::string& e) {
     int index = ChoiceIndex(v, choices);
-    return (index >= 0 && SetMethod(row, o, field, static_cast<T>(index))) || Refuse(row, v, what, e);
+    return (index >= 0 && SetMethod(row, o, field, static_cast<T>(index))) ||
+           Refuse(row, v, what, e);
 }
 
 bool SetAngle(const OptionRow& row, Options& o, const std::string& v, std::optional<double>& field,
@@ -79,8 +80,8 @@ bool SetCoordinate(const OptionRow& row, const std::string& v, double limit,
                    std::optional<double>& field, std::string& e) {
     double degrees = 0;
     if (!ParseNumber(v, degrees) || std::fabs(degrees) > limit) {
-        return Refuse(row, v, limit == 90 ? "a latitude from -90 to 90" : "a longitude from -180 to 180",
-                      e);
+        return Refuse(
+            row, v, limit == 90 ? "a latitude from -90 to 90" : "a longitude from -180 to 180", e);
     }
     field = degrees;
     return true;
@@ -103,16 +104,18 @@ const OptionRow kOptionRows[] = {
      "list the towns: index, country, name, latitude, longitude, zone, daylight-saving rule, "
      "convention",
      nullptr, &Options::list, nullptr},
-    {"lat", 0, kValue, "DEG", Section::Place, "latitude of a place not in the file (north positive)",
-     "", nullptr, [](auto& r, auto& o, auto& v, auto& e) { return SetCoordinate(r, v, 90, o.lat, e); }},
-    {"lon", 0, kValue, "DEG", Section::Place, "longitude of that place (east positive)", "", nullptr,
+    {"lat", 0, kValue, "DEG", Section::Place,
+     "latitude of a place not in the file (north positive)", "", nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) { return SetCoordinate(r, v, 90, o.lat, e); }},
+    {"lon", 0, kValue, "DEG", Section::Place, "longitude of that place (east positive)", "",
+     nullptr,
      [](auto& r, auto& o, auto& v, auto& e) { return SetCoordinate(r, v, 180, o.lon, e); }},
     {"zone", 0, kValue, "ZONE", Section::Place,
      "time zone in hours (1, -5, 5.5 or 5:30) or a tz database name (Europe/Paris)", "@zones",
      nullptr, [](auto&, auto& o, auto& v, auto&) { return o.zone = v, true; }},
     {"list-zones", 0, kFlag, nullptr, Section::Place,
-     "list the names of the tz database that --zone takes, links too", nullptr,
-     &Options::listZones, nullptr},
+     "list the names of the tz database that --zone takes, links too", nullptr, &Options::listZones,
+     nullptr},
 
     {"convention", 0, kValue, "N", Section::Method,
      "calculation convention N of data.cfg; default 0 for --lat/--lon, the town's own otherwise",
@@ -179,8 +182,8 @@ const OptionRow kOptionRows[] = {
          return SetMinutes(r, o, v, kMaxRamadanIshaMinutes, o.method.ramadanIshaMinutes, e);
      }},
     {"seasonal", 0, kValue, "SHAFAQ", Section::Method,
-     "the Moonsighting Committee's seasonal Fajr and Isha: none, general, ahmer or abyad",
-     kSeasons, nullptr,
+     "the Moonsighting Committee's seasonal Fajr and Isha: none, general, ahmer or abyad", kSeasons,
+     nullptr,
      [](auto& r, auto& o, auto& v, auto& e) {
          return SetChoice(r, o, v, kSeasons, "none, general, ahmer or abyad", o.method.seasonal, e);
      }},

@@ -117,7 +117,8 @@ bool CheckCombinations(const Options& o, std::string& error) {
 bool AsksForCp1252(int argc, char** argv) {
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         // getopt_long takes unique prefixes: --cp is already this option.
-        if (std::strlen(argv[i]) >= 4 && std::strncmp("--cp1252", argv[i], std::strlen(argv[i])) == 0) {
+        if (std::strlen(argv[i]) >= 4 &&
+            std::strncmp("--cp1252", argv[i], std::strlen(argv[i])) == 0) {
             return true;
         }
     }

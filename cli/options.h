@@ -18,15 +18,15 @@ struct MethodOptions {
     std::optional<double> ishaAngle;
     std::optional<int> ishaMinutes;
     std::optional<bool> asrShafi;
-    std::optional<int> highLatitude;  // a HighLatitudeRule
+    std::optional<int> highLatitude;                         // a HighLatitudeRule
     std::optional<std::array<double, kSalatCount>> offsets;  // minutes, SalatKind order
     // The community settings (a convention's line 7).
     std::optional<double> maghribAngle;
     std::optional<int> imsakMinutes;
     std::optional<bool> jafariMidnight;
     std::optional<int> ramadanIshaMinutes;
-    std::optional<int> seasonal;  // a seasonal twilight, 0 none to 3 abyad
-    std::vector<std::string> given;   // the options that set them ("--fajr-angle")
+    std::optional<int> seasonal;     // a seasonal twilight, 0 none to 3 abyad
+    std::vector<std::string> given;  // the options that set them ("--fajr-angle")
 };
 
 struct Options {
@@ -53,8 +53,8 @@ struct Options {
     std::string zone;
     int convention = -1;
     MethodOptions method;
-    bool hijri = false;  // the Hijri date's line in the text, for this run
-    bool allTimes = false;  // Imsak, sunset, midnight and the day's rules after the text
+    bool hijri = false;              // the Hijri date's line in the text, for this run
+    bool allTimes = false;           // Imsak, sunset, midnight and the day's rules after the text
     std::optional<int> hijriAdjust;  // -2 to 2 days, for this run
     std::string selectTown;
     std::vector<std::string> addTown;  // COUNTRY NAME LAT LON ZONE CONVENTION [DST]

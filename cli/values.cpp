@@ -12,7 +12,8 @@ namespace veloranth::cli {
 namespace {
 
 bool ParseDigits(const std::string& text, int& value) {
-    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) {
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
         return false;
     }
     value = std::atoi(text.c_str());

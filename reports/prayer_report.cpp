@@ -132,6 +132,7 @@ class ReportPrinter : public ScheduleObserver {
                 if (k_ != nullptr) {
                     Corrections(e, k);
                 } else {
+                    // "\xE9" "f": a hex escape would take the f.
                     Print(out_, "Convention %d non d\xE9" "finie : aucune heure\n",
                           s_.config.CurrentConvention);
                 }

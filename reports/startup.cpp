@@ -24,8 +24,7 @@ void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clo
     ReadStartupClock(state, clock, out);
 }
 
-void LoadStartupConfig(MainState& state, const ConfigLocation& where, TextSink& out,
-                       bool verbose) {
+void LoadStartupConfig(MainState& state, const ConfigLocation& where, TextSink& out, bool verbose) {
     state.config.Verbose = 1;  // the header line of data.cfg replaces it
     state.configPath = where.config;
     state.townApplied = ReadConfigFile(where.config, where.echo, state.config, out) == kReadOk;
