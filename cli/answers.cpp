@@ -61,20 +61,6 @@ std::string QiblaAnswerText(const MainState& s) {
 
 namespace {
 
-// The French word for what gave a time (the JSON's "angle", "minutes", "season", "night").
-const char* RuleText(TimeRule rule) {
-    switch (rule) {
-        case TimeRule::Minutes:
-            return "minutes apr\xE8s Maghrib";
-        case TimeRule::Season:
-            return "saison";
-        case TimeRule::Night:
-            return "part de la nuit";
-        default:
-            return "angle";
-    }
-}
-
 }  // namespace
 
 std::string AllTimesText(const MainState& s) {
@@ -85,8 +71,8 @@ std::string AllTimesText(const MainState& s) {
         Print(&text, "%s%s\n", labels[k],
               d.community.found[k] ? ClockTime(d.community.time[k]).c_str() : kNoTimeText);
     }
-    Print(&text, "R\xE8gle de Fajr : %s\n", RuleText(d.rules.fajr));
-    Print(&text, "R\xE8gle d'Isha : %s\n", RuleText(d.rules.isha));
+    Print(&text, "R\xE8gle de Fajr : %s\n", RuleNamesOf(d.rules.fajr).text);
+    Print(&text, "R\xE8gle d'Isha : %s\n", RuleNamesOf(d.rules.isha).text);
     Print(&text, "Isha du Ramadan : %s\n", d.rules.ramadanIsha ? "oui" : "non");
     return text.str();
 }

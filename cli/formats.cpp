@@ -21,19 +21,6 @@ namespace {
 const char* const kKeys[kSalatCount] = {"fajr", "chourouk", "zuhr", "asr", "maghrib", "isha"};
 const char* const kCommunityKeys[kCommunityCount] = {"imsak", "sunset", "midnight"};
 
-const char* RuleKey(TimeRule rule) {
-    switch (rule) {
-        case TimeRule::Minutes:
-            return "minutes";
-        case TimeRule::Season:
-            return "season";
-        case TimeRule::Night:
-            return "night";
-        default:
-            return "angle";
-    }
-}
-
 std::string IsoDate(const ObservationDate& d) {
     StringSink text;
     Print(&text, "%04d-%02d-%02d", d.Year, d.Month, d.Day);
@@ -97,7 +84,7 @@ void JsonDay(TextSink& out, const PrayerDay& d, const char* indent) {
     Print(&out, "\n%s},\n%s\"hijri\": \"%s\",\n%s\"hijri_text\": %s", indent, indent,
           HijriIsoText(d.hijri).c_str(), indent, JsonString(HijriDateText(d.hijri)).c_str());
     Print(&out, ",\n%s\"rules\": {\"fajr\": \"%s\", \"isha\": \"%s\", \"ramadan_isha\": %s}",
-          indent, RuleKey(d.rules.fajr), RuleKey(d.rules.isha),
+          indent, RuleNamesOf(d.rules.fajr).key, RuleNamesOf(d.rules.isha).key,
           d.rules.ramadanIsha ? "true" : "false");
 }
 

@@ -13,6 +13,19 @@ inline constexpr const char* kSalatNames[kSalatCount] = {"Fajr",    "Chourouk", 
                                                          "Asr",     "Maghrib",  "Isha"};
 inline constexpr int kPrayers[] = {Fajr, Zuhr, Asr, Maghrib, Isha};  // Chourouk is no prayer
 
+// What gave a time: JSON's word for it and the text's French one.
+struct RuleNames {
+    const char* key;
+    const char* text;
+};
+inline const RuleNames& RuleNamesOf(TimeRule rule) {
+    static const RuleNames kNames[] = {{"angle", "angle"},
+                                       {"minutes", "minutes apr\xE8s Maghrib"},
+                                       {"season", "saison"},
+                                       {"night", "part de la nuit"}};
+    return kNames[static_cast<int>(rule)];
+}
+
 // The day's offset from UT in whole minutes (an offset with seconds, Monrovia before 1972,
 // to the minute as ISO 8601 allows).
 int OffsetMinutes(const PrayerDay& day);

@@ -47,123 +47,95 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # Names in French, at most 79 characters (Windows-1252 has one byte each), no double quote.
 # Offsets stay 0 unless the authority itself publishes them as part of its method.
 # ---------------------------------------------------------------------------------------
+def convention(name, fajr, isha, asr_shafi=1, sunset=0.8333, isha_plus=0, isha_minutes=0,
+               zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), **optional):
+    """A convention's record; what most conventions share is the default."""
+    return dict(name=name, asr_shafi=asr_shafi, fajr=fajr, isha=isha, sunset=sunset,
+                isha_plus=isha_plus, isha_minutes=isha_minutes, zuhr_fixe=zuhr_fixe,
+                zuhr_hour=zuhr_hour, offsets=offsets, **optional)
+
+
 CONVENTIONS = [
     # 0: France. 12 degrees is the only common angle that the Sun reaches all year north
     # of about 48.5 N (at Paris the Sun gets no lower than about 17.7 degrees in June); the
     # program has no high-latitude rule, so 18-degree methods would give no Fajr there.
-    dict(name="UOIF - Union des organisations islamiques de France (12/12)",
-         asr_shafi=1, fajr=12, isha=12, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    convention("UOIF - Union des organisations islamiques de France (12/12)", 12, 12),
     # 1: Muslim World League; also the Algerian ministry's 18/17.
-    dict(name="Ligue islamique mondiale (18/17)",
-         asr_shafi=1, fajr=18, isha=17, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    convention("Ligue islamique mondiale (18/17)", 18, 17),
     # 2: Egyptian General Authority of Survey; customary in much of Africa.
-    dict(name="Autorité générale égyptienne d'arpentage (19.5/17.5)",
-         asr_shafi=1, fajr=19.5, isha=17.5, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    convention("Autorité générale égyptienne d'arpentage (19.5/17.5)", 19.5, 17.5),
     # 3: Umm al-Qura, Makkah. Isha 90 minutes after Maghrib, 120 in Ramadan (adhan
     # UmmAlQura, whose documentation tells callers to add the 30 minutes in Ramadan; AlAdhan
     # method 4, "Isha 90 min, 120 min in Ramadan").
-    dict(name="Umm al-Qura, La Mecque (18.5, Isha = Maghrib + 90 mn)",
-         asr_shafi=1, fajr=18.5, isha=0, sunset=0.8333, isha_plus=1, isha_minutes=90,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), community=(0, 10, 0, 120, 0)),
+    convention("Umm al-Qura, La Mecque (18.5, Isha = Maghrib + 90 mn)", 18.5,
+               0, isha_plus=1, isha_minutes=90, community=(0, 10, 0, 120, 0)),
     # 4: University of Islamic Sciences, Karachi, with the Hanafi Asr customary where
     # it is used (Pakistan, Bangladesh).
-    dict(name="Université des sciences islamiques de Karachi (18/18, Asr hanafite)",
-         asr_shafi=0, fajr=18, isha=18, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    convention("Université des sciences islamiques de Karachi (18/18, Asr hanafite)", 18, 18,
+               asr_shafi=0),
     # 5: Diyanet, Turkey, with its customary safety margins (temkin) on sunrise, Zuhr,
     # Asr and Maghrib.
-    dict(name="Diyanet, Turquie (18/17)",
-         asr_shafi=1, fajr=18, isha=17, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, -7, 5, 4, 7, 0)),
+    convention("Diyanet, Turquie (18/17)", 18, 17, offsets=(0, -7, 5, 4, 7, 0)),
     # 6: MUIS (Singapore), JAKIM (Malaysia), KEMENAG (Indonesia), also Brunei: 20/18.
-    dict(name="MUIS, JAKIM, KEMENAG : Singapour, Malaisie, Indonésie (20/18)",
-         asr_shafi=1, fajr=20, isha=18, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    convention("MUIS, JAKIM, KEMENAG : Singapour, Malaisie, Indonésie (20/18)", 20, 18),
     # 7: Tunisian Ministry of Religious Affairs: 18/18, Asr at shadow factor 1.
-    dict(name="Ministère des Affaires religieuses, Tunisie (18/18)",
-         asr_shafi=1, fajr=18, isha=18, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    convention("Ministère des Affaires religieuses, Tunisie (18/18)", 18, 18),
     # 8: Jordanian Ministry of Awqaf: 18/18, Maghrib 5 minutes after sunset.
-    dict(name="Ministère des Awqaf, Jordanie (18/18, Maghrib + 5 mn)",
-         asr_shafi=1, fajr=18, isha=18, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 5, 0)),
+    convention("Ministère des Awqaf, Jordanie (18/18, Maghrib + 5 mn)", 18,
+               18, offsets=(0, 0, 0, 0, 5, 0)),
     # 9: ISNA, North America: 15/15 (adhan NorthAmerica; AlAdhan method 2). North of 48 N
     # (Canada) 15 degrees is not reached in June: the twilight-angle rule, AlAdhan's
     # default adjustment, bounds Fajr and Isha to a quarter of the night.
-    dict(name="ISNA - Islamic Society of North America (15/15)",
-         asr_shafi=1, fajr=15, isha=15, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), high_lat=3),
+    convention("ISNA - Islamic Society of North America (15/15)", 15, 15, high_lat=3),
     # 10: Muslim World League angles (adhan MuslimWorldLeague; AlAdhan method 3) with the
     # one-seventh rule that UK councils use and adhan's METHODS.md recommends above 48 N:
     # for the UK, Ireland, Benelux, Germany, Scandinavia, Iceland.
-    dict(name="Ligue islamique mondiale, hautes latitudes (18/17, un septième)",
-         asr_shafi=1, fajr=18, isha=17, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), high_lat=2),
+    convention("Ligue islamique mondiale, hautes latitudes (18/17, un septième)", 18,
+               17, high_lat=2),
     # 11: Morocco, Ministry of Habous: 19/17 (AlAdhan method 21), Zuhr and Maghrib + 5 mn
     # (AlAdhan's tuning for it).
-    dict(name="Ministère des Habous, Maroc (19/17)",
-         asr_shafi=1, fajr=19, isha=17, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 5, 0, 5, 0)),
+    convention("Ministère des Habous, Maroc (19/17)", 19, 17, offsets=(0, 0, 5, 0, 5, 0)),
     # 12: Algeria, Ministry of Religious Affairs: 18/17 (AlAdhan method 19).
-    dict(name="Ministère des Affaires religieuses, Algérie (18/17)",
-         asr_shafi=1, fajr=18, isha=17, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    convention("Ministère des Affaires religieuses, Algérie (18/17)", 18, 17),
     # 13: Gulf Region: 19.5, Isha 90 mn after Maghrib (AlAdhan method 8).
-    dict(name="Région du Golfe (19.5, Isha = Maghrib + 90 mn)",
-         asr_shafi=1, fajr=19.5, isha=0, sunset=0.8333, isha_plus=1, isha_minutes=90,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    convention("Région du Golfe (19.5, Isha = Maghrib + 90 mn)", 19.5, 0,
+               isha_plus=1, isha_minutes=90),
     # 14: Kuwait: 18/17.5 (adhan Kuwait; AlAdhan method 9).
-    dict(name="Koweït (18/17.5)",
-         asr_shafi=1, fajr=18, isha=17.5, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    convention("Koweït (18/17.5)", 18, 17.5),
     # 15: Qatar: 18, Isha 90 mn after Maghrib (adhan Qatar; AlAdhan method 10).
-    dict(name="Qatar (18, Isha = Maghrib + 90 mn)",
-         asr_shafi=1, fajr=18, isha=0, sunset=0.8333, isha_plus=1, isha_minutes=90,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+    convention("Qatar (18, Isha = Maghrib + 90 mn)", 18, 0, isha_plus=1, isha_minutes=90),
     # 16: Dubai, UAE: 18.2/18.2, sunrise - 3 mn, Zuhr, Asr and Maghrib + 3 mn (adhan
     # Dubai; AlAdhan method 16 has the angles).
-    dict(name="Dubaï, Émirats arabes unis (18.2/18.2)",
-         asr_shafi=1, fajr=18.2, isha=18.2, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, -3, 3, 3, 3, 0)),
+    convention("Dubaï, Émirats arabes unis (18.2/18.2)", 18.2, 18.2,
+               offsets=(0, -3, 3, 3, 3, 0)),
     # 17: Spiritual Administration of Muslims of Russia: 16/15 (AlAdhan method 14). Moscow
     # and Kazan lie near 56 N, where 15 degrees is not reached from May to July; no
     # source here says which rule the Administration uses: the twilight-angle rule, as
     # AlAdhan does by default.
-    dict(name="Direction spirituelle des musulmans de Russie (16/15)",
-         asr_shafi=1, fajr=16, isha=15, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), high_lat=3),
+    convention("Direction spirituelle des musulmans de Russie (16/15)", 16, 15, high_lat=3),
     # 18: Institute of Geophysics, University of Tehran: 17.7/14, Maghrib at 4.5 degrees
     # below the horizon (adhan Tehran, maghribAngle 4.5; AlAdhan method 7, which also gives
     # its midnight as Jafari).
-    dict(name="Institut de géophysique, Téhéran (17.7/14, Maghrib à 4.5°)",
-         asr_shafi=1, fajr=17.7, isha=14, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), community=(4.5, 10, 1, 0, 0)),
+    convention("Institut de géophysique, Téhéran (17.7/14, Maghrib à 4.5°)", 17.7,
+               14, community=(4.5, 10, 1, 0, 0)),
     # 19: Comunidade Islâmica de Lisboa: 18, Maghrib 3 mn after sunset, Isha 77 mn after
     # Maghrib, i.e. 80 after sunset, Zuhr + 5 mn (AlAdhan method 22 and its tuning).
-    dict(name="Communauté islamique de Lisbonne (18, Isha = coucher + 80 mn)",
-         asr_shafi=1, fajr=18, isha=0, sunset=0.8333, isha_plus=1, isha_minutes=80,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 5, 0, 3, 0)),
+    convention("Communauté islamique de Lisbonne (18, Isha = coucher + 80 mn)", 18, 0,
+               isha_plus=1, isha_minutes=80, offsets=(0, 0, 5, 0, 3, 0)),
     # 20: Shia Ithna-Ashari, Leva Institute, Qom: 16/14, Maghrib at 4 degrees, Jafari
     # midnight (AlAdhan method 0, "Jafari"); the middle of the night bounds Fajr and Isha, as
     # AlAdhan's and adhan's default rule does; Shafi'i Asr, no minute corrections.
-    dict(name="Institut Leva, Qom (chiite duodécimain, 16/14, Maghrib à 4°)",
-         asr_shafi=1, fajr=16, isha=14, sunset=0.833, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), high_lat=1,
-         community=(4, 10, 1, 0, 0)),
+    convention("Institut Leva, Qom (chiite duodécimain, 16/14, Maghrib à 4°)", 16,
+               14, sunset=0.833, high_lat=1, community=(4, 10, 1, 0, 0)),
     # 21 and 22: Moonsighting Committee Worldwide: Fajr and Isha from 18 degrees bounded by
     # its seasonal minutes (general Isha), a seventh of the night from 55 degrees, Zuhr
     # 5 mn and Maghrib 3 mn after the Sun as it publishes them (adhan MoonsightingCommittee
     # and its method adjustments; AlAdhan method 15). No line-6 rule: the seasons bound
     # the times. Shafi'i and Hanafi Asr.
-    dict(name="Moonsighting Committee Worldwide (saisons, Asr chaféite)",
-         asr_shafi=1, fajr=18, isha=18, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 5, 0, 3, 0), community=(0, 10, 0, 0, 1)),
-    dict(name="Moonsighting Committee Worldwide (saisons, Asr hanafite)",
-         asr_shafi=0, fajr=18, isha=18, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 5, 0, 3, 0), community=(0, 10, 0, 0, 1)),
+    convention("Moonsighting Committee Worldwide (saisons, Asr chaféite)", 18, 18,
+               offsets=(0, 0, 5, 0, 3, 0), community=(0, 10, 0, 0, 1)),
+    convention("Moonsighting Committee Worldwide (saisons, Asr hanafite)", 18, 18,
+               asr_shafi=0, offsets=(0, 0, 5, 0, 3, 0), community=(0, 10, 0, 0, 1)),
 ]
 # Singapore uses convention 6 and Turkey convention 5, which already hold their values.
 
