@@ -140,37 +140,33 @@ bool CheckConvention(const AppConfig& cfg, int convention, std::string& error) {
     return false;
 }
 
-void ApplyMethod(const MethodOptions& m, ConventionRules& k) {
-    if (m.fajrAngle) {
-        k.FajrTwilightAngle = *m.fajrAngle;
+namespace {
+
+// The convention's field takes the option's value where one was given.
+template <class Value, class Field>
+void SetGiven(const std::optional<Value>& value, Field& field) {
+    if (value) {
+        field = static_cast<Field>(*value);
     }
+}
+
+}  // namespace
+
+void ApplyMethod(const MethodOptions& m, ConventionRules& k) {
+    SetGiven(m.fajrAngle, k.FajrTwilightAngle);
     if (m.ishaAngle) {
         k.IshaTwilightAngle = *m.ishaAngle, k.IshaIsMaghribPlus = false;
     }
     if (m.ishaMinutes) {
         k.IshaMaghribMinutes = *m.ishaMinutes, k.IshaIsMaghribPlus = true;
     }
-    if (m.asrShafi) {
-        k.AsrShafi = *m.asrShafi;
-    }
-    if (m.highLatitude) {
-        k.HighLatitudeRule = *m.highLatitude;
-    }
-    if (m.maghribAngle) {
-        k.MaghribTwilightAngle = *m.maghribAngle;
-    }
-    if (m.imsakMinutes) {
-        k.ImsakMinutes = *m.imsakMinutes;
-    }
-    if (m.jafariMidnight) {
-        k.JafariMidnight = *m.jafariMidnight;
-    }
-    if (m.ramadanIshaMinutes) {
-        k.RamadanIshaMinutes = *m.ramadanIshaMinutes;
-    }
-    if (m.seasonal) {
-        k.SeasonalTwilight = *m.seasonal;
-    }
+    SetGiven(m.asrShafi, k.AsrShafi);
+    SetGiven(m.highLatitude, k.HighLatitudeRule);
+    SetGiven(m.maghribAngle, k.MaghribTwilightAngle);
+    SetGiven(m.imsakMinutes, k.ImsakMinutes);
+    SetGiven(m.jafariMidnight, k.JafariMidnight);
+    SetGiven(m.ramadanIshaMinutes, k.RamadanIshaMinutes);
+    SetGiven(m.seasonal, k.SeasonalTwilight);
     if (m.offsets) {
         const auto& o = *m.offsets;
         k.FajrOffset = o[Fajr], k.ChouroukOffset = o[Chourouk], k.ZuhrOffset = o[Zuhr];
