@@ -9,9 +9,11 @@
 #include "app/dialogs.h"
 #include "app/program.h"
 #include "app/resource.h"
+#include "base/codepage.h"
 #include "config/writer.h"
 #include "platform/output.h"
 #include "platform/clock.h"
+#include "platform/win/wide.h"
 #include "reports/prayer_report.h"
 #include "reports/startup.h"
 #include "shell/aygshell.h"
@@ -132,11 +134,14 @@ void OnSave(HWND dialog) {
                     L"Sauve config", MB_OK | MB_ICONWARNING);
         return;
     }
-    if (!WriteConfig(ProgramFolder(), s.config, chosen, platform::StandardOutput())) {
-        MessageBoxW(
-            dialog,
-            L"data.cfg n'a pas pu \u00EAtre enregistr\u00E9 ; le fichier est inchang\u00E9.",
-            L"Sauve config", MB_OK | MB_ICONWARNING);
+    // The writer takes the edit lock, so a save never interleaves with another edit.
+    SaveFailure failure;
+    if (!WriteConfig(ProgramFolder(), s.config, chosen, platform::StandardOutput(),
+                     PlatformFileOps(), &failure)) {
+        std::wstring text =
+            L"data.cfg n'a pas pu \u00EAtre enregistr\u00E9 ; le fichier est inchang\u00E9.\n\n" +
+            platform::ToWide(failure.path) + L" : " + platform::ToWide(Utf8ToUtf16(failure.reason));
+        MessageBoxW(dialog, text.c_str(), L"Sauve config", MB_OK | MB_ICONWARNING);
     }
 }
 

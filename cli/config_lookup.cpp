@@ -2,7 +2,10 @@
 // so an installation unpacked anywhere (dpkg -x into a scratch root) works unchanged.
 #include "cli/config_lookup.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "base/codepage.h"
@@ -13,6 +16,26 @@ namespace veloranth::cli {
 bool FileExists(const std::string& path) {
     std::error_code ignored;
     return !path.empty() && std::filesystem::is_regular_file(path, ignored);
+}
+
+bool PathExists(const std::string& path) {
+    std::error_code ignored;
+    return !path.empty() && std::filesystem::exists(path, ignored);
+}
+
+bool CheckReadable(const std::string& path, std::string& error) {
+    std::error_code ignored;
+    int reason = 0;
+    if (std::filesystem::is_directory(path, ignored)) {
+        reason = EISDIR;  // fopen would open it, and reading it would fail obscurely
+    } else if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+        std::fclose(f);
+        return true;
+    } else {
+        reason = errno;
+    }
+    error = "cannot use the configuration " + path + ": " + std::strerror(reason);
+    return false;
 }
 
 std::string UserConfigPath() {
@@ -43,12 +66,12 @@ std::string ShippedFile(const std::string& name) {
     return {};
 }
 
-std::string FindConfig(const std::string& option) {
-    if (!option.empty()) {
-        return option;
+std::string FindConfig(const std::string& option, std::string& error) {
+    std::string chosen = option.empty() ? UserConfigPath() : option;
+    if (!option.empty() || PathExists(chosen)) {
+        return CheckReadable(chosen, error) ? chosen : std::string();
     }
-    std::string user = UserConfigPath();
-    return FileExists(user) ? user : ShippedFile("data.cfg");
+    return ShippedFile("data.cfg");
 }
 
 }  // namespace veloranth::cli

@@ -14,10 +14,18 @@ std::string UserConfigPath();
 // one in ../share/veloranth; empty when neither exists.
 std::string ShippedFile(const std::string& name);
 
-// data.cfg to read: `option` when given, else the user's copy, else ShippedFile.
-// Empty when none exists.
-std::string FindConfig(const std::string& option);
+// data.cfg to read: `option` when given, else the user's copy, else ShippedFile. Empty
+// when none exists, or with `error` set when the one chosen exists but cannot be read:
+// a user's copy is never silently replaced by the shipped table.
+std::string FindConfig(const std::string& option, std::string& error);
 
 bool FileExists(const std::string& path);
+
+// Whether the file at `path` (any kind, a link followed) exists.
+bool PathExists(const std::string& path);
+
+// Whether `path` can be read as a file; else false with "cannot use the configuration
+// PATH: REASON" in `error`.
+bool CheckReadable(const std::string& path, std::string& error);
 
 }  // namespace veloranth::cli

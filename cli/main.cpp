@@ -105,7 +105,7 @@ bool ChoosePlace(MainState& s, const Options& o, std::string& error) {
     if (o.hasLat) {
         Town place;
         std::snprintf(place.Country, kNameSize, "Lieu");
-        std::snprintf(place.Name, kNameSize, "%.4f,%.4f", o.lat, o.lon);
+        std::snprintf(place.Name, kNameSize, "%s", PlaceName(o.lat, o.lon).c_str());
         place.latitude = o.lat, place.longitude = o.lon;
         place.Convention = 0;
         if (!AppendTown(cfg, place)) {
@@ -145,11 +145,12 @@ int Run(const Options& o) {
         WriteOut(report);
         return 0;
     }
-    std::string path = FindConfig(o.config);
+    std::string unreadable;
+    std::string path = FindConfig(o.config, unreadable);
     if (path.empty()) {
-        return Fail(
-            "no data.cfg found (your copy, beside the program, or installed); give "
-            "--config FILE");
+        return Fail(!unreadable.empty() ? unreadable
+                                        : "no data.cfg found (your copy, beside the program, or "
+                                          "installed); give --config FILE");
     }
     Clock clock = [&o] {
         platform::LocalDateTime now = platform::LocalTime();

@@ -10,7 +10,8 @@
 
 namespace veloranth::cli {
 
-// help2man makes the man page from this text: keep its sections and layout.
+// help2man makes the man page from this text: keep its sections and layout ("Exit
+// status:" becomes EXIT STATUS; examples start with "$ " to stay one to a line).
 const char kUsage[] =
     "Usage: veloranth-cli [OPTION]... [TOWN]\n"
     "Prints the day's prayer times (Fajr, Chourouk, Zuhr, Asr, Maghrib, Isha) for a town\n"
@@ -73,10 +74,11 @@ const char kUsage[] =
     "     town is unknown or ambiguous, or the output could not be written\n"
     "\n"
     "Examples:\n"
-    "  veloranth-cli --list\n"
-    "  veloranth-cli Casablanca --next\n"
-    "  veloranth-cli --town=Maroc:Casablanca --month --format=ics > casablanca.ics\n"
-    "  veloranth-cli --lat=21.42 --lon=39.83 --zone=3 --convention=4 -f json\n";
+    "  $ veloranth-cli --list\n"
+    "  $ veloranth-cli Casablanca --next\n"
+    "  $ veloranth-cli Casablanca --month -f ics > casablanca.ics\n"
+    "  $ veloranth-cli --lat=21.42 --lon=39.83 --zone=3 --convention=4\n"
+    "  $ veloranth-cli --add-town Maroc Ifrane 33.53 -5.11 1 0\n";
 
 namespace {
 

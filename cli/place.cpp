@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <new>  // placement new
 #include <vector>
 
@@ -206,6 +207,17 @@ bool MakeTown(const std::string& country, const std::string& name, const std::st
         return false;
     }
     return ApplyZone(zone, rule, town, error);
+}
+
+std::string PlaceName(double lat, double lon) {
+    // A value that shows as zero takes N or E, whatever the sign of what was typed.
+    auto part = [](double value, char positive, char negative) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.4f", std::fabs(value));
+        bool zero = std::strspn(text, "0.") == std::strlen(text);
+        return text + std::string(1, value < 0 && !zero ? negative : positive);
+    };
+    return part(lat, 'N', 'S') + "," + part(lon, 'E', 'W');
 }
 
 bool AppendTown(AppConfig& cfg, const Town& town) {

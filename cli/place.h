@@ -27,6 +27,10 @@ bool MakeTown(const std::string& country, const std::string& name, const std::st
               const std::string& lon, const std::string& zone, const std::string& convention,
               const std::string& dst, Town& town, std::string& error);
 
+// The name of a place given by its coordinates, with the hemispheres as letters:
+// "33.9249S,18.4241E". Page names begin with it, so it never begins with a hyphen.
+std::string PlaceName(double lat, double lon);
+
 // Appends a copy of `town` to the table; the table's owner (MainState) releases it.
 // False when memory runs out (the table is then unchanged).
 bool AppendTown(AppConfig& cfg, const Town& town);

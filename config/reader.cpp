@@ -7,6 +7,7 @@
 #include "base/codepage.h"
 #include "config/config_path.h"
 #include "config/file_ops.h"
+#include "config/notice_text.h"
 #include "config/parser.h"
 #include "engine/format.h"
 #include "platform/files.h"
@@ -20,7 +21,11 @@ class PrintingReporter : public ReadReporter {
     explicit PrintingReporter(TextSink& out) : out_(out) {}
 
     void Notice(ReadNotice notice, const NoticeDetails& d) override {
-        const char* name = d.name.c_str();
+        if (const std::optional<NoticeText> record = RecordNoticeText(notice, d)) {
+            Print(&out_, "Read config file Error : %s%s\n", record->text.c_str(),
+                  record->period ? "." : "");
+            return;
+        }
         switch (notice) {
             case ReadNotice::ConfigOpenFailed:
                 Print(&out_, "File open error %s\n", "data.cfg");
@@ -30,77 +35,6 @@ class PrintingReporter : public ReadReporter {
                 break;
             case ReadNotice::InvalidNumberOfTowns:
                 Print(&out_, "Read config file Error : Invalid number of towns.\n");
-                break;
-            case ReadNotice::TownBeforeHeader:
-                Print(&out_,
-                      "Read config file Error : Town %d (%s) comes before the header line, "
-                      "not used.\n",
-                      d.index, name);
-                break;
-            case ReadNotice::TownBeyondCount:
-                Print(&out_,
-                      "Read config file Error : Town %d (%s) is beyond NumberOfTowns, "
-                      "not used.\n",
-                      d.index, name);
-                break;
-            case ReadNotice::TownConventionOutOfRange:
-                Print(&out_,
-                      "Read config file Error : Convention %d of town %s out of range "
-                      "(0 to 31).\n",
-                      d.index, name);
-                break;
-            case ReadNotice::UnknownTimeZone:
-                Print(&out_,
-                      "Read config file Error : Town %d (%s) has an unknown time zone %s, "
-                      "not used.\n",
-                      d.index, name, d.zone.c_str());
-                break;
-            case ReadNotice::ConventionOutOfRange:
-                Print(&out_,
-                      "Read config file Error : Convention index %d out of range "
-                      "(0 to 31), line not used.\n",
-                      d.index);
-                break;
-            case ReadNotice::RuleOutOfRange:
-                Print(&out_,
-                      "Read config file Error : High-latitude rule %d of convention %d out of "
-                      "range (0 to 3), line not used.\n",
-                      d.rule, d.index);
-                break;
-            case ReadNotice::ValueOutOfRange:
-                if (d.ofConvention) {
-                    Print(&out_,
-                          "Read config file Error : %s %s of convention %d out of range "
-                          "(%d to %d), line not used.\n",
-                          d.column.c_str(), d.value.c_str(), d.index, d.low, d.high);
-                } else {
-                    Print(&out_,
-                          "Read config file Error : %s %s out of range (%d to %d), line not "
-                          "used.\n",
-                          d.column.c_str(), d.value.c_str(), d.low, d.high);
-                }
-                break;
-            case ReadNotice::SoundFileNotPlain:
-                Print(&out_,
-                      "Read config file Error : SoundFile \"%s\" is not a plain file name "
-                      "(at most 64 characters, no \\ / :), line not used.\n",
-                      name);
-                break;
-            case ReadNotice::ConventionNotDefined:
-                Print(&out_, "Read config file Error : Convention %d of town %s is not defined.\n",
-                      d.index, name);
-                break;
-            case ReadNotice::NameWithoutQuotes:
-                Print(&out_,
-                      "Read config file Error : Name of convention %d not between "
-                      "double quotes, not used.\n",
-                      d.index);
-                break;
-            case ReadNotice::NameTooLong:
-                Print(&out_,
-                      "Read config file Error : Name longer than 79 characters, cut to "
-                      "%s\n",
-                      name);
                 break;
             case ReadNotice::FormatError:
                 Print(&out_, "ReadError !!! on %s\n", "data.cfg");
@@ -113,6 +47,8 @@ class PrintingReporter : public ReadReporter {
                 break;
             case ReadNotice::SelectedTownOutOfRange:
                 Print(&out_, "Error : Selected town out of range");
+                break;
+            default:  // a record's notice, worded above
                 break;
         }
     }

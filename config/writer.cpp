@@ -2,7 +2,9 @@
 // header and the towns. Every value is written in a form the reader takes back.
 #include "config/writer.h"
 
+#include "base/codepage.h"
 #include "config/config_path.h"
+#include "config/edit_lock.h"
 #include "config/line_formats.h"
 
 namespace veloranth {
@@ -78,6 +80,17 @@ bool TableComplete(const AppConfig& cfg) {
     return true;
 }
 
+// The program's own line, then the file and the system's reason.
+bool Refused(const SaveFailure& why, TextSink& out, SaveFailure* failure) {
+    Print(&out, "File open error for writing %s\n", "data.cfg");
+    Print(&out, "Write config file Error : %s : %s\n", Utf16ToCp1252(why.path).c_str(),
+          Utf16ToCp1252(Utf8ToUtf16(why.reason)).c_str());
+    if (failure != nullptr) {
+        *failure = why;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& out) {
@@ -126,24 +139,26 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
 }
 
 bool WriteConfig(const std::u16string& folder, const AppConfig& cfg, int townSelected,
-                 TextSink& out, const FileOps& ops) {
-    return WriteConfigFile(ConfigPath(folder, kConfigFileName), cfg, townSelected, out, ops);
+                 TextSink& out, const FileOps& ops, SaveFailure* failure) {
+    const std::u16string path = ConfigPath(folder, kConfigFileName);
+    ConfigEditLock lock(path, ops);
+    if (!lock.Held()) {
+        return Refused(lock.Failure(), out, failure);
+    }
+    return WriteConfigFile(path, cfg, townSelected, out, ops, failure);
 }
 
 bool WriteConfigFile(const std::u16string& target, const AppConfig& cfg, int townSelected,
-                     TextSink& out, const FileOps& ops) {
+                     TextSink& out, const FileOps& ops, SaveFailure* failure) {
     if (!TableComplete(cfg)) {
         // A table that was not read whole would be saved without some of its towns.
         Print(&out, "Write config file Error : Town table incomplete, %s not written.\n",
               "data.cfg");
         return false;
     }
-    std::string content = ComposeConfigFile(cfg, townSelected, out);
-    std::u16string temporary = target + u".new";
-    if (!WriteWholeFile(temporary, content, ops) || !ops.Replace(temporary, target)) {
-        ops.Remove(temporary);
-        Print(&out, "File open error for writing %s\n", "data.cfg");
-        return false;
+    SaveFailure why;
+    if (!ReplaceWholeFile(target, ComposeConfigFile(cfg, townSelected, out), why, ops)) {
+        return Refused(why, out, failure);
     }
     return true;
 }

@@ -1,5 +1,6 @@
 // The four formatters. Components are truncated toward zero, so a negative value
-// keeps its sign in every component, as the reports have always shown it.
+// keeps its sign in every component, as the reports have always shown it; seconds that
+// round to 60 carry into the minutes.
 #include "engine/format.h"
 
 #include <climits>
@@ -29,10 +30,27 @@ Sexagesimal Split(double value) {
     return r;
 }
 
+// The seconds as "%02.0f" shows them; when they show 60, a minute instead, and 60
+// minutes an hour or a degree, each carry with the value's sign ("24.45" is 24°27'00").
+Sexagesimal Rounded(double value) {
+    Sexagesimal r = Split(value);
+    const double shown = std::nearbyint(r.seconds);  // the conversion's own rounding
+    const int sign = value < 0 ? -1 : 1;
+    if (std::fabs(shown) == 60.0 && r.whole != INT_MAX && r.whole != INT_MIN) {
+        r.seconds = 0.0;
+        r.minutes += sign;
+        if (std::abs(r.minutes) == 60) {
+            r.minutes = 0;
+            r.whole += sign;
+        }
+    }
+    return r;
+}
+
 }  // namespace
 
 FormattedText FormatDegrees(double angle) {
-    Sexagesimal p = Split(angle * RadToDeg);
+    Sexagesimal p = Rounded(angle * RadToDeg);
     FormattedText out;
     std::snprintf(out.text, sizeof out.text, "%3d\xB0%02d'%02.0f\"", p.whole, p.minutes, p.seconds);
     return out;
@@ -43,7 +61,7 @@ FormattedText FormatAngleHours(double angle) {
 }
 
 FormattedText FormatHours(double hours) {
-    Sexagesimal p = Split(hours);
+    Sexagesimal p = Rounded(hours);
     FormattedText out;
     std::snprintf(out.text, sizeof out.text, "%02dh%02d'%02.0f\"", p.whole, p.minutes, p.seconds);
     return out;

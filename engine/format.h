@@ -16,7 +16,8 @@ struct FormattedText {
 FormattedText FormatDegrees(double angle);
 // Hours-minutes-seconds of an angle in radians (right ascension, sidereal angles).
 FormattedText FormatAngleHours(double angle);
-// Hours-minutes-seconds of decimal hours: "12h59'56\"" (seconds rounded, no carry).
+// Hours-minutes-seconds of decimal hours: "12h59'56\"" (seconds rounded, carried:
+// 6.99999 gives "07h00'00\"").
 FormattedText FormatHours(double hours);
 // Hours and minutes rounded to the minute: "13:00", or the rounding error text.
 FormattedText FormatHoursRounded(double hours);

@@ -15,6 +15,13 @@ class UnwritableFiles : public FileOps {
         }
         return FileOps::Open(path, "rb");
     }
+    std::FILE* CreateUnique(const std::u16string& prefix, std::u16string& created) const override {
+        if (std::FILE* f = FileOps::CreateUnique(prefix, created)) {
+            std::fclose(f);
+            return FileOps::Open(created, "rb");
+        }
+        return nullptr;
+    }
 };
 
 class UnreplaceableFiles : public FileOps {

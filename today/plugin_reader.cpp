@@ -4,6 +4,7 @@
 #include "today/plugin_reader.h"
 
 #include "config/config_path.h"
+#include "config/notice_text.h"
 #include "config/parser.h"
 #include "config/reader.h"
 #include "platform/module.h"
@@ -30,8 +31,10 @@ void Box(const std::wstring& text, const wchar_t* caption) {
 class BoxReporter : public ReadReporter {
   public:
     void Notice(ReadNotice notice, const NoticeDetails& d) override {
-        const std::wstring name = platform::WindowText(d.name);
-        const std::wstring index = std::to_wstring(d.index);
+        if (const std::optional<NoticeText> record = RecordNoticeText(notice, d)) {
+            Box(platform::WindowText(record->text), L"Read error");
+            return;
+        }
         switch (notice) {
             case ReadNotice::ConfigOpenFailed: {
                 // Logging creates the log file: keep the error of the failed open for its line.
@@ -47,56 +50,6 @@ class BoxReporter : public ReadReporter {
                 break;
             case ReadNotice::InvalidNumberOfTowns:
                 break;  // the header's count is reported by the checks that follow
-            case ReadNotice::TownBeforeHeader:
-                Box(L"Town " + index + L" (" + name + L") comes before the header line, not used",
-                    L"Read error");
-                break;
-            case ReadNotice::TownBeyondCount:
-                Box(L"Town " + index + L" (" + name + L") is beyond NumberOfTowns, not used",
-                    L"Read error");
-                break;
-            case ReadNotice::TownConventionOutOfRange:
-                Box(L"Convention " + index + L" of town " + name + L" out of range (0 to 31)",
-                    L"Read error");
-                break;
-            case ReadNotice::UnknownTimeZone:
-                Box(L"Town " + index + L" (" + name + L") has an unknown time zone " +
-                        platform::WindowText(d.zone) + L", not used",
-                    L"Read error");
-                break;
-            case ReadNotice::ConventionOutOfRange:
-                Box(L"Convention index " + index + L" out of range (0 to 31), line not used",
-                    L"Read error");
-                break;
-            case ReadNotice::RuleOutOfRange:
-                Box(L"High-latitude rule " + std::to_wstring(d.rule) + L" of convention " + index +
-                        L" out of range (0 to 3), line not used",
-                    L"Read error");
-                break;
-            case ReadNotice::ValueOutOfRange:
-                Box(platform::WindowText(d.column + " " + d.value) +
-                        (d.ofConvention ? L" of convention " + index : L"") + L" out of range (" +
-                        std::to_wstring(d.low) + L" to " + std::to_wstring(d.high) +
-                        L"), line not used",
-                    L"Read error");
-                break;
-            case ReadNotice::SoundFileNotPlain:
-                Box(L"SoundFile \"" + name +
-                        L"\" is not a plain file name (at most 64 characters, no \\ / :), "
-                        L"line not used",
-                    L"Read error");
-                break;
-            case ReadNotice::ConventionNotDefined:
-                Box(L"Convention " + index + L" of town " + name + L" is not defined",
-                    L"Read error");
-                break;
-            case ReadNotice::NameWithoutQuotes:
-                Box(L"Name of convention " + index + L" not between double quotes, not used",
-                    L"Read error");
-                break;
-            case ReadNotice::NameTooLong:
-                Box(L"Name longer than 79 characters, cut to " + name, L"Read error");
-                break;
             case ReadNotice::FormatError:
                 Box(L"bad format of data.cfg", L"Read error");
                 break;
@@ -108,6 +61,8 @@ class BoxReporter : public ReadReporter {
                 break;
             case ReadNotice::SelectedTownOutOfRange:
                 Box(L"Selected town out of range", L"Read error");
+                break;
+            default:  // a record's notice, worded above
                 break;
         }
     }

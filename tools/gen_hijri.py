@@ -12,6 +12,9 @@ import datetime
 import os
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from build_output import write  # noqa: E402
+
 try:
     import icu
 except ImportError:
@@ -82,15 +85,6 @@ def generate():
     w.append("constexpr std::int64_t kUmmAlQuraEnd = %d;  // 1 Mouharram %d"
              % (starts[-1], LAST_YEAR + 1))
     return "\n".join(w) + "\n"
-
-
-def write(path, text):
-    """Writes through a temporary file, so that an interrupted run leaves no half file."""
-    os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
-    tmp = path + ".tmp"
-    with open(tmp, "w", encoding="ascii", newline="\n") as f:
-        f.write(text)
-    os.replace(tmp, path)
 
 
 def main(argv):

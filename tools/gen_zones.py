@@ -16,6 +16,9 @@ import re
 import struct
 import sys
 
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from build_output import write  # noqa: E402
+
 # Transitions before this instant are dropped; the type in force here is the zone's first
 # type. Three days before 1970 so that local 1 January 1970 is exact in every zone.
 START = -3 * 86400
@@ -478,15 +481,6 @@ def generate(version, zones, links):
              % (version, FIRST_YEAR, LAST_YEAR, INSTANT_STEP, instants_end(),
                 checksum(zones, links)))
     return data, check
-
-
-def write(path, text):
-    """Writes through a temporary file, so that an interrupted run leaves no half file."""
-    os.makedirs(os.path.dirname(os.path.abspath(path)), exist_ok=True)
-    tmp = path + ".tmp"
-    with open(tmp, "w", encoding="ascii", newline="\n") as f:
-        f.write(text)
-    os.replace(tmp, path)
 
 
 def main(argv):

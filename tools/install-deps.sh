@@ -7,7 +7,7 @@ packages=(
   cmake g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth x11-apps imagemagick python3 tzdata
   help2man python3-icalendar faketime locales python3-icu itools
-  chromium fonts-liberation fonts-dejavu-core
+  chromium fonts-liberation fonts-dejavu-core lintian man-db
 )
 
 missing=()

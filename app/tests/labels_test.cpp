@@ -2,6 +2,7 @@
 // text, on whichever screen the test runs (handheld shapes, or the desktop's area).
 #include <gtest/gtest.h>
 
+#include "testsupport/win/host_run.h"
 #include "testsupport/win/labels.h"
 #include "testsupport/win/veloranth_run.h"
 #include "today/resource.h"
@@ -30,20 +31,16 @@ TEST_F(VeloranthRun, LabelsShowWhole) {
     }
 }
 
-TEST(PluginOptions, LabelsShowWhole) {
-    fs::path folder = FolderWith("labels-host", {"TodayHost.exe", "TodayVeloranth.dll"});
-    fs::copy_file(kSource / "reports/tests/data/reports.cfg", folder / "data.cfg");
-    Process host(folder / "TodayHost.exe");
-    HWND home = WaitForWindow(L"TodayHostWindow", nullptr), options = nullptr, dialog = nullptr;
+TEST_F(HostRun, PluginOptionsLabelsShowWhole) {
+    Start();
+    HWND home = WaitForWindow(L"TodayHostWindow", nullptr), options = nullptr;
     ASSERT_TRUE(
         WaitFor([&] { return (options = FindWindowExW(home, nullptr, L"Button", L"Options")); }));
     PostMessageW(options, BM_CLICK, 0, 0);
-    ASSERT_TRUE((dialog = WaitForWindow(L"#32770", L"Configuration")));
-    EXPECT_EQ(CutLabels(dialog, folder / "TodayVeloranth.dll", IDD_OPTIONS), Cut{});
+    HWND dialog = WaitForWindow(L"#32770", L"Configuration");
+    EXPECT_EQ(CutLabels(dialog, folder_ / "TodayVeloranth.dll", IDD_OPTIONS), Cut{});
     Screenshot("labels-today-options-" + ScreenSize());
     SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-    PostMessageW(home, WM_CLOSE, 0, 0);
-    EXPECT_EQ(host.Wait(), 0);
 }
 
 }  // namespace

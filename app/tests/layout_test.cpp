@@ -15,6 +15,10 @@ HWND MakeDialog(int templateId) {
                               Passive, 0);
 }
 
+bool Apply(HWND dialog, int templateId) {
+    return ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, templateId);
+}
+
 RECT ClientRectOf(HWND dialog, int id) {
     RECT r;
     GetWindowRect(GetDlgItem(dialog, id), &r);
@@ -43,7 +47,7 @@ TEST(ApplyDialogLayout, MovesEveryControlAndReloadsItsContent) {
     SendDlgItemMessageW(dialog, 13, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"b"));
     SendDlgItemMessageW(dialog, 13, CB_SETCURSEL, 1, 0);
 
-    EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 902));
+    EXPECT_TRUE(Apply(dialog, 902));
     ExpectAt(dialog, 10, DialogUnits(dialog, 100, 12, 60, 10));
     ExpectAt(dialog, 11, DialogUnits(dialog, 100, 40, 60, 10));
     RECT icon = ClientRectOf(dialog, 12);  // moved, as big as its icon
@@ -53,42 +57,31 @@ TEST(ApplyDialogLayout, MovesEveryControlAndReloadsItsContent) {
     GetDlgItemTextW(dialog, 10, text, 32);
     EXPECT_STREQ(text, L"First");
     EXPECT_EQ(SendDlgItemMessageW(dialog, 13, CB_GETCURSEL, 0, 0), 1);
-
-    EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 900));
-    ExpectAt(dialog, 10, DialogUnits(dialog, 10, 10, 50, 8));
     DestroyWindow(dialog);
 }
 
-TEST(ApplyDialogLayout, ControlsWithoutIdEachKeepTheirOwnPlace) {
-    HWND dialog = MakeDialog(901);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 901));
-    // Matched by id alone, the first would have taken the second's place.
-    ExpectAt(dialog, 0xFFFF, DialogUnits(dialog, 10, 10, 50, 8));
-    DestroyWindow(dialog);
-}
-
-// A missing template moves nothing; a missing control gives false but the others move.
-TEST(ApplyDialogLayout, MissingTemplateOrControlGivesFalse) {
+// What cannot be applied leaves what was there: an icon that cannot be loaded, a missing
+// template; a missing control gives false but the others move. Controls of id -1 are
+// matched in turn, not by id, where the first would take the second's place.
+TEST(ApplyDialogLayout, WhatCannotBeAppliedIsLeftAsItWas) {
     HWND dialog = MakeDialog(900);
-    EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 902));
-    RECT before = ClientRectOf(dialog, 10);
-    EXPECT_FALSE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 999));
-    ExpectAt(dialog, 10, before);
-    EXPECT_FALSE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 904));
-    ExpectAt(dialog, 10, DialogUnits(dialog, 10, 10, 50, 8));
-    DestroyWindow(dialog);
-}
-
-TEST(ReloadControlContent, AnIconThatCannotBeLoadedKeepsTheOldOne) {
-    HWND dialog = MakeDialog(900);
-    LRESULT before = SendDlgItemMessageW(dialog, 12, STM_GETIMAGE, IMAGE_ICON, 0);
+    auto icon = [&] { return SendDlgItemMessageW(dialog, 12, STM_GETIMAGE, IMAGE_ICON, 0); };
+    const LRESULT before = icon();
     ASSERT_NE(before, 0);
-    EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 903));
-    EXPECT_EQ(SendDlgItemMessageW(dialog, 12, STM_GETIMAGE, IMAGE_ICON, 0), before);
-    // A loadable icon replaces it.
-    EXPECT_TRUE(ApplyDialogLayout(GetModuleHandleW(nullptr), dialog, 902));
-    EXPECT_NE(SendDlgItemMessageW(dialog, 12, STM_GETIMAGE, IMAGE_ICON, 0), before);
+    EXPECT_TRUE(Apply(dialog, 903));
+    EXPECT_EQ(icon(), before);
+    EXPECT_TRUE(Apply(dialog, 902));  // a loadable icon replaces it
+    EXPECT_NE(icon(), before);
+    const RECT moved = ClientRectOf(dialog, 10);
+    EXPECT_FALSE(Apply(dialog, 999));
+    ExpectAt(dialog, 10, moved);
+    EXPECT_FALSE(Apply(dialog, 904));
+    ExpectAt(dialog, 10, DialogUnits(dialog, 10, 10, 50, 8));
+    DestroyWindow(dialog);
+
+    dialog = MakeDialog(901);
+    EXPECT_TRUE(Apply(dialog, 901));
+    ExpectAt(dialog, 0xFFFF, DialogUnits(dialog, 10, 10, 50, 8));
     DestroyWindow(dialog);
 }
 

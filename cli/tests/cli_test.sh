@@ -2,7 +2,7 @@
 # veloranth-cli end to end, one group of checks a run: texts (outputs byte for byte in both
 # encodings, the ways of choosing a place), answers (next prayer, qibla, JSON, CSV,
 # iCalendar), pages (the calendars), refusals (the exit status of every kind of bad input),
-# help (--help, --version, the man page) and edits (the lookup and edits of data.cfg).
+# help (--help, --version, the man page) and lookup (the lookup and edits of data.cfg).
 # Usage: cli_test.sh <group> <veloranth-cli> [<man page>]
 set -u
 group=${1:?group of checks}
@@ -94,6 +94,13 @@ EOT
 }
 
 pages() {
+# A place given by its coordinates is named with the hemispheres as letters, so its pages
+# never begin with a hyphen.
+for place in "-33.92487 -18.42406 33.9249S,18.4241W" "0.00001 -0.00004 0.0000N,0.0000E"; do
+  set -- $place
+  "$cli" -c "$cfg" --lat=$1 --lon=$2 --zone=2 -d 1/3/2026 --month -o "$work" >"$work/path"
+  [ "$(cat "$work/path")" = "$work/$3_Mars2026.html" ] || fail "page of $1,$2: $(cat "$work/path")"
+done
 # The calendar pages are the main program's bytes.
 (cd "$work" && "$cli" --config "$cfg" --date 17/2/2008 --month >"$work/path") || fail "--month"
 [ "$(cat "$work/path")" = "$work/Paris_Février2008.html" ] || fail "--month printed $(cat "$work/path")"
@@ -152,7 +159,7 @@ if [ -n "$man_page" ]; then
 fi
 }
 
-edits() {
+lookup() {
 # Without --config: the user's copy, else the data.cfg shipped beside the program. Edits
 # make the copy from the shipped one and change only what they say.
 first_line() { "$cli" -d 15/1/2007 "$@" | head -1; }
@@ -177,7 +184,7 @@ mkdir -p "$work/h2" && ln -s "$XDG_CONFIG_HOME" "$work/h2/.config"
 }
 
 case $group in
-  texts | answers | pages | refusals | help | edits) $group ;;
+  texts | answers | pages | refusals | help | lookup) $group ;;
   *) echo "unknown group $group"; exit 2 ;;
 esac
 [ $failures -eq 0 ] && echo "veloranth-cli $group: all checks passed"

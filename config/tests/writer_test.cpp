@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+
+#include "base/codepage.h"
 
 #include "config/tests/config_fixture.h"
 #include "testsupport/failing_files.h"
@@ -129,7 +132,6 @@ TEST(WriteConfig, WrittenFileReadsBackToTheSameRecords) {
     TempFolder folder;
     StringSink out;
     ASSERT_TRUE(WriteConfig(folder.Folder(), s.cfg, 1, out));
-    EXPECT_FALSE(folder.Exists("data.cfg.new"));
 
     OwnedConfig back;
     StringSink messages;
@@ -149,33 +151,45 @@ TEST(WriteConfig, WrittenFileReadsBackToTheSameRecords) {
               "03'32\"\nConvention 2\n");
 }
 
+// The program's line, then the file and a reason from the system.
+void ExpectRefusal(const std::string& out, const std::u16string& path) {
+    const std::string head =
+        "File open error for writing data.cfg\nWrite config file Error : " + Utf16ToCp1252(path) +
+        " : ";
+    EXPECT_EQ(out.rfind(head, 0), 0u) << out;
+    EXPECT_GT(out.size(), head.size() + 1) << "no reason: " << out;
+}
+
 TEST(WriteConfig, AFailedSaveLeavesTheOldFileByteForByte) {
     SampleConfig s;
     TempFolder folder;
     const std::string old = "1 1 0 0\n2 France Paris 48.85 2.35 1 1 0\n";
     folder.Write("data.cfg", old);
 
-    StringSink out;
-    EXPECT_FALSE(WriteConfig(folder.Folder(), s.cfg, 0, out, testsupport::UnwritableFiles()));
-    EXPECT_EQ(out.str(), "File open error for writing data.cfg\n");
-    EXPECT_EQ(folder.Read("data.cfg"), old);
-    EXPECT_FALSE(folder.Exists("data.cfg.new"));
-
-    out.clear();
-    EXPECT_FALSE(WriteConfig(folder.Folder(), s.cfg, 0, out, testsupport::UnreplaceableFiles()));
-    EXPECT_EQ(out.str(), "File open error for writing data.cfg\n");
-    EXPECT_EQ(folder.Read("data.cfg"), old);
-    EXPECT_FALSE(folder.Exists("data.cfg.new"));
+    testsupport::UnwritableFiles unwritable;
+    testsupport::UnreplaceableFiles unreplaceable;
+    for (const FileOps* ops :
+         {static_cast<const FileOps*>(&unwritable), static_cast<const FileOps*>(&unreplaceable)}) {
+        StringSink out;
+        EXPECT_FALSE(WriteConfig(folder.Folder(), s.cfg, 0, out, *ops));
+        ExpectRefusal(out.str(), folder.Folder() + u"data.cfg");
+        EXPECT_EQ(folder.Read("data.cfg"), old);
+        // Nothing but the file and its lock.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.File("")), {}), 2);
+    }
 }
 
 TEST(WriteConfig, AFolderThatCannotBeWrittenIsReported) {
     SampleConfig s;
     TempFolder folder;
-    std::filesystem::create_directory(folder.File("data.cfg.new"));  // cannot be opened as a file
     StringSink out;
-    EXPECT_FALSE(WriteConfig(folder.Folder(), s.cfg, 0, out));
-    EXPECT_EQ(out.str(), "File open error for writing data.cfg\n");
-    EXPECT_FALSE(folder.Exists("data.cfg"));
+    SaveFailure failure;
+    EXPECT_FALSE(
+        WriteConfig(folder.Folder() + u"missing/", s.cfg, 0, out, PlatformFileOps(), &failure));
+    ExpectRefusal(out.str(), folder.Folder() + u"missing/data.cfg.lock");
+#ifndef _WIN32
+    EXPECT_EQ(failure.reason, "No such file or directory");
+#endif
 }
 
 TEST(WriteConfig, AnIncompleteTableIsNotSaved) {

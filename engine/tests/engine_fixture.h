@@ -1,6 +1,8 @@
 // A town and convention for engine tests, set up directly.
 #pragma once
 
+#include <cstring>
+
 #include "base/constants.h"
 #include "engine/day.h"
 #include "engine/schedule.h"
@@ -33,5 +35,14 @@ struct DayCase {
         return ComputeDaySchedule(in, date, memo, observer);
     }
 };
+
+// The whole day, bit for bit: its date, clock, weekday, times and which were found.
+inline bool SameDay(const PrayerDay& a, const PrayerDay& b) {
+    return !std::memcmp(&a.exact, &b.exact, sizeof a.exact) &&
+           !std::memcmp(&a.adjusted, &b.adjusted, sizeof a.adjusted) &&
+           !std::memcmp(&a.found, &b.found, sizeof a.found) && a.T == b.T && a.TZeff == b.TZeff &&
+           a.dst == b.dst && a.weekday == b.weekday && a.date.Day == b.date.Day &&
+           a.date.Month == b.date.Month && a.date.Year == b.date.Year;
+}
 
 }  // namespace veloranth::fixture

@@ -1,42 +1,20 @@
-// The month schedule, the memo kept across days, and the two ways the day is solved.
+// The day's schedule computed in its several ways, which must agree: with a memo kept across
+// days, observed or not, and as a month; the high-latitude rules where they act, and their
+// own times on a few days.
 #include "engine/schedule.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <iterator>
 
+#include "base/calendar_date.h"
+#include "engine/shown_time.h"
 #include "engine/tests/engine_fixture.h"
 
 namespace veloranth {
 namespace {
 
 using fixture::DayCase;
-
-bool SameBits(const PrayerDay& a, const PrayerDay& b) {
-    return !std::memcmp(&a.exact, &b.exact, sizeof a.exact) &&
-           !std::memcmp(&a.adjusted, &b.adjusted, sizeof a.adjusted) &&
-           !std::memcmp(&a.found, &b.found, sizeof a.found) && a.T == b.T &&
-           a.TZeff == b.TZeff && a.dst == b.dst;
-}
-
-TEST(MonthSchedule, EveryDayIsTheDaysOwn) {
-    DayCase s(fixture::kParis, 17, 1, 2007);
-    PrayerDay month[31];
-    ComputeMonthSchedule(s.in, 1, 2007, month, 31);
-    EXPECT_EQ(month[0].weekday, 0);   // 1 January 2007 was a Monday
-    EXPECT_EQ(month[30].weekday, 2);  // 31 January, a Wednesday
-    for (int day : {1, 15, 31}) {
-        DayCase one(fixture::kParis, day, 1, 2007);
-        const PrayerDay d = one.Compute();
-        EXPECT_EQ(std::memcmp(&month[day - 1].adjusted, &d.adjusted, sizeof d.adjusted), 0) << day;
-        EXPECT_EQ(month[day - 1].date.Day, day);
-    }
-    PrayerDay untouched[1];
-    untouched[0].weekday = -1;
-    ComputeMonthSchedule(s.in, 1, 2007, untouched, 0);
-    EXPECT_EQ(untouched[0].weekday, -1);
-}
 
 // What the memo keeps between days follows a change of convention, rule, zone or year:
 // after each change (cumulative) a kept memo gives a fresh one's bits.
@@ -58,7 +36,7 @@ TEST(DaySchedule, KeptMemoFollowsChangedInputs) {
             changes[i](fresh);
         }
         changes[n - 1](kept);
-        EXPECT_TRUE(SameBits(kept.Compute(&memo), fresh.Compute())) << n;
+        EXPECT_TRUE(fixture::SameDay(kept.Compute(&memo), fresh.Compute())) << n;
     }
 }
 
@@ -76,10 +54,73 @@ TEST(DaySchedule, TogetherAndOneAfterAnotherGiveTheSameDay) {
                 DayCase c(town, 20, month, 2026);
                 c.convention.IshaIsMaghribPlus = variant, c.convention.AsrShafi = !variant;
                 c.convention.IshaMaghribMinutes = 90;
-                EXPECT_TRUE(SameBits(c.Compute(), c.Compute(nullptr, &observed)))
+                EXPECT_TRUE(fixture::SameDay(c.Compute(), c.Compute(nullptr, &observed)))
                     << latitude << " " << month << " " << variant;
             }
         }
+    }
+}
+
+// The high-latitude rules where they act, for Oslo, London, Stockholm, Reykjavik and Tromso
+// on every day of 2026: the month's schedule (calendars) agrees with the day's (report,
+// window, plug-in) bit for bit, weekdays included, and the convention's corrections come
+// after the rule.
+TEST(HighLatitudeRule, CalendarAgreesWithTheDayAndCorrectionsComeAfter) {
+    const fixture::Town towns[] = {{59.91, 10.75, 1, 1}, {51.51, -0.13, 0, 1}, {59.33, 18.07, 1, 1},
+                                   {64.15, -21.94, 0, 0}, fixture::kTromso};
+    int moved = 0, sunless = 0;
+    for (const auto& town : towns) {
+        for (int variant = 1; variant <= 4; ++variant) {  // 4: rule 2, Isha after Maghrib
+            DayCase c(town, 1, 1, 2026);
+            c.convention.HighLatitudeRule = variant == 4 ? 2 : variant;
+            c.convention.IshaIsMaghribPlus = variant == 4;
+            c.convention.IshaMaghribMinutes = 90;
+            c.convention.FajrOffset = 2;
+            c.convention.IshaOffset = -3;
+            for (int month = 1; month <= 12; ++month) {
+                PrayerDay calendar[31];
+                const int days = DaysInMonth(month, 2026);
+                ComputeMonthSchedule(c.in, month, 2026, calendar, days);
+                for (int day = 1; day <= days; ++day) {
+                    c.date = {day, month, 2026};
+                    const PrayerDay d = c.Compute();
+                    EXPECT_TRUE(fixture::SameDay(d, calendar[day - 1])) << month << "/" << day;
+                    // The rule moves the exact time; the correction is added to it after.
+                    EXPECT_NEAR(d.adjusted[Fajr] - d.exact[Fajr], 2.0 / 60, 1e-12);
+                    EXPECT_NEAR(d.adjusted[Isha] - d.exact[Isha], -3.0 / 60, 1e-12);
+                    EXPECT_FALSE(variant == 4 && d.moved.isha);
+                    moved += d.moved.fajr + d.moved.isha;
+                    sunless += !(d.found[Chourouk] && d.found[Maghrib]);
+                }
+            }
+        }
+    }
+    EXPECT_GT(moved, 1000);
+    EXPECT_GT(sunless, 60);  // Tromso's polar night and midnight sun, where "--:--" stays
+}
+
+// Fajr and Isha as each rule gives them, 18/17 degrees, checked once against adhan 4.4.6
+// with the same rule: its night runs to the next day's sunrise, ours to the same day's, and
+// the times agree within a minute.
+TEST(HighLatitudeRule, TimesOfEachRule) {
+    const struct {
+        fixture::Town town;
+        ObservationDate date;
+        int rule;
+        const char *fajr, *isha;
+    } cases[] = {
+        {{59.91, 10.75, 1, 1}, {21, 6, 2026}, 1, "01:19", "01:19"},  // Oslo
+        {{59.91, 10.75, 1, 1}, {21, 6, 2026}, 2, "03:10", "23:28"},
+        {{59.91, 10.75, 1, 1}, {21, 6, 2026}, 3, "02:21", "00:12"},
+        {{51.51, -0.13, 0, 1}, {21, 6, 2026}, 2, "03:40", "22:25"},  // London
+        {{69.65, 18.96, 1, 1}, {1, 5, 2026}, 2, "02:36", "22:51"},  // Tromso
+    };
+    for (const auto& c : cases) {
+        DayCase day(c.town, c.date.Day, c.date.Month, c.date.Year);
+        day.convention.HighLatitudeRule = c.rule;
+        const PrayerDay d = day.Compute();
+        EXPECT_EQ(ShownTime(d.adjusted, d.found, Fajr), c.fajr) << c.town.latitude << " " << c.rule;
+        EXPECT_EQ(ShownTime(d.adjusted, d.found, Isha), c.isha) << c.town.latitude << " " << c.rule;
     }
 }
 

@@ -17,22 +17,14 @@ namespace veloranth {
 namespace {
 
 std::string Text(const std::string& kind, double x) {
-    if (kind == "hours") {
-        return FormatHours(x).text;
-    }
-    if (kind == "angle-hours") {
-        return FormatAngleHours(x).text;
-    }
-    if (kind == "degrees") {
-        return FormatDegrees(x * DegToRad).text;
-    }
-    if (kind == "rounded") {
-        return FormatHoursRounded(x).text;
-    }
-    if (kind == "offset" || kind == "signed-offset") {
-        return FormatOffset(x, kind == "signed-offset").text;
-    }
-    return kind == "clock" ? ClockTime(x) : "unknown kind " + kind;
+    const FormattedText text = kind == "hours"           ? FormatHours(x)
+                               : kind == "angle-hours"   ? FormatAngleHours(x)
+                               : kind == "degrees"       ? FormatDegrees(x * DegToRad)
+                               : kind == "rounded"       ? FormatHoursRounded(x)
+                               : kind == "offset"        ? FormatOffset(x)
+                               : kind == "signed-offset" ? FormatOffset(x, true)
+                                                         : FormattedText{"unknown kind"};
+    return kind == "clock" ? ClockTime(x) : text.text;
 }
 
 void CheckPeriod(std::istringstream& in) {
@@ -48,7 +40,6 @@ void CheckPeriod(std::istringstream& in) {
 
 void CheckSunAngle(const std::string& kind, std::istringstream& in) {
     double T, want, tolerance;
-    std::string range;
     ASSERT_TRUE(in >> T);
     const double got = kind == "theta0" ? Theta0(T) : SunLongitude(T);
     if (in >> want >> tolerance) {

@@ -1,19 +1,13 @@
 // The shell stand-in, driven under Wine through the program that hosts it: the menu bar
 // under the window and its pop-ups, and on a desktop-size display a handheld-shaped area
 // for each program.
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
 #include <string>
 
-#include "shell/aygshell.h"
 #include "testsupport/win/veloranth_run.h"
 
 namespace veloranth {
 namespace {
 
-namespace fs = std::filesystem;
 using namespace wintest;
 
 // The bar under the window, a pop-up for each drop-down button, opened above the bar.

@@ -4,8 +4,6 @@
 
 #include <commctrl.h>
 
-#include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -18,17 +16,12 @@ std::filesystem::path BuildFolder() {
     return std::filesystem::path(path).parent_path();
 }
 
-std::filesystem::path FreshFolder(const std::string& name) {
+std::filesystem::path FolderWith(const std::string& name,
+                                 std::initializer_list<const char*> builtFiles) {
     std::filesystem::path folder = BuildFolder().parent_path() / "test-runs" / name;
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
     std::filesystem::create_directories(folder);
-    return folder;
-}
-
-std::filesystem::path FolderWith(const std::string& name,
-                                 std::initializer_list<const char*> builtFiles) {
-    std::filesystem::path folder = FreshFolder(name);
     for (const char* file : builtFiles) {
         std::filesystem::copy_file(BuildFolder() / file, folder / file);
     }
@@ -47,15 +40,13 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds) {
 
 Process::Process(const std::filesystem::path& exe, const std::wstring& arguments,
                  const std::wstring& startFolder) {
-    std::wstring commandLine =
+    std::wstring commandLine =  // writable, as CreateProcessW wants it
         L"\"" + exe.wstring() + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
-    std::vector<wchar_t> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back(0);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring folder = startFolder.empty() ? exe.parent_path().wstring() : startFolder;
-    if (!CreateProcessW(exe.wstring().c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info_)) {
+    if (!CreateProcessW(exe.wstring().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, folder.c_str(), &startup, &info_)) {
         info_ = PROCESS_INFORMATION{};
     }
 }
@@ -69,10 +60,6 @@ Process::~Process() {
         CloseHandle(info_.hProcess);
         CloseHandle(info_.hThread);
     }
-}
-
-Process::Process(Process&& other) noexcept : info_(other.info_) {
-    other.info_ = PROCESS_INFORMATION{};
 }
 
 Process& Process::operator=(Process&& other) noexcept {
@@ -90,20 +77,16 @@ long Process::Wait(int milliseconds) {
     return static_cast<long>(code);
 }
 
-HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int milliseconds) {
+HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int milliseconds, HWND owner) {
     HWND found = nullptr;
-    WaitFor([&] { return (found = FindWindowW(className, title)) != nullptr; }, milliseconds);
+    auto find = [&] {  // the first match whose owner is `owner`, when one is given
+        do {
+            found = FindWindowExW(nullptr, found, className, title);
+        } while (found != nullptr && owner != nullptr && GetWindow(found, GW_OWNER) != owner);
+        return found != nullptr;
+    };
+    WaitFor(find, milliseconds);
     return found;
-}
-
-HWND FindOwnedWindow(HWND owner, const wchar_t* className) {
-    HWND candidate = nullptr;
-    while ((candidate = FindWindowExW(nullptr, candidate, className, nullptr)) != nullptr) {
-        if (GetWindow(candidate, GW_OWNER) == owner) {
-            return candidate;
-        }
-    }
-    return nullptr;
 }
 
 std::wstring WindowText(HWND window) {
@@ -111,12 +94,6 @@ std::wstring WindowText(HWND window) {
     SendMessageTimeoutW(window, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
                         3000, nullptr);
     return text;
-}
-
-std::wstring ClassOf(HWND window) {
-    wchar_t name[256] = L"";
-    GetClassNameW(window, name, 256);
-    return name;
 }
 
 std::wstring MessageBoxText(HWND box) {
@@ -170,15 +147,12 @@ bool GetPickerTime(HWND picker, SYSTEMTIME& time) {
 
 void PressChord(WORD modifier, WORD key) {
     INPUT inputs[4] = {};
-    for (INPUT& i : inputs) {
-        i.type = INPUT_KEYBOARD;
+    const WORD keys[4] = {modifier, key, key, modifier};  // down, down, up, up
+    for (int i = 0; i < 4; ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = keys[i];
+        inputs[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
     }
-    inputs[0].ki.wVk = modifier;
-    inputs[1].ki.wVk = key;
-    inputs[2].ki.wVk = key;
-    inputs[2].ki.dwFlags = KEYEVENTF_KEYUP;
-    inputs[3].ki.wVk = modifier;
-    inputs[3].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(4, inputs, sizeof(INPUT));
 }
 
@@ -207,36 +181,37 @@ std::vector<int> OutsideOf(HWND window, RECT area) {
     return outside;
 }
 
-bool SaveScreenshot(const std::filesystem::path& file) {
-    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+std::vector<std::pair<int, int>> TextRunsIn(RECT area, int gap) {
     HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-    GdiFlush();
-    DWORD rowBytes = (width * 3 + 3) & ~3;
-    DWORD imageBytes = rowBytes * height;
-    BITMAPFILEHEADER header{};
-    header.bfType = 0x4D42;
-    header.bfOffBits = sizeof header + sizeof info.bmiHeader;
-    header.bfSize = header.bfOffBits + imageBytes;
-    std::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&header), sizeof header);
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-    out.write(static_cast<const char*>(bits), imageBytes);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    std::vector<std::pair<int, int>> runs;
+    int light = gap;
+    for (int x = area.left; x < area.right; ++x, ++light) {
+        for (int y = area.top; y < area.bottom && light >= 0; ++y) {
+            COLORREF c = GetPixel(screen, x, y);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 400) {  // text, not background
+                if (light >= gap) {
+                    runs.push_back({x - area.left, x - area.left});
+                }
+                runs.back().second = x - area.left;
+                light = -1;
+            }
+        }
+    }
     ReleaseDC(nullptr, screen);
-    return static_cast<bool>(out);
+    return runs;
+}
+
+int TextWidthIn(const std::wstring& text, const wchar_t* face, bool bold, int height) {
+    HDC dc = GetDC(nullptr);
+    HFONT font = CreateFontW(-height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                             DEFAULT_CHARSET, 0, 0, 0, 0, face);
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, previous);
+    DeleteObject(font);
+    ReleaseDC(nullptr, dc);
+    return size.cx;
 }
 
 std::string ScreenSize() {
@@ -246,9 +221,28 @@ std::string ScreenSize() {
 
 void Screenshot(const std::string& name) {
     Sleep(400);
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    HDC screen = GetDC(nullptr), memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    const DWORD imageBytes = ((width * 3 + 3) & ~3) * height;
+    const DWORD offBits = sizeof(BITMAPFILEHEADER) + sizeof info.bmiHeader;
+    const BITMAPFILEHEADER header{0x4D42, offBits + imageBytes, 0, 0, offBits};  // "BM"
     std::filesystem::path dir = BuildFolder().parent_path() / "screenshots";
     std::filesystem::create_directories(dir);
-    SaveScreenshot(dir / (name + ".bmp"));
+    std::ofstream out(dir / (name + ".bmp"), std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+    out.write(static_cast<const char*>(bits), imageBytes);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
 }
 
 std::string ReadBytes(const std::filesystem::path& file) {
@@ -292,30 +286,21 @@ void BoxCloser::Watch() {
     }
 }
 
-bool ReadExportCounts(const std::filesystem::path& file, ExportCounts& counts) {
-    std::string image = ReadBytes(file);
-    auto u32 = [&](std::size_t at) {
-        std::uint32_t v = 0;
-        std::memcpy(&v, image.data() + at, sizeof v);
-        return at + 4 <= image.size() ? v : 0;
-    };
-    auto u16 = [&](std::size_t at) { return static_cast<std::uint16_t>(u32(at) & 0xFFFF); };
-    std::size_t pe = u32(0x3C), optional = pe + 24;
-    if (u32(pe) != 0x00004550u || u16(optional) != 0x20B) {  // "PE\0\0", PE32+
+bool ReadExportCounts(const std::filesystem::path& image, ExportCounts& counts) {
+    HMODULE module = LoadLibraryExW(image.wstring().c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    if (module == nullptr) {
         return false;
     }
-    std::uint32_t exportRva = u32(optional + 112);
-    std::size_t sections = optional + u16(pe + 20);
-    for (int i = 0; i < u16(pe + 6); ++i) {
-        std::size_t s = sections + i * 40;
-        std::uint32_t va = u32(s + 12), size = u32(s + 8), raw = u32(s + 20);
-        if (exportRva >= va && exportRva < va + size) {
-            std::size_t at = exportRva - va + raw;
-            counts = {u32(at + 16), u32(at + 20), u32(at + 24)};
-            return true;
-        }
+    const auto* base = reinterpret_cast<const BYTE*>(module);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+        base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const DWORD at = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT].VirtualAddress;
+    const auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + at);
+    if (at != 0) {
+        counts = {exports->Base, exports->NumberOfFunctions, exports->NumberOfNames};
     }
-    return false;
+    FreeLibrary(module);
+    return at != 0;
 }
 
 }  // namespace veloranth::wintest

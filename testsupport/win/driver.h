@@ -20,10 +20,8 @@ namespace veloranth::wintest {
 // The folder of the running test program (where the programs under test are built).
 std::filesystem::path BuildFolder();
 
-// A fresh folder under the build tree for one test: `name` inside build/win/test-runs.
-std::filesystem::path FreshFolder(const std::string& name);
-
-// A fresh folder `name` holding copies of these files of the build folder.
+// A fresh folder `name` under build/win/test-runs holding copies of these files of the
+// build folder.
 std::filesystem::path FolderWith(const std::string& name,
                                  std::initializer_list<const char*> builtFiles);
 
@@ -38,11 +36,9 @@ class Process {
     Process(const std::filesystem::path& exe, const std::wstring& arguments = L"",
             const std::wstring& folder = L"");
     ~Process();
-    Process(Process&& other) noexcept;
     Process& operator=(Process&& other) noexcept;
 
     bool Started() const { return info_.hProcess != nullptr; }
-    DWORD Id() const { return info_.dwProcessId; }
     // Waits for the end; returns the exit code, or -1 on time-out.
     long Wait(int milliseconds = 10000);
 
@@ -50,14 +46,12 @@ class Process {
     PROCESS_INFORMATION info_{};
 };
 
-// The top-level window of a class and title (either may be null), or null after the time-out.
-HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int milliseconds = 10000);
-
-// A top-level window of that class whose owner is `owner`.
-HWND FindOwnedWindow(HWND owner, const wchar_t* className);
+// The top-level window of a class and title (either may be null), and of that owner when
+// one is given; null after the time-out.
+HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int milliseconds = 10000,
+                   HWND owner = nullptr);
 
 std::wstring WindowText(HWND window);
-std::wstring ClassOf(HWND window);
 // The text of a message box (its static text, id 0xFFFF).
 std::wstring MessageBoxText(HWND box);
 
@@ -82,13 +76,18 @@ RECT ProgramScreen(HWND mainWindow);
 // within `area` (none when all fit).
 std::vector<int> OutsideOf(HWND window, RECT area);
 
-// Saves the whole screen as a 24-bit BMP.
-bool SaveScreenshot(const std::filesystem::path& file);
+// The runs of dark (text) columns of a screen area as painted: words separated by at least
+// `gap` light columns count as one run each; first and last column from the area's left.
+std::vector<std::pair<int, int>> TextRunsIn(RECT area, int gap);
+
+// How wide a text is in a face, bold or regular, at a character height in pixels.
+int TextWidthIn(const std::wstring& text, const wchar_t* face, bool bold, int height);
 
 // "240x320": the virtual screen's size.
 std::string ScreenSize();
 
-// After a moment for the last paint, the screen as build/win/screenshots/<name>.bmp.
+// After a moment for the last paint, the whole screen as build/win/screenshots/<name>.bmp
+// (24-bit).
 void Screenshot(const std::string& name);
 
 // Closes the message boxes with these captions that appear while it lives, on a thread of
@@ -111,7 +110,8 @@ class BoxCloser {
     std::atomic<bool> running_{false};
 };
 
-// The export directory of a 64-bit PE file: first ordinal, functions and names.
+// The export directory of a library, mapped without running it: first ordinal, functions
+// and names.
 struct ExportCounts {
     std::uint32_t ordinalBase = 0, functions = 0, names = 0;
 };

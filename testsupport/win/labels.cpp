@@ -13,8 +13,10 @@ INT_PTR CALLBACK Passive(HWND, UINT, WPARAM, LPARAM) {
 }
 
 bool IsWrappedText(HWND control) {
+    wchar_t className[16] = L"";
+    GetClassNameW(control, className, 16);
     LONG type = GetWindowLongW(control, GWL_STYLE) & SS_TYPEMASK;
-    return ClassOf(control) == L"Static" && IsWindowVisible(control) &&
+    return lstrcmpiW(className, L"Static") == 0 && IsWindowVisible(control) &&
            (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT);
 }
 

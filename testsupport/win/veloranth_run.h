@@ -49,8 +49,8 @@ class VeloranthRun : public ::testing::Test {
         ASSERT_TRUE(process_.Started());
         window_ = wintest::WaitForWindow(L"VELORANTH", L"veloranth");
         ASSERT_NE(window_, nullptr);
-        ASSERT_TRUE(wintest::WaitFor(
-            [&] { return (bar_ = wintest::FindOwnedWindow(window_, POCKET_MENUBAR_CLASS)); }));
+        bar_ = wintest::WaitForWindow(POCKET_MENUBAR_CLASS, nullptr, 10000, window_);
+        ASSERT_NE(bar_, nullptr);
         ASSERT_TRUE(wintest::Responds(window_));  // created, shown and painted
     }
     void Start() { StartWith(wintest::ReadBytes(kSource / "reports/tests/data/reports.cfg")); }

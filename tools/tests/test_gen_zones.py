@@ -1,8 +1,7 @@
-#!/usr/bin/env python3
 """Checks what the C++ tests of the zone tables cannot see: TZ rule forms today's tzdata
 does not use (a later or older one may) read as the C library reads them, and damaged zone
 files stopping the build instead of giving wrong tables.
-Run: python3 tools/tests/test_gen_zones.py"""
+Run: python3 -m unittest discover -s tools/tests"""
 import os
 import sys
 import tempfile
@@ -59,7 +58,3 @@ class Footer(unittest.TestCase):
         for footer in ("EST5EDT", "CET-1CEST,M3.5.0,M13.5.0", "<+01>-1x", "CET-1CEST,J0,J365"):
             with self.assertRaises(gen_zones.ZoneError):
                 gen_zones.parse_footer(footer)
-
-
-if __name__ == "__main__":
-    unittest.main()
