@@ -15,8 +15,7 @@ namespace veloranth::app {
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
-            InitShellDialog(dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN |
-                                        SHIDIF_EMPTYMENU);
+            InitViewingDialog(dialog);
             return TRUE;
         case WM_SIZE: {
             const RECT screen = PocketScreen();

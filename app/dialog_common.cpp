@@ -9,6 +9,11 @@ BOOL InitShellDialog(HWND dialog, DWORD flags) {
     return SHInitDialog(&info);
 }
 
+BOOL InitViewingDialog(HWND dialog) {
+    return InitShellDialog(dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN |
+                                       SHIDIF_EMPTYMENU);
+}
+
 bool EndOnDoneOrClose(HWND dialog, UINT message, WPARAM wParam) {
     if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
         EndDialog(dialog, 1);

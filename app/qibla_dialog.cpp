@@ -79,8 +79,7 @@ void OnPaint(HWND dialog) {
 INT_PTR CALLBACK QiblaDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
         case WM_INITDIALOG:
-            InitShellDialog(dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN |
-                                        SHIDIF_EMPTYMENU);
+            InitViewingDialog(dialog);
             return TRUE;
         case WM_PAINT:
             OnPaint(dialog);

@@ -1,5 +1,5 @@
-// The next prayer across midnight and the qibla's bearing with the Sun's, in the window's
-// words.
+// The next prayer across midnight, the qibla's bearing with the Sun's, and the day's other
+// times, in the window's words.
 #include "cli/answers.h"
 
 #include <cstdint>
@@ -7,7 +7,9 @@
 #include "base/constants.h"
 #include "base/text_sink.h"
 #include "cli/local_times.h"
+#include "engine/midnight.h"
 #include "engine/schedule.h"
+#include "engine/shown_time.h"
 #include "engine/sun_position.h"
 #include "reports/qibla.h"
 
@@ -57,6 +59,38 @@ std::string QiblaAnswerText(const MainState& s) {
     StringSink text;
     Print(&text, "Qibla : %.2f\xB0 depuis le nord (sens horaire)\n", degrees);
     return text.str() + QiblaText(qibla, sun.az, sun.TZeff, sun.UTHour) + "\n";
+}
+
+namespace {
+
+// The French word for what gave a time (the JSON's "angle", "minutes", "season", "night").
+const char* RuleText(TimeRule rule) {
+    switch (rule) {
+        case TimeRule::Minutes:
+            return "minutes apr\xE8s Maghrib";
+        case TimeRule::Season:
+            return "saison";
+        case TimeRule::Night:
+            return "part de la nuit";
+        default:
+            return "angle";
+    }
+}
+
+}  // namespace
+
+std::string AllTimesText(const MainState& s) {
+    const PrayerDay d = ComputeDayWithMidnight(InputsOf(s), s.date);
+    const char* const labels[kCommunityCount] = {"Imsak   =", "Coucher =", "Minuit  ="};
+    StringSink text;
+    for (int k = 0; k < kCommunityCount; ++k) {
+        Print(&text, "%s%s\n", labels[k],
+              d.community.found[k] ? ClockTime(d.community.time[k]).c_str() : kNoTimeText);
+    }
+    Print(&text, "R\xE8gle de Fajr : %s\n", RuleText(d.rules.fajr));
+    Print(&text, "R\xE8gle d'Isha : %s\n", RuleText(d.rules.isha));
+    Print(&text, "Isha du Ramadan : %s\n", d.rules.ramadanIsha ? "oui" : "non");
+    return text.str();
 }
 
 }  // namespace veloranth::cli

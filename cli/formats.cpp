@@ -3,12 +3,14 @@
 // never disagree.
 #include "cli/formats.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include "base/calendar_date.h"
 #include "base/codepage.h"
 #include "base/text_sink.h"
 #include "cli/local_times.h"
+#include "engine/midnight.h"
 #include "engine/schedule.h"
 #include "reports/french_names.h"
 
@@ -16,6 +18,20 @@ namespace veloranth::cli {
 namespace {
 
 const char* const kKeys[kSalatCount] = {"fajr", "chourouk", "zuhr", "asr", "maghrib", "isha"};
+const char* const kCommunityKeys[kCommunityCount] = {"imsak", "sunset", "midnight"};
+
+const char* RuleKey(TimeRule rule) {
+    switch (rule) {
+        case TimeRule::Minutes:
+            return "minutes";
+        case TimeRule::Season:
+            return "season";
+        case TimeRule::Night:
+            return "night";
+        default:
+            return "angle";
+    }
+}
 
 std::string IsoDate(const ObservationDate& d) {
     StringSink text;
@@ -46,23 +62,42 @@ std::string JsonString(const std::string& cp1252) {
     return out.str();
 }
 
+// A time of the day as local clock time and instant, or null when it was not found.
+void JsonTime(TextSink& out, const PrayerDay& d, double hours, bool found, int offsetMinutes) {
+    if (!found) {
+        Print(&out, "null");
+        return;
+    }
+    ObservationDate when;
+    const std::string clock = LocalClockText(d, hours, &when);
+    Print(&out, "{\"local\": \"%s\", \"instant\": \"%sT%s:00%s\"}", clock.c_str(),
+          IsoDate(when).c_str(), clock.c_str(), Offset(offsetMinutes).c_str());
+}
+
+// The clock a community time is shown on: midnight's own, which a change of the clock in
+// the night makes the next day's.
+int CommunityOffsetMinutes(const PrayerDay& d, int kind) {
+    return kind == kMidnight ? static_cast<int>(std::lround(d.community.midnightTZeff * 60))
+                             : OffsetMinutes(d);
+}
+
 void JsonDay(TextSink& out, const PrayerDay& d, const char* indent) {
     const std::string offset = Offset(OffsetMinutes(d));
     Print(&out, "%s\"date\": \"%s\",\n%s\"utc_offset\": \"%s\",\n%s\"times\": {", indent,
           IsoDate(d.date).c_str(), indent, offset.c_str(), indent);
     for (int k = 0; k < kSalatCount; ++k) {
         Print(&out, "%s\n%s  \"%s\": ", k == 0 ? "" : ",", indent, kKeys[k]);
-        if (!d.found[k]) {
-            Print(&out, "null");
-            continue;
-        }
-        ObservationDate when;
-        const std::string clock = LocalClockText(d, k, &when);
-        Print(&out, "{\"local\": \"%s\", \"instant\": \"%sT%s:00%s\"}", clock.c_str(),
-              IsoDate(when).c_str(), clock.c_str(), offset.c_str());
+        JsonTime(out, d, d.adjusted[k], d.found[k], OffsetMinutes(d));
+    }
+    for (int k = 0; k < kCommunityCount; ++k) {
+        Print(&out, ",\n%s  \"%s\": ", indent, kCommunityKeys[k]);
+        JsonTime(out, d, d.community.time[k], d.community.found[k], CommunityOffsetMinutes(d, k));
     }
     Print(&out, "\n%s},\n%s\"hijri\": \"%s\",\n%s\"hijri_text\": %s", indent, indent,
           HijriIsoText(d.hijri).c_str(), indent, JsonString(HijriDateText(d.hijri)).c_str());
+    Print(&out, ",\n%s\"rules\": {\"fajr\": \"%s\", \"isha\": \"%s\", \"ramadan_isha\": %s}",
+          indent, RuleKey(d.rules.fajr), RuleKey(d.rules.isha),
+          d.rules.ramadanIsha ? "true" : "false");
 }
 
 // RFC 5545 text value: backslash, semicolon, comma and line breaks escaped.
@@ -135,6 +170,11 @@ std::vector<PrayerDay> ComputeSpan(const MainState& s, Span span) {
             days.push_back(ComputeDaySchedule(in, {d, m, date.Year}, &memo));
         }
     }
+    // Each day's midnight needs the next date's sunrise or Fajr: the next day's schedule.
+    const PrayerDay after = ComputeDaySchedule(in, NextDate(days.back().date), &memo);
+    for (std::size_t i = 0; i < days.size(); ++i) {
+        SetMidnight(days[i], i + 1 < days.size() ? days[i + 1] : after, in);
+    }
     return days;
 }
 
@@ -164,11 +204,16 @@ std::string JsonText(const MainState& s, const std::vector<PrayerDay>& days, boo
 
 std::string CsvText(const std::vector<PrayerDay>& days) {
     StringSink out;
-    Print(&out, "date,utc_offset,fajr,chourouk,zuhr,asr,maghrib,isha,hijri\n");
+    Print(&out,
+          "date,utc_offset,fajr,chourouk,zuhr,asr,maghrib,isha,imsak,sunset,midnight,hijri\n");
     for (const PrayerDay& d : days) {
         Print(&out, "%s,%s", IsoDate(d.date).c_str(), Offset(OffsetMinutes(d)).c_str());
         for (int k = 0; k < kSalatCount; ++k) {
             Print(&out, ",%s", d.found[k] ? LocalClockText(d, k).c_str() : "");
+        }
+        for (int k = 0; k < kCommunityCount; ++k) {
+            const CommunityTimes& c = d.community;
+            Print(&out, ",%s", c.found[k] ? LocalClockText(d, c.time[k]).c_str() : "");
         }
         Print(&out, ",%s\n", HijriIsoText(d.hijri).c_str());
     }

@@ -12,7 +12,7 @@ namespace veloranth::cli {
 
 enum class Span { Day, Month, Year };
 
-// The days of the observation date's day, month or year.
+// The days of the observation date's day, month or year, each with its midnight.
 std::vector<PrayerDay> ComputeSpan(const MainState& state, Span span);
 
 // UTF-8 texts. A time the Sun does not reach is null in JSON, an empty CSV field and no

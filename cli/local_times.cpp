@@ -35,8 +35,8 @@ std::int64_t UtcSeconds(const PrayerDay& day, int kind) {
     return (local - OffsetMinutes(day)) * 60;
 }
 
-std::string LocalClockText(const PrayerDay& day, int kind, ObservationDate* date) {
-    std::int64_t minutes = LocalMinutes(day.adjusted[kind]);
+std::string LocalClockText(const PrayerDay& day, double hours, ObservationDate* date) {
+    std::int64_t minutes = LocalMinutes(hours);
     std::int64_t dayShift = minutes >= 0 ? minutes / 1440 : -((1439 - minutes) / 1440);
     minutes -= dayShift * 1440;
     if (date != nullptr) {

@@ -24,7 +24,12 @@ std::int64_t DaysOf(const ObservationDate& date);
 // The instant of a time of the day, in seconds since 1970 UTC.
 std::int64_t UtcSeconds(const PrayerDay& day, int kind);
 
-// The local clock time of an entry, "HH:MM", and its date (which a time past midnight moves).
-std::string LocalClockText(const PrayerDay& day, int kind, ObservationDate* date = nullptr);
+// The local clock time of decimal hours of the day, "HH:MM", and its date (which a time past
+// midnight moves).
+std::string LocalClockText(const PrayerDay& day, double hours, ObservationDate* date = nullptr);
+// The same for an entry of the adjusted times.
+inline std::string LocalClockText(const PrayerDay& day, int kind, ObservationDate* date = nullptr) {
+    return LocalClockText(day, day.adjusted[kind], date);
+}
 
 }  // namespace veloranth::cli

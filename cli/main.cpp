@@ -98,6 +98,21 @@ int WritePage(const MainState& s, const Options& o) {
     return 0;
 }
 
+// The community settings given on the command line, into the chosen convention (this run's
+// copy of the file).
+void ApplyCommunityOptions(const Options& o, AppConfig& cfg) {
+    const int index = cfg.CurrentConvention;
+    if (index < 0 || index >= kConventionCount) {
+        return;
+    }
+    Convention& k = cfg.Conventions[index];
+    k.MaghribTwilightAngle = o.maghribAngle >= 0 ? o.maghribAngle : k.MaghribTwilightAngle;
+    k.ImsakMinutes = o.imsak >= 0 ? o.imsak : k.ImsakMinutes;
+    k.JafariMidnight = o.midnight >= 0 ? o.midnight == 1 : k.JafariMidnight;
+    k.RamadanIshaMinutes = o.ramadanIsha >= 0 ? o.ramadanIsha : k.RamadanIshaMinutes;
+    k.SeasonalTwilight = o.seasonal >= 0 ? o.seasonal : k.SeasonalTwilight;
+}
+
 // Selects the place of this run (nothing is written back): a town of the table, or one
 // made from --lat/--lon, with --zone and --convention applied on top.
 bool ChoosePlace(MainState& s, const Options& o, std::string& error) {
@@ -133,6 +148,7 @@ bool ChoosePlace(MainState& s, const Options& o, std::string& error) {
         town.Convention = o.convention;
     }
     ApplySelectedTown(cfg);
+    ApplyCommunityOptions(o, cfg);
     return true;
 }
 
@@ -214,6 +230,9 @@ int Run(const Options& o) {
             PrayerTimeReport(s, &out);
         }
         text = PrayerTimeBoxText(s);
+        if (o.allTimes) {
+            text += AllTimesText(s);
+        }
     }
     out.Write(text.data(), text.size());
     return 0;

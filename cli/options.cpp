@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "base/calendar_date.h"
+#include "config/model.h"
 
 namespace veloranth::cli {
 
@@ -51,6 +52,19 @@ const char kUsage[] =
     "      --hijri-adjust=N    shift the Hijri date by N days (-2 to 2) for this run,\n"
     "                          as a community that begins its months by its own\n"
     "                          sighting does\n"
+    "      --all-times         also Imsak, sunset (Coucher), midnight (Minuit) and what\n"
+    "                          gave Fajr and Isha, after the text of the day\n"
+    "\n"
+    "Method (the chosen convention, changed for this run):\n"
+    "      --maghrib-angle=DEG\n"
+    "                          Maghrib when the Sun is DEG below the horizon (0 to 10;\n"
+    "                          0: at sunset)\n"
+    "      --imsak=MIN         Imsak MIN minutes before Fajr (0 to 60)\n"
+    "      --midnight=RULE     standard (sunset to sunrise) or jafari (sunset to Fajr)\n"
+    "      --ramadan-isha=MIN  in Ramadan, Isha MIN minutes after Maghrib where the\n"
+    "                          convention sets Isha after Maghrib (0 to 240; 0: none)\n"
+    "      --seasonal=SHAFAQ   the Moonsighting Committee's seasonal Fajr and Isha:\n"
+    "                          none, general, ahmer or abyad\n"
     "\n"
     "Configuration:\n"
     "  -c, --config=FILE       data.cfg to read; otherwise the first found of\n"
@@ -123,6 +137,9 @@ const OptionDef kOptions[] = {
     {"lat", 0, Takes::Value},         {"lon", 0, Takes::Value},
     {"zone", 0, Takes::Value},        {"convention", 0, Takes::Value},
     {"hijri-adjust", 0, Takes::Value}, {"hijri", 0, Takes::Nothing},
+    {"all-times", 0, Takes::Nothing}, {"maghrib-angle", 0, Takes::Value},
+    {"imsak", 0, Takes::Value},       {"midnight", 0, Takes::Value},
+    {"ramadan-isha", 0, Takes::Value}, {"seasonal", 0, Takes::Value},
     {"select-town", 0, Takes::Value}, {"add-town", 0, Takes::TownLine},
     {"list", 'l', Takes::Nothing},    {"month", 'm', Takes::Nothing},
     {"year", 'y', Takes::Nothing},    {"sun", 's', Takes::Nothing},
@@ -150,10 +167,10 @@ const OptionDef* FindShort(char c) {
 }
 
 bool SetFlag(const std::string& name, Options& o) {
-    bool* flags[] = {&o.list,    &o.monthPage, &o.yearPage, &o.sun,  &o.qibla, &o.next,
-                     &o.verbose, &o.cp1252,    &o.help,     &o.version, &o.hijri};
+    bool* flags[] = {&o.list,    &o.monthPage, &o.yearPage, &o.sun,     &o.qibla, &o.next,
+                     &o.verbose, &o.cp1252,    &o.help,     &o.version, &o.hijri, &o.allTimes};
     const char* names[] = {"list",    "month",  "year", "sun",     "qibla", "next",
-                           "verbose", "cp1252", "help", "version", "hijri"};
+                           "verbose", "cp1252", "help", "version", "hijri", "all-times"};
     for (std::size_t i = 0; i < sizeof names / sizeof names[0]; ++i) {
         if (name == names[i]) {
             *flags[i] = true;
@@ -200,6 +217,33 @@ bool SetValue(const std::string& name, const std::string& v, Options& o, std::st
         if (!o.hasHijriAdjust) {
             return refuse("a number of days from -2 to 2");
         }
+    } else if (name == "maghrib-angle") {
+        if (!ParseNumber(v, o.maghribAngle) || o.maghribAngle < 0 ||
+            o.maghribAngle > kMaxMaghribAngle) {
+            return refuse("an angle from 0 to 10 degrees");
+        }
+    } else if (name == "imsak") {
+        if (!ParseInt(v, o.imsak) || o.imsak > kMaxImsakMinutes) {
+            return refuse("a number of minutes from 0 to 60");
+        }
+    } else if (name == "ramadan-isha") {
+        if (!ParseInt(v, o.ramadanIsha) || o.ramadanIsha > kMaxRamadanIshaMinutes) {
+            return refuse("a number of minutes from 0 to 240");
+        }
+    } else if (name == "midnight") {
+        o.midnight = v == "standard" ? 0 : v == "jafari" ? 1 : -1;
+        if (o.midnight < 0) {
+            return refuse("standard or jafari");
+        }
+    } else if (name == "seasonal") {
+        const char* names[] = {"none", "general", "ahmer", "abyad"};
+        o.seasonal = -1;
+        for (int i = 0; i < 4; ++i) {
+            o.seasonal = v == names[i] ? i : o.seasonal;
+        }
+        if (o.seasonal < 0) {
+            return refuse("none, general, ahmer or abyad");
+        }
     } else if (name == "lat") {
         o.hasLat = ParseNumber(v, o.lat) && std::fabs(o.lat) <= 90;
         if (!o.hasLat) {
@@ -242,6 +286,9 @@ bool CheckCombinations(const Options& o, std::string& error) {
         error = "--format applies to the day, --month and --year";
     } else if (o.verbose && o.format != Format::Default && o.format != Format::Text) {
         error = "--verbose writes text: it does not go with --format json, csv or ics";
+    } else if (o.allTimes &&
+               (answers > 0 || (o.format != Format::Default && o.format != Format::Text))) {
+        error = "--all-times adds lines to the text of a day";
     } else if (o.hasLat != o.hasLon) {
         error = "--lat and --lon go together";
     } else if (o.hasLat && !o.town.empty()) {

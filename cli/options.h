@@ -32,6 +32,10 @@ struct Options {
     std::string zone;
     int convention = -1;
     bool hijri = false;  // the Hijri date's line in the text, for this run
+    bool allTimes = false;  // Imsak, sunset, midnight and the day's rules after the text
+    // The community settings of the chosen convention, for this run (-1: the convention's).
+    double maghribAngle = -1;
+    int imsak = -1, midnight = -1, ramadanIsha = -1, seasonal = -1;
     bool hasHijriAdjust = false;
     int hijriAdjust = 0;  // -2 to 2 days, for this run
     std::string selectTown;

@@ -5,6 +5,8 @@ _veloranth_cli() {
   prev=${COMP_WORDS[COMP_CWORD-1]}
   case $prev in
     -f|--format) COMPREPLY=($(compgen -W "text json csv ics" -- "$cur")); return ;;
+    --midnight) COMPREPLY=($(compgen -W "standard jafari" -- "$cur")); return ;;
+    --seasonal) COMPREPLY=($(compgen -W "none general ahmer abyad" -- "$cur")); return ;;
     -c|--config|-o|--out) COMPREPLY=($(compgen -f -- "$cur")); return ;;
     -t|--town|--select-town)
       local towns

@@ -16,6 +16,21 @@ namespace veloranth {
 
 namespace {
 
+// The console's lines for the files and the checks after the records, in the wording users
+// of the diagnostic console know.
+const struct {
+    ReadNotice notice;
+    const char* line;
+} kFileLines[] = {
+    {ReadNotice::ConfigOpenFailed, "File open error data.cfg\n"},
+    {ReadNotice::EchoOpenFailed, "read_echo.cfg file open error\n"},
+    {ReadNotice::InvalidNumberOfTowns, "Read config file Error : Invalid number of towns.\n"},
+    {ReadNotice::FormatError, "ReadError !!! on data.cfg\n"},
+    {ReadNotice::AllocationFailed, "Read config file Error : Not enough memory for the towns.\n"},
+    {ReadNotice::TownCountMismatch, "Number of towns does not match NTowns\n"},
+    {ReadNotice::SelectedTownOutOfRange, "Error : Selected town out of range"},
+};
+
 class PrintingReporter : public ReadReporter {
   public:
     explicit PrintingReporter(TextSink& out) : out_(out) {}
@@ -26,30 +41,10 @@ class PrintingReporter : public ReadReporter {
                   record->period ? "." : "");
             return;
         }
-        switch (notice) {
-            case ReadNotice::ConfigOpenFailed:
-                Print(&out_, "File open error %s\n", "data.cfg");
-                break;
-            case ReadNotice::EchoOpenFailed:
-                Print(&out_, "read_echo.cfg file open error\n");
-                break;
-            case ReadNotice::InvalidNumberOfTowns:
-                Print(&out_, "Read config file Error : Invalid number of towns.\n");
-                break;
-            case ReadNotice::FormatError:
-                Print(&out_, "ReadError !!! on %s\n", "data.cfg");
-                break;
-            case ReadNotice::AllocationFailed:
-                Print(&out_, "Read config file Error : Not enough memory for the towns.\n");
-                break;
-            case ReadNotice::TownCountMismatch:
-                Print(&out_, "Number of towns does not match NTowns\n");
-                break;
-            case ReadNotice::SelectedTownOutOfRange:
-                Print(&out_, "Error : Selected town out of range");
-                break;
-            default:  // a record's notice, worded above
-                break;
+        for (const auto& f : kFileLines) {
+            if (f.notice == notice) {
+                Print(&out_, "%s", f.line);
+            }
         }
     }
 

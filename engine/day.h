@@ -45,12 +45,21 @@ struct ConventionRules {
     int IshaMaghribMinutes = 0;
     double ZuhrHour = 0;         // decimal hours, local clock
     int HighLatitudeRule = 0;    // a HighLatitudeRule: what bounds Fajr and Isha
-    // The community settings (data.cfg's line 7); read and written, not yet computed.
+    // The community settings (data.cfg's line 7).
     double MaghribTwilightAngle = 0;  // degrees below the horizon; 0: Maghrib at sunset
     int ImsakMinutes = 10;            // Imsak this many minutes before Fajr
     bool JafariMidnight = false;      // midnight from sunset to Fajr, not to sunrise
     int RamadanIshaMinutes = 0;       // in Ramadan, Isha = Maghrib + these; 0: no change
-    int SeasonalTwilight = 0;         // 0 none, 1 general, 2 ahmer, 3 abyad
+    int SeasonalTwilight = 0;         // a Shafaq: the Committee's seasonal Fajr and Isha
+};
+
+// The Moonsighting Committee's seasonal twilight, named by the twilight (shafaq) whose end
+// is Isha.
+enum Shafaq {
+    kNoSeason = 0,
+    kShafaqGeneral = 1,  // the Committee's default, between the two below
+    kShafaqAhmer = 2,    // the red twilight: the earliest Isha
+    kShafaqAbyad = 3,    // the white twilight: the latest
 };
 
 // How Fajr and Isha are bounded where twilight lasts most of the night (or all of it).
@@ -66,7 +75,38 @@ inline constexpr int kLastHighLatitudeRule = kTwilightAngle;
 // Which times a day's high-latitude rule moved.
 struct RuleMoves {
     bool fajr = false;
+    bool maghrib = false;  // a Maghrib by angle
     bool isha = false;
+};
+
+// The times a community keeps beside the six, in local clock hours like them.
+enum CommunityKind {
+    kImsak = 0,     // the adjusted Fajr less the convention's Imsak minutes
+    kSunset = 1,    // the Sun's setting by the sunrise/sunset angle, with no correction
+    kMidnight = 2,  // the end of Isha's time; only where asked for (engine/midnight.h)
+};
+inline constexpr int kCommunityCount = 3;
+
+struct CommunityTimes {
+    double time[kCommunityCount] = {};
+    bool found[kCommunityCount] = {};
+    // The clock midnight is shown on, which a change of the clock during the night makes
+    // the next day's.
+    double midnightTZeff = 0;
+};
+
+// What gave a day's Fajr or Isha.
+enum class TimeRule {
+    Angle,    // the Sun at the convention's twilight angle
+    Minutes,  // Isha a number of minutes after Maghrib
+    Season,   // the Moonsighting Committee's season
+    Night,    // a portion of the night (a high-latitude rule, or the Committee's seventh)
+};
+
+struct DayRules {
+    TimeRule fajr = TimeRule::Angle;
+    TimeRule isha = TimeRule::Angle;
+    bool ramadanIsha = false;  // Isha after Maghrib by the Ramadan minutes
 };
 
 // The town as the engine sees it: where it lies and how its clock runs.
@@ -109,6 +149,8 @@ struct PrayerDay {
     PrayerTimes adjusted;
     FoundTimes found;
     RuleMoves moved;
+    CommunityTimes community;
+    DayRules rules;
     HijriDate hijri{};  // the date whose daytime is this civil day, shifted by the adjustment
 };
 
@@ -121,7 +163,7 @@ struct EngineMemo {
         double value = 0;
         bool filled = false;
     };
-    Sine altitude[3];  // of the fixed target altitudes: Fajr's, Isha's, the horizon's
+    Sine altitude[4];  // of the fixed target altitudes: Fajr's, Isha's, the horizon's, Maghrib's
     struct SummerTime {  // the summer-time bounds of a year under a rule (DstApplies)
         int year = 0, ruleType = 0, timeZone = 0;
         int startMonth = 0, startDay = 0, endMonth = 0, endDay = 0;

@@ -25,13 +25,15 @@ LocalClock ClockOn(const ObservationDate& date, const Place& place);
 // Weekday (0 Monday) of the instant T, read on a clock TZeff hours east of UT.
 int WeekdayAt(double T, double TZeff);
 
-// The steps of the day's schedule, in the fixed order they run.
+// The steps of the day's schedule, in the fixed order they run. Maghrib is the sunset;
+// MaghribAngle is told only for a convention that takes Maghrib at an angle below it.
 // HighLatitude is told only on days its rule moved a time.
 enum class ScheduleStep {
     Clock,
     Transit,
     Chourouk,
     Maghrib,
+    MaghribAngle,
     Fajr,
     Isha,
     Asr,

@@ -20,10 +20,17 @@ namespace {
 // Converts the sidereal hour angle of the first pass into mean solar time (1 / 1.002738).
 constexpr double kSiderealToSolar = 0.997269476174235;
 
+bool MaghribByAngle(const ConventionRules& k, int kind) {
+    return kind == Maghrib && k.MaghribTwilightAngle > 0;
+}
+
 // Slot of EngineMemo::altitude for a kind whose target altitude does not depend on the
 // declination, and that altitude.
-int FixedAltitudeSlot(int kind) {
-    return kind == Fajr ? 0 : kind == Isha ? 1 : 2;  // Chourouk and Maghrib share one
+int FixedAltitudeSlot(const ConventionRules& k, int kind) {
+    if (MaghribByAngle(k, kind)) {
+        return 3;
+    }
+    return kind == Fajr ? 0 : kind == Isha ? 1 : 2;  // the rising and the setting share one
 }
 
 double FixedTargetAltitude(const ConventionRules& k, int kind) {
@@ -32,8 +39,9 @@ double FixedTargetAltitude(const ConventionRules& k, int kind) {
             return -(k.FajrTwilightAngle * DegToRad);
         case Isha:
             return -(k.IshaTwilightAngle * DegToRad);
-        default:  // Chourouk, Maghrib
-            return -(k.SunriseSetAngle * DegToRad);
+        default:  // Chourouk, Maghrib, the sunset
+            return MaghribByAngle(k, kind) ? -(k.MaghribTwilightAngle * DegToRad)
+                                           : -(k.SunriseSetAngle * DegToRad);
     }
 }
 
@@ -135,7 +143,7 @@ int SalatHour(DayRun& run, const Latitude& phi, int kind, double& hours, FirstPa
     double sinH0 = 0;
     if (!asr) {
         h0 = FixedTargetAltitude(k, kind);
-        sinH0 = MemoSin(run.memo.altitude[FixedAltitudeSlot(kind)], h0);
+        sinH0 = MemoSin(run.memo.altitude[FixedAltitudeSlot(k, kind)], h0);
     }
 
     const int monthBase = MonthBaseOf(run);
@@ -221,7 +229,7 @@ void SalatHoursTogether(DayRun& run, const Latitude& phi, const int* kinds, int 
         hours[e] = 0.0;
         statuses[e] = kSalatFound;
         if (kinds[e] != Asr) {
-            sinH0[e] = MemoSin(run.memo.altitude[FixedAltitudeSlot(kinds[e])],
+            sinH0[e] = MemoSin(run.memo.altitude[FixedAltitudeSlot(k, kinds[e])],
                                FixedTargetAltitude(k, kinds[e]));
         }
     }

@@ -8,6 +8,10 @@
 
 namespace veloranth {
 
+// A solver event besides the SalatKinds: the Sun's setting, for a convention whose Maghrib
+// is taken at an angle below it (the Maghrib kind is then that angle).
+inline constexpr int kSunsetEvent = kSalatCount;
+
 // Status of SalatHour.
 inline constexpr int kSalatFound = 0;
 inline constexpr int kSunAlwaysBelow = -1;
@@ -41,7 +45,7 @@ struct FirstPass {
     PassSun sun;
 };
 
-// Local clock hour of the event `kind` (never Zuhr) into `hours`; reads the transit from
+// Local clock hour of the event `kind` (a SalatKind but Zuhr, or kSunsetEvent) into `hours`; reads the transit from
 // day.exact[Zuhr], and the latitude's sine and cosine from `phi` (once per day).
 // Returns kSalatFound, kSunAlwaysBelow or kSunAlwaysAbove; on failure `hours` keeps what
 // the last successful pass left (0.0 when the first pass fails). With `firstPass`, the
@@ -49,8 +53,9 @@ struct FirstPass {
 int SalatHour(DayRun& run, const Latitude& phi, int kind, double& hours,
               FirstPass* firstPass = nullptr);
 
-// The most events SalatHoursTogether takes: the day's five.
-inline constexpr int kMaxEventsTogether = 5;
+// The most events SalatHoursTogether takes: the day's five, and the sunset beside a Maghrib
+// by angle.
+inline constexpr int kMaxEventsTogether = 6;
 
 // SalatHour for kinds[0], kinds[1], ... (at most kMaxEventsTogether) in turn, with a shared
 // first pass, for a run without a trace: each pass of every event before the next pass, so

@@ -71,6 +71,27 @@ std::string HijriCell(const MonthTimes& m, int day) {
     return std::to_string(h.day);
 }
 
+// Whether a month's table has an Imsak column: in a file that shows the Hijri date, for a
+// month that holds days of Ramadan, when fasting users look for it.
+bool ShowsImsak(const MonthTimes& m, bool hijri) {
+    for (int d = 0; hijri && d < m.days; ++d) {
+        if (IsRamadan(m.day[d].hijri)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Imsak's cell on the days of Ramadan; nothing on the others (the cell still holds its
+// blank, so that the style sheet does not take it for a day the month lacks).
+std::string ImsakCell(const MonthTimes& m, int day) {
+    const PrayerDay& p = m.day[day - 1];
+    if (!IsRamadan(p.hijri)) {
+        return "";
+    }
+    return p.community.found[kImsak] ? ClockTime(p.community.time[kImsak]) : kNoTimeText;
+}
+
 // " / Ramadan &ndash; Chawwal 1447": the Hijri months the month spans, for its heading.
 std::string HijriSpan(const MonthTimes& m) {
     const HijriDate& first = m.day[0].hijri;
@@ -160,6 +181,7 @@ std::string MonthCalendarHtml(const MainState& s) {
     EngineMemo memo;
     ComputeMonth(s, month, year, m, memo);
     const bool hijri = s.config.HijriShown;
+    const bool imsak = ShowsImsak(m, hijri);
     StringSink page;
     Head(page, Period(month, year), s.config.SelectedTown(), hijri ? HijriSpan(m) : "");
     Print(&page, "\t\t\t<table cellpadding=0 cellspacing=1 border=1 class=tb>\n");
@@ -167,6 +189,9 @@ std::string MonthCalendarHtml(const MainState& s) {
           "<tr bgcolor=\"#00F0F0\">\t\t\t<td width=10></td> \t\t\t<td width=60><b> Jour </b></td> ");
     if (hijri) {
         Print(&page, "\t\t\t<td width=60><b> H\xE9gire </b></td> ");
+    }
+    if (imsak) {
+        Print(&page, "\t\t\t<td width=40><b> Imsak </b></td>");
     }
     Print(&page,
           "\t\t\t<td width=40><b> Fajr </b></td>\t\t\t<td width=40><b> Chourouk</b></td>\t\t\t"
@@ -182,6 +207,9 @@ std::string MonthCalendarHtml(const MainState& s) {
               DayName(WeekdayOf(m, d)));
         if (hijri) {
             Print(&page, "\t\t<td width=60>%s</td> ", HijriCell(m, d).c_str());
+        }
+        if (imsak) {
+            Print(&page, "\t\t<td width=40>&nbsp;%s</td>", ImsakCell(m, d).c_str());
         }
         Print(&page,
               "\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>"
@@ -203,17 +231,22 @@ std::string YearCalendarHtml(const MainState& s) {
         ComputeMonth(s, month, year, months[month], memo);
     }
     const bool hijri = s.config.HijriShown;
+    bool imsak[13] = {};
+    for (int month = 1; month <= 12; ++month) {
+        imsak[month] = ShowsImsak(months[month], hijri);
+    }
     StringSink page;
     Head(page, Period(0, year), s.config.SelectedTown());
     for (int q = 1; q <= 10; q += 3) {
         Print(&page, "\t\t\t<table cellpadding=0 cellspacing=1 border=1 class=tb>\n");
         Print(&page, "<tr bgcolor=\"#F0FFF0\">\n");
         for (int month = q; month < q + 3; ++month) {
-            // An added column starts the month's cells: the title stays over its column.
+            // Added columns start the month's cells: the title stays over its column.
             Print(&page,
-                  "%s<td></td><td></td><td></td><td> <b>%s</b></td><td>&nbsp;</td><td><b>%d</b>"
+                  "%s%s<td></td><td></td><td></td><td> <b>%s</b></td><td>&nbsp;</td><td><b>%d</b>"
                   "</td><td></td><td></td>\n",
-                  hijri ? "<td></td>" : "", MonthName(month), year);
+                  hijri ? "<td></td>" : "", imsak[month] ? "<td></td>" : "", MonthName(month),
+                  year);
         }
         Print(&page, "</tr>\n <tr bgcolor=\"#00F0F0\">\n");
         for (int month = q; month < q + 3; ++month) {
@@ -221,6 +254,9 @@ std::string YearCalendarHtml(const MainState& s) {
                   "\t\t\t\t\t\t<td width=10></td> \t\t\t\t\t\t<td width=60><b> Jour </b></td> ");
             if (hijri) {
                 Print(&page, "\t\t\t\t\t\t<td width=60><b> H\xE9gire </b></td> ");
+            }
+            if (imsak[month]) {
+                Print(&page, "\t\t\t\t\t\t<td width=40><b> Imsak </b></td>");
             }
             Print(&page,
                   "\t\t\t\t\t\t<td width=40><b> Fajr </b></td>\t\t\t\t\t\t<td width=40><b> "
@@ -234,7 +270,7 @@ std::string YearCalendarHtml(const MainState& s) {
             for (int month = q; month < q + 3; ++month) {
                 const MonthTimes& m = months[month];
                 if (d > m.days) {
-                    if (hijri) {
+                    for (int cell = (hijri ? 1 : 0) + (imsak[month] ? 1 : 0); cell > 0; --cell) {
                         Print(&page, "\t\t\t\t\t\t\t<td></td> ");
                     }
                     Print(&page,
@@ -252,6 +288,10 @@ std::string YearCalendarHtml(const MainState& s) {
                       k, d, k, DayName(WeekdayOf(m, d)));
                 if (hijri) {
                     Print(&page, "\t\t\t\t\t\t\t<td %s width=60>%s</td> ", k, HijriCell(m, d).c_str());
+                }
+                if (imsak[month]) {
+                    Print(&page, "\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>", k,
+                          ImsakCell(m, d).c_str());
                 }
                 Print(&page,
                       "\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>"

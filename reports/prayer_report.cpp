@@ -19,6 +19,19 @@ constexpr std::size_t kSummaryLimit = 400;  // characters of DaySummaryText
 const char* const kLabels[kSalatCount] = {
     "Fajr    =", "Chourouk=", "Zuhr    =", "Asr     =", "Maghrib =", "Isha    ="};
 
+// Fajr's and Isha's lines, by what gave the time: the Committee's season, its seventh of the
+// night, or the twilight angle (a high-latitude rule's move has a line of its own).
+const char* const kFajrLines[] = {"Fajr (Season) at %gh ie : %s\n",
+                                  "Fajr (Night_seventh) at %gh ie : %s\n",
+                                  "Fajr (Twilight) at %gh ie : %s\n"};
+const char* const kIshaLines[] = {"Isha (Season) at %gh ie : %s\n",
+                                  "Isha (Night_seventh) at %gh ie : %s\n",
+                                  "Isha (Twilight) at %gh ie : %s\n"};
+
+const char* TwilightLine(const char* const lines[3], TimeRule rule) {
+    return rule == TimeRule::Season ? lines[0] : rule == TimeRule::Night ? lines[1] : lines[2];
+}
+
 // One line of the exact section: exact time, signed correction, adjusted time.
 void PrintCorrection(TextSink* out, const PrayerDay& day, int kind, double offset) {
     Print(out, "%s%s%s%gmn  %s\n", kLabels[kind], FormatHours(day.exact[kind]).text,
@@ -89,19 +102,18 @@ class ReportPrinter : public ScheduleObserver {
                 Exact(e, Chourouk, "Chourouk (Sunrise) at %gh ie : %s\n");
                 break;
             case ScheduleStep::Maghrib:
-                Exact(e, Maghrib, "Maghrib (Sunset) at %gh ie : %s\n");
+                Line(e.community.time[kSunset], "Maghrib (Sunset) at %gh ie : %s\n");
+                break;
+            case ScheduleStep::MaghribAngle:
+                Print(out_, "Maghrib (Twilight %g) at %gh ie : %s\n", k.MaghribTwilightAngle,
+                      e.exact[Maghrib], FormatHours(e.exact[Maghrib]).text);
+                Print(out_, "\n");
                 break;
             case ScheduleStep::Fajr:
-                Exact(e, Fajr, "Fajr (Twilight) at %gh ie : %s\n");
+                Exact(e, Fajr, TwilightLine(kFajrLines, e.rules.fajr));
                 break;
             case ScheduleStep::Isha:
-                if (k.IshaIsMaghribPlus) {
-                    Print(out_, "Isha (Maghrib_plus %dmn) at %gh ie : %s\n", k.IshaMaghribMinutes,
-                          e.exact[Isha], FormatHours(e.exact[Isha]).text);
-                    Print(out_, "\n");
-                } else {
-                    Exact(e, Isha, "Isha (Twilight) at %gh ie : %s\n");
-                }
+                IshaLine(e, k);
                 break;
             case ScheduleStep::Asr:
                 // On purpose "Shafi" for every Asr rule: users compare this trace line by line.
@@ -133,20 +145,51 @@ class ReportPrinter : public ScheduleObserver {
               FormatOffset(e.TZeff).text);
     }
 
-    void Exact(const PrayerDay& e, int kind, const char* line) {
-        Print(out_, line, e.exact[kind], FormatHours(e.exact[kind]).text);
+    void Line(double hours, const char* line) {
+        Print(out_, line, hours, FormatHours(hours).text);
         Print(out_, "\n");
+    }
+
+    void Exact(const PrayerDay& e, int kind, const char* line) { Line(e.exact[kind], line); }
+
+    // Isha's line names what gave it: minutes after Maghrib (Ramadan's on its days), the
+    // season, the Committee's seventh of the night, or the twilight angle.
+    void IshaLine(const PrayerDay& e, const ConventionRules& k) {
+        if (k.IshaIsMaghribPlus) {
+            const bool ramadan = e.rules.ramadanIsha;
+            const char* line = ramadan ? "Isha (Ramadan_plus %dmn) at %gh ie : %s\n"
+                                       : "Isha (Maghrib_plus %dmn) at %gh ie : %s\n";
+            Print(out_, line, ramadan ? k.RamadanIshaMinutes : k.IshaMaghribMinutes, e.exact[Isha],
+                  FormatHours(e.exact[Isha]).text);
+            Print(out_, "\n");
+        } else {
+            Exact(e, Isha, TwilightLine(kIshaLines, e.rules.isha));
+        }
     }
 
     // Told only when the rule moved a time: which rule, and which times it moved.
     void RuleLine(const PrayerDay& e, const ConventionRules& k) {
         static const char* const kRuleNames[] = {"", "milieu de la nuit", "septi\xE8me de la nuit",
                                                  "angle du cr\xE9puscule"};
-        const char* moved = e.moved.fajr && e.moved.isha ? "Fajr et Isha d\xE9plac\xE9s"
-                            : e.moved.fajr               ? "Fajr d\xE9plac\xE9"
-                                                         : "Isha d\xE9plac\xE9";
+        // "Fajr d\xE9plac\xE9", "Fajr et Isha d\xE9plac\xE9s", "Fajr, Maghrib et Isha ...".
+        const char* names[3];
+        int n = 0;
+        if (e.moved.fajr) {
+            names[n++] = "Fajr";
+        }
+        if (e.moved.maghrib) {
+            names[n++] = "Maghrib";
+        }
+        if (e.moved.isha) {
+            names[n++] = "Isha";
+        }
+        std::string moved = names[0];
+        for (int i = 1; i < n; ++i) {
+            moved += std::string(i == n - 1 ? " et " : ", ") + names[i];
+        }
+        moved += n > 1 ? " d\xE9plac\xE9s" : " d\xE9plac\xE9";
         Print(out_, "R\xE8gle des hautes latitudes %d (%s) : %s\n", k.HighLatitudeRule,
-              kRuleNames[k.HighLatitudeRule], moved);
+              kRuleNames[k.HighLatitudeRule], moved.c_str());
         Print(out_, "\n");
     }
 

@@ -118,36 +118,53 @@ DiagnosticLog* GetLog() {
     return &log;
 }
 
-void LogText(DiagnosticLog* log, const char* format, ...) {
-    if (log == nullptr || !log->IsOpen()) {
-        return;
-    }
-    char text[kLineSize];
-    va_list args;
-    va_start(args, format);
-    int n = std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    if (n >= 0 && n < kLineSize) {
-        log->AppendLine(text);
-    }
+namespace {
+
+int FormatLine(char (&text)[kLineSize], const char* format, va_list args) {
+    return std::vsnprintf(text, kLineSize, format, args);
+}
+int FormatLine(wchar_t (&text)[kLineSize], const wchar_t* format, va_list args) {
+    return std::vswprintf(text, kLineSize, format, args);
 }
 
-void LogWideText(DiagnosticLog* log, const wchar_t* format, ...) {
-    if (log == nullptr || !log->IsOpen()) {
-        return;
-    }
-    wchar_t text[kLineSize];
-    va_list args;
-    va_start(args, format);
-    int n = std::vswprintf(text, kLineSize, format, args);
-    va_end(args);
-    if (n < 0 || n >= kLineSize) {
-        return;
-    }
+std::vector<char> Narrow(const char* text, int n) {
+    return std::vector<char>(text, text + n + 1);
+}
+// The 8-bit text of the system's code page, in a buffer of the line's length plus one.
+std::vector<char> Narrow(const wchar_t* text, int n) {
     std::vector<char> narrow(static_cast<std::size_t>(n) + 1);
     int converted = WideCharToMultiByte(CP_ACP, 0, text, n, narrow.data(), n, nullptr, nullptr);
     narrow[converted > 0 ? converted : 0] = '\0';
-    log->AppendLine(narrow.data());
+    return narrow;
+}
+
+// The formatted line appended when the log is open and the line fits.
+template <class Char>
+void LogFormatted(DiagnosticLog* log, const Char* format, va_list args) {
+    if (log == nullptr || !log->IsOpen()) {
+        return;
+    }
+    Char text[kLineSize];
+    int n = FormatLine(text, format, args);
+    if (n >= 0 && n < kLineSize) {
+        log->AppendLine(Narrow(text, n).data());
+    }
+}
+
+}  // namespace
+
+void LogText(DiagnosticLog* log, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    LogFormatted(log, format, args);
+    va_end(args);
+}
+
+void LogWideText(DiagnosticLog* log, const wchar_t* format, ...) {
+    va_list args;
+    va_start(args, format);
+    LogFormatted(log, format, args);
+    va_end(args);
 }
 
 void LogLastError(DiagnosticLog* log) {

@@ -35,35 +35,30 @@ class BoxReporter : public ReadReporter {
             Box(platform::WindowText(record->text), L"Read error");
             return;
         }
-        switch (notice) {
-            case ReadNotice::ConfigOpenFailed: {
-                // Logging creates the log file: keep the error of the failed open for its line.
-                DWORD error = GetLastError();
-                LogText(GetLog(), "Cannot open data.cfg file");
-                SetLastError(error);
-                LogLastError(GetLog());
-                Box(platform::ToWide(d.path), L"File open error");
-                break;
+        if (notice == ReadNotice::ConfigOpenFailed) {
+            // Logging creates the log file: keep the error of the failed open for its line.
+            DWORD error = GetLastError();
+            LogText(GetLog(), "Cannot open data.cfg file");
+            SetLastError(error);
+            LogLastError(GetLog());
+        }
+        if (notice == ReadNotice::ConfigOpenFailed || notice == ReadNotice::EchoOpenFailed) {
+            Box(platform::ToWide(d.path), L"File open error");
+        }
+        // The header's count below 1 is told by the checks that follow.
+        const struct {
+            ReadNotice notice;
+            const wchar_t *text, *caption;
+        } kBoxes[] = {
+            {ReadNotice::FormatError, L"bad format of data.cfg", L"Read error"},
+            {ReadNotice::AllocationFailed, L"Allocation is not ok", L"Allocation error"},
+            {ReadNotice::TownCountMismatch, L"Number of towns does not match NTowns", L"Read error"},
+            {ReadNotice::SelectedTownOutOfRange, L"Selected town out of range", L"Read error"},
+        };
+        for (const auto& b : kBoxes) {
+            if (b.notice == notice) {
+                Box(b.text, b.caption);
             }
-            case ReadNotice::EchoOpenFailed:
-                Box(platform::ToWide(d.path), L"File open error");
-                break;
-            case ReadNotice::InvalidNumberOfTowns:
-                break;  // the header's count is reported by the checks that follow
-            case ReadNotice::FormatError:
-                Box(L"bad format of data.cfg", L"Read error");
-                break;
-            case ReadNotice::AllocationFailed:
-                Box(L"Allocation is not ok", L"Allocation error");
-                break;
-            case ReadNotice::TownCountMismatch:
-                Box(L"Number of towns does not match NTowns", L"Read error");
-                break;
-            case ReadNotice::SelectedTownOutOfRange:
-                Box(L"Selected town out of range", L"Read error");
-                break;
-            default:  // a record's notice, worded above
-                break;
         }
     }
 };

@@ -380,13 +380,15 @@ def check_gazetteer(cfg, extract):
 
 def check_twilight(cfg):
     """The solver finds no Fajr or Isha on nights when the Sun stays above the angle. A town
-    where that happens needs a convention with a high-latitude rule, or the one of the
-    smallest angles (12 degrees), which keeps those nights fewest."""
+    where that happens needs a convention with a high-latitude rule or the Committee's
+    seasons, or the one of the smallest angles (12 degrees), which keeps those nights
+    fewest."""
     errors = []
     needs = {i: max([p[1]] if p[4] == 1 else [p[1], p[2]]) for i, p in cfg.params.items()}
     for country, name, lat, _lon, _tz, _dst, conv in cfg.towns:
-        if conv not in needs or cfg.rules.get(conv, 0) != 0:
-            continue  # a high-latitude rule gives the times the Sun does not
+        seasonal = cfg.community.get(conv, (0,) * 5)[4] != 0
+        if conv not in needs or cfg.rules.get(conv, 0) != 0 or seasonal:
+            continue  # a high-latitude rule or the seasons give the times the Sun does not
         lowest = 90 - abs(lat) - SUN_MAX_DECLINATION
         if needs[conv] > lowest - TWILIGHT_MARGIN and needs[conv] > min(needs.values()):
             errors.append("%s %s: the Sun gets no lower than %.1f degrees in summer, "

@@ -62,11 +62,12 @@ CONVENTIONS = [
     dict(name="Autorité générale égyptienne d'arpentage (19.5/17.5)",
          asr_shafi=1, fajr=19.5, isha=17.5, sunset=0.8333, isha_plus=0, isha_minutes=0,
          zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
-    # 3: Umm al-Qura, Makkah. Isha 90 minutes after Maghrib (120 in Ramadan, which the
-    # file cannot express).
+    # 3: Umm al-Qura, Makkah. Isha 90 minutes after Maghrib, 120 in Ramadan (adhan
+    # UmmAlQura, whose documentation tells callers to add the 30 minutes in Ramadan; AlAdhan
+    # method 4, "Isha 90 min, 120 min in Ramadan").
     dict(name="Umm al-Qura, La Mecque (18.5, Isha = Maghrib + 90 mn)",
          asr_shafi=1, fajr=18.5, isha=0, sunset=0.8333, isha_plus=1, isha_minutes=90,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), community=(0, 10, 0, 120, 0)),
     # 4: University of Islamic Sciences, Karachi, with the Hanafi Asr customary where
     # it is used (Pakistan, Bangladesh).
     dict(name="Université des sciences islamiques de Karachi (18/18, Asr hanafite)",
@@ -134,20 +135,36 @@ CONVENTIONS = [
     dict(name="Direction spirituelle des musulmans de Russie (16/15)",
          asr_shafi=1, fajr=16, isha=15, sunset=0.8333, isha_plus=0, isha_minutes=0,
          zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), high_lat=3),
-    # 18: Institute of Geophysics, University of Tehran: 17.7/14 (adhan Tehran; AlAdhan
-    # method 7). Its Maghrib at 4.5 degrees below the horizon cannot be stated in the
-    # file: Maghrib here is sunset, some 15 to 20 minutes earlier than Tehran's.
-    dict(name="Institut de géophysique, Téhéran (17.7/14, Maghrib au coucher)",
+    # 18: Institute of Geophysics, University of Tehran: 17.7/14, Maghrib at 4.5 degrees
+    # below the horizon (adhan Tehran, maghribAngle 4.5; AlAdhan method 7, which also gives
+    # its midnight as Jafari).
+    dict(name="Institut de géophysique, Téhéran (17.7/14, Maghrib à 4.5°)",
          asr_shafi=1, fajr=17.7, isha=14, sunset=0.8333, isha_plus=0, isha_minutes=0,
-         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0)),
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), community=(4.5, 10, 1, 0, 0)),
     # 19: Comunidade Islâmica de Lisboa: 18, Maghrib 3 mn after sunset, Isha 77 mn after
     # Maghrib, i.e. 80 after sunset, Zuhr + 5 mn (AlAdhan method 22 and its tuning).
     dict(name="Communauté islamique de Lisbonne (18, Isha = coucher + 80 mn)",
          asr_shafi=1, fajr=18, isha=0, sunset=0.8333, isha_plus=1, isha_minutes=80,
          zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 5, 0, 3, 0)),
+    # 20: Shia Ithna-Ashari, Leva Institute, Qom: 16/14, Maghrib at 4 degrees, Jafari
+    # midnight (AlAdhan method 0, "Jafari"); the middle of the night bounds Fajr and Isha, as
+    # AlAdhan's and adhan's default rule does; Shafi'i Asr, no minute corrections.
+    dict(name="Institut Leva, Qom (chiite duodécimain, 16/14, Maghrib à 4°)",
+         asr_shafi=1, fajr=16, isha=14, sunset=0.833, isha_plus=0, isha_minutes=0,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), high_lat=1,
+         community=(4, 10, 1, 0, 0)),
+    # 21 and 22: Moonsighting Committee Worldwide: Fajr and Isha from 18 degrees bounded by
+    # its seasonal minutes (general Isha), a seventh of the night from 55 degrees, Zuhr
+    # 5 mn and Maghrib 3 mn after the Sun as it publishes them (adhan MoonsightingCommittee
+    # and its method adjustments; AlAdhan method 15). No line-6 rule: the seasons bound
+    # the times. Shafi'i and Hanafi Asr.
+    dict(name="Moonsighting Committee Worldwide (saisons, Asr chaféite)",
+         asr_shafi=1, fajr=18, isha=18, sunset=0.8333, isha_plus=0, isha_minutes=0,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 5, 0, 3, 0), community=(0, 10, 0, 0, 1)),
+    dict(name="Moonsighting Committee Worldwide (saisons, Asr hanafite)",
+         asr_shafi=0, fajr=18, isha=18, sunset=0.8333, isha_plus=0, isha_minutes=0,
+         zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 5, 0, 3, 0), community=(0, 10, 0, 0, 1)),
 ]
-# Not shipped: the Moonsighting Committee's seasonal Fajr and Isha delays cannot be stated
-# in the file; Umm al-Qura's 120 mn Isha in Ramadan neither (convention 3 keeps 90).
 # Singapore uses convention 6 and Turkey convention 5, which already hold their values.
 
 
@@ -165,27 +182,31 @@ SOURCES = writer_sources()
 
 # Convention indices, named for the town table.
 (UOIF, MWL, EGYPT, UMM_AL_QURA, KARACHI, DIYANET, SE_ASIA, TUNISIA, JORDAN, ISNA, MWL_NORTH,
- MOROCCO, ALGERIA, GULF, KUWAIT, QATAR, DUBAI, RUSSIA, TEHRAN, LISBON) = range(20)
+ MOROCCO, ALGERIA, GULF, KUWAIT, QATAR, DUBAI, RUSSIA, TEHRAN, LISBON, QOM, MOONSIGHTING,
+ MOONSIGHTING_HANAFI) = range(23)
 
 # ---------------------------------------------------------------------------------------
 # Countries: the French name written in the file (one word, '-' for blanks, accents in
 # Windows-1252), the ISO code the gazetteer files the country's towns under, and the
 # convention customary there, or the nearest of the file's when it is not among them:
 #
-#   Iraq (Sunni boards; Shia 16/14), Azerbaijan (Shia) -> 1 MWL 18/17
+#   Iraq (Sunni boards), Azerbaijan (Shia)             -> 1 MWL 18/17
+#   Iraq's Shia holy cities (Nadjaf, Kerbala)          -> 20 Leva Institute, Qom
+#   United Kingdom (mosques' timetables, the Committee's
+#   method customary among them, Hanafi Asr)           -> 22 Moonsighting Committee
 #   Balkans, the Islamic communities' own timetables   -> 5 Diyanet (angles of MWL, with
 #                                                         Turkey's safety margins)
 #   Afghanistan, Central Asia (Hanafi, own boards)     -> 4 Karachi, the one Hanafi method;
 #                                                         0 UOIF 12/12 north of 48 N
 #                                                         (Astana), where 18 is not reached
 #   Sri Lanka (Shafi'i, Karachi angles)                -> 7 Tunisia 18/18, Shafi'i Asr
-#   Iran, Tehran institute: Maghrib at 4.5 degrees     -> 18 Tehran, Maghrib at sunset
+#   Iran, Tehran institute                             -> 18 Tehran, Maghrib at 4.5
 # and where the custom is not documented here: the French overseas departments and
 # territories, Maldives, Haiti, Suriname, Guyana -> MWL; Yemen -> Umm al-Qura (custom of
 # the Arabian peninsula); Palestine -> Jordan; Philippines -> 6 (the region's 20/18);
 # Comoros, Mayotte and the rest of Africa -> Egypt. Countries north of 48 N take a
 # convention with a high-latitude rule: 10 (one seventh) in north-western Europe, 9 ISNA
-# and 17 Russia (twilight angle).
+# and 17 Russia (twilight angle); the United Kingdom's 22 has the Committee's own bounds.
 # ---------------------------------------------------------------------------------------
 Country = collections.namedtuple("Country", "name code convention")
 
@@ -204,7 +225,7 @@ CH = Country("Suisse", "CH", MWL)
 LU = Country("Luxembourg", "LU", MWL_NORTH)
 NL = Country("Pays-Bas", "NL", MWL_NORTH)
 DE = Country("Allemagne", "DE", MWL_NORTH)
-GB = Country("Royaume-Uni", "GB", MWL_NORTH)
+GB = Country("Royaume-Uni", "GB", MOONSIGHTING_HANAFI)
 DK = Country("Danemark", "DK", MWL_NORTH)
 SE = Country("Suède", "SE", MWL_NORTH)
 NO = Country("Norvège", "NO", MWL_NORTH)
@@ -262,6 +283,7 @@ QA = Country("Qatar", "QA", QATAR)
 BH = Country("Bahreïn", "BH", GULF)
 KW = Country("Koweït", "KW", KUWAIT)
 IQ = Country("Irak", "IQ", MWL)
+IQ_SHIA = IQ._replace(convention=QOM)
 SY = Country("Syrie", "SY", EGYPT)
 LB = Country("Liban", "LB", EGYPT)
 JO = Country("Jordanie", "JO", JORDAN)
@@ -400,8 +422,8 @@ TOWNS = [
     (QA, ["Doha"]),
     (BH, ["Manama"]),
     (KW, [("Koweït", "Kuwait City")]),
-    (IQ, [("Bagdad", "Baghdad"), ("Bassora", "Basrah"), ("Mossoul", "Mosul"), "Erbil",
-          ("Nadjaf", "Najaf"), ("Kerbala", "Karbala")]),
+    (IQ, [("Bagdad", "Baghdad"), ("Bassora", "Basrah"), ("Mossoul", "Mosul"), "Erbil"]),
+    (IQ_SHIA, [("Nadjaf", "Najaf"), ("Kerbala", "Karbala")]),
     (SY, [("Damas", "Damascus"), ("Alep", "Aleppo"), "Homs", ("Lattaquié", "Latakia")]),
     (LB, [("Beyrouth", "Beirut"), "Tripoli", ("Saïda", "Sidon"), ("Tyr", "Tyre")]),
     (JO, ["Amman", "Zarqa", "Irbid", "Aqaba"]),

@@ -16,6 +16,17 @@ long long Seconds(SYSTEMTIME t) {
     return static_cast<long long>(u.QuadPart / 10000000);
 }
 
+// Every record of a file, the lines 7, 9 and 10 included, comes back byte for byte from
+// "Sauve config".
+TEST_F(VeloranthRun, SaveWritesEveryRecordBackByteForByte) {
+    const std::string records = ReadBytes(kSource / "config/tests/data/records.cfg");
+    StartWith(records);
+    HWND dialog = Open(IDM_TOWNS, L"Configuration");
+    SendMessageW(dialog, WM_COMMAND, IDC_SAVE, 0);
+    EXPECT_EQ(ReadBytes(folder_ / "data.cfg"), records);
+    Close(dialog, WM_CLOSE);
+}
+
 TEST_F(VeloranthRun, ConfigurationListsSavesAndSetsThePresentUntilDone) {
     Start();
     Choose(0, kParisDay);

@@ -22,7 +22,9 @@ def check(condition, message):
         sys.exit("FAIL: " + message)
 
 
-keys = ["fajr", "chourouk", "zuhr", "asr", "maghrib", "isha"]
+prayers = ["fajr", "chourouk", "zuhr", "asr", "maghrib", "isha"]
+keys = prayers + ["imsak", "sunset", "midnight"]
+rules = {"angle", "minutes", "season", "night"}
 for town, date, days in (("0", "15/1/2007", 31), ("2", "21/6/2007", 30), ("0", "25/3/2007", 31)):
     span = json.loads(run("-t", town, "-d", date, "-m", "-f", "json"))
     rows = list(csv.DictReader(io.StringIO(run("-t", town, "-d", date, "-m", "-f", "csv").decode())))
@@ -33,14 +35,21 @@ for town, date, days in (("0", "15/1/2007", 31), ("2", "21/6/2007", 30), ("0", "
     check({k: day[k] for k in ("date", "times")} == {k: span["days"][d - 1][k] for k in ("date", "times")},
           f"{date}: day and month disagree")
     expected = {}
+    check(list(rows[0]) == ["date", "utc_offset"] + keys + ["hijri"], "csv columns")
     for entry, row in zip(span["days"], rows):
         check(row["date"] == entry["date"] and row["utc_offset"] == entry["utc_offset"], "csv date")
+        check(list(entry) == ["date", "utc_offset", "times", "hijri", "hijri_text", "rules"] and
+              list(entry["times"]) == keys, f"{entry['date']}: JSON keys and their order")
+        check(entry["rules"]["fajr"] in rules and entry["rules"]["isha"] in rules and
+              entry["rules"]["ramadan_isha"] in (True, False), f"{entry['date']}: rules")
         for key in keys:
             time = entry["times"][key]
             check(row[key] == (time["local"] if time else ""), f"{entry['date']} {key}: csv")
-            if time and key != "chourouk":
+            if time:
                 instant = datetime.datetime.fromisoformat(time["instant"])
                 check(instant.strftime("%H:%M") == time["local"], "instant and local time")
+            if time and key in prayers and key != "chourouk":
+                instant = datetime.datetime.fromisoformat(time["instant"])
                 expected[(entry["date"], key)] = instant.astimezone(datetime.timezone.utc)
     uids = []
     for text in ics:

@@ -88,6 +88,21 @@ done <<'EOT'
 -t 2 --convention 1 -d 10/5/2007 --time 00:05:00|Isha à 00:21, dans 0 h 16 min
 -t 2 --convention 1 -d 9/5/2007 --time 23:00:00|Isha demain à 00:21, dans 1 h 21 min
 EOT
+# The times after the box, and the method options that change the convention for the run.
+communities="$pages/communities.cfg"
+while IFS='|' read -r args lines; do
+  got=$("$cli" -c "$communities" $args --all-times | tail -n 6 | tr '\n' '|')
+  [ "$got" = "$lines" ] || fail "--all-times $args: $got"
+done <<'EOT'
+-t 1 -d 10/3/2026|Imsak   =05:08|Coucher =18:28|Minuit  =00:31|Règle de Fajr : angle|Règle d'Isha : minutes après Maghrib|Isha du Ramadan : oui|
+-t 1 -d 10/3/2026 --ramadan-isha=0 --imsak=20|Imsak   =04:58|Coucher =18:28|Minuit  =00:31|Règle de Fajr : angle|Règle d'Isha : minutes après Maghrib|Isha du Ramadan : non|
+-t 0 -d 15/6/2026|Imsak   =02:52|Coucher =19:22|Minuit  =23:12|Règle de Fajr : angle|Règle d'Isha : angle|Isha du Ramadan : non|
+-t 0 -d 15/6/2026 --midnight=standard|Imsak   =02:52|Coucher =19:22|Minuit  =00:05|Règle de Fajr : angle|Règle d'Isha : angle|Isha du Ramadan : non|
+-t 2 -d 21/6/2026 --seasonal=none|Imsak   =--:--|Coucher =21:22|Minuit  =01:02|Règle de Fajr : angle|Règle d'Isha : angle|Isha du Ramadan : non|
+-t 2 -d 21/6/2026 --seasonal=abyad|Imsak   =02:33|Coucher =21:22|Minuit  =01:02|Règle de Fajr : saison|Règle d'Isha : saison|Isha du Ramadan : non|
+EOT
+[ "$("$cli" -c "$communities" -t 0 -d 15/6/2026 --maghrib-angle=0 | grep '^Maghrib')" = "Maghrib =19:22" ] ||
+  fail "--maghrib-angle=0"
 "$cli" -c "$cfg" --qibla | grep -qx "Quibla à partir du Nord : 119°09'14\"" || fail "--qibla"
 /usr/bin/python3 "$here/check_formats.py" "$cli" "$cfg" "$here/../../base/tests/data/idate_umm_alqura.txt" ||
   fail "JSON, CSV or iCalendar output"
@@ -141,6 +156,10 @@ expect_refusal "no zone of the tz database keeps that offset all year" -c "$cfg"
 expect_refusal "convention 32 does not exist (0 to 31)" -c "$cfg" --convention 32
 expect_refusal "--lat and --lon need --zone" -c "$cfg" --lat 1 --lon 2
 expect_refusal "--format text is for a day" -c "$cfg" --month --format text
+expect_refusal "--all-times adds lines to the text of a day" -c "$cfg" --all-times -f json
+expect_refusal "--midnight needs standard or jafari" -c "$cfg" --midnight=noon
+expect_refusal "--seasonal needs none, general, ahmer or abyad" -c "$cfg" --seasonal=red
+expect_refusal "--maghrib-angle needs an angle from 0 to 10" -c "$cfg" --maghrib-angle=10.5
 expect_refusal "cannot be a name in data.cfg" --add-town Maroc "Ifrane ville" 33.5 -5.1 1 0
 expect_refusal "is not a convention number" --add-town Maroc Ifrane 33.5 -5.1 1 x
 [ ! -e "$XDG_CONFIG_HOME" ] || fail "a refused edit wrote a copy"

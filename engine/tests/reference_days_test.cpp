@@ -17,6 +17,7 @@
 #include "base/calendar_date.h"
 #include "base/constants.h"
 #include "engine/format.h"
+#include "engine/midnight.h"
 #include "engine/schedule.h"
 #include "engine/shown_time.h"
 #include "engine/solver.h"
@@ -50,6 +51,7 @@ struct ReferenceDay {
     ConventionRules k;
     DayInputs in;
     double tolerance = 0;
+    bool community = false;  // a line 7's settings: the golden also holds its three times
     std::string zoneName;
     std::vector<std::string> checks;
 
@@ -86,6 +88,13 @@ struct ReferenceDay {
         } else if (key == "offsets") {
             in_ >> k.FajrOffset >> k.ChouroukOffset >> k.ZuhrOffset >> k.AsrOffset >>
                 k.MaghribOffset >> k.IshaOffset;
+        } else if (key == "high-lat") {
+            in_ >> k.HighLatitudeRule;
+        } else if (key == "community") {
+            int midnight = 0;
+            community = static_cast<bool>(in_ >> k.MaghribTwilightAngle >> k.ImsakMinutes >>
+                                          midnight >> k.RamadanIshaMinutes >> k.SeasonalTwilight);
+            k.JafariMidnight = midnight == 1;
         } else if (key == "tolerance") {
             in_ >> tolerance;
         } else {
@@ -146,7 +155,8 @@ INSTANTIATE_TEST_SUITE_P(Days, ReferenceDays, ::testing::ValuesIn(DayFiles()));
 
 // A day's line of the golden schedules: date, zone, weekday, and the bits of each time.
 void AppendDay(std::string& out, const ReferenceDay& ref, int d, int month, int year) {
-    const PrayerDay day = ComputeDaySchedule(ref.in, {d, month, year});
+    const PrayerDay day = ref.community ? ComputeDayWithMidnight(ref.in, {d, month, year})
+                                        : ComputeDaySchedule(ref.in, {d, month, year});
     char text[64];
     std::snprintf(text, sizeof text, "%d/%d/%d tz=%g wd=%d", d, month, year, day.TZeff,
                   day.weekday);
@@ -155,6 +165,12 @@ void AppendDay(std::string& out, const ReferenceDay& ref, int d, int month, int 
         std::uint64_t bits;
         std::memcpy(&bits, &day.adjusted.time[k], sizeof bits);
         std::snprintf(text, sizeof text, " %s%016" PRIx64, day.found[k] ? "" : "!", bits);
+        out += text;
+    }
+    for (int k = 0; ref.community && k < kCommunityCount; ++k) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &day.community.time[k], sizeof bits);
+        std::snprintf(text, sizeof text, " %s%016" PRIx64, day.community.found[k] ? "" : "!", bits);
         out += text;
     }
     out += '\n';

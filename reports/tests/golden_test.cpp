@@ -30,6 +30,9 @@ struct Golden {
 
 constexpr const char16_t* kZones = u"data/zones.cfg";
 constexpr const char16_t* kReports = u"data/reports.cfg";
+constexpr const char16_t* kCommunities = u"data/communities.cfg";
+constexpr const char16_t* kShipped = u"../../data/data.cfg";
+enum CommunityTown { kTeheran, kLaMecque, kLondres, kEdimbourg };
 
 const Golden kGoldens[] = {
     {Text::Report, kParis, {15, 1, 2007}, {12, 0, 0}, "paris-2007-01-15.report"},
@@ -68,6 +71,21 @@ const Golden kGoldens[] = {
      kReports, true, 1},
     {Text::Box, kMecca, {19, 3, 2026}, {12, 0, 0}, "mecca-2026-03-19-hijri.box", 0, kReports,
      true, -1},
+    // The communities' lines: Maghrib at an angle, the Committee's season and its seventh of
+    // the night, Ramadan's Isha; Imsak on the Ramadan days of the shipped table's page, and
+    // the Part's page from the same table without the Hijri date.
+    {Text::Report, kTeheran, {15, 6, 2026}, {12, 0, 0}, "tehran-2026-06-15-maghrib.report", 0,
+     kCommunities},
+    {Text::Report, kLondres, {21, 12, 2026}, {12, 0, 0}, "london-2026-12-21-season.report", 0,
+     kCommunities},
+    {Text::Report, kEdimbourg, {21, 6, 2026}, {12, 0, 0}, "edinburgh-2026-06-21-seventh.report",
+     0, kCommunities},
+    {Text::Report, kLaMecque, {10, 3, 2026}, {12, 0, 0}, "mecca-2026-03-10-ramadan.report", 0,
+     kCommunities},
+    {Text::Month, kParis, {1, 3, 2026}, {12, 0, 0}, "paris-2026-03-shipped.page", 0, kShipped,
+     true},
+    {Text::Month, kParis, {1, 3, 2026}, {12, 0, 0}, "paris-2026-03-shipped-nohijri.page", 0,
+     kShipped},
 };
 
 std::string Compute(const Golden& g, MainState& s) {

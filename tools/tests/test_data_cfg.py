@@ -49,7 +49,8 @@ class ShippedFile(unittest.TestCase):
         self.assertEqual(cfg.header, (len(cfg.towns), 0, 0))
         self.assertGreaterEqual(len(cfg.towns), 300)
         self.assertEqual(cfg.towns[0][:2], ("France", "Paris"))
-        self.assertEqual([i for i, p in cfg.params.items() if p[0] != 1], [gen.KARACHI])
+        self.assertEqual([i for i, p in cfg.params.items() if p[0] != 1],
+                         [gen.KARACHI, gen.MOONSIGHTING_HANAFI])
 
 
 class CheckerCatchesFaults(unittest.TestCase):
