@@ -10,9 +10,10 @@
 
 namespace veloranth::wintest {
 
-// The static texts of `dialog` that their control cuts, each with the size it needs and the
-// size it has. The font is the one the dialog manager gives the template `templateId` of
-// `module` (a dialog made here from it): a font handle does not cross processes.
+// The static texts of `dialog` that their control cuts, with the size they need and have,
+// measured as the control draws them (word breaks) in the font the dialog manager gives
+// template `templateId` of `module`: a dialog made here from it, since a font handle does
+// not cross processes.
 std::vector<std::wstring> CutLabels(HWND dialog, const std::filesystem::path& module,
                                     int templateId);
 
