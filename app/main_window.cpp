@@ -1,6 +1,7 @@
 // The main window procedure: a dispatch table that hands each message to a small handler.
 #include "app/main_window.h"
 
+#include "app/call_sound.h"
 #include "app/commands.h"
 #include "app/program.h"
 #include "app/resource.h"
@@ -90,8 +91,10 @@ void OnPaint(HWND window) {
     const PrayerDay& e = TheProgram().state.day;
     platform::LocalDateTime now = platform::LocalTime();
     const FoundTimes& found = RemindableTimes(TheProgram().state);
-    if (IsPrayerTime(e.adjusted, found, now.hour, now.minute)) {
+    unsigned calling = PrayersCalling(e.adjusted, found, now.hour, now.minute);
+    if (calling != 0) {
         SHSetForegroundWindow(reinterpret_cast<HWND>(reinterpret_cast<UINT_PTR>(window) | 1));
+        SoundTheCall(calling, now);
     }
     std::wstring clock =
         platform::WindowText(ClockText(e.adjusted, found, now.hour, now.minute, now.second));

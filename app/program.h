@@ -7,6 +7,7 @@
 
 #include "platform/win/wide.h"
 #include "reports/main_state.h"
+#include "reports/prayer_call.h"
 #include "shell/aygshell.h"
 
 namespace veloranth::app {
@@ -16,6 +17,7 @@ struct Program {
     HWND mainWindow = nullptr;
     HWND menuBar = nullptr;
     SHACTIVATEINFO activation{};
+    CallsHeard callsHeard;  // the prayers whose call the window has sounded today
     wchar_t title[100] = L"";
     wchar_t className[100] = L"";
     MainState state;

@@ -26,6 +26,9 @@
 #define IDB_KAABA 131
 #define IDB_SUN 132
 
+// The call's built-in tone (type WAVE), generated at build time
+#define IDR_CALL_TONE 140
+
 // Commands
 #define IDM_EXIT 40000
 #define IDM_CONFIG_MENU 40010

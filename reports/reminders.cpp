@@ -42,12 +42,18 @@ std::string ReminderText(const PrayerTimes& adjusted, const FoundTimes& found, i
 }
 
 bool IsPrayerTime(const PrayerTimes& adjusted, const FoundTimes& found, int hour, int minute) {
+    return PrayersCalling(adjusted, found, hour, minute) != 0;
+}
+
+unsigned PrayersCalling(const PrayerTimes& adjusted, const FoundTimes& found, int hour,
+                        int minute) {
+    unsigned calling = 0;
     for (const Reminder& r : kReminders) {
         if (found[r.kind] && IsWithinMinutesAfter(adjusted[r.kind], hour, minute, 1.0)) {
-            return true;
+            calling |= 1u << r.kind;
         }
     }
-    return false;
+    return calling;
 }
 
 std::string ClockText(const PrayerTimes& adjusted, const FoundTimes& found, int hour, int minute,

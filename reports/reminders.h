@@ -20,6 +20,9 @@ std::string ReminderText(const PrayerTimes& adjusted, const FoundTimes& found, i
 // True during the minute of one of those five times and the next: the window comes to
 // the front.
 bool IsPrayerTime(const PrayerTimes& adjusted, const FoundTimes& found, int hour, int minute);
+// The prayers (bits 1 << SalatKind) whose time it is in that sense.
+unsigned PrayersCalling(const PrayerTimes& adjusted, const FoundTimes& found, int hour,
+                        int minute);
 
 // The clock area's 8-bit text: "%2d:%02d:%02d\n" and the reminder.
 std::string ClockText(const PrayerTimes& adjusted, const FoundTimes& found, int hour, int minute,

@@ -1,0 +1,23 @@
+// Playing a sound without waiting: the call at prayer time. Only the Windows programs
+// call; the command line has nothing to play.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace veloranth::platform {
+
+// Starts playing a WAV file (by its full path) and returns at once. Nothing plays, and
+// nothing is said, on a machine without a sound device or when the player refuses.
+void PlayWaveFile(const std::u16string& path);
+
+// The same for a whole WAV file in memory, which must stay where it is while it plays
+// (a resource of the program does).
+void PlayWaveImage(const void* wave, std::size_t size);
+
+// Test interface: while the environment variable of this name names a file, each request
+// above is appended to it as a UTF-8 line ("file PATH" or "image SIZE bytes"), whether or
+// not a device then plays it.
+inline constexpr wchar_t kSoundRecordVariable[] = L"VELORANTH_TEST_SOUND_RECORD";
+
+}  // namespace veloranth::platform

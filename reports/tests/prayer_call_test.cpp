@@ -1,0 +1,107 @@
+// The call's sound: WAV headers that play and those that fall back to the tone, line 10's
+// choices with real files, and one call per prayer and day.
+#include "reports/prayer_call.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+
+#include "testsupport/temp_folder.h"
+
+namespace veloranth {
+namespace {
+
+std::string Le(std::uint32_t v, int bytes) {
+    std::string s;
+    for (int i = 0; i < bytes; ++i)
+        s += static_cast<char>(v >> (8 * i) & 0xFF);
+    return s;
+}
+
+std::string Chunk(const char* id, const std::string& body) {
+    return id + Le(body.size(), 4) + body + std::string(body.size() % 2, '\0');
+}
+
+// A "fmt " chunk; an extensible one carries `guid` as its sub-format.
+std::string Fmt(unsigned tag, unsigned channels, unsigned rate, unsigned bits, int badBlock = 0,
+                const std::string& guid = "") {
+    unsigned block = channels * bits / 8 + badBlock;
+    return Chunk("fmt ", Le(tag, 2) + Le(channels, 2) + Le(rate, 4) + Le(rate * block, 4) +
+                             Le(block, 2) + Le(bits, 2) +
+                             (guid.empty() ? "" : Le(22, 2) + Le(bits, 2) + Le(4, 4) + guid));
+}
+
+std::string Riff(const std::string& chunks) {
+    return "RIFF" + Le(chunks.size() + 4, 4) + "WAVE" + chunks;
+}
+
+const std::string kPcm("\x01\0\0\0\0\0\x10\0\x80\0\0\xAA\0\x38\x9B\x71", 16);
+const std::string kData = Chunk("data", std::string(400, '\x10'));
+const std::string kPlain = Riff(Fmt(1, 1, 22050, 16) + kData);
+
+TEST(CallSound, WaveHeadersThatPlay) {
+    const struct {
+        std::string file;
+        bool plays;
+    } cases[] = {
+        {kPlain, true},
+        {Riff(Chunk("LIST", "INFOtags!") + Fmt(1, 2, 44100, 16) + kData), true},  // padded chunk
+        {Riff(Fmt(1, 1, 8000, 8) + kData), true},
+        {Riff(Fmt(0xFFFE, 1, 22050, 16, 0, kPcm) + kData), true},
+        {Riff(Fmt(0xFFFE, 1, 22050, 16, 0, "\x03" + kPcm.substr(1)) + kData), false},  // float
+        {Riff(Fmt(2, 1, 22050, 16) + kData), false},                                   // ADPCM
+        {Riff(Fmt(1, 1, 22050, 24) + kData), false},
+        {Riff(Fmt(1, 1, 96000, 16) + kData), false},
+        {Riff(Fmt(1, 6, 22050, 16) + kData), false},
+        {Riff(Fmt(1, 1, 22050, 16, 1) + kData), false},
+        {Riff(kData + Fmt(1, 1, 22050, 16)), false},
+        {Riff(Fmt(1, 1, 22050, 16) + Chunk("data", "")), false},
+        {Riff(Fmt(1, 1, 22050, 16)), false},
+        {Riff(Chunk("fmt ", std::string(14, '\1')) + kData), false},
+        {"RIFX" + kPlain.substr(4), false},
+        {"RIFF", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsPlayableWave(c.file, c.file.size()), c.plays) << testing::PrintToString(c.file);
+    }
+    EXPECT_FALSE(IsPlayableWave(kPlain, kPlain.size() - 1));           // a copy cut short
+    EXPECT_TRUE(IsPlayableWave(kPlain.substr(0, 60), kPlain.size()));  // the head of a long file
+}
+
+TEST(CallSound, LineTenChoosesAndAFileThatFailsGivesTheTone) {
+    testsupport::TempFolder folder;
+    const std::u16string wave = folder.Folder() + u"adh\u00E2n.wav";
+    std::ofstream(std::filesystem::path(wave), std::ios::binary) << kPlain;
+    folder.Write("notes.wav", "not a sound");
+    const struct {
+        int call;
+        const char* file;  // Windows-1252, as data.cfg gives it
+        CallSound sound;
+    } cases[] = {{kCallFile, "adh\xE2n.wav", CallSound::kFile},
+                 {kCallFile, "missing.wav", CallSound::kTone},
+                 {kCallFile, "notes.wav", CallSound::kTone},
+                 {kCallFile, "", CallSound::kTone},
+                 {kCallTone, "adh\xE2n.wav", CallSound::kTone},
+                 {kCallOff, "adh\xE2n.wav", CallSound::kNone}};
+    for (const auto& c : cases) {
+        AppConfig cfg;
+        cfg.Call = c.call;
+        std::strcpy(cfg.SoundFile, c.file);
+        CallChoice chosen = ChooseCallSound(cfg, folder.Folder());
+        EXPECT_EQ(chosen.sound, c.sound) << c.call << " " << c.file;
+        EXPECT_EQ(chosen.file, c.sound == CallSound::kFile ? wave : u"");
+    }
+}
+
+TEST(CallSound, EachPrayerOnceADay) {
+    CallsHeard heard;
+    const unsigned zuhr = 1u << Zuhr, asr = 1u << Asr;
+    EXPECT_EQ(TakeNewCalls(heard, 2026, 12, 6, zuhr), zuhr);
+    EXPECT_EQ(TakeNewCalls(heard, 2026, 12, 6, zuhr), 0u);  // the next second's paint
+    EXPECT_EQ(TakeNewCalls(heard, 2026, 12, 6, zuhr | asr), asr);
+    EXPECT_EQ(TakeNewCalls(heard, 2026, 12, 7, zuhr), zuhr);  // a new day
+}
+
+}  // namespace
+}  // namespace veloranth
