@@ -1,9 +1,6 @@
 // The communities' settings where the peers do not reach: Ramadan's Isha by the Hijri date,
-// midnight across a change of the clock, and the same day whether its solver calls run
-// together or one after another.
+// and midnight across a change of the clock.
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "engine/midnight.h"
 #include "engine/schedule.h"
@@ -65,26 +62,6 @@ TEST(Midnight, ShownOnTheClockOfItsInstant) {
                     1e-9);
         EXPECT_EQ(d.community.midnightTZeff, c.clock) << c.date.Day << "/" << c.date.Month;
         EXPECT_EQ(ClockTime(d.community.time[kMidnight]), c.shown);
-    }
-}
-
-// The community settings through both ways of solving the day: the same bits.
-TEST(CommunityDay, TogetherAndOneAfterAnotherGiveTheSameDay) {
-    struct : ScheduleObserver {
-        void After(ScheduleStep, const PrayerDay&) override {}
-    } observed;
-    for (int latitude = -80; latitude <= 80; latitude += 8) {
-        for (int month = 1; month <= 12; month += 2) {
-            DayCase c({double(latitude), 10.0 * month, 1, 1}, 20, month, 2026);
-            c.convention.MaghribTwilightAngle = 4.5;
-            c.convention.HighLatitudeRule = month % 4 == 1 ? kOneSeventh : kNoHighLatitudeRule;
-            c.convention.SeasonalTwilight = month % 4 == 3 ? kShafaqAbyad : kNoSeason;
-            const PrayerDay a = c.Compute(), b = c.Compute(nullptr, &observed);
-            EXPECT_EQ(std::memcmp(&a.exact, &b.exact, sizeof a.exact), 0)
-                << latitude << " " << month;
-            EXPECT_EQ(std::memcmp(&a.community, &b.community, sizeof a.community), 0);
-            EXPECT_EQ(std::memcmp(&a.found, &b.found, sizeof a.found), 0);
-        }
     }
 }
 

@@ -59,18 +59,23 @@ TEST(DaySchedule, KeptMemoFollowsChangedInputs) {
 
 // Unobserved, the day's solver calls run together; observed, one after another: the same
 // day at every latitude (the Sun missing one pass or all of them, either way), with Isha
-// from Maghrib and Hanafi Asr too.
+// from Maghrib and Hanafi Asr too, and a Maghrib angle with the seasons or a rule.
 TEST(DaySchedule, TogetherAndOneAfterAnotherGiveTheSameDay) {
     struct : ScheduleObserver {
         void After(ScheduleStep, const PrayerDay&) override {}
     } observed;
     for (int latitude = -88; latitude <= 88; latitude += 4) {
         for (int month = 1; month <= 12; ++month) {
-            for (bool variant : {false, true}) {
+            for (int variant = 0; variant < 3; ++variant) {
                 const fixture::Town town{double(latitude), 10.0 * month, 1, 1};
                 DayCase c(town, 20, month, 2026);
-                c.convention.IshaIsMaghribPlus = variant, c.convention.AsrShafi = !variant;
+                c.convention.IshaIsMaghribPlus = variant == 1, c.convention.AsrShafi = variant != 1;
                 c.convention.IshaMaghribMinutes = 90;
+                if (variant == 2) {
+                    c.convention.MaghribTwilightAngle = 4.5;
+                    c.convention.HighLatitudeRule = month % 4 == 1 ? kOneSeventh : 0;
+                    c.convention.SeasonalTwilight = month % 4 == 3 ? kShafaqAbyad : kNoSeason;
+                }
                 EXPECT_TRUE(fixture::SameDay(c.Compute(), c.Compute(nullptr, &observed)))
                     << latitude << " " << month << " " << variant;
             }
