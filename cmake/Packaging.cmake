@@ -22,6 +22,7 @@ if(WIN32)
   install(TARGETS Veloranth TodayVeloranth TodayHost RUNTIME DESTINATION . LIBRARY DESTINATION .)
   install(FILES ${PROJECT_SOURCE_DIR}/data/data.cfg ${PROJECT_SOURCE_DIR}/data/help.html
                 ${PROJECT_SOURCE_DIR}/data/style.css ${PROJECT_SOURCE_DIR}/data/LISEZMOI.txt
+                ${PROJECT_SOURCE_DIR}/LICENSE
           DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_PACKAGE_FILE_NAME veloranth-${PROJECT_VERSION}-windows)
@@ -53,9 +54,9 @@ else()
   add_custom_target(man_page ALL DEPENDS ${man_page})
   install(FILES ${man_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
-  # Debian's documents: the copyright file and the changelog (gzipped, as policy says).
-  # When the Hijri table generated from ICU ships, cmake/debian/copyright gains its stanza
-  # and ICU's licence (the text of /usr/share/doc/libicu72/copyright).
+  # Debian's documents: the copyright file (the project's licence, GeoNames' attribution,
+  # the tz database's note and ICU's licence for the Hijri table) and the changelog
+  # (gzipped, as policy says).
   set(debian ${PROJECT_SOURCE_DIR}/cmake/debian)
   file(STRINGS ${debian}/changelog changelog_top LIMIT_COUNT 1)
   if(NOT changelog_top MATCHES "^veloranth \\(${PROJECT_VERSION}\\) ")

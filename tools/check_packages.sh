@@ -41,7 +41,7 @@ shown=$(sed -n '/^EXAMPLES$/,/^SEE ALSO$/s/^ *\$ //p' <<<"$man")
 [ "$shown" = "$(cat "$root/examples")" ] || { echo "man page examples: $shown"; exit 1; }
 ! grep -q "tz database [0-9]" <<<"$man" || { echo "the man page has a version line"; exit 1; }
 
-expected="LISEZMOI.txt TodayHost.exe TodayVeloranth.dll Veloranth.exe data.cfg help.html style.css"
+expected="LICENSE LISEZMOI.txt TodayHost.exe TodayVeloranth.dll Veloranth.exe data.cfg help.html style.css"
 got=$(python3 -c 'import sys, zipfile; print(" ".join(sorted(n.split("/", 1)[1] for n in
       zipfile.ZipFile(sys.argv[1]).namelist() if not n.endswith("/"))))' "$zip")
 [ "$got" = "$expected" ] || { echo "the ZIP holds: $got"; exit 1; }
