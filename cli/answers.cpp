@@ -68,8 +68,7 @@ std::string AllTimesText(const MainState& s) {
     const char* const labels[kCommunityCount] = {"Imsak   =", "Coucher =", "Minuit  ="};
     StringSink text;
     for (int k = 0; k < kCommunityCount; ++k) {
-        Print(&text, "%s%s\n", labels[k],
-              d.community.found[k] ? ClockTime(d.community.time[k]).c_str() : kNoTimeText);
+        Print(&text, "%s%s\n", labels[k], ShownTime(d.community, k).c_str());
     }
     Print(&text, "R\xE8gle de Fajr : %s\n", RuleNamesOf(d.rules.fajr).text);
     Print(&text, "R\xE8gle d'Isha : %s\n", RuleNamesOf(d.rules.isha).text);

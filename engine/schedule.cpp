@@ -105,6 +105,12 @@ bool HasMaghribAngle(const ConventionRules& k) {
     return k.MaghribTwilightAngle > 0;
 }
 
+// The night the high-latitude rules and the Committee's seventh share out: 24 h less the
+// day from sunrise to sunset, in hours.
+double NightHours(const PrayerDay& day) {
+    return 24.0 - (day.community.time[kSunset] - day.exact[Chourouk]);
+}
+
 // Where a solver event's hour and status go: a SalatKind's exact entry, or the sunset.
 double& HoursOf(PrayerDay& day, int event) {
     return event == kSunsetEvent ? day.community.time[kSunset] : day.exact.time[event];
@@ -163,7 +169,7 @@ void ApplySeason(PrayerDay& day, const DayInputs& in, int kind) {
     const bool fajr = kind == Fajr;
     TimeRule& rule = fajr ? day.rules.fajr : day.rules.isha;
     if (std::fabs(latitude) >= kCommitteeSeventhLatitude) {
-        const double span = 1.0 / 7.0 * (24.0 - (sunset - e[Chourouk]));
+        const double span = 1.0 / 7.0 * NightHours(day);
         e[kind] = fajr ? e[Chourouk] - span : sunset + span;
         day.found.found[kind] = true;
         rule = TimeRule::Night;
@@ -234,7 +240,7 @@ void ApplyHighLatitudeRule(PrayerDay& day, const ConventionRules& k) {
     }
     PrayerTimes& e = day.exact;
     const double sunset = day.community.time[kSunset];
-    const double night = 24.0 - (sunset - e[Chourouk]);
+    const double night = NightHours(day);
     double fajrPortion = 0.5, ishaPortion = 0.5, maghribPortion = 0.5;
     if (rule == kOneSeventh) {
         fajrPortion = ishaPortion = maghribPortion = 1.0 / 7.0;
@@ -324,6 +330,14 @@ void FinishDay(PrayerDay& day, const ConventionRules& k, ScheduleObserver* obser
     Tell(observer, ScheduleStep::Adjusted, day);
 }
 
+// A day of the date with its Hijri date, nothing computed yet.
+PrayerDay StartDay(const DayInputs& in, const ObservationDate& date) {
+    PrayerDay day;
+    day.date = date;
+    day.hijri = HijriFromCivil(date.Year, date.Month, date.Day, in.HijriAdjustment);
+    return day;
+}
+
 // A day without a convention (the town names one the file does not define) has no times:
 // its clock and the transit's weekday only.
 void LeaveWithoutTimes(PrayerDay& day) {
@@ -340,9 +354,7 @@ void LeaveWithoutTimes(PrayerDay& day) {
 PrayerDay ComputeDaySchedule(const DayInputs& in, const ObservationDate& date, EngineMemo* memo,
                              ScheduleObserver* observer, TextSink* trace) {
     EngineMemo fresh;
-    PrayerDay day;
-    day.date = date;
-    day.hijri = HijriFromCivil(date.Year, date.Month, date.Day, in.HijriAdjustment);
+    PrayerDay day = StartDay(in, date);
     DayRun run{day, in, memo != nullptr ? *memo : fresh, trace};
     const Latitude phi(in.LatitudeRad);
     ComputeClockAndTransit(run, observer);
@@ -363,10 +375,7 @@ void ComputeMonthSchedule(const DayInputs& in, int month, int year, PrayerDay* d
     EngineMemo& kept = memo != nullptr ? *memo : fresh;
     const Latitude phi(in.LatitudeRad);
     for (int d = 1; d <= count; ++d) {
-        PrayerDay& day = days[d - 1];
-        day = PrayerDay{};
-        day.date = {d, month, year};
-        day.hijri = HijriFromCivil(year, month, d, in.HijriAdjustment);
+        PrayerDay& day = days[d - 1] = StartDay(in, {d, month, year});
         DayRun run{day, in, kept, nullptr};
         ComputeClockAndTransit(run, nullptr);
         day.weekday = WeekdayAt(day.T, day.TZeff);  // the transit's

@@ -20,4 +20,8 @@ std::string ShownTime(const PrayerTimes& times, const FoundTimes& found, int kin
     return found[kind] ? ClockTime(times[kind]) : kNoTimeText;
 }
 
+std::string ShownTime(const CommunityTimes& times, int kind) {
+    return times.found[kind] ? ClockTime(times.time[kind]) : kNoTimeText;
+}
+
 }  // namespace veloranth

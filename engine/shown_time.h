@@ -16,5 +16,7 @@ inline constexpr char kNoTimeText[] = "--:--";
 std::string ClockTime(double hours);
 
 std::string ShownTime(const PrayerTimes& times, const FoundTimes& found, int kind);
+// The same for Imsak, sunset or midnight (a CommunityKind).
+std::string ShownTime(const CommunityTimes& times, int kind);
 
 }  // namespace veloranth

@@ -89,7 +89,7 @@ std::string ImsakCell(const MonthTimes& m, int day) {
     if (!IsRamadan(p.hijri)) {
         return "";
     }
-    return p.community.found[kImsak] ? ClockTime(p.community.time[kImsak]) : kNoTimeText;
+    return ShownTime(p.community, kImsak);
 }
 
 // " / Ramadan &ndash; Chawwal 1447": the Hijri months the month spans, for its heading.
