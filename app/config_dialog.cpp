@@ -124,8 +124,51 @@ void OnDone(HWND dialog) {
     EndDialog(dialog, 1);
 }
 
+// While another program holds data.cfg's lock: the program keeps answering its messages
+// (the clock, the call, painting) for five seconds at most.
+class AnsweringWait {
+  public:
+    bool operator()() {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));  // for the loop that ends
+                return false;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        return GetTickCount64() - start_ < kLongest;
+    }
+
+  private:
+    static constexpr ULONGLONG kLongest = 5000;  // milliseconds
+    ULONGLONG start_ = GetTickCount64();
+};
+
+std::wstring SaveFailureText(const SaveFailure& failure) {
+    switch (failure.problem) {
+        case SaveProblem::kBusy:
+            return L"data.cfg est en cours de modification par un autre programme : rien "
+                   L"n'a \u00E9t\u00E9 enregistr\u00E9. R\u00E9essayez dans un instant.";
+        case SaveProblem::kUnreadable:
+            return L"data.cfg a \u00E9t\u00E9 modifi\u00E9 ailleurs et ne se lit plus en "
+                   L"entier : rien n'a \u00E9t\u00E9 enregistr\u00E9.";
+        case SaveProblem::kTownGone:
+            return L"La ville choisie n'est plus dans data.cfg : rien n'a \u00E9t\u00E9 "
+                   L"enregistr\u00E9.";
+        case SaveProblem::kSystem:
+            break;
+    }
+    return L"data.cfg n'a pas pu \u00EAtre enregistr\u00E9 ; le fichier est inchang\u00E9.\n\n" +
+           platform::ToWide(failure.path) + L" : " +
+           platform::ToWide(Utf8ToUtf16(failure.reason));
+}
+
 // "Sauve config": data.cfg gets the chosen town; the running program keeps its own until
-// Done, so its names and figures always belong to the same town.
+// Done, so its names and figures always belong to the same town. The file is read again
+// under the lock: a town another program added meanwhile stays.
 void OnSave(HWND dialog) {
     MainState& s = TheProgram().state;
     int chosen = ChosenTown(dialog);
@@ -134,14 +177,15 @@ void OnSave(HWND dialog) {
                     L"Sauve config", MB_OK | MB_ICONWARNING);
         return;
     }
-    // The writer takes the edit lock, so a save never interleaves with another edit.
     SaveFailure failure;
-    if (!WriteConfig(ProgramFolder(), s.config, chosen, platform::StandardOutput(),
-                     PlatformFileOps(), &failure)) {
-        std::wstring text =
-            L"data.cfg n'a pas pu \u00EAtre enregistr\u00E9 ; le fichier est inchang\u00E9.\n\n" +
-            platform::ToWide(failure.path) + L" : " + platform::ToWide(Utf8ToUtf16(failure.reason));
-        MessageBoxW(dialog, text.c_str(), L"Sauve config", MB_OK | MB_ICONWARNING);
+    // The dialog takes no input while the save waits: its messages still run.
+    EnableWindow(dialog, FALSE);
+    const bool saved = SaveTownChoice(ProgramFolder(), s.config, chosen, AnsweringWait(),
+                                      platform::StandardOutput(), PlatformFileOps(), &failure);
+    EnableWindow(dialog, TRUE);
+    if (!saved) {
+        MessageBoxW(dialog, SaveFailureText(failure).c_str(), L"Sauve config",
+                    MB_OK | MB_ICONWARNING);
     }
 }
 

@@ -33,7 +33,7 @@ bool ChooseMethod(AppConfig& cfg, Town& town, const Options& o, std::string& err
     if (DefinesOwnMethod(o)) {
         Convention& own = cfg.Conventions[kCommandLineConvention];
         own = Convention{};
-        own.Addressed = true;  // defined, for this run
+        own.Defined = true;  // defined, for this run
         town.Convention = kCommandLineConvention;
         return DefineMethod(o.method, own, error);
     }

@@ -12,6 +12,7 @@
 #include "cli/config_lookup.h"
 #include "cli/formats.h"
 #include "cli/method.h"
+#include "cli/notices.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/place.h"
@@ -153,12 +154,12 @@ int Run(const Options& o) {
     }
     MainState s;
     StringSink trail;
+    ConfigNotices notices;
     // A query leaves no read_echo.cfg behind: no transcription path.
-    LoadStartupConfig(s, {widePath, u""}, trail, o.verbose);
+    LoadStartupConfig(s, {widePath, u""}, trail, o.verbose, &notices);
+    notices.Warn(path);  // a line not used changes the times: always said
     if (!s.townApplied) {
-        std::string lines = Cp1252ToUtf8(trail.str());
-        lines.erase(lines.find_last_not_of('\n') + 1);
-        return Fail("cannot use the configuration " + path + "\n" + lines);
+        return Fail("cannot use the configuration " + path + "\n" + notices.FileLines());
     }
     if (o.list || o.listConventions) {
         WriteText(o.list ? TownList(s.config) : ConventionListText(s.config));

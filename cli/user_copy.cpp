@@ -6,21 +6,81 @@
 
 #include <cstring>
 #include <filesystem>
+#include <set>
 
+#include "base/calendar_date.h"
 #include "base/codepage.h"
 #include "base/text_sink.h"
 #include "cli/config_lookup.h"
 #include "cli/method.h"
+#include "cli/notices.h"
+#include "cli/output.h"
 #include "cli/place.h"
 #include "config/edit_lock.h"
 #include "config/reader.h"
 #include "config/writer.h"
+#include "platform/clock.h"
 #include "platform/files.h"
-#include "reports/main_state.h"
+#include "zones/zones.h"
 
 namespace veloranth::cli {
 
 namespace {
+
+// How long an edit waits for another program's: a save takes milliseconds.
+constexpr int kLockWaitMilliseconds = 10000;
+
+// Whether the zone's clock shows another offset on some day of the year.
+bool OffsetChanges(const zones::Zone* zone, int year) {
+    const std::int32_t first = zones::OffsetAtLocalNoon(zone, year, 1, 1);
+    for (int day = 2; day <= 366; ++day) {  // days past the month's end run into the next
+        if (zones::OffsetAtLocalNoon(zone, year, 1, day) != first) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A town given whole hours keeps one offset all year. Where the country's towns in the
+// shipped table follow a zone whose offset changes (Morocco's in Ramadan), its clock is
+// wrong on those days: said, with the zone and the convention those towns share.
+void WarnOfHours(const Town& town) {
+    const std::string shipped = ShippedFile("data.cfg");
+    std::u16string path;
+    OwnedConfig table;
+    StringSink quiet;
+    if (town.zone != nullptr || shipped.empty() || !Utf8PathToUtf16(shipped, path) ||
+        ReadConfigFile(path, u"", table.cfg, quiet) != kReadOk) {
+        return;
+    }
+    const int year = static_cast<int>(CivilFromDays(platform::UtcNow() / 86400).year);
+    std::set<std::string> changing;
+    std::set<int> conventions;
+    for (int i = 0; i < table.cfg.NumberOfTowns; ++i) {
+        const Town& t = *table.cfg.TownTable[i];
+        if (std::strcmp(t.Country, town.Country) == 0) {
+            conventions.insert(t.Convention);
+            if (t.zone != nullptr && OffsetChanges(t.zone, year)) {
+                changing.insert(std::string(zones::ZoneName(t.zone)));
+            }
+        }
+    }
+    if (changing.empty()) {
+        return;
+    }
+    std::string zoneList;
+    for (const std::string& zone : changing) {
+        zoneList += (zoneList.empty() ? "" : ", ") + zone;
+    }
+    const std::string country = Cp1252ToUtf8(town.Country);
+    Warn(country + ":" + Cp1252ToUtf8(town.Name) +
+         " is given whole hours, one offset all year, but the clock of " + country +
+         " changes: its towns in the shipped table use the zone" +
+         (changing.size() > 1 ? "s " : " ") + zoneList +
+         (conventions.size() == 1 ? " and convention " + std::to_string(*conventions.begin())
+                                  : "") +
+         "; give the zone by name for the town's real clock");
+}
 
 // The table to start from: the copy itself when it exists (it must be readable), else
 // the shipped one; --config names a file that must exist.
@@ -40,32 +100,33 @@ bool ChooseSource(const Options& o, const std::string& target, std::string& sour
 
 // Applies the edit to the table read: `town` is the one to add, unless a town is to be
 // selected; `selected` is the TownSelected to write.
-bool ApplyEdit(const Options& o, const Town& town, MainState& s, int& selected, std::string& report,
-               std::string& error) {
-    selected = s.config.TownSelected;
+bool ApplyEdit(const Options& o, const Town& town, AppConfig& cfg, int& selected,
+               std::string& report, std::string& error) {
+    selected = cfg.TownSelected;
     if (!o.selectTown.empty()) {
-        if (!FindTown(s.config, o.selectTown, selected, error)) {
+        if (!FindTown(cfg, o.selectTown, selected, error)) {
             return false;
         }
         report = "selected town " + std::to_string(selected) + ": ";
         return true;
     }
     const std::vector<std::string>& a = o.addTown;
-    if (!CheckConvention(s.config, town.Convention, error)) {
+    if (!CheckConvention(cfg, town.Convention, error)) {
         return false;  // the file read decides which conventions exist
     }
-    for (int i = 0; i < s.config.NumberOfTowns; ++i) {
-        const Town& t = *s.config.TownTable[i];
+    for (int i = 0; i < cfg.NumberOfTowns; ++i) {
+        const Town& t = *cfg.TownTable[i];
         if (std::strcmp(t.Country, town.Country) == 0 && std::strcmp(t.Name, town.Name) == 0) {
             error = "town " + std::to_string(i) + " is already " + a[0] + ":" + a[1];
             return false;
         }
     }
-    if (!AppendTown(s.config, town)) {
+    if (!AppendTown(cfg, town)) {
         error = "out of memory";
         return false;
     }
-    report = "added town " + std::to_string(s.config.NumberOfTowns - 1) + ": ";
+    report = "added town " + std::to_string(cfg.NumberOfTowns - 1) + ": ";
+    WarnOfHours(town);
     return true;
 }
 
@@ -93,21 +154,27 @@ bool EditUserCopy(const Options& o, std::string& report, std::string& error) {
         !MakeTown(a[0], a[1], a[2], a[3], a[4], a[5], a.size() > 6 ? a[6] : "0", town, error)) {
         return false;
     }
-    // The folder of the file itself (a link's target): its lock goes there.
-    std::filesystem::path folder =
-        std::filesystem::path(Utf16ToUtf8(platform::FinalPath(targetPath))).parent_path();
+    // The file itself (a link's target), once: its folder, its lock, what is read and what
+    // is replaced are all of that one file.
+    const std::u16string file = platform::FinalPath(targetPath);
+    const std::string fileName = Utf16ToUtf8(file);
+    std::filesystem::path folder = std::filesystem::path(fileName).parent_path();
     std::error_code made;
     if (!folder.empty() && !std::filesystem::create_directories(folder, made) && made) {
         error = "cannot create the folder " + folder.string() + ": " + made.message();
         return false;
     }
-    ConfigEditLock lock(targetPath);
+    ConfigEditLock lock(file, SleepingWait(kLockWaitMilliseconds));
     if (!lock.Held()) {
-        error = "cannot lock " + Utf16ToUtf8(lock.Failure().path) + ": " + lock.Failure().reason;
+        error = lock.Failure().problem == SaveProblem::kBusy
+                    ? "another program is changing " + target + " (" +
+                          Utf16ToUtf8(lock.Failure().path) + " stays locked); nothing was changed"
+                    : "cannot lock " + Utf16ToUtf8(lock.Failure().path) + ": " +
+                          lock.Failure().reason;
         return false;
     }
     std::string source;
-    if (!ChooseSource(o, target, source, error)) {
+    if (!ChooseSource(o, fileName, source, error)) {
         return false;
     }
     std::u16string sourcePath;
@@ -115,25 +182,31 @@ bool EditUserCopy(const Options& o, std::string& report, std::string& error) {
         error = "the path " + source + " is not UTF-8";
         return false;
     }
-    MainState s;  // owns the town table
-    StringSink notices;
-    if (ReadConfigFile(sourcePath, u"", s.config, notices) != kReadOk) {
-        error = "cannot use the configuration " + source + "\n" + Cp1252ToUtf8(notices.str());
-        if (error.back() == '\n') {
-            error.pop_back();
-        }
+    OwnedConfig read;
+    StringSink console;
+    ConfigNotices notices;
+    if (ReadConfigFile(sourcePath, u"", read.cfg, console, &notices) != kReadOk) {
+        notices.Warn(source);
+        error = "cannot use the configuration " + source + "\n" + notices.FileLines();
         return false;
     }
+    // Written again, a line the reading did not use would be gone for good.
+    const std::string notUsed = notices.LinesNotUsed();
+    if (!notUsed.empty()) {
+        error = source + " is left as it is: an edit would lose what these lines say; mend "
+                "or remove them" + notUsed;
+        return false;
+    }
+    notices.Warn(source);
     int selected = 0;
-    if (!ApplyEdit(o, town, s, selected, report, error)) {
+    if (!ApplyEdit(o, town, read.cfg, selected, report, error)) {
         return false;
     }
     const Town& shown =
-        *s.config.TownTable[o.selectTown.empty() ? s.config.NumberOfTowns - 1 : selected];
+        *read.cfg.TownTable[o.selectTown.empty() ? read.cfg.NumberOfTowns - 1 : selected];
     report += Cp1252ToUtf8(std::string(shown.Country) + ":" + shown.Name) + " in " + target + "\n";
     SaveFailure failure;
-    if (!WriteConfigFile(targetPath, s.config, selected, notices, PlatformFileOps(),
-                         &failure)) {
+    if (!WriteConfigFile(lock.File(), read.cfg, selected, console, PlatformFileOps(), &failure)) {
         error = "cannot write " + Utf16ToUtf8(failure.path) + ": " + failure.reason;
         return false;
     }

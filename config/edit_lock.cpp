@@ -2,18 +2,39 @@
 // processes lock two different files of the same name).
 #include "config/edit_lock.h"
 
+#include <chrono>
+#include <thread>
+
 #include "platform/files.h"
 
 namespace veloranth {
 
-ConfigEditLock::ConfigEditLock(const std::u16string& path, const FileOps& ops) {
-    const std::u16string lockPath = platform::FinalPath(path) + u".lock";
+LockWait SleepingWait(int milliseconds) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+    return [end] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        return std::chrono::steady_clock::now() < end;
+    };
+}
+
+ConfigEditLock::ConfigEditLock(const std::u16string& file, const LockWait& wait,
+                               const FileOps& ops)
+    : file_(file) {
+    const std::u16string lockPath = file + u".lock";
     platform::ResetLastError();
-    if (!lock_.Acquire(lockPath)) {
-        failure_ = {lockPath, platform::LastErrorText()};
-        return;
+    for (;;) {
+        const platform::FileLock::Try t = lock_.TryAcquire(lockPath);
+        if (t == platform::FileLock::Try::kHeld) {
+            break;
+        }
+        if (t == platform::FileLock::Try::kFailed || !wait()) {
+            const bool busy = t == platform::FileLock::Try::kBusy;
+            failure_ = {lockPath, busy ? "held by another program" : platform::LastErrorText(),
+                        busy ? SaveProblem::kBusy : SaveProblem::kSystem};
+            return;
+        }
     }
-    RemoveLeftoverTemporaries(path, ops);
+    RemoveLeftoverTemporaries(file_, ops);
 }
 
 }  // namespace veloranth

@@ -62,7 +62,7 @@ bool WriteWholeFile(const std::u16string& path, const std::string& content, cons
 
 bool ReplaceWholeFile(const std::u16string& path, const std::string& content, SaveFailure& failure,
                       const FileOps& ops) {
-    const std::u16string target = platform::FinalPath(path);
+    const std::u16string& target = path;
     std::u16string temporary;
     platform::ResetLastError();
     std::FILE* f = ops.CreateUnique(target + kTemporaryMark, temporary);
@@ -109,8 +109,7 @@ bool IsTemporaryOf(const std::u16string& candidate, const std::u16string& path) 
     return true;
 }
 
-void RemoveLeftoverTemporaries(const std::u16string& path, const FileOps& ops) {
-    const std::u16string target = platform::FinalPath(path);
+void RemoveLeftoverTemporaries(const std::u16string& target, const FileOps& ops) {
     for (const std::u16string& file : platform::FilesStartingWith(target + u".")) {
         if (IsTemporaryOf(file, target)) {
             ops.Remove(file);

@@ -20,10 +20,19 @@ class FileOps {
 
 const FileOps& PlatformFileOps();
 
+// What kept a save from happening.
+enum class SaveProblem {
+    kSystem,      // the system refused (the reason says why)
+    kBusy,        // another program held data.cfg's lock for longer than the wait
+    kUnreadable,  // data.cfg, read again before the save, cannot be read whole
+    kTownGone,    // the town chosen is not in data.cfg any more
+};
+
 // Why a save failed: the file concerned and the system's reason, in UTF-8.
 struct SaveFailure {
     std::u16string path;
     std::string reason;
+    SaveProblem problem = SaveProblem::kSystem;
 };
 
 // Writes `content` as the whole new content of `path`: true only when every byte was
@@ -31,7 +40,7 @@ struct SaveFailure {
 bool WriteWholeFile(const std::u16string& path, const std::string& content,
                     const FileOps& ops = PlatformFileOps());
 
-// Replaces the file at `path` (a symbolic link's target) with `content` so that, whenever
+// Replaces the file at `path` (a final path: no link is followed) with `content` so that, whenever
 // the process or the machine stops, it holds either its old bytes or all the new ones: a
 // temporary file of a unique name beside it is written, synced and renamed over it, then
 // the folder is synced. The file keeps its permissions. On failure the old file is as it
@@ -43,7 +52,8 @@ bool ReplaceWholeFile(const std::u16string& path, const std::string& content, Sa
 bool IsTemporaryOf(const std::u16string& candidate, const std::u16string& path);
 
 // Removes the temporary files that replacements killed before their rename left beside
-// `path`. Only while holding the edit lock: then no replacement of `path` is under way.
+// `path` (a final path). Only while holding the edit lock: then no replacement of `path` is
+// under way.
 void RemoveLeftoverTemporaries(const std::u16string& path, const FileOps& ops = PlatformFileOps());
 
 }  // namespace veloranth

@@ -2,6 +2,9 @@
 // The main program keeps names as 8-bit text (char), the Today plug-in as UTF-16 (char16_t).
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "base/constants.h"
 #include "engine/day.h"
 
@@ -10,7 +13,7 @@ namespace veloranth {
 inline constexpr int kNameSize = 80;  // 79 characters and the terminator
 inline constexpr int kConventionCount = 32;
 // Conventions 0 to 8 are always written (and defined); a higher one only when the file
-// described it.
+// gave its angles (a line 3).
 inline constexpr int kAlwaysWrittenConventions = 9;
 
 // What the lines 7, 9 and 10 accept; a line with a value outside is not used.
@@ -42,9 +45,20 @@ struct BasicTown {
 template <class Char>
 struct BasicConvention : ConventionRules {
     Char Name[kNameSize] = {};
-    bool Addressed = false;  // a line 3, 4, 5, 6 or 7 of the file described it
+    bool Defined = false;  // above 8: a line 3 of the file gave its angles
     // The file read had its line 7: written back even when every value is the default.
     bool CommunityLinePresent = false;
+};
+
+// A line the reader did not use that a save writes back as it was read: a record beyond
+// the oldest grammar (lines 4 to 7 of a convention above 8, 6, 7, 9, 10, and a town naming
+// a zone), so that a setting the program cannot use is never lost by saving.
+template <class Char>
+struct RefusedLine {
+    int type = 0;
+    // The convention a line 4 to 7 addresses, or the town's number in file order.
+    int place = 0;
+    std::basic_string<Char> text;  // the line as read, its line break included
 };
 
 template <class Char>
@@ -69,6 +83,7 @@ struct BasicAppConfig {
     // The file read had line 9 or 10 (or a caller wants it written with its defaults).
     bool HijriLinePresent = false;
     bool CallLinePresent = false;
+    std::vector<RefusedLine<Char>> RefusedLines;  // in the order they were read
 
     const BasicTown<Char>& SelectedTown() const { return *TownTable[TownSelected]; }
     // True when TownSelected designates a town record that exists.
@@ -103,14 +118,14 @@ bool UsesCallLine(const BasicAppConfig<Char>& cfg) {
     return cfg.CallLinePresent || cfg.Call != kCallTone || cfg.SoundFile[0] != 0;
 }
 
-// Conventions 0 to 8 always exist; a higher one once a line of the file described it. A town
-// of a convention that does not exist has no times.
+// Conventions 0 to 8 always exist; a higher one once a line 3 of the file gave its angles.
+// A town of a convention that does not exist has no times.
 template <class Char>
 bool ConventionDefined(const BasicAppConfig<Char>& cfg, int index) {
     if (index < 0 || index >= kConventionCount) {
         return false;
     }
-    return index < kAlwaysWrittenConventions || cfg.Conventions[index].Addressed;
+    return index < kAlwaysWrittenConventions || cfg.Conventions[index].Defined;
 }
 
 // Copies the given town's coordinates, time zone (or zone), rule and convention into the

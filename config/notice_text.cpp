@@ -43,6 +43,10 @@ std::optional<NoticeText> RecordNoticeText(ReadNotice notice, const NoticeDetail
                   "line not used",
                   name);
             break;
+        case ReadNotice::ConventionWithoutAngles:
+            Print(&text, "Convention %d has no line 3 (its angles), line %d not used", d.index,
+                  d.type);
+            break;
         case ReadNotice::ConventionNotDefined:
             Print(&text, "Convention %d of town %s is not defined", d.index, name);
             break;
@@ -56,6 +60,25 @@ std::optional<NoticeText> RecordNoticeText(ReadNotice notice, const NoticeDetail
             return std::nullopt;
     }
     return NoticeText{text.str(), true};
+}
+
+bool LineNotUsed(ReadNotice notice) {
+    switch (notice) {
+        case ReadNotice::TownBeforeHeader:
+        case ReadNotice::TownBeyondCount:
+        case ReadNotice::UnknownTimeZone:
+        case ReadNotice::ConventionOutOfRange:
+        case ReadNotice::RuleOutOfRange:
+        case ReadNotice::ValueOutOfRange:
+        case ReadNotice::SoundFileNotPlain:
+        case ReadNotice::ConventionWithoutAngles:
+        case ReadNotice::NameWithoutQuotes:
+        case ReadNotice::NameTooLong:  // cut: the rest of the name would be lost
+        case ReadNotice::FormatError:  // the lines after it were not read at all
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace veloranth

@@ -19,4 +19,8 @@ struct NoticeText {
 };
 std::optional<NoticeText> RecordNoticeText(ReadNotice notice, const NoticeDetails& details);
 
+// Whether the notice says that a line, or part of it, was not used: a file rewritten after
+// such a reading would lose what the line says.
+bool LineNotUsed(ReadNotice notice);
+
 }  // namespace veloranth

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <new>
 #include <type_traits>
+#include <vector>
 
 #include "base/codepage.h"
 #include "config/line_formats.h"
@@ -63,9 +64,10 @@ class Parser {
 
     ReadResult Run() {
         Append("%s", kTranscriptionHeading);
+        cfg_.RefusedLines.clear();  // they belong to this reading
         int type = 0;
         int previous = 0;
-        for (Scan s = ReadInt(type); s != Scan::End; s = ReadInt(type)) {
+        for (Scan s = NextType(type); s != Scan::End; s = NextType(type)) {
             if (s == Scan::Failed) {
                 // Text where a line type belongs: only the rest of an over-long comment
                 // (or plain text after one) is taken as one more comment.
@@ -75,6 +77,7 @@ class Parser {
                 type = kCommentLine;
             }
             Append("%d ", type);
+            recordType_ = type;
             ReadResult r = Record(type);
             if (r != kReadOk) {
                 return r;
@@ -86,6 +89,37 @@ class Parser {
 
   private:
     // ---- scanning, as formatted input does it ----------------------------------------
+
+    // The next line type; where its record starts is kept for the notices.
+    Scan NextType(int& type) {
+        SkipSpace();
+        recordStart_ = pos_;
+        return ReadInt(type);
+    }
+
+    // The line of the file where the current record starts, from 1.
+    int RecordLine() {
+        for (; counted_ < recordStart_ && counted_ < text_.size(); ++counted_) {
+            lineOfCounted_ += text_[counted_] == '\n';
+        }
+        return lineOfCounted_;
+    }
+
+    // The current record as read: the whole lines it stands on, with the line break.
+    std::basic_string<Char> RecordText() const {
+        std::size_t begin = recordStart_ == 0 ? 0 : text_.rfind(Char('\n'), recordStart_ - 1);
+        begin = begin == std::basic_string<Char>::npos ? 0 : begin + (recordStart_ != 0);
+        std::size_t end = text_.find(Char('\n'), pos_ > recordStart_ ? pos_ - 1 : recordStart_);
+        std::basic_string<Char> line =
+            text_.substr(begin, end == std::basic_string<Char>::npos ? end : end + 1 - begin);
+        if (line.empty() || line.back() != Char('\n')) {
+            line += Char('\n');
+        }
+        return line;
+    }
+
+    // A record beyond the oldest grammar that is not used: kept to be written back.
+    void Keep(int type, int place) { cfg_.RefusedLines.push_back({type, place, RecordText()}); }
 
     bool SkipSpace() {
         while (pos_ < text_.size() && IsSpace(text_[pos_])) {
@@ -343,7 +377,11 @@ class Parser {
         if (unknownZone) {
             Tell(ReadNotice::UnknownTimeZone, townCount_, Narrow(town->Name), zoneName);
         }
-        if (cfg_.TownTable == nullptr || townCount_ >= cfg_.NumberOfTowns) {
+        const bool inTable = cfg_.TownTable != nullptr && townCount_ < cfg_.NumberOfTowns;
+        if (unknownZone && inTable) {
+            Keep(kTownLine, townCount_);  // another build's tz database may know the zone
+        }
+        if (!inTable) {
             Tell(headerSeen_ ? ReadNotice::TownBeyondCount : ReadNotice::TownBeforeHeader,
                  townCount_, Narrow(town->Name));
             allocator_.Release(town);
@@ -389,12 +427,25 @@ class Parser {
                                       : ConventionRules{};
     }
 
-    void StoreRules(int index, const ConventionRules& rules) {
-        if (ValidConvention(index)) {
-            static_cast<ConventionRules&>(cfg_.Conventions[index]) = rules;
-            cfg_.Conventions[index].Addressed = true;
-        } else {
+    // Stores what a line 3, 4, 6 or 7 says of a convention. Above 8, only a line 3 defines
+    // one: the other lines wait for the end of the file to know whether it has one.
+    bool StoreRules(int index, const ConventionRules& rules) {
+        if (!ValidConvention(index)) {
             Tell(ReadNotice::ConventionOutOfRange, index, "");
+            return false;
+        }
+        static_cast<ConventionRules&>(cfg_.Conventions[index]) = rules;
+        if (recordType_ == kParametersLine) {
+            cfg_.Conventions[index].Defined = true;
+        } else {
+            AwaitAngles(index);
+        }
+        return true;
+    }
+
+    void AwaitAngles(int index) {
+        if (index >= kAlwaysWrittenConventions) {
+            awaiting_.push_back({index, recordType_, RecordLine(), RecordText()});
         }
     }
 
@@ -452,9 +503,8 @@ class Parser {
             }
         }
         if (valid) {
-            cfg_.Conventions[i].Addressed = true;
-        }
-        if (!valid) {
+            AwaitAngles(i);
+        } else {
             Tell(ReadNotice::ConventionOutOfRange, i, "");
         }
         Append(kNameIndex, i);
@@ -489,11 +539,14 @@ class Parser {
             NoticeDetails d;
             d.index = i;
             d.rule = rule;
-            reporter_.Notice(ReadNotice::RuleOutOfRange, d);
+            Report(ReadNotice::RuleOutOfRange, d);
+            Keep(kHighLatitudeLine, i);
             return kReadOk;
         }
         k.HighLatitudeRule = rule;
-        StoreRules(i, k);
+        if (!StoreRules(i, k)) {
+            Keep(kHighLatitudeLine, i);
+        }
         return kReadOk;
     }
 
@@ -514,6 +567,7 @@ class Parser {
         }
         if (!ValidConvention(i)) {
             Tell(ReadNotice::ConventionOutOfRange, i, "");
+            Keep(kCommunityLine, i);
             return kReadOk;
         }
         if (OutOfRange("MaghribAngle", k.MaghribTwilightAngle, 0, kMaxMaghribAngle, i) ||
@@ -521,6 +575,7 @@ class Parser {
             OutOfRange("Midnight", midnight, 0, 1, i) ||
             OutOfRange("RamadanIshaMinutes", k.RamadanIshaMinutes, 0, kMaxRamadanIshaMinutes, i) ||
             OutOfRange("Seasonal", k.SeasonalTwilight, 0, kLastSeasonalTwilight, i)) {
+            Keep(kCommunityLine, i);
             return kReadOk;
         }
         k.JafariMidnight = midnight == 1;
@@ -540,6 +595,7 @@ class Parser {
         }
         if (OutOfRange("HijriShown", shown, 0, 1) ||
             OutOfRange("HijriAdjustment", adjustment, -kMaxHijriAdjustment, kMaxHijriAdjustment)) {
+            Keep(kHijriLine, 0);
             return kReadOk;
         }
         cfg_.HijriShown = shown == 1;
@@ -561,10 +617,12 @@ class Parser {
             return Stop(ReadNotice::FormatError, kReadFormatError);
         }
         if (OutOfRange("Call", call, kCallOff, kCallFile)) {
+            Keep(kCallLine, 0);
             return kReadOk;
         }
         if (!PlainFileName(file)) {
             Tell(ReadNotice::SoundFileNotPlain, 0, Narrow(file.c_str()));
+            Keep(kCallLine, 0);
             return kReadOk;
         }
         cfg_.Call = call;
@@ -602,13 +660,29 @@ class Parser {
         d.high = static_cast<int>(high);
         d.index = convention;
         d.ofConvention = convention >= 0;
-        reporter_.Notice(ReadNotice::ValueOutOfRange, d);
+        Report(ReadNotice::ValueOutOfRange, d);
         return true;
     }
 
     // ---- end of the file -------------------------------------------------------------
 
     ReadResult Finish() {
+        // A convention above 8 is defined by its line 3, wherever it stands: its other lines
+        // are judged at the end, and not used without it.
+        for (const Awaiting& a : awaiting_) {
+            if (!cfg_.Conventions[a.convention].Defined) {
+                NoticeDetails d;
+                d.index = a.convention;
+                Report(ReadNotice::ConventionWithoutAngles, d, a.line, a.type);
+                cfg_.RefusedLines.push_back({a.type, a.convention, a.text});
+            }
+        }
+        for (int i = kAlwaysWrittenConventions; i < kConventionCount; ++i) {
+            if (!cfg_.Conventions[i].Defined) {
+                cfg_.Conventions[i] = BasicConvention<Char>();
+            }
+        }
+        finished_ = true;
         // Towns may come before the lines that define their convention: checked at the end.
         // One out of the table was told at its line already.
         for (int t = 0; cfg_.TownTable != nullptr && t < cfg_.NumberOfTowns; ++t) {
@@ -643,8 +717,23 @@ class Parser {
         d.index = index;
         d.name = std::move(name);
         d.zone = std::move(zone);
+        Report(notice, d);
+    }
+
+    // Every notice names the record's line and type; after the records, none unless given.
+    void Report(ReadNotice notice, NoticeDetails& d, int line = 0, int type = 0) {
+        d.line = line != 0 ? line : finished_ ? 0 : RecordLine();
+        d.type = type != 0 ? type : finished_ ? 0 : recordType_;
         reporter_.Notice(notice, d);
     }
+
+    // A line 4 to 7 of a convention above 8, used until the end shows it has no line 3.
+    struct Awaiting {
+        int convention;
+        int type;
+        int line;
+        std::basic_string<Char> text;
+    };
 
     std::basic_string<Char> text_;
     std::size_t pos_ = 0;
@@ -654,6 +743,12 @@ class Parser {
     ReadReporter& reporter_;
     int townCount_ = 0;
     bool headerSeen_ = false;
+    std::size_t recordStart_ = 0;  // where the current record's line type stands
+    int recordType_ = 0;
+    std::size_t counted_ = 0;  // text_ up to here has lineOfCounted_ - 1 line breaks
+    int lineOfCounted_ = 1;
+    std::vector<Awaiting> awaiting_;
+    bool finished_ = false;
 };
 
 // The C heap, zero-filled.

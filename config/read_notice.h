@@ -20,7 +20,8 @@ enum class ReadNotice {
     RuleOutOfRange,            // a line 6 with a high-latitude rule not 0 to 3: not used
     ValueOutOfRange,           // a value of a line 7, 9 or 10 outside its range: not used
     SoundFileNotPlain,         // a line 10's sound file is no plain file name: not used
-    ConventionNotDefined,      // a kept town's convention (9 to 31) that no line described
+    ConventionNotDefined,      // a kept town's convention (9 to 31) that no line 3 defines
+    ConventionWithoutAngles,   // a line 4 to 7 of a convention above 8 without a line 3
     NameWithoutQuotes,         // a line 5 without two double quotes: no name stored
     NameTooLong,               // a country, town or convention name cut to 79 characters
     // Reading stops at these.
@@ -33,6 +34,8 @@ enum class ReadNotice {
 
 // The values a notice names, as 8-bit text (names are converted for the wide reader).
 struct NoticeDetails {
+    int line = 0;      // the line of the file where the record concerned starts (from 1)
+    int type = 0;      // that record's line type
     int index = 0;     // convention index, or the town's number in file order
     int rule = 0;      // the high-latitude rule concerned
     std::string name;  // the name concerned, as kept

@@ -33,26 +33,34 @@ const struct {
 
 class PrintingReporter : public ReadReporter {
   public:
-    explicit PrintingReporter(TextSink& out) : out_(out) {}
+    PrintingReporter(TextSink& out, ReadReporter* also) : out_(out), also_(also) {}
 
     void Notice(ReadNotice notice, const NoticeDetails& d) override {
-        if (const std::optional<NoticeText> record = RecordNoticeText(notice, d)) {
-            Print(&out_, "Read config file Error : %s%s\n", record->text.c_str(),
-                  record->period ? "." : "");
-            return;
-        }
-        for (const auto& f : kFileLines) {
-            if (f.notice == notice) {
-                Print(&out_, "%s", f.line);
-            }
+        PrintNotice(notice, d, out_);
+        if (also_ != nullptr) {
+            also_->Notice(notice, d);
         }
     }
 
   private:
     TextSink& out_;
+    ReadReporter* also_;
 };
 
 }  // namespace
+
+void PrintNotice(ReadNotice notice, const NoticeDetails& d, TextSink& out) {
+    if (const std::optional<NoticeText> record = RecordNoticeText(notice, d)) {
+        Print(&out, "Read config file Error : %s%s\n", record->text.c_str(),
+              record->period ? "." : "");
+        return;
+    }
+    for (const auto& f : kFileLines) {
+        if (f.notice == notice) {
+            Print(&out, "%s", f.line);
+        }
+    }
+}
 
 bool LoadFile(const std::u16string& path, std::string& content) {
     std::FILE* f = platform::OpenFile(path, "rb");
@@ -68,6 +76,10 @@ bool LoadFile(const std::u16string& path, std::string& content) {
     bool ok = !std::ferror(f);
     std::fclose(f);
     return ok;
+}
+
+OwnedConfig::~OwnedConfig() {
+    ReleaseTownTable(cfg, HeapTownAllocator());
 }
 
 ReadResult ReadConfig(const std::u16string& folder, AppConfig& cfg, TextSink& out) {
@@ -120,8 +132,8 @@ template ReadResult ReadConfigFiles<char16_t>(const std::u16string&, const std::
                                               WideAppConfig&, TownAllocator&, ReadReporter&);
 
 ReadResult ReadConfigFile(const std::u16string& configPath, const std::u16string& echoPath,
-                          AppConfig& cfg, TextSink& out) {
-    PrintingReporter reporter(out);
+                          AppConfig& cfg, TextSink& out, ReadReporter* also) {
+    PrintingReporter reporter(out, also);
     ReadResult result = ReadConfigFiles(configPath, echoPath, cfg, HeapTownAllocator(), reporter);
     if (result == kReadOk && cfg.Verbose != 0) {
         PrintCurrentPlace(cfg, out);

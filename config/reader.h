@@ -13,9 +13,22 @@ namespace veloranth {
 
 ReadResult ReadConfig(const std::u16string& folder, AppConfig& cfg, TextSink& out);
 
-// The same from any file; an empty `echoPath` writes no transcription.
+// A configuration that releases the towns it reads when it goes.
+struct OwnedConfig {
+    OwnedConfig() = default;
+    OwnedConfig(const OwnedConfig&) = delete;
+    OwnedConfig& operator=(const OwnedConfig&) = delete;
+    ~OwnedConfig();
+    AppConfig cfg;
+};
+
+// The same from any file; an empty `echoPath` writes no transcription. Every notice is
+// also told to `also` when given.
 ReadResult ReadConfigFile(const std::u16string& configPath, const std::u16string& echoPath,
-                          AppConfig& cfg, TextSink& out);
+                          AppConfig& cfg, TextSink& out, ReadReporter* also = nullptr);
+
+// A notice as the console line that the main program prints for it.
+void PrintNotice(ReadNotice notice, const NoticeDetails& details, TextSink& out);
 
 // The "Lieu actuel" block that a successful reading prints while Verbose is non-zero.
 void PrintCurrentPlace(const AppConfig& cfg, TextSink& out);

@@ -6,6 +6,8 @@
 #include "config/config_path.h"
 #include "config/edit_lock.h"
 #include "config/line_formats.h"
+#include "config/reader.h"
+#include "platform/files.h"
 
 namespace veloranth {
 
@@ -43,7 +45,37 @@ class Composer {
     StringSink text_;
 };
 
-void ComposeConvention(Composer& c, int i, const Convention& k) {
+// The lines of that type and place the reader did not use, as they were read; true when
+// there was one.
+bool WriteRefused(Composer& c, const AppConfig& cfg, int type, int place) {
+    bool any = false;
+    for (const RefusedLine<char>& line : cfg.RefusedLines) {
+        if (line.type == type && line.place == place) {
+            c.Line(line.text.c_str());
+            any = true;
+        }
+    }
+    return any;
+}
+
+bool IsConventionRecord(int type) {
+    return type == kCorrectionsLine || type == kNameLine || type == kHighLatitudeLine ||
+           type == kCommunityLine;
+}
+
+// A convention the file does not define: only the lines read for it, in the block's order.
+void ComposeRefusedConvention(Composer& c, const AppConfig& cfg, int i) {
+    bool any = false;
+    for (int type : {kNameLine, kCorrectionsLine, kHighLatitudeLine, kCommunityLine}) {
+        any = WriteRefused(c, cfg, type, i) || any;
+    }
+    if (any) {
+        c.Line("%s", kSeparator);
+    }
+}
+
+void ComposeConvention(Composer& c, const AppConfig& cfg, int i) {
+    const Convention& k = cfg.Conventions[i];
     c.Line("8 Convention Name\n");
     c.Record(kNameLine, kNameIndex, i);
     c.Line("%s\"\n", k.Name);
@@ -62,18 +94,35 @@ void ComposeConvention(Composer& c, int i, const Convention& k) {
             "8 Convention HighLatitudeRule (1 middle of the night, 2 one seventh, 3 twilight "
             "angle)\n");
         c.Record(kHighLatitudeLine, kHighLatitudeValues, i, k.HighLatitudeRule);
+    } else {
+        WriteRefused(c, cfg, kHighLatitudeLine, i);
     }
     if (UsesCommunityLine(k)) {  // likewise
         c.Line("8 Convention MaghribAngle ImsakMinutes Midnight RamadanIshaMinutes Seasonal\n");
         c.Record(kCommunityLine, kCommunityValues, i, k.MaghribTwilightAngle, k.ImsakMinutes,
                  k.JafariMidnight ? 1 : 0, k.RamadanIshaMinutes, k.SeasonalTwilight);
+    } else {
+        WriteRefused(c, cfg, kCommunityLine, i);
     }
     c.Line("%s", kSeparator);
 }
 
+// A town the reader did not keep counts when its line is to be written back as read.
+bool HasTown(const AppConfig& cfg, int i) {
+    if (cfg.TownTable != nullptr && cfg.TownTable[i] != nullptr) {
+        return true;
+    }
+    for (const RefusedLine<char>& line : cfg.RefusedLines) {
+        if (line.type == kTownLine && line.place == i) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool TableComplete(const AppConfig& cfg) {
     for (int i = 0; i < cfg.NumberOfTowns; ++i) {
-        if (cfg.TownTable == nullptr || cfg.TownTable[i] == nullptr) {
+        if (!HasTown(cfg, i)) {
             return false;
         }
     }
@@ -99,9 +148,21 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
     c.Line("8 --------- Config file for Salat and Sun position program ---------\n");
     c.Line("%s", kSeparator);
     for (int i = 0; i < kConventionCount; ++i) {
-        if (i < kAlwaysWrittenConventions || cfg.Conventions[i].Addressed) {
-            ComposeConvention(c, i, cfg.Conventions[i]);
+        if (ConventionDefined(cfg, i)) {
+            ComposeConvention(c, cfg, i);
+        } else {
+            ComposeRefusedConvention(c, cfg, i);
         }
+    }
+    bool outside = false;  // lines of an index no convention has
+    for (const RefusedLine<char>& line : cfg.RefusedLines) {
+        if (IsConventionRecord(line.type) && (line.place < 0 || line.place >= kConventionCount)) {
+            c.Line(line.text.c_str());
+            outside = true;
+        }
+    }
+    if (outside) {
+        c.Line("%s", kSeparator);
     }
     c.Line("8 - sources :\n");
     for (const char* source : kSources) {
@@ -116,16 +177,24 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
     if (UsesHijriLine(cfg)) {
         c.Line("8 HijriShown HijriAdjustment\n");
         c.Record(kHijriLine, kHijriValues, cfg.HijriShown ? 1 : 0, cfg.HijriAdjustment);
+    } else {
+        WriteRefused(c, cfg, kHijriLine, 0);
     }
     if (UsesCallLine(cfg)) {
         c.Line("8 Call SoundFile\n");
         c.Record(kCallLine, kCallBeforeFile, cfg.Call);
         c.Line("%s\"\n", cfg.SoundFile);
+    } else {
+        WriteRefused(c, cfg, kCallLine, 0);
     }
     c.Line("%s", kSeparator);
     c.Line("8 - Town location and TimeZone\n");
     c.Line("8 Country          Name             latitude    longitude   TimeZone DST Convention\n");
     for (int i = 0; i < cfg.NumberOfTowns; ++i) {
+        if (cfg.TownTable == nullptr || cfg.TownTable[i] == nullptr) {
+            WriteRefused(c, cfg, kTownLine, i);
+            continue;
+        }
         const Town& t = *cfg.TownTable[i];
         c.Record(kTownLine, "%-*s  %-*s  ", kTownNameWidth, t.Country, kTownNameWidth, t.Name);
         if (t.ZoneName[0] != 0) {
@@ -138,14 +207,29 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
     return c.text();
 }
 
-bool WriteConfig(const std::u16string& folder, const AppConfig& cfg, int townSelected,
-                 TextSink& out, const FileOps& ops, SaveFailure* failure) {
-    const std::u16string path = ConfigPath(folder, kConfigFileName);
-    ConfigEditLock lock(path, ops);
+bool SaveTownChoice(const std::u16string& folder, const AppConfig& program, int townSelected,
+                    const LockWait& wait, TextSink& out, const FileOps& ops,
+                    SaveFailure* failure) {
+    ConfigEditLock lock(platform::FinalPath(ConfigPath(folder, kConfigFileName)), wait, ops);
     if (!lock.Held()) {
         return Refused(lock.Failure(), out, failure);
     }
-    return WriteConfigFile(path, cfg, townSelected, out, ops, failure);
+    OwnedConfig now;
+    const ReadResult read = ReadConfigFile(lock.File(), u"", now.cfg, out);
+    if (read == kReadOpenFailed) {
+        return WriteConfigFile(lock.File(), program, townSelected, out, ops, failure);
+    }
+    // Stopped at a line: writing would drop every line after it.
+    if (read == kReadFormatError || read == kReadAllocationFailed) {
+        return Refused({lock.File(), "cannot be read whole", SaveProblem::kUnreadable}, out,
+                       failure);
+    }
+    // Towns are only ever added at the end: the index still names the town chosen.
+    if (townSelected >= now.cfg.NumberOfTowns) {
+        return Refused({lock.File(), "the town chosen is not in it", SaveProblem::kTownGone}, out,
+                       failure);
+    }
+    return WriteConfigFile(lock.File(), now.cfg, townSelected, out, ops, failure);
 }
 
 bool WriteConfigFile(const std::u16string& target, const AppConfig& cfg, int townSelected,
@@ -154,6 +238,9 @@ bool WriteConfigFile(const std::u16string& target, const AppConfig& cfg, int tow
         // A table that was not read whole would be saved without some of its towns.
         Print(&out, "Write config file Error : Town table incomplete, %s not written.\n",
               "data.cfg");
+        if (failure != nullptr) {
+            *failure = {target, "town table incomplete", SaveProblem::kUnreadable};
+        }
         return false;
     }
     SaveFailure why;

@@ -24,10 +24,12 @@ void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clo
     ReadStartupClock(state, clock, out);
 }
 
-void LoadStartupConfig(MainState& state, const ConfigLocation& where, TextSink& out, bool verbose) {
+void LoadStartupConfig(MainState& state, const ConfigLocation& where, TextSink& out, bool verbose,
+                       ReadReporter* notices) {
     state.config.Verbose = 1;  // the header line of data.cfg replaces it
     state.configPath = where.config;
-    state.townApplied = ReadConfigFile(where.config, where.echo, state.config, out) == kReadOk;
+    state.townApplied =
+        ReadConfigFile(where.config, where.echo, state.config, out, notices) == kReadOk;
     if (verbose && state.townApplied && state.config.Verbose == 0) {
         PrintCurrentPlace(state.config, out);
     }

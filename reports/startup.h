@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "config/read_notice.h"
 #include "platform/clock.h"
 #include "reports/main_state.h"
 
@@ -28,8 +29,9 @@ void StartupLoad(MainState& state, const ConfigLocation& where, const Clock& clo
                  bool verbose = false);
 // Its two halves, data.cfg then the clock, for a caller that chooses the place in between
 // (the command line reads the chosen town's clock).
+// The reader's notices are also told to `notices` when given.
 void LoadStartupConfig(MainState& state, const ConfigLocation& where, TextSink& out,
-                       bool verbose = false);
+                       bool verbose = false, ReadReporter* notices = nullptr);
 void ReadStartupClock(MainState& state, const Clock& clock, TextSink& out);
 void ReadSystemDate(MainState& state, const Clock& clock, TextSink& out);
 void ReadSystemTime(MainState& state, const Clock& clock, TextSink& out);

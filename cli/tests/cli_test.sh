@@ -168,6 +168,11 @@ cp "$methods" "$work/copy.cfg"
 expect_refusal "convention 25 is not defined" -c "$work/copy.cfg" --add-town Maroc Ifrane 33.5 -5.1 1 25
 cmp -s "$methods" "$work/copy.cfg" || fail "a town of an undefined convention was stored"
 "$cli" -c "$work/copy.cfg" --add-town Maroc Ifrane 33.5 -5.1 1 12 >/dev/null || fail "--add-town of convention 12"
+# A convention above 8 is defined by its line 3: a line 7 alone is told and not used.
+printf '7 25 4 10 1 0 0\n1 1 0 0\n2 France Paris 48.85 2.35 1 1 25\n' >"$work/lone.cfg"
+expect_refusal "town France:Paris: convention 25 is not defined: data.cfg defines 0 to 8" -c "$work/lone.cfg" -d 2026-12-07
+grep -qxF "veloranth-cli: warning: $work/lone.cfg line 1: Convention 25 has no line 3 (its angles), line 7 not used" "$work/err" ||
+  fail "a line 7 alone: $(cat "$work/err")"
 expect_refusal "two ways of giving Isha" -c "$methods" --isha-angle 17 --isha-minutes 90
 expect_refusal "needs --fajr-angle and --isha-angle or --isha-minutes" -c "$methods" --lat 1 --lon 2 --zone 0 --fajr-angle 18
 expect_refusal "--asr needs shafii or hanafi, not 'maliki'" --asr=maliki
@@ -260,16 +265,42 @@ shipped=$(dirname "$cli")/data.cfg
 copy="$XDG_CONFIG_HOME/veloranth/data.cfg"
 "$cli" --select-town Toulouse >/dev/null || fail "--select-town"
 [ "$(first_line)" = "Lieu : France, Toulouse" ] || fail "the user's copy is not read first"
-"$cli" --add-town Maroc Ifrane 33.53 -5.11 1 0 >/dev/null || fail "--add-town"
-n=$(grep -c '^2 ' "$shipped")
+"$cli" --add-town Maroc Ifrane 33.53 -5.11 Africa/Casablanca 11 >/dev/null 2>"$work/err" &&
+  [ ! -s "$work/err" ] || fail "--add-town: $(cat "$work/err")"
+n=$(grep -ac '^2 ' "$shipped")
 diff "$shipped" "$copy" >"$work/diff"
-head_line=$(grep -n '^1 ' "$shipped" | cut -d: -f1)
-last_town=$(grep -n '^2 ' "$shipped" | tail -1 | cut -d: -f1)
-printf '%dc%d\n< 1 %-3d            0             0      \n---\n> 1 %-3d            3             0      \n%da%d\n> 2 Maroc            Ifrane           33.530000   -5.110000   1        0   0 \n' \
+head_line=$(grep -an '^1 ' "$shipped" | cut -d: -f1)
+last_town=$(grep -an '^2 ' "$shipped" | tail -1 | cut -d: -f1)
+printf '%dc%d\n< 1 %-3d            0             0      \n---\n> 1 %-3d            3             0      \n%da%d\n> 2 Maroc            Ifrane           33.530000   -5.110000   Africa/Casablanca  0   11\n' \
   "$head_line" "$head_line" $n $((n + 1)) "$last_town" $((last_town + 1)) |
   cmp -s - "$work/diff" || { fail "the edits changed more"; cat "$work/diff"; }
 [ "$(first_line Ifrane)" = "Lieu : Maroc, Ifrane" ] || fail "the added town"
 expect_refusal "town $n is already Maroc:Ifrane" --add-town Maroc Ifrane 1 1 1 0
+# Whole hours where the country's shipped towns follow a zone whose offset changes: said,
+# with the zone and their convention; the town is added all the same.
+cp "$shipped" "$work/hours.cfg"
+"$cli" -c "$work/hours.cfg" --add-town Maroc Azrou 33.44 -5.22 1 0 >/dev/null 2>"$work/err" ||
+  fail "--add-town in hours"
+grep -qxF "veloranth-cli: warning: Maroc:Azrou is given whole hours, one offset all year, but the clock of Maroc changes: its towns in the shipped table use the zone Africa/Casablanca and convention 11; give the zone by name for the town's real clock" "$work/err" &&
+  grep -q '^2 Maroc  *Azrou ' "$work/hours.cfg" || fail "the warning for hours: $(cat "$work/err")"
+"$cli" -c "$work/hours.cfg" --add-town États-Unis Akron 41.08 -81.52 -5 1 2>&1 >/dev/null |
+  grep -qF "use the zones America/Chicago, America/Detroit, America/Los_Angeles, America/New_York and convention 9;" ||
+  fail "the warning for hours names every zone"
+# A line the reading does not use is said on every run, with its place; an edit of that
+# file would lose it, so it is refused and the file stays as it is.
+cp "$shipped" "$work/f.cfg"
+sed -i 's/^7 18         4.5 /7 18         12  /' "$work/f.cfg"
+line=$(grep -n '^7 18 ' "$work/f.cfg" | cut -d: -f1)
+printf '9 1 3\n' | cat "$cfg" - >"$work/g.cfg"
+cp "$work/f.cfg" "$work/f0.cfg" && cp "$work/g.cfg" "$work/g0.cfg"
+"$cli" -c "$work/f.cfg" Téhéran 2>&1 >/dev/null |
+  grep -qxF "veloranth-cli: warning: $work/f.cfg line $line: MaghribAngle 12 of convention 18 out of range (0 to 10), line not used" ||
+  fail "the notice of a query"
+expect_refusal "$work/f.cfg is left as it is: an edit would lose what these lines say; mend or remove them; see --help
+  line $line: MaghribAngle 12 of convention 18 out of range (0 to 10), line not used" \
+  -c "$work/f.cfg" --add-town France Testville 45 5 1 18
+expect_refusal "  line 20: HijriAdjustment 3 out of range (-2 to 2), line not used" -c "$work/g.cfg" --select-town 2
+cmp -s "$work/f.cfg" "$work/f0.cfg" && cmp -s "$work/g.cfg" "$work/g0.cfg" || fail "a refused edit changed the file"
 mkdir -p "$work/h2" && ln -s "$XDG_CONFIG_HOME" "$work/h2/.config"
 [ "$(XDG_CONFIG_HOME=relative HOME="$work/h2" first_line)" = "Lieu : France, Toulouse" ] ||
   fail "a relative XDG_CONFIG_HOME is not ignored"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Edits of data.cfg (--add-town, --select-town) under stress: edits run at once lose no
 # town and every exit status tells the truth; a kill at any moment leaves the old file or
-# the new one and the next edit clears what it left; the edit lock is data.cfg.lock; the
-# file keeps its mode and its symbolic link; a copy that cannot be read is refused.
+# the new one and the next edit clears what it left; the edit lock is a record lock on
+# data.cfg.lock, waited for ten seconds at most; the file keeps its mode and its symbolic
+# link; a copy that cannot be read is refused.
 # Usage: edits_test.sh <veloranth-cli>
 set -u
 cli=${1:?path of veloranth-cli}
@@ -31,11 +32,29 @@ for i in $(seq 100); do
 done
 [ "$(grep -c '^2 Paire ' "$f")" -eq 190 ] || fail "$(grep -c '^2 Paire ' "$f") towns of 190 after the pairs"
 
-# An edit waits for whoever holds data.cfg.lock.
-( flock -x 9 && touch "$work/held" && sleep 0.3 && touch "$work/released" ) 9>"$f.lock" &
-until [ -e "$work/held" ]; do sleep 0.01; done
+# An edit waits for whoever holds data.cfg.lock with a record lock (as Wine holds it for
+# the window), ten seconds at most: then it says so and changes nothing.
+hold() {  # hold SECONDS: the lock taken, "held" appears; "released" once it is let go
+  rm -f "$work/held" "$work/released"
+  /usr/bin/python3 -c 'import fcntl, sys, time
+f = open(sys.argv[1], "a"); fcntl.lockf(f, fcntl.LOCK_EX); open(sys.argv[2], "w").close()
+time.sleep(float(sys.argv[3])); open(sys.argv[4], "w").close()' \
+    "$f.lock" "$work/held" "$1" "$work/released" &
+  until [ -e "$work/held" ]; do sleep 0.01; done
+}
+hold 0.3
 add Verrou Apres || fail "the edit after the lock"
 [ -e "$work/released" ] || fail "the edit did not wait for the lock"
+wait
+cp "$f" "$work/before"
+hold 12
+start=$(date +%s)
+"$cli" -c "$f" --add-town Verrou Tard 1 1 1 0 >/dev/null 2>"$work/err"; status=$?
+waited=$(($(date +%s) - start))
+[ $status -eq 2 ] && [ $waited -ge 9 ] && [ ! -e "$work/released" ] &&
+  grep -qF "another program is changing $f ($f.lock stays locked); nothing was changed; see --help" "$work/err" ||
+  fail "a lock held too long: exit $status after ${waited}s, $(cat "$work/err")"
+cmp -s "$f" "$work/before" || fail "the edit that gave up changed the file"
 wait
 
 chmod 600 "$f" && add Mode Six && [ "$(stat -c %a "$f")" = 600 ] || fail "mode $(stat -c %a "$f") instead of 600"
@@ -74,6 +93,18 @@ has_town Lien Ville "$work/dotfiles/veloranth.cfg" || fail "the link's target la
 [ "$(stat -c %a "$work/dotfiles/veloranth.cfg")" = 640 ] || fail "mode $(stat -c %a "$work/dotfiles/veloranth.cfg") instead of 640"
 [ -e "$work/dotfiles/veloranth.cfg.lock" ] && [ ! -e "$copy.lock" ] || fail "the lock is not beside the real file"
 [ "$("$cli" -d 15/1/2007 | head -1)" = "Lieu : Lien, Ville" ] || fail "the edited copy is not read"
+# The link changed while the edit waits for its lock: the edit reads and replaces the file
+# it locked, never the other one, whose lock it does not hold.
+cp "$work/dotfiles/veloranth.cfg" "$work/dotfiles/other.cfg"
+f=$work/dotfiles/veloranth.cfg hold 1
+"$cli" --add-town Lien Attente 1 1 1 0 >/dev/null & pid=$!
+sleep 0.5
+ln -sfn ../../dotfiles/other.cfg "$copy"
+wait $pid || fail "the edit that waited"
+has_town Lien Attente "$work/dotfiles/veloranth.cfg" && ! has_town Lien Attente "$work/dotfiles/other.cfg" ||
+  fail "the edit did not write the file it locked"
+ln -sfn ../../dotfiles/veloranth.cfg "$copy"
+wait
 
 # A copy that cannot be read is refused, never replaced by the shipped table.
 rm "$copy" && mkdir "$copy"

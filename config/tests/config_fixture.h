@@ -51,10 +51,4 @@ class CollectingReporter : public ReadReporter {
     std::vector<ReadNotice> notices;
 };
 
-// Releases the towns a test's configuration holds at the end of the test.
-struct OwnedConfig {
-    AppConfig cfg;
-    ~OwnedConfig() { ReleaseTownTable(cfg, HeapTownAllocator()); }
-};
-
 }  // namespace veloranth::fixture

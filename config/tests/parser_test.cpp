@@ -55,7 +55,7 @@ TEST(ParseConfig, FailedAllocationStopsWithoutUsingTheMissingMemory) {
 // none (it then finds no time) instead of zero rules or a read past the table.
 TEST(EngineInputs, OnlyDefinedConventionsReachTheEngine) {
     WideAppConfig cfg;
-    cfg.Conventions[12].Addressed = true;
+    cfg.Conventions[12].Defined = true;
     for (int index : {8, 12, 9, 31, 32, -1}) {
         cfg.CurrentConvention = index;
         EXPECT_EQ(EngineInputs(cfg).convention,

@@ -1,6 +1,6 @@
 // ReadConfig: each file of data/reads is a data.cfg with the result, the messages, and
-// optionally the transcription and lines of the file written back, that reading it must
-// give. Both readers (8-bit and UTF-16) must read it the same way. The cases that need a
+// optionally the transcription and lines of the file written back (in their order), that
+// reading it must give. Both readers (8-bit and UTF-16) must read it the same way. The cases that need a
 // file system set-up of their own follow.
 #include "config/reader.h"
 
@@ -18,7 +18,6 @@
 namespace veloranth {
 namespace {
 
-using fixture::OwnedConfig;
 using fixture::ReadBytes;
 using fixture::ReadRun;
 using fixture::TempFolder;
@@ -79,8 +78,11 @@ TEST_P(ReadCase, ReadsAsItSays) {
         StringSink out;
         std::string file = ComposeConfigFile(o.cfg, o.cfg.TownSelected, out);
         std::istringstream lines(s["written"]);
+        std::size_t after = 0;  // each line after the one before it
         for (std::string line; std::getline(lines, line);) {
-            EXPECT_NE(file.find("\n" + line + "\n"), std::string::npos) << line;
+            after = file.find("\n" + line + "\n", after);
+            ASSERT_NE(after, std::string::npos) << line << "\n" << file;
+            ++after;
         }
     }
 

@@ -1,5 +1,7 @@
 // The edit lock of data.cfg, in both builds: a save waits while another edit holds it,
-// and taking it clears what killed saves left. (Modes and links: cli/tests/edits_test.sh.)
+// for as long as its wait allows, reads the file again and keeps what the other edit
+// wrote; taking the lock clears what killed saves left. (Modes, links and the command
+// line's wait: cli/tests/edits_test.sh.)
 #include "config/edit_lock.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "config/reader.h"
 #include "config/writer.h"
 #include "testsupport/temp_folder.h"
 
@@ -33,7 +36,7 @@ TEST(ConfigEditLock, RemovesOnlyWhatKilledSavesLeft) {
         folder.Write(c.name, "x");
     }
     std::filesystem::create_directory(folder.File("data.cfg.tmp-Dir123"));  // not a file
-    EXPECT_TRUE(ConfigEditLock(folder.Folder() + u"data.cfg").Held());
+    EXPECT_TRUE(ConfigEditLock(folder.Folder() + u"data.cfg", SleepingWait(0)).Held());
     for (const Case& c : cases) {
         EXPECT_EQ(folder.Exists(c.name), !c.leftover) << c.name;
     }
@@ -41,27 +44,68 @@ TEST(ConfigEditLock, RemovesOnlyWhatKilledSavesLeft) {
     EXPECT_TRUE(folder.Exists("data.cfg.lock"));  // stays: another edit may wait on it
 }
 
-// "Sauve config" (WriteConfig) while another edit holds the lock: it waits, then saves.
-TEST(ConfigEditLock, ASaveWaitsForTheEditHoldingIt) {
+// "Sauve config" while another edit holds the lock: it waits, then reads the file that
+// edit left and saves the town chosen in it, the other edit's town kept. A wait that ends
+// first saves nothing and says why.
+TEST(ConfigEditLock, ASaveWaitsForTheEditHoldingItAndKeepsItsWork) {
     TempFolder folder;
-    folder.Write("data.cfg", "old");
-    AppConfig empty;
+    const std::string before = "1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n";
+    folder.Write("data.cfg", before + "2 France Lyon 45.76 4.84 1 1 0\n");
+    OwnedConfig program;  // the window's, read at its start
+    StringSink out;
+    ASSERT_EQ(ReadConfig(folder.Folder(), program.cfg, out), kReadOk);
     std::atomic<bool> saved{false};
     std::thread save;
+    SaveFailure failure;
     {
-        ConfigEditLock held(folder.Folder() + u"data.cfg");
+        ConfigEditLock held(folder.Folder() + u"data.cfg", SleepingWait(0));
         ASSERT_TRUE(held.Held());
+        EXPECT_FALSE(SaveTownChoice(folder.Folder(), program.cfg, 1, SleepingWait(100), out,
+                                    PlatformFileOps(), &failure));
+        EXPECT_EQ(failure.problem, SaveProblem::kBusy);
         save = std::thread([&] {
-            StringSink out;
-            saved = WriteConfig(folder.Folder(), empty, 0, out);
+            StringSink quiet;
+            saved = SaveTownChoice(folder.Folder(), program.cfg, 1, SleepingWait(60000), quiet);
         });
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         EXPECT_FALSE(saved);
-        EXPECT_EQ(folder.Read("data.cfg"), "old");
+        folder.Write("data.cfg", "1 3 0 0\n2 France Paris 48.85 2.35 1 1 0\n"
+                                 "2 France Lyon 45.76 4.84 1 1 0\n2 Maroc Fes 34 -5 0 0 0\n");
     }
     save.join();
     EXPECT_TRUE(saved);
-    EXPECT_NE(folder.Read("data.cfg"), "old");
+    OwnedConfig after;
+    ASSERT_EQ(ReadConfig(folder.Folder(), after.cfg, out), kReadOk);
+    EXPECT_EQ(after.cfg.NumberOfTowns, 3);
+    EXPECT_EQ(after.cfg.TownSelected, 1);
+    EXPECT_STREQ(after.cfg.TownTable[2]->Name, "Fes");
+}
+
+// Read again, a file that stops at a line, or no longer holds the town chosen, is not
+// saved over; one that is gone is written from what the program read.
+TEST(SaveTownChoice, NeverSavesOverWhatItCannotReadWhole) {
+    TempFolder folder;
+    OwnedConfig program;
+    StringSink out;
+    folder.Write("data.cfg", "1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n2 F Lyon 45 4 1 1 0\n");
+    ASSERT_EQ(ReadConfig(folder.Folder(), program.cfg, out), kReadOk);
+    const struct {
+        const char* file;
+        SaveProblem problem;
+    } cases[] = {{"1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n99 x\n2 F Lyon 45 4 1 1 0\n",
+                  SaveProblem::kUnreadable},
+                 {"1 1 0 0\n2 France Paris 48.85 2.35 1 1 0\n", SaveProblem::kTownGone}};
+    for (const auto& c : cases) {
+        folder.Write("data.cfg", c.file);
+        SaveFailure failure;
+        EXPECT_FALSE(SaveTownChoice(folder.Folder(), program.cfg, 1, SleepingWait(0), out,
+                                    PlatformFileOps(), &failure));
+        EXPECT_EQ(failure.problem, c.problem);
+        EXPECT_EQ(folder.Read("data.cfg"), c.file);
+    }
+    std::filesystem::remove(folder.File("data.cfg"));
+    EXPECT_TRUE(SaveTownChoice(folder.Folder(), program.cfg, 1, SleepingWait(0), out));
+    EXPECT_EQ(folder.Read("data.cfg"), ComposeConfigFile(program.cfg, 1, out));
 }
 
 }  // namespace

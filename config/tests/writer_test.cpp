@@ -15,7 +15,6 @@ namespace veloranth {
 namespace {
 
 using fixture::DataFile;
-using fixture::OwnedConfig;
 using fixture::TempFolder;
 
 void SetRules(Convention& k, const char* name, bool asr, double fajr, double isha, double sun,
@@ -79,7 +78,7 @@ struct SampleWithRecords : SampleConfig {
         k[2].MaghribTwilightAngle = 4.5, k[2].JafariMidnight = true;
         k[3].RamadanIshaMinutes = 120;
         k[8].CommunityLinePresent = true;
-        k[20].Addressed = true, k[20].MaghribTwilightAngle = 4, k[20].ImsakMinutes = 0;
+        k[20].Defined = true, k[20].MaghribTwilightAngle = 4, k[20].ImsakMinutes = 0;
         k[20].JafariMidnight = true, k[20].SeasonalTwilight = 3;
         towns[3].Convention = 20;
         cfg.HijriShown = true, cfg.HijriAdjustment = -1;
@@ -131,7 +130,7 @@ TEST(WriteConfig, WrittenFileReadsBackToTheSameRecords) {
     SampleConfig s;
     TempFolder folder;
     StringSink out;
-    ASSERT_TRUE(WriteConfig(folder.Folder(), s.cfg, 1, out));
+    ASSERT_TRUE(WriteConfigFile(folder.Folder() + u"data.cfg", s.cfg, 1, out));
 
     OwnedConfig back;
     StringSink messages;
@@ -171,8 +170,9 @@ TEST(WriteConfig, AFailedSaveLeavesTheOldFileByteForByte) {
     for (const FileOps* ops :
          {static_cast<const FileOps*>(&unwritable), static_cast<const FileOps*>(&unreplaceable)}) {
         StringSink out;
-        EXPECT_FALSE(WriteConfig(folder.Folder(), s.cfg, 0, out, *ops));
-        ExpectRefusal(out.str(), folder.Folder() + u"data.cfg");
+        EXPECT_FALSE(SaveTownChoice(folder.Folder(), s.cfg, 0, SleepingWait(0), out, *ops));
+        ExpectRefusal(out.str().substr(out.str().find("File open error")),
+                      folder.Folder() + u"data.cfg");
         EXPECT_EQ(folder.Read("data.cfg"), old);
         // Nothing but the file and its lock.
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.File("")), {}), 2);
@@ -184,8 +184,8 @@ TEST(WriteConfig, AFolderThatCannotBeWrittenIsReported) {
     TempFolder folder;
     StringSink out;
     SaveFailure failure;
-    EXPECT_FALSE(
-        WriteConfig(folder.Folder() + u"missing/", s.cfg, 0, out, PlatformFileOps(), &failure));
+    EXPECT_FALSE(SaveTownChoice(folder.Folder() + u"missing/", s.cfg, 0, SleepingWait(0), out,
+                                PlatformFileOps(), &failure));
     ExpectRefusal(out.str(), folder.Folder() + u"missing/data.cfg.lock");
 #ifndef _WIN32
     EXPECT_EQ(failure.reason, "No such file or directory");
@@ -198,7 +198,7 @@ TEST(WriteConfig, AnIncompleteTableIsNotSaved) {
     TempFolder folder;
     folder.Write("data.cfg", "old");
     StringSink out;
-    EXPECT_FALSE(WriteConfig(folder.Folder(), s.cfg, 0, out));
+    EXPECT_FALSE(WriteConfigFile(folder.Folder() + u"data.cfg", s.cfg, 0, out));
     EXPECT_EQ(out.str(),
               "Write config file Error : Town table incomplete, data.cfg not written.\n");
     EXPECT_EQ(folder.Read("data.cfg"), "old");
