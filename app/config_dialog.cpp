@@ -124,6 +124,10 @@ void OnDone(HWND dialog) {
     EndDialog(dialog, 1);
 }
 
+// While a save waits, the dialog's buttons do nothing: it must not end, nor save twice,
+// under the save that runs.
+bool gSaving = false;
+
 // While another program holds data.cfg's lock: the program keeps answering its messages
 // (the clock, the call, painting) for five seconds at most.
 class AnsweringWait {
@@ -178,11 +182,10 @@ void OnSave(HWND dialog) {
         return;
     }
     SaveFailure failure;
-    // The dialog takes no input while the save waits: its messages still run.
-    EnableWindow(dialog, FALSE);
+    gSaving = true;
     const bool saved = SaveTownChoice(ProgramFolder(), s.config, chosen, AnsweringWait(),
                                       platform::StandardOutput(), PlatformFileOps(), &failure);
-    EnableWindow(dialog, TRUE);
+    gSaving = false;
     if (!saved) {
         MessageBoxW(dialog, SaveFailureText(failure).c_str(), L"Sauve config",
                     MB_OK | MB_ICONWARNING);
@@ -198,6 +201,9 @@ void OnNow(HWND dialog) {
 }  // namespace
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (gSaving && (message == WM_COMMAND || message == WM_CLOSE)) {
+        return TRUE;
+    }
     switch (message) {
         case WM_INITDIALOG:
             return OnInitDialog(dialog);

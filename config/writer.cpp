@@ -45,12 +45,39 @@ class Composer {
     StringSink text_;
 };
 
-// The lines of that type and place the reader did not use, as they were read; true when
-// there was one.
+// The comment lines that stand above a record of that type.
+const char* CommentOf(int type) {
+    switch (type) {
+        case kNameLine:
+            return "8 Convention Name\n";
+        case kParametersLine:
+            return "8 Convention AsrSahfi/Hanafi FajrTwilightAngle IshaTwilightAngle "
+                   "Sunrise/SetAngle Isha_is_Maghrib_plus xx mn ZuhrFixe ZuhrHour(h)\n";
+        case kCorrectionsLine:
+            return "8 - Time (mn) to add to get Salat\n"
+                   "8 Convention Fajr     Chourouk Zuhr     Asr      Maghrib  Isha\n";
+        case kHighLatitudeLine:
+            return "8 Convention HighLatitudeRule (1 middle of the night, 2 one seventh, 3 "
+                   "twilight angle)\n";
+        case kCommunityLine:
+            return "8 Convention MaghribAngle ImsakMinutes Midnight RamadanIshaMinutes "
+                   "Seasonal\n";
+        case kHijriLine:
+            return "8 HijriShown HijriAdjustment\n";
+        case kCallLine:
+            return "8 Call SoundFile\n";
+        default:
+            return "";
+    }
+}
+
+// The lines of that type and place the reader did not use, each as it was read under its
+// comment, so that a file in this layout comes back byte for byte; true when there was one.
 bool WriteRefused(Composer& c, const AppConfig& cfg, int type, int place) {
     bool any = false;
     for (const RefusedLine<char>& line : cfg.RefusedLines) {
         if (line.type == type && line.place == place) {
+            c.Line(CommentOf(type));
             c.Line(line.text.c_str());
             any = true;
         }
@@ -76,29 +103,24 @@ void ComposeRefusedConvention(Composer& c, const AppConfig& cfg, int i) {
 
 void ComposeConvention(Composer& c, const AppConfig& cfg, int i) {
     const Convention& k = cfg.Conventions[i];
-    c.Line("8 Convention Name\n");
+    c.Line(CommentOf(kNameLine));
     c.Record(kNameLine, kNameIndex, i);
     c.Line("%s\"\n", k.Name);
-    c.Line(
-        "8 Convention AsrSahfi/Hanafi FajrTwilightAngle IshaTwilightAngle Sunrise/SetAngle "
-        "Isha_is_Maghrib_plus xx mn ZuhrFixe ZuhrHour(h)\n");
+    c.Line(CommentOf(kParametersLine));
     c.Record(kParametersLine, kParametersValues, i, k.AsrShafi ? 1 : 0, k.FajrTwilightAngle,
              k.IshaTwilightAngle, k.SunriseSetAngle, k.IshaIsMaghribPlus ? 1 : 0,
              k.IshaMaghribMinutes, k.ZuhrFixe ? 1 : 0, k.ZuhrHour);
-    c.Line("8 - Time (mn) to add to get Salat\n");
-    c.Line("8 Convention Fajr     Chourouk Zuhr     Asr      Maghrib  Isha\n");
+    c.Line(CommentOf(kCorrectionsLine));
     c.Record(kCorrectionsLine, kCorrectionsValues, i, k.FajrOffset, k.ChouroukOffset, k.ZuhrOffset,
              k.AsrOffset, k.MaghribOffset, k.IshaOffset);
     if (k.HighLatitudeRule != 0) {  // a file without the rule keeps its old layout
-        c.Line(
-            "8 Convention HighLatitudeRule (1 middle of the night, 2 one seventh, 3 twilight "
-            "angle)\n");
+        c.Line(CommentOf(kHighLatitudeLine));
         c.Record(kHighLatitudeLine, kHighLatitudeValues, i, k.HighLatitudeRule);
     } else {
         WriteRefused(c, cfg, kHighLatitudeLine, i);
     }
     if (UsesCommunityLine(k)) {  // likewise
-        c.Line("8 Convention MaghribAngle ImsakMinutes Midnight RamadanIshaMinutes Seasonal\n");
+        c.Line(CommentOf(kCommunityLine));
         c.Record(kCommunityLine, kCommunityValues, i, k.MaghribTwilightAngle, k.ImsakMinutes,
                  k.JafariMidnight ? 1 : 0, k.RamadanIshaMinutes, k.SeasonalTwilight);
     } else {
@@ -175,13 +197,13 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
         Print(&out, "Write config file Error : Invalid number of towns.\n");
     }
     if (UsesHijriLine(cfg)) {
-        c.Line("8 HijriShown HijriAdjustment\n");
+        c.Line(CommentOf(kHijriLine));
         c.Record(kHijriLine, kHijriValues, cfg.HijriShown ? 1 : 0, cfg.HijriAdjustment);
     } else {
         WriteRefused(c, cfg, kHijriLine, 0);
     }
     if (UsesCallLine(cfg)) {
-        c.Line("8 Call SoundFile\n");
+        c.Line(CommentOf(kCallLine));
         c.Record(kCallLine, kCallBeforeFile, cfg.Call);
         c.Line("%s\"\n", cfg.SoundFile);
     } else {

@@ -1,5 +1,6 @@
 // The configuration, qibla and About dialogs of the running program, on whichever
 // virtual screen the test runs (240 x 320, 320 x 240 or 240 x 240).
+#include <cstdio>
 #include <string>
 
 #include "testsupport/win/veloranth_run.h"
@@ -17,14 +18,76 @@ long long Seconds(SYSTEMTIME t) {
 }
 
 // Every record of a file, the lines 7, 9 and 10 included, comes back byte for byte from
-// "Sauve config".
+// "Sauve config", and so does one it did not use.
 TEST_F(VeloranthRun, SaveWritesEveryRecordBackByteForByte) {
-    const std::string records = ReadBytes(kSource / "config/tests/data/records.cfg");
+    std::string records = ReadBytes(kSource / "config/tests/data/records.cfg");
+    records.replace(records.find("7 2          4.5 "), 17, "7 2          12  ");
     StartWith(records);
     HWND dialog = Open(IDM_TOWNS, L"Configuration");
     SendMessageW(dialog, WM_COMMAND, IDC_SAVE, 0);
     EXPECT_EQ(ReadBytes(folder_ / "data.cfg"), records);
     Close(dialog, WM_CLOSE);
+}
+
+// "Sauve config" and the command line's --add-town at the same moment, 40 times: every
+// town added stays, and so does each town chosen in the window.
+TEST_F(VeloranthRun, SavesAndCommandLineEditsAtOnceLoseNothing) {
+    Start();
+    HWND dialog = Open(IDM_TOWNS, L"Configuration");
+    const std::string cli = LinuxPath(BuildFolder().parent_path().parent_path() /
+                                      "native/bin/veloranth-cli");
+    const std::string file = LinuxPath(folder_ / "data.cfg");
+    for (int i = 0; i < 40; ++i) {
+        const fs::path status = folder_ / ("edit" + std::to_string(i));
+        ASSERT_TRUE(StartOnLinux("'" + cli + "' -c '" + file + "' --add-town Paire A" +
+                                 std::to_string(i) + " 1 1 1 0 >/dev/null; echo $? >'" +
+                                 LinuxPath(status) + "'"));
+        Sleep(i % 4 * 5);  // the edit first, the save first, or both at once
+        SendDlgItemMessageW(dialog, IDC_TOWN, CB_SETCURSEL, i % 7, 0);
+        DWORD_PTR ignored;
+        ASSERT_TRUE(SendMessageTimeoutW(dialog, WM_COMMAND, IDC_SAVE, 0, 0, 20000, &ignored));
+        ASSERT_TRUE(WaitFor([&] { return ReadBytes(status) == "0\n"; }, 20000)) << i;
+        const std::string saved = ReadBytes(folder_ / "data.cfg");
+        for (int j = 0; j <= i; ++j) {
+            EXPECT_NE(saved.find("2 Paire            A" + std::to_string(j) + " "), std::string::npos)
+                << "town A" << j << " lost at pair " << i;
+        }
+        int towns = 0, selected = -1;
+        std::sscanf(saved.c_str() + saved.find("\n1 "), "\n1 %d %d", &towns, &selected);
+        EXPECT_EQ(towns, 8 + i);
+        EXPECT_EQ(selected, i % 7) << i;
+    }
+    Close(dialog, WM_CLOSE);
+}
+
+// The lock held on Linux: "Sauve config" waits, the program answering its messages all the
+// while, then says so in French and leaves the file as it was.
+TEST_F(VeloranthRun, ConfigurationSaveWaitsForTheLockHeldElsewhere) {
+    Start();
+    const std::string before = ReadBytes(folder_ / "data.cfg");
+    const fs::path held = folder_ / "held";
+    ASSERT_TRUE(StartOnLinux(
+        "/usr/bin/python3 -c 'import fcntl, sys, time\nf = open(sys.argv[1], \"a\")\n"
+        "fcntl.lockf(f, fcntl.LOCK_EX)\nopen(sys.argv[2], \"w\").close()\ntime.sleep(9)' '" +
+        LinuxPath(folder_ / "data.cfg.lock") + "' '" + LinuxPath(held) + "'"));
+    ASSERT_TRUE(WaitFor([&] { return fs::exists(held); }));
+    HWND dialog = Open(IDM_TOWNS, L"Configuration");
+    const ULONGLONG start = GetTickCount64();
+    PostMessageW(dialog, WM_COMMAND, IDC_SAVE, 0);
+    for (int i = 0; i < 6; ++i, Sleep(500)) {
+        EXPECT_TRUE(Responds(window_, 300) && Responds(dialog, 300)) << i;
+    }
+    Shot("save-waiting-" + ScreenSize());
+    HWND box = WaitForWindow(L"#32770", L"Sauve config", 5000);
+    EXPECT_GE(GetTickCount64() - start, 4900u);
+    EXPECT_EQ(MessageBoxText(box),
+              L"data.cfg est en cours de modification par un autre programme : rien n'a "
+              L"\u00E9t\u00E9 enregistr\u00E9. R\u00E9essayez dans un instant.");
+    ExpectOnScreen(box);
+    Shot("save-lock-held-" + ScreenSize());
+    Close(box);
+    Close(dialog, WM_CLOSE);
+    EXPECT_EQ(ReadBytes(folder_ / "data.cfg"), before);
 }
 
 TEST_F(VeloranthRun, ConfigurationListsSavesAndSetsThePresentUntilDone) {

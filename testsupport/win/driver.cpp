@@ -77,6 +77,29 @@ long Process::Wait(int milliseconds) {
     return static_cast<long>(code);
 }
 
+std::string LinuxPath(const std::filesystem::path& file) {
+    std::string path = file.generic_string();
+    return path.size() > 2 && path[1] == ':' ? path.substr(2) : path;
+}
+
+bool StartOnLinux(const std::string& shellCommand) {
+    std::string quoted;
+    for (char c : shellCommand) {
+        quoted += c == '"' ? "\\\"" : std::string(1, c);
+    }
+    std::wstring commandLine = L"/bin/sh -c \"" + std::wstring(quoted.begin(), quoted.end()) + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
+        return false;
+    }
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    return true;
+}
+
 HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int milliseconds, HWND owner) {
     HWND found = nullptr;
     auto find = [&] {  // the first match whose owner is `owner`, when one is given

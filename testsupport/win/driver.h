@@ -46,6 +46,13 @@ class Process {
     PROCESS_INFORMATION info_{};
 };
 
+// The path of a file under Wine's drive Z: as Linux names it.
+std::string LinuxPath(const std::filesystem::path& file);
+
+// Starts a Linux shell command from the Wine side (Wine starts a Linux program it is given)
+// and returns at once: Wine cannot wait for it, so the command leaves its own trace.
+bool StartOnLinux(const std::string& shellCommand);
+
 // The top-level window of a class and title (either may be null), and of that owner when
 // one is given; null after the time-out.
 HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int milliseconds = 10000,
