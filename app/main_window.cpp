@@ -91,10 +91,8 @@ void OnPaint(HWND window) {
     const PrayerDay& e = TheProgram().state.day;
     platform::LocalDateTime now = platform::LocalTime();
     const FoundTimes& found = RemindableTimes(TheProgram().state);
-    unsigned calling = PrayersCalling(e.adjusted, found, now.hour, now.minute);
-    if (calling != 0) {
+    if (PrayersCalling(e.adjusted, found, now.hour, now.minute) != 0) {
         SHSetForegroundWindow(reinterpret_cast<HWND>(reinterpret_cast<UINT_PTR>(window) | 1));
-        SoundTheCall(calling, now);
     }
     std::wstring clock =
         platform::WindowText(ClockText(e.adjusted, found, now.hour, now.minute, now.second));
@@ -121,6 +119,7 @@ void CALLBACK ClockTimerProc(HWND window, UINT message, UINT_PTR, DWORD) {
         }
         RedrawWindow(window, &kClockRect, nullptr,
                      RDW_INVALIDATE | RDW_ERASE | RDW_NOCHILDREN | RDW_ERASENOW);
+        SoundDueCalls();
     }
 }
 

@@ -7,7 +7,6 @@
 
 #include "platform/win/wide.h"
 #include "reports/main_state.h"
-#include "reports/prayer_call.h"
 #include "shell/aygshell.h"
 
 namespace veloranth::app {
@@ -17,7 +16,7 @@ struct Program {
     HWND mainWindow = nullptr;
     HWND menuBar = nullptr;
     SHACTIVATEINFO activation{};
-    CallsHeard callsHeard;  // the prayers whose call the window has sounded today
+    double lastCall = 0;  // the moment of the last call sounded (ClockSeconds)
     wchar_t title[100] = L"";
     wchar_t className[100] = L"";
     MainState state;

@@ -15,6 +15,10 @@ inline constexpr char kNoTimeText[] = "--:--";
 // into 24:00 shows 00:00.
 std::string ClockTime(double hours);
 
+// The minute a time shows, counted from the start of its day (so 1441 for an Isha shown at
+// 00:01 the next day, -44 for 23:16 the day before).
+long ShownMinute(double hours);
+
 std::string ShownTime(const PrayerTimes& times, const FoundTimes& found, int kind);
 // The same for Imsak, sunset or midnight (a CommunityKind).
 std::string ShownTime(const CommunityTimes& times, int kind);

@@ -1,5 +1,6 @@
 // Playing a sound without waiting: the call at prayer time. Only the Windows programs
-// call; the command line has nothing to play.
+// call; the command line has nothing to play. The main program links the player apart
+// (platform_sound), so that its tests can link a recording stand-in instead.
 #pragma once
 
 #include <cstddef>
@@ -14,10 +15,5 @@ void PlayWaveFile(const std::u16string& path);
 // The same for a whole WAV file in memory, which must stay where it is while it plays
 // (a resource of the program does).
 void PlayWaveImage(const void* wave, std::size_t size);
-
-// Test interface: while the environment variable of this name names a file, each request
-// above is appended to it as a UTF-8 line ("file PATH" or "image SIZE bytes"), whether or
-// not a device then plays it.
-inline constexpr wchar_t kSoundRecordVariable[] = L"VELORANTH_TEST_SOUND_RECORD";
 
 }  // namespace veloranth::platform

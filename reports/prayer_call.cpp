@@ -2,10 +2,13 @@
 // a file that would not play must fall back to the tone, and the player says nothing.
 #include "reports/prayer_call.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
+#include "base/calendar_date.h"
 #include "base/codepage.h"
+#include "engine/shown_time.h"
 #include "platform/files.h"
 
 namespace veloranth {
@@ -102,13 +105,31 @@ CallChoice ChooseCallSound(const AppConfig& cfg, const std::u16string& folder) {
     return {CallSound::kTone, {}};
 }
 
-unsigned TakeNewCalls(CallsHeard& heard, int year, int month, int day, unsigned calling) {
-    if (heard.year != year || heard.month != month || heard.day != day) {
-        heard = {year, month, day, 0};
+double ClockSeconds(const ObservationDate& date, double hours) {
+    return static_cast<double>(DaysFromCivil(date.Year, date.Month, date.Day)) * 86400.0 +
+           hours * 3600.0;
+}
+
+double CallMoment(const PrayerDay& day, int kind) {
+    const double exact = day.adjusted[kind];
+    return ClockSeconds(day.date, std::max(exact, ShownMinute(exact) / 60.0));
+}
+
+unsigned CallsDue(std::initializer_list<const PrayerDay*> days, double now, double& lastCall) {
+    const double kWindow = 60;  // seconds: a clock that jumped past the moment stays silent
+    unsigned due = 0;
+    double latest = lastCall;
+    for (const PrayerDay* day : days) {
+        for (int kind : {Fajr, Zuhr, Asr, Maghrib, Isha}) {
+            const double moment = day->found[kind] ? CallMoment(*day, kind) : 0;
+            if (day->found[kind] && moment > lastCall && now >= moment && now < moment + kWindow) {
+                due |= 1u << kind;
+                latest = std::max(latest, moment);
+            }
+        }
     }
-    unsigned fresh = calling & ~heard.prayers;
-    heard.prayers |= calling;
-    return fresh;
+    lastCall = latest;
+    return due;
 }
 
 }  // namespace veloranth

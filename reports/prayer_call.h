@@ -1,8 +1,9 @@
 // The call at prayer time: which sound line 10 of data.cfg asks for, whether a sound file
-// is a WAV that plays, and the memory that sounds each prayer's call once a day.
+// is a WAV that plays, and when each prayer's call sounds, once.
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -30,13 +31,18 @@ inline constexpr std::size_t kWaveHeadBytes = 64 * 1024;
 // trailing separator) when one is named and is a WAV that plays; otherwise the tone.
 CallChoice ChooseCallSound(const AppConfig& cfg, const std::u16string& folder);
 
-// The prayers (bits 1 << SalatKind) whose call has sounded on the day it names.
-struct CallsHeard {
-    int year = 0, month = 0, day = 0;
-    unsigned prayers = 0;
-};
+// A reading of the local clock as seconds: the date's days since 1970-01-01 times 86,400,
+// plus the time of day. The day's times are readings of that clock too.
+double ClockSeconds(const ObservationDate& date, double hours);
 
-// Of the prayers `calling` on that clock day, those not heard yet; they count as heard.
-unsigned TakeNewCalls(CallsHeard& heard, int year, int month, int day, unsigned calling);
+// When a prayer's call plays: never before its time to the second (the exact time with its
+// minute correction, before any rounding), nor before the minute shown for it begins.
+double CallMoment(const PrayerDay& day, int kind);
+
+// Which calls (bits 1 << SalatKind: Fajr, Zuhr, Asr, Maghrib, Isha) sound at the clock
+// reading `now` among `days` (the day before and today, whose Isha may come after
+// midnight): each from its moment for a minute, and once; `lastCall` keeps the latest
+// moment that sounded.
+unsigned CallsDue(std::initializer_list<const PrayerDay*> days, double now, double& lastCall);
 
 }  // namespace veloranth

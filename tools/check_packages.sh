@@ -45,5 +45,13 @@ expected="LICENSE LISEZMOI.txt TodayHost.exe TodayVeloranth.dll Veloranth.exe da
 got=$(python3 -c 'import sys, zipfile; print(" ".join(sorted(n.split("/", 1)[1] for n in
       zipfile.ZipFile(sys.argv[1]).namelist() if not n.endswith("/"))))' "$zip")
 [ "$got" = "$expected" ] || { echo "the ZIP holds: $got"; exit 1; }
+# The shipped programs read no environment variable: a test's seam lives in its own build.
+python3 -c 'import sys, zipfile; z = zipfile.ZipFile(sys.argv[1])
+for n in z.namelist():
+    if n.endswith((".exe", ".dll")): open(sys.argv[2] + "/" + n.split("/")[-1], "wb").write(z.read(n))' "$zip" "$root"
+for program in "$root"/*.exe "$root"/*.dll; do
+  ! x86_64-w64-mingw32-objdump -p "$program" | grep -qiE "GetEnvironmentVariable|getenv" ||
+    { echo "${program##*/} reads the environment"; exit 1; }
+done
 echo "packages: lintian passes the .deb, which runs from a scratch root with its man page;"
 echo "the ZIP holds the deliverables"

@@ -1,7 +1,8 @@
-// The call at prayer time, heard for real: the program lives through Zuhr under a faked
-// clock, and the platform's record of sound requests says how often it was asked to play,
-// and what. Its test entry starts the clock at 12:40:30 on 6 December 2026.
-#include "platform/sound.h"
+// The call at prayer time, heard for real: the test build of the program, whose sound
+// player records each request and the time it came, lives through three Ishas just after
+// midnight under the faked clock of its test entry (23:59:45 on 6 December 2026).
+#include <cstdio>
+
 #include "testsupport/win/veloranth_run.h"
 
 namespace veloranth {
@@ -9,32 +10,45 @@ namespace {
 
 using namespace wintest;
 
-// Paris's latitude at three longitudes a quarter degree apart: Zuhr at 12:41:38, 12:42:38
-// and 12:43:38, one program run through each with another line 10. A few seconds into the
-// minute, each second's paint after the first has not sounded the call again.
-TEST_F(VeloranthRun, CallSoundsOnceAtZuhr) {
+// Paris, Isha 420 minutes after Maghrib (16:54:22.7) and a correction of some minutes:
+// at 00:00:38 (shown 00:01: the call waits for 00:01:00), at 00:02:20 (shown 00:02: the
+// call waits for the time itself) and at 00:02:59. One run each, with another line 10.
+TEST_F(VeloranthRun, CallSoundsAtItsTimeForIshasPastTheDate) {
     SYSTEMTIME t;
     GetLocalTime(&t);
-    if (t.wYear != 2026 || t.wMonth != 12 || t.wDay != 6)
-        GTEST_SKIP() << "needs the clock of its test entry";
-    ASSERT_EQ(t.wHour * 100 + t.wMinute, 1240) << "too late to cross Zuhr";
-    fs::path record = BuildFolder().parent_path() / "test-runs" / "sound-requests.txt";
+    ASSERT_TRUE(t.wYear == 2026 && t.wMonth == 12 && t.wDay == 6 && t.wHour == 23)
+        << "needs the faked clock of its test entry, 23:59:45 on 6 December 2026";
     fs::path tone = BuildFolder().parent_path() / "generated/sound/call_tone.wav";
-    SetEnvironmentVariableW(platform::kSoundRecordVariable, record.wstring().c_str());
-    const char* cases[][2] = {{"2.35", "2          \"adhan.wav\"\n"},   // the user's own
-                              {"2.10", "2          \"absent.wav\"\n"},  // the tone instead
-                              {"1.85", "0          \"adhan.wav\"\n"}};  // off
-    for (int m = 41; m <= 43; ++m) {
-        fs::remove(record);
-        const auto& c = cases[m - 41];
-        StartWith(std::string("1 1 0 0\n2 France Paris 48.85 ") + c[0] + " 1 1 0\n10 " + c[1]);
+    const struct {
+        const char* correction;
+        const char* line10;
+        double moment;  // seconds after midnight
+    } cases[] = {{"6.255", "2          \"adhan.wav\"", 60},        // the user's own
+                 {"7.955", "2          \"absent.wav\"", 140.003},  // the tone instead
+                 {"8.6", "0          \"adhan.wav\"", 180}};        // off
+    for (const auto& c : cases) {
+        StartWith(std::string("1 1 0 0\n2 France Paris 48.85 2.35 1 1 0\n"
+                              "3 0 1 18 17 0.8333 1 420 0 12\n4 0 0 0 0 0 0 ") +
+                      c.correction + "\n10 " + c.line10 + "\n",
+                  "VeloranthRecording.exe");
         fs::copy_file(tone, folder_ / "adhan.wav");  // a PCM WAV
-        EXPECT_TRUE(
-            WaitFor([&] { return GetLocalTime(&t), t.wMinute == m && t.wSecond >= 7; }, 90000));
+        ASSERT_TRUE(WaitFor(
+            [&] { return GetLocalTime(&t), t.wDay == 7 && t.wMinute * 60 + t.wSecond > c.moment + 3; },
+            240000));
         const std::string expected[] = {
-            "file " + Utf16ToUtf8((folder_ / "adhan.wav").u16string()) + "\n",
-            "image " + std::to_string(fs::file_size(tone)) + " bytes\n", ""};
-        EXPECT_EQ(ReadBytes(record), expected[m - 41]) << c[1];
+            "file " + Utf16ToUtf8((folder_ / "adhan.wav").u16string()),
+            "image " + std::to_string(fs::file_size(tone)) + " bytes", ""};
+        const std::string heard = ReadBytes(folder_ / "sound-requests.txt");
+        const std::string what = heard.substr(0, heard.find(" at "));
+        EXPECT_EQ(what, expected[&c - cases]) << heard;
+        int minute = -1, second = -1, millisecond = -1;
+        if (!heard.empty()) {  // once, at the clock's first tick from its moment on
+            std::sscanf(heard.c_str() + what.size(), " at 00:%d:%d.%d", &minute, &second,
+                        &millisecond);
+            const double at = minute * 60 + second + millisecond / 1000.0;
+            EXPECT_TRUE(at >= c.moment && at < c.moment + 1.5) << heard;
+            EXPECT_EQ(heard.find('\n'), heard.size() - 1) << heard;
+        }
         TearDown();
     }
 }

@@ -34,8 +34,9 @@ TEST_F(VeloranthRun, SaveWritesEveryRecordBackByteForByte) {
 TEST_F(VeloranthRun, SavesAndCommandLineEditsAtOnceLoseNothing) {
     Start();
     HWND dialog = Open(IDM_TOWNS, L"Configuration");
-    const std::string cli = LinuxPath(BuildFolder().parent_path().parent_path() /
-                                      "native/bin/veloranth-cli");
+    const fs::path native = BuildFolder().parent_path().parent_path() / "native/bin/veloranth-cli";
+    ASSERT_TRUE(fs::exists(native)) << "the native preset builds " << native;
+    const std::string cli = LinuxPath(native);
     const std::string file = LinuxPath(folder_ / "data.cfg");
     for (int i = 0; i < 40; ++i) {
         const fs::path status = folder_ / ("edit" + std::to_string(i));

@@ -1,5 +1,5 @@
 // The call's sound: WAV headers that play and those that fall back to the tone, line 10's
-// choices with real files, and one call per prayer and day.
+// choices with real files, and the moment each call sounds.
 #include "reports/prayer_call.h"
 
 #include <gtest/gtest.h>
@@ -91,13 +91,33 @@ TEST(CallSound, LineTenChoosesAndAFileThatFailsGivesTheTone) {
     }
 }
 
-TEST(CallSound, EachPrayerOnceADay) {
-    CallsHeard heard;
-    const unsigned zuhr = 1u << Zuhr, asr = 1u << Asr;
-    EXPECT_EQ(TakeNewCalls(heard, 2026, 12, 6, zuhr), zuhr);
-    EXPECT_EQ(TakeNewCalls(heard, 2026, 12, 6, zuhr), 0u);  // the next second's paint
-    EXPECT_EQ(TakeNewCalls(heard, 2026, 12, 6, zuhr | asr), asr);
-    EXPECT_EQ(TakeNewCalls(heard, 2026, 12, 7, zuhr), zuhr);  // a new day
+// The call sounds at the later of the prayer's time to the second and the start of its
+// shown minute, once, within a minute; an Isha after midnight calls on the next date.
+TEST(CallSound, NeverBeforeItsTimeNorItsShownMinute) {
+    PrayerDay before, today;
+    before.date = {6, 12, 2026}, today.date = {7, 12, 2026};
+    before.adjusted[Isha] = 24 + 38 / 3600.0;                    // 00:00:38, shown 00:01
+    today.adjusted[Fajr] = 5 + 12 / 60.0 + 20 / 3600.0;           // 05:12:20, shown 05:12
+    today.adjusted[Zuhr] = 12 + 41 / 60.0 + 38 / 3600.0;          // 12:41:38, shown 12:42
+    today.adjusted[Asr] = 14.5, today.found.found[Asr] = false;  // not found: no call
+    today.adjusted[Chourouk] = 8.5;                               // no call for sunrise
+    today.adjusted[Maghrib] = today.adjusted[Isha] = 30;          // tomorrow
+    before.adjusted[Fajr] = before.adjusted[Zuhr] = before.adjusted[Asr] = -10;
+    before.adjusted[Maghrib] = -10, before.adjusted[Chourouk] = -10;
+    const struct {
+        double hours;  // on 7 December
+        unsigned due;
+    } ticks[] = {{0 + 59.99 / 3600, 0}, {1 / 60.0, 1u << Isha}, {1 / 60.0 + 1 / 3600.0, 0},
+                 {5 + 12 / 60.0 + 19.99 / 3600, 0}, {5 + 12 / 60.0 + 20 / 3600.0, 1u << Fajr},
+                 {8.5, 0}, {12 + 41 / 60.0 + 59.9 / 3600, 0}, {12.7, 1u << Zuhr},
+                 {12.7 + 1 / 3600.0, 0}, {14.5, 0}};
+    double lastCall = 0;
+    for (const auto& t : ticks) {
+        EXPECT_EQ(CallsDue({&before, &today}, ClockSeconds(today.date, t.hours), lastCall), t.due)
+            << t.hours;
+    }
+    double fresh = 0;  // a minute after its moment, a call is over
+    EXPECT_EQ(CallsDue({&today}, ClockSeconds(today.date, 12.7 + 61 / 3600.0), fresh), 0u);
 }
 
 }  // namespace

@@ -36,11 +36,16 @@ inline fs::path XdgOpenRecord() {
 // Veloranth.exe in a folder of its own with the test towns, the help and the stylesheet.
 class VeloranthRun : public ::testing::Test {
   protected:
-    // With `config` as data.cfg ("" for none); by default the test towns.
-    void StartWith(const std::string& config) {
+    // With `config` as data.cfg ("" for none); by default the test towns. `program` is
+    // the build of it that runs, as Veloranth.exe.
+    void StartWith(const std::string& config, const char* program = "Veloranth.exe") {
         folder_ =
             wintest::FolderWith(::testing::UnitTest::GetInstance()->current_test_info()->name(),
                                 {"Veloranth.exe", "help.html", "style.css"});
+        if (std::string(program) != "Veloranth.exe") {
+            fs::remove(folder_ / "Veloranth.exe");
+            fs::copy_file(wintest::BuildFolder() / program, folder_ / "Veloranth.exe");
+        }
         fs::remove(XdgOpenRecord());
         if (!config.empty()) {
             std::ofstream(folder_ / "data.cfg", std::ios::binary) << config;
