@@ -33,7 +33,7 @@ const char kClosing[] =
     "  $ veloranth-cli --lat=21.42 --lon=39.83 --zone=3 --convention=4\n"
     "  $ veloranth-cli --list-conventions\n"
     "  $ veloranth-cli Oslo --isha-minutes=90 --high-latitude=seventh\n"
-    "  $ veloranth-cli --add-town Maroc Ifrane 33.53 -5.11 Africa/Casablanca 11\n";
+    "  $ veloranth-cli --add-town Maroc Taza 34 -4 Africa/Casablanca 11\n";
 
 // `text` in lines of at most kWidth columns, each but the first indented by `indent`.
 std::string Wrapped(const std::string& text, std::size_t first, std::size_t indent) {

@@ -22,7 +22,11 @@ def minutes(clock):
 
 
 failed = 0
-for path in sorted(glob.glob(os.path.join(os.path.dirname(__file__), "data", "peers", "*.txt"))):
+paths = sorted(glob.glob(os.path.join(os.path.dirname(__file__), "data", "peers", "*.txt")))
+if len(paths) < 6:
+    failed += 1
+    print("FAIL: %d peer files, not the six" % len(paths))
+for path in paths:
     lines = [line.split() for line in open(path, encoding="utf-8") if not line.startswith("#")]
     args = lines[0][1:]
     peer = {row[0]: row[1:] for row in lines[1:]}
@@ -38,6 +42,9 @@ for path in sorted(glob.glob(os.path.join(os.path.dirname(__file__), "data", "pe
                 failed += 1
                 print("FAIL: %s %s %s: ours %s, adhan %s" % (os.path.basename(path), row["date"],
                                                             column, ours or "none", theirs))
+    if sum(spread.values()) != 365 * len(columns):  # every time of every day compared
+        failed += 1
+        print("FAIL: %s: %d times compared" % (os.path.basename(path), sum(spread.values())))
     print("%s: %d days; minutes off adhan: %s" % (os.path.basename(path), len(peer),
                                                   dict(sorted(spread.items(), key=str))))
 sys.exit(1 if failed else 0)

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstring>
+#include <string>
+#include <utility>
 
 #include "base/constants.h"
 #include "engine/day.h"
@@ -36,15 +38,48 @@ struct DayCase {
     }
 };
 
-// The whole day, bit for bit: its date, clock, weekday, times and which were found.
-inline bool SameDay(const PrayerDay& a, const PrayerDay& b) {
-    return !std::memcmp(&a.exact, &b.exact, sizeof a.exact) &&
-           !std::memcmp(&a.adjusted, &b.adjusted, sizeof a.adjusted) &&
-           !std::memcmp(&a.found, &b.found, sizeof a.found) &&
-           !std::memcmp(&a.community, &b.community, sizeof a.community) &&
-           !std::memcmp(&a.rules, &b.rules, sizeof a.rules) && a.T == b.T && a.TZeff == b.TZeff &&
-           a.dst == b.dst && a.weekday == b.weekday && a.date.Day == b.date.Day &&
-           a.date.Month == b.date.Month && a.date.Year == b.date.Year;
+// The same double to the last bit (a NaN included), not merely equal.
+inline bool SameBits(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The first field in which two days differ ("" when none): every field of PrayerDay, one
+// by one, doubles bit for bit. A field added to PrayerDay changes its size, which stops the
+// build here until the field is compared too.
+inline std::string DayDifference(const PrayerDay& a, const PrayerDay& b) {
+    static_assert(sizeof(PrayerDay) == 216, "compare PrayerDay's new field below");
+    const std::pair<const char*, bool> fields[] = {
+        {"date", a.date.Day == b.date.Day && a.date.Month == b.date.Month &&
+                     a.date.Year == b.date.Year},
+        {"TZeff", SameBits(a.TZeff, b.TZeff)},
+        {"dst", a.dst == b.dst},
+        {"weekday", a.weekday == b.weekday},
+        {"T", SameBits(a.T, b.T)},
+        {"moved", a.moved.fajr == b.moved.fajr && a.moved.maghrib == b.moved.maghrib &&
+                      a.moved.isha == b.moved.isha},
+        {"midnightTZeff", SameBits(a.community.midnightTZeff, b.community.midnightTZeff)},
+        {"rules", a.rules.fajr == b.rules.fajr && a.rules.isha == b.rules.isha &&
+                      a.rules.ramadanIsha == b.rules.ramadanIsha},
+        {"hijri", a.hijri == b.hijri},
+    };
+    for (const auto& [name, same] : fields) {
+        if (!same) {
+            return name;
+        }
+    }
+    for (int k = 0; k < kSalatCount; ++k) {
+        if (!SameBits(a.exact[k], b.exact[k]) || !SameBits(a.adjusted[k], b.adjusted[k]) ||
+            a.found[k] != b.found[k]) {
+            return "time " + std::to_string(k);
+        }
+    }
+    for (int k = 0; k < kCommunityCount; ++k) {
+        if (!SameBits(a.community.time[k], b.community.time[k]) ||
+            a.community.found[k] != b.community.found[k]) {
+            return "community time " + std::to_string(k);
+        }
+    }
+    return "";
 }
 
 }  // namespace veloranth::fixture

@@ -36,10 +36,13 @@ struct Loaded {
     }
 };
 
-// Compares with data/<name> (gtest shows the differing lines).
+// Compares with data/<name> (gtest shows the differing lines). VELORANTH_WRITE_GOLDEN=1
+// writes the golden instead and fails: a run that wrote its own expectations checked none.
 inline void ExpectGolden(const std::string& name, const std::string& actual) {
     if (std::getenv("VELORANTH_WRITE_GOLDEN") != nullptr) {
         std::ofstream("data/" + name, std::ios::binary) << actual;
+        ADD_FAILURE() << "data/" << name << " written: look at its diff, then run again";
+        return;
     }
     std::stringstream golden;
     golden << std::ifstream("data/" + name, std::ios::binary).rdbuf();

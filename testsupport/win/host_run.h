@@ -41,14 +41,14 @@ class HostRun : public ::testing::Test {
             EXPECT_EQ(host_.Wait(), 0);
         }
     }
-    // The item, once the host shows it at `height` pixels.
+    // The item, once the host shows it at `height` pixels; null when it never does.
     HWND ItemOfHeight(int height) {
         HWND host = wintest::WaitForWindow(L"TodayHostWindow", nullptr), item = nullptr;
-        wintest::WaitFor([&] {
+        const bool shown = wintest::WaitFor([&] {
             item = FindWindowExW(host, nullptr, L"VeloranthClass", nullptr);
             return item && wintest::RectOf(item).bottom - wintest::RectOf(item).top == height;
         });
-        return item;
+        return shown ? item : nullptr;
     }
 
     fs::path folder_;

@@ -73,7 +73,9 @@ class VeloranthRun : public ::testing::Test {
         PostMessageW(window_, WM_COMMAND, command, 0);
         HWND opened = wintest::WaitForWindow(L"#32770", title);
         EXPECT_NE(opened, nullptr) << command;
-        wintest::WaitFor([&] { return GetPropW(opened, POCKET_FITTED_PROPERTY) != nullptr; }, 3000);
+        EXPECT_TRUE(wintest::WaitFor(
+            [&] { return GetPropW(opened, POCKET_FITTED_PROPERTY) != nullptr; }, 3000))
+            << command << ": not fitted to the screen";
         return opened;
     }
 
