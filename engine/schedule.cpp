@@ -9,85 +9,9 @@
 #include "engine/seasons.h"
 #include "engine/solver.h"
 #include "engine/timebase.h"
+#include "engine/town_clock.h"
 
 namespace veloranth {
-
-namespace {
-
-// The last day of `month` falling on `weekday`, by scanning its last seven days downward.
-int LastWeekdayOfMonth(int year, int month, int weekday, double offset) {
-    const int last = DaysInMonth(month, year);
-    for (int d = last; d > last - 7; --d) {
-        if (DayOfWeek(JulianCenturies(d, month, year, 12.0) + offset) == weekday) {
-            return d;
-        }
-    }
-    return 0;
-}
-
-// Fills the summer-time bounds of the memo's year, rule type and time zone.
-void FindSummerTime(EngineMemo::SummerTime& m) {
-    double offset = (m.timeZone + 12) * HourInCenturies;
-    int weekday = 6;
-    m.startMonth = 3, m.endMonth = 10;  // last Sundays of March and October
-    if (m.ruleType == 2) {
-        m.startMonth = 4, m.endMonth = 9, weekday = 4;  // last Fridays of April and September
-    }
-    m.startDay = LastWeekdayOfMonth(m.year, m.startMonth, weekday, offset);
-    m.endDay = LastWeekdayOfMonth(m.year, m.endMonth, weekday, offset);
-}
-
-int Applies(const EngineMemo::SummerTime& m, int month, int day) {
-    bool applies = (m.startMonth < month && month < m.endMonth) ||
-                   (month == m.startMonth && day >= m.startDay) ||
-                   (month == m.endMonth && day < m.endDay);
-    return applies ? 1 : 0;
-}
-
-// DstApplies, with the year's bounds kept in `m`.
-int DstAppliesMemo(EngineMemo::SummerTime& m, int year, int month, int day, int ruleType,
-                   int timeZone) {
-    if (!m.filled || m.year != year || m.ruleType != ruleType || m.timeZone != timeZone) {
-        m.year = year, m.ruleType = ruleType, m.timeZone = timeZone, m.filled = true;
-        FindSummerTime(m);
-    }
-    return Applies(m, month, day);
-}
-
-// A zone's smallest offset of the year, kept in `memo`.
-std::int32_t SmallestOffset(EngineMemo& memo, const zones::Zone* zone, int year) {
-    auto& m = memo.smallest;
-    if (!m.filled || m.zone != zone || m.year != year) {
-        m = {zone, year, zones::SmallestOffsetOfYear(zone, year), true};
-    }
-    return m.seconds;
-}
-
-// ClockOn, with the year's summer-time bounds and the zone's smallest offset kept in `memo`.
-LocalClock ClockOnMemo(const ObservationDate& date, const Place& place, EngineMemo& memo) {
-    if (place.zone != nullptr) {
-        // DaylightSavingAtLocalNoon's comparison, on the offset already looked up.
-        std::int32_t seconds =
-            zones::OffsetAtLocalNoon(place.zone, date.Year, date.Month, date.Day);
-        return {seconds / 3600.0, seconds > SmallestOffset(memo, place.zone, date.Year)};
-    }
-    bool dst = place.CurrentDst != 0 && DstAppliesMemo(memo.dst, date.Year, date.Month, date.Day,
-                                                       place.CurrentDst,
-                                                       place.CurrentTimeZone) == 1;
-    return {static_cast<double>(place.CurrentTimeZone + (dst ? 1 : 0)), dst};
-}
-
-}  // namespace
-
-int DstApplies(int year, int month, int day, int ruleType, int timeZone) {
-    EngineMemo::SummerTime summer;
-    return DstAppliesMemo(summer, year, month, day, ruleType, timeZone);
-}
-
-LocalClock ClockOn(const ObservationDate& date, const Place& place) {
-    EngineMemo memo;
-    return ClockOnMemo(date, place, memo);
-}
 
 int WeekdayAt(double T, double TZeff) {
     return DayOfWeek(T + (TZeff + 12) * HourInCenturies);
@@ -289,7 +213,7 @@ void ComputeAdjustedTimes(PrayerDay& day, const ConventionRules& k) {
 
 // The clock of the day's date, then the transit.
 void ComputeClockAndTransit(DayRun& run, ScheduleObserver* observer) {
-    const LocalClock clock = ClockOnMemo(run.day.date, run.in, run.memo);
+    const LocalClock clock = ClockOn(run.day.date, run.in, run.memo);
     run.day.TZeff = clock.TZeff;
     run.day.dst = clock.dst;
     Tell(observer, ScheduleStep::Clock, run.day);

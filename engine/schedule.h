@@ -8,20 +8,6 @@ namespace veloranth {
 
 class TextSink;
 
-// 1 when daylight-saving time applies on that date under the rule type (non-zero), else 0.
-// Rule 2: last Friday of April (inclusive) to last Friday of September (exclusive); any
-// other rule: last Sunday of March to last Sunday of October.
-int DstApplies(int year, int month, int day, int ruleType, int timeZone);
-
-// The town's clock on a date: its offset from UT and whether summer time makes it so. A
-// town with a zone takes the zone's offset at 12:00 local time that day, and summer time
-// when that offset exceeds the smallest of the year; otherwise TimeZone and the DST rule.
-struct LocalClock {
-    double TZeff;  // hours
-    bool dst;
-};
-LocalClock ClockOn(const ObservationDate& date, const Place& place);
-
 // Weekday (0 Monday) of the instant T, read on a clock TZeff hours east of UT.
 int WeekdayAt(double T, double TZeff);
 
