@@ -142,7 +142,7 @@ void SolveTogether(DayRun& run, const Latitude& phi) {
     }
     kinds[count++] = Asr;
     double hours[kMaxEventsTogether];
-    SalatHoursTogether(run, phi, kinds, count, hours, statuses);
+    SalatHours(run, phi, kinds, count, hours, statuses);
     for (int e = 0; e < count; ++e) {
         HoursOf(run.day, kinds[e]) = hours[e];
         FoundOf(run.day, kinds[e]) = statuses[e] == kSalatFound;
@@ -232,11 +232,10 @@ void SolveTimes(DayRun& run, const Latitude& phi, ScheduleObserver* observer) {
     const ConventionRules& k = *run.in.convention;
     Event events[kMaxEventsTogether];
     const int count = EventsAfterTransit(k, events);
-    FirstPass firstPass;
     for (int e = 0; e < count; ++e) {
         const int kind = events[e].kind;
         if (Solved(k, kind)) {
-            int status = SalatHour(run, phi, kind, HoursOf(run.day, kind), &firstPass);
+            int status = SalatHour(run, phi, kind, HoursOf(run.day, kind));
             FoundOf(run.day, kind) = status == kSalatFound;
         }
         FinishStep(run.day, run.in, events[e].step);
