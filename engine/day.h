@@ -43,8 +43,8 @@ struct ConventionRules {
     double IshaTwilightAngle = 0;
     double SunriseSetAngle = 0;
     int IshaMaghribMinutes = 0;
-    double ZuhrHour = 0;         // decimal hours, local clock
-    int HighLatitudeRule = 0;    // a HighLatitudeRule: what bounds Fajr and Isha
+    double ZuhrHour = 0;       // decimal hours, local clock
+    int HighLatitudeRule = 0;  // a HighLatitudeRule: what bounds Fajr and Isha
     // The community settings (data.cfg's line 7).
     double MaghribTwilightAngle = 0;  // degrees below the horizon; 0: Maghrib at sunset
     int ImsakMinutes = 10;            // Imsak this many minutes before Fajr
@@ -52,6 +52,11 @@ struct ConventionRules {
     int RamadanIshaMinutes = 0;       // in Ramadan, Isha = Maghrib + these; 0: no change
     int SeasonalTwilight = 0;         // a Shafaq: the Committee's seasonal Fajr and Isha
 };
+
+// Whether the convention takes Maghrib at an angle below the sunset, not at the sunset.
+inline bool HasMaghribAngle(const ConventionRules& k) {
+    return k.MaghribTwilightAngle > 0;
+}
 
 // The Moonsighting Committee's seasonal twilight, named by the twilight (shafaq) whose end
 // is Isha.
@@ -163,7 +168,7 @@ struct EngineMemo {
         double value = 0;
         bool filled = false;
     };
-    Sine altitude[4];  // of the fixed target altitudes: Fajr's, Isha's, the horizon's, Maghrib's
+    Sine altitude[4];    // of the fixed target altitudes: Fajr's, Isha's, the horizon's, Maghrib's
     struct SummerTime {  // the summer-time bounds of a year under a rule (DstApplies)
         int year = 0, ruleType = 0, timeZone = 0;
         int startMonth = 0, startDay = 0, endMonth = 0, endDay = 0;

@@ -1,5 +1,5 @@
-// The day's schedule: effective time zone, transit, the five solver times in a fixed
-// order, the convention's special rules and minute offsets; and a whole month of it.
+// The day's schedule: the town's clock, the transit, the solver's times, then the rules
+// applied to the solved day (engine/day_rules.h); and a whole month of it.
 #pragma once
 
 #include "engine/day.h"
@@ -11,7 +11,7 @@ class TextSink;
 // Weekday (0 Monday) of the instant T, read on a clock TZeff hours east of UT.
 int WeekdayAt(double T, double TZeff);
 
-// The steps of the day's schedule, in the fixed order they run. Maghrib is the sunset;
+// The steps of the day's schedule, in the fixed order they are told. Maghrib is the sunset;
 // MaghribAngle is told only for a convention that takes Maghrib at an angle below it.
 // HighLatitude is told only on days its rule moved a time.
 enum class ScheduleStep {
@@ -27,8 +27,12 @@ enum class ScheduleStep {
     Adjusted
 };
 
-// Told after each step, with the day as that step left it (the prayer-time report prints
-// between the steps this way).
+// Told after each step (the prayer-time report prints between the steps this way). An
+// event's step (Chourouk to Asr) is told once the day is solved and the rules that settle
+// what its time is (the seasons, Isha after Maghrib) have applied, after the solver's trace
+// of that event; then each rule that moves the finished times is told with its own step.
+// A step's own values are final as of that step; the events' steps may see the later
+// events solved already.
 class ScheduleObserver {
   public:
     virtual ~ScheduleObserver() = default;

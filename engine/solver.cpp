@@ -21,7 +21,7 @@ namespace {
 constexpr double kSiderealToSolar = 0.997269476174235;
 
 bool MaghribByAngle(const ConventionRules& k, int kind) {
-    return kind == Maghrib && k.MaghribTwilightAngle > 0;
+    return kind == Maghrib && HasMaghribAngle(k);
 }
 
 // Slot of EngineMemo::altitude for a kind whose target altitude does not depend on the
