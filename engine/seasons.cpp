@@ -1,3 +1,4 @@
+// The Moonsighting Committee's seasonal Fajr and Isha, applied to the solved day.
 // The Committee's formula as it publishes it (S. Khalid Shaukat, "Fajr and Isha", Moonsighting
 // Committee Worldwide): four values a, b, c, d of minutes, each 75 (62 for the red twilight)
 // plus a coefficient / 55 times the latitude, joined by straight lines over the days since

@@ -60,8 +60,10 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     return a >= 0 ? a / b : -((b - 1 - a) / b);
 }
 
-// The offset of a town of whole hours and a summer-time rule at a UTC instant: where the
-// clock's change at an instant is decided, beside the per-day rule of ClockOn.
+// The offset of a town of whole hours and a summer-time rule at a UTC instant: the one place
+// that decides when such a clock changes (midnight, the programs' now and a time the user
+// gives all read it here). The rule's calendar day decides: the date on standard time gives
+// the day, and ClockOn's rule for that day the offset.
 std::int64_t RuleOffsetAt(const Place& place, std::int64_t utc) {
     const std::int64_t standard = std::int64_t{place.CurrentTimeZone} * 3600;
     const LocalClock clock = ClockOn(DateOfDays(FloorDiv(utc + standard, kDay)), place);
