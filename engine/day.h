@@ -43,8 +43,8 @@ struct ConventionRules {
     double IshaTwilightAngle = 0;
     double SunriseSetAngle = 0;
     int IshaMaghribMinutes = 0;
-    double ZuhrHour = 0;       // decimal hours, local clock
-    int HighLatitudeRule = 0;  // a HighLatitudeRule: what bounds Fajr and Isha
+    double ZuhrHour = 0;         // decimal hours, local clock
+    int HighLatitudeRule = 0;    // a HighLatitudeRule: what bounds Fajr and Isha
     // The community settings (data.cfg's line 7).
     double MaghribTwilightAngle = 0;  // degrees below the horizon; 0: Maghrib at sunset
     int ImsakMinutes = 10;            // Imsak this many minutes before Fajr
@@ -168,7 +168,7 @@ struct EngineMemo {
         double value = 0;
         bool filled = false;
     };
-    Sine altitude[4];    // of the fixed target altitudes: Fajr's, Isha's, the horizon's, Maghrib's
+    Sine altitude[4];  // of the fixed target altitudes: Fajr's, Isha's, the horizon's, Maghrib's
     struct SummerTime {  // the summer-time bounds of a year under a rule (DstApplies)
         int year = 0, ruleType = 0, timeZone = 0;
         int startMonth = 0, startDay = 0, endMonth = 0, endDay = 0;
