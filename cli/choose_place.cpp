@@ -35,7 +35,7 @@ bool ChooseMethod(AppConfig& cfg, Town& town, const Options& o, std::string& err
         own = Convention{};
         own.Defined = true;  // defined, for this run
         town.Convention = kCommandLineConvention;
-        return DefineMethod(o.method, own, error);
+        return DefineMethod(o.method, own, error) && CheckMethodGiven(o.method, own, error);
     }
     if (o.convention >= 0) {
         if (!CheckConvention(cfg, o.convention, error)) {
@@ -48,7 +48,7 @@ bool ChooseMethod(AppConfig& cfg, Town& town, const Options& o, std::string& err
         return false;
     }
     ApplyMethod(o.method, cfg.Conventions[town.Convention]);
-    return true;
+    return CheckMethodGiven(o.method, cfg.Conventions[town.Convention], error);
 }
 
 }  // namespace

@@ -188,6 +188,24 @@ bool DefineMethod(const MethodOptions& m, ConventionRules& k, std::string& error
     return true;
 }
 
+bool CheckMethodGiven(const MethodOptions& m, const ConventionRules& k, std::string& error) {
+    if (!k.IshaIsMaghribPlus && k.MaghribTwilightAngle > k.IshaTwilightAngle &&
+        (m.ishaAngle || m.maghribAngle)) {
+        error = (m.ishaAngle ? "--isha-angle " + Number(k.IshaTwilightAngle) +
+                                   " is below the Maghrib angle " + Number(k.MaghribTwilightAngle)
+                             : "--maghrib-angle " + Number(k.MaghribTwilightAngle) +
+                                   " is above the Isha angle " + Number(k.IshaTwilightAngle)) +
+                ": Isha would come before Maghrib every day";
+        return false;
+    }
+    if (m.ramadanIshaMinutes && *m.ramadanIshaMinutes > 0 && !k.IshaIsMaghribPlus) {
+        error = "--ramadan-isha gives Isha in minutes after Maghrib, but this method's Isha is "
+                "an angle: give --isha-minutes too";
+        return false;
+    }
+    return true;
+}
+
 std::string MethodJson(const ConventionRules& k) {
     std::string json;
     for (const Setting& s : kSettings) {

@@ -22,6 +22,12 @@ void ApplyMethod(const MethodOptions& method, ConventionRules& rules);
 // high-latitude rule and no offsets; false when Fajr or Isha is not given.
 bool DefineMethod(const MethodOptions& method, ConventionRules& rules, std::string& error);
 
+// A method the options made that would break the day's order on every day, or a setting
+// that would do nothing: an Isha angle below the Maghrib angle, Ramadan minutes for an Isha
+// given by its angle. False with `error` naming the option.
+bool CheckMethodGiven(const MethodOptions& method, const ConventionRules& rules,
+                      std::string& error);
+
 // `"method": {...}`'s object: the settings in use, under the options' names (underscores).
 std::string MethodJson(const ConventionRules& rules);
 

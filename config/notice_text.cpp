@@ -47,6 +47,12 @@ std::optional<NoticeText> RecordNoticeText(ReadNotice notice, const NoticeDetail
             Print(&text, "Convention %d has no line 3 (its angles), line %d not used", d.index,
                   d.type);
             break;
+        case ReadNotice::MaghribAfterIsha:
+            Print(&text,
+                  "MaghribAngle %s of convention %d above its Isha angle %s (Isha would come "
+                  "before Maghrib), line not used",
+                  d.value.c_str(), d.index, d.limit.c_str());
+            break;
         case ReadNotice::ConventionNotDefined:
             Print(&text, "Convention %d of town %s is not defined", d.index, name);
             break;
@@ -72,6 +78,7 @@ bool LineNotUsed(ReadNotice notice) {
         case ReadNotice::ValueOutOfRange:
         case ReadNotice::SoundFileNotPlain:
         case ReadNotice::ConventionWithoutAngles:
+        case ReadNotice::MaghribAfterIsha:
         case ReadNotice::NameWithoutQuotes:
         case ReadNotice::NameTooLong:  // cut: the rest of the name would be lost
         case ReadNotice::FormatError:  // the lines after it were not read at all

@@ -581,6 +581,7 @@ class Parser {
         k.JafariMidnight = midnight == 1;
         StoreRules(i, k);
         cfg_.Conventions[i].CommunityLinePresent = true;
+        community_[i] = {i, kCommunityLine, RecordLine(), RecordText()};
         return kReadOk;
     }
 
@@ -682,6 +683,9 @@ class Parser {
                 cfg_.Conventions[i] = BasicConvention<Char>();
             }
         }
+        for (int i = 0; i < kConventionCount; ++i) {
+            RefuseMaghribAfterIsha(i);
+        }
         finished_ = true;
         // Towns may come before the lines that define their convention: checked at the end.
         // One out of the table was told at its line already.
@@ -720,6 +724,31 @@ class Parser {
         Report(notice, d);
     }
 
+    // A Maghrib angle above an Isha angle puts Isha before Maghrib every day: the line 7
+    // that says so is not used (never the convention's line 3, whose record is older).
+    void RefuseMaghribAfterIsha(int i) {
+        BasicConvention<Char>& k = cfg_.Conventions[i];
+        if (!ConventionDefined(cfg_, i) || !k.CommunityLinePresent || k.IshaIsMaghribPlus ||
+            !(k.MaghribTwilightAngle > k.IshaTwilightAngle)) {
+            return;
+        }
+        NoticeDetails d;
+        d.index = i;
+        StringSink value, limit;
+        Print(&value, "%g", k.MaghribTwilightAngle);
+        Print(&limit, "%g", k.IshaTwilightAngle);
+        d.value = value.str(), d.limit = limit.str();
+        Report(ReadNotice::MaghribAfterIsha, d, community_[i].line, kCommunityLine);
+        cfg_.RefusedLines.push_back({kCommunityLine, i, community_[i].text});
+        const ConventionRules defaults;
+        k.MaghribTwilightAngle = defaults.MaghribTwilightAngle;
+        k.ImsakMinutes = defaults.ImsakMinutes;
+        k.JafariMidnight = defaults.JafariMidnight;
+        k.RamadanIshaMinutes = defaults.RamadanIshaMinutes;
+        k.SeasonalTwilight = defaults.SeasonalTwilight;
+        k.CommunityLinePresent = false;
+    }
+
     // Every notice names the record's line and type; after the records, none unless given.
     void Report(ReadNotice notice, NoticeDetails& d, int line = 0, int type = 0) {
         d.line = line != 0 ? line : finished_ ? 0 : RecordLine();
@@ -748,6 +777,7 @@ class Parser {
     std::size_t counted_ = 0;  // text_ up to here has lineOfCounted_ - 1 line breaks
     int lineOfCounted_ = 1;
     std::vector<Awaiting> awaiting_;
+    Awaiting community_[kConventionCount] = {};  // each convention's line 7 in use
     bool finished_ = false;
 };
 

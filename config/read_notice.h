@@ -22,6 +22,7 @@ enum class ReadNotice {
     SoundFileNotPlain,         // a line 10's sound file is no plain file name: not used
     ConventionNotDefined,      // a kept town's convention (9 to 31) that no line 3 defines
     ConventionWithoutAngles,   // a line 4 to 7 of a convention above 8 without a line 3
+    MaghribAfterIsha,          // a line 7 whose Maghrib angle passes the Isha angle: not used
     NameWithoutQuotes,         // a line 5 without two double quotes: no name stored
     NameTooLong,               // a country, town or convention name cut to 79 characters
     // Reading stops at these.
@@ -44,6 +45,7 @@ struct NoticeDetails {
     // range, and whether `index` is the convention of the line (lines 9 and 10 have none).
     std::string column;
     std::string value;
+    std::string limit;  // MaghribAfterIsha: the Isha angle
     int low = 0;
     int high = 0;
     bool ofConvention = false;

@@ -32,4 +32,11 @@ void ApplyHighLatitudeRule(PrayerDay& day, const ConventionRules& k);
 // adjusted Fajr.
 void ApplyMinuteCorrections(PrayerDay& day, const ConventionRules& k);
 
+// The times in their order (time_order.cpp): Imsak, Fajr, Chourouk, Zuhr, Asr, Maghrib,
+// Isha, sunset between Zuhr and Maghrib and midnight after Maghrib in elapsed time; equal
+// times keep their place. Outward from the transit, a time out of place is not found that
+// day, and so is any time past the calendar's last day, 9999-12-31. Applied last, and
+// again once midnight is known.
+void ApplyTimeOrder(PrayerDay& day);
+
 }  // namespace veloranth

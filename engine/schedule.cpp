@@ -106,13 +106,14 @@ void SolveTimes(DayRun& run, const Latitude& phi, ScheduleObserver* observer) {
 }
 
 // The rules that move the finished times, each told: the high-latitude rule, then the
-// convention's corrections.
+// convention's corrections and the order they must keep.
 void FinishDay(PrayerDay& day, const ConventionRules& k, ScheduleObserver* observer) {
     ApplyHighLatitudeRule(day, k);
     if (day.moved.fajr || day.moved.maghrib || day.moved.isha) {
         Tell(observer, ScheduleStep::HighLatitude, day);
     }
     ApplyMinuteCorrections(day, k);
+    ApplyTimeOrder(day);
     Tell(observer, ScheduleStep::Adjusted, day);
 }
 

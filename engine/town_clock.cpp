@@ -62,12 +62,23 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
 
 // The offset of a town of whole hours and a summer-time rule at a UTC instant: the one place
 // that decides when such a clock changes (midnight, the programs' now and a time the user
-// gives all read it here). The rule's calendar day decides: the date on standard time gives
-// the day, and ClockOn's rule for that day the offset.
+// gives all read it here), at the rule's real moment. The European rule changes at 01:00 UT
+// on the last Sundays of March and October; the Egyptian rule at 00:00 of the standard-time
+// clock on its change days, so that there the date on standard time gives the day, and
+// ClockOn's rule for that day the offset.
 std::int64_t RuleOffsetAt(const Place& place, std::int64_t utc) {
     const std::int64_t standard = std::int64_t{place.CurrentTimeZone} * 3600;
-    const LocalClock clock = ClockOn(DateOfDays(FloorDiv(utc + standard, kDay)), place);
-    return standard + (clock.dst ? 3600 : 0);
+    if (place.CurrentDst == 0 || place.CurrentDst == 2) {
+        const LocalClock clock = ClockOn(DateOfDays(FloorDiv(utc + standard, kDay)), place);
+        return standard + (clock.dst ? 3600 : 0);
+    }
+    EngineMemo::SummerTime m;
+    m.year = DateOfDays(FloorDiv(utc, kDay)).Year, m.ruleType = place.CurrentDst;
+    m.timeZone = place.CurrentTimeZone;
+    FindSummerTime(m);
+    const std::int64_t start = DaysFromCivil(m.year, m.startMonth, m.startDay) * kDay + 3600;
+    const std::int64_t end = DaysFromCivil(m.year, m.endMonth, m.endDay) * kDay + 3600;
+    return standard + (utc >= start && utc < end ? 3600 : 0);
 }
 
 // Seconds since 1970 of a local date and time, read as if it were UT.

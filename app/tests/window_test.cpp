@@ -124,23 +124,6 @@ TEST_F(VeloranthRun, PagesReachTheDesktopsBrowser) {
     Close(box);
 }
 
-// Its own test entry runs it under a clock that starts at 23:59:35 on 6 December 2026.
-TEST_F(VeloranthRun, MidnightMovesTheWindowToTheNewDay) {
-    SYSTEMTIME t;
-    GetLocalTime(&t);
-    ASSERT_TRUE(t.wYear == 2026 && t.wMonth == 12 && t.wDay == 6 && t.wHour == 23)
-        << "needs the faked clock of its test entry, 23:59:35 on 6 December 2026";
-    Start();
-    Choose(0, kParisDay);  // a chosen date; then Done on "Maintenant" follows the day again
-    HWND dialog = Open(IDM_TOWNS, L"Configuration");
-    SendMessageW(dialog, WM_COMMAND, IDC_NOW, 0);
-    Close(dialog);
-    // Past midnight, and past the program's next clock tick.
-    ASSERT_TRUE(WaitFor([&] { return GetLocalTime(&t), t.wDay == 7 && t.wSecond >= 3; }, 60000));
-    Shot("after-midnight");
-    EXPECT_NE(BoxText(IDM_PRAYER_TIMES).find(L"__ Date : Lundi 7/12/2026"), std::wstring::npos);
-}
-
 TEST_F(VeloranthRun, ShortcutsFromTheMainWindow) {
     Start();
     auto press = [&](WORD key) {

@@ -95,16 +95,12 @@ has_town Lien Ville "$work/dotfiles/veloranth.cfg" || fail "the link's target la
 [ "$("$cli" -d 15/1/2007 | head -1)" = "Lieu : Lien, Ville" ] || fail "the edited copy is not read"
 # The link changed while the edit waits for its lock: the edit reads and replaces the file
 # it locked, never the other one, whose lock it does not hold.
-cp "$work/dotfiles/veloranth.cfg" "$work/dotfiles/other.cfg"
-f=$work/dotfiles/veloranth.cfg hold 1
+cp "$work/dotfiles/veloranth.cfg" "$work/dotfiles/other.cfg" && f=$work/dotfiles/veloranth.cfg hold 1
 "$cli" --add-town Lien Attente 1 1 1 0 >/dev/null & pid=$!
-sleep 0.5
-ln -sfn ../../dotfiles/other.cfg "$copy"
-wait $pid || fail "the edit that waited"
-has_town Lien Attente "$work/dotfiles/veloranth.cfg" && ! has_town Lien Attente "$work/dotfiles/other.cfg" ||
+sleep 0.5 && ln -sfn ../../dotfiles/other.cfg "$copy"
+wait $pid && has_town Lien Attente "$work/dotfiles/veloranth.cfg" && ! has_town Lien Attente "$work/dotfiles/other.cfg" ||
   fail "the edit did not write the file it locked"
-ln -sfn ../../dotfiles/veloranth.cfg "$copy"
-wait
+ln -sfn ../../dotfiles/veloranth.cfg "$copy" && wait
 
 # A copy that cannot be read is refused, never replaced by the shipped table.
 rm "$copy" && mkdir "$copy"

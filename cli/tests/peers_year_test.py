@@ -21,11 +21,8 @@ def minutes(clock):
     return int(hours) * 60 + int(mins)
 
 
-failed = 0
 paths = sorted(glob.glob(os.path.join(os.path.dirname(__file__), "data", "peers", "*.txt")))
-if len(paths) < 6:
-    failed += 1
-    print("FAIL: %d peer files, not the six" % len(paths))
+failed = 0 if len(paths) >= 6 else print("FAIL: %d peer files, not the six" % len(paths)) or 1
 for path in paths:
     lines = [line.split() for line in open(path, encoding="utf-8") if not line.startswith("#")]
     args = lines[0][1:]
@@ -43,8 +40,7 @@ for path in paths:
                 print("FAIL: %s %s %s: ours %s, adhan %s" % (os.path.basename(path), row["date"],
                                                             column, ours or "none", theirs))
     if sum(spread.values()) != 365 * len(columns):  # every time of every day compared
-        failed += 1
-        print("FAIL: %s: %d times compared" % (os.path.basename(path), sum(spread.values())))
+        failed += print("FAIL: %s: %d times compared" % (path, sum(spread.values()))) or 1
     print("%s: %d days; minutes off adhan: %s" % (os.path.basename(path), len(peer),
                                                   dict(sorted(spread.items(), key=str))))
 sys.exit(1 if failed else 0)

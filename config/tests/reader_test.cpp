@@ -132,14 +132,5 @@ TEST(ReadConfig, TranscriptionThatCannotBeCreatedChangesNothing) {
     EXPECT_EQ(o.cfg.NumberOfTowns, 0);
 }
 
-TEST(ReadConfig, WindowsLineEndsReadAsLineEnds) {
-    OwnedConfig o;
-    ReadRun run = ReadBytes(
-        "8 comment\r\n1 1 0 0\r\n5 0 \"Nom\"\r\n2 France Paris 48.85 2.35 1 1 0\r\n", o.cfg);
-    EXPECT_EQ(run.result, kReadOk);
-    EXPECT_STREQ(o.cfg.Conventions[0].Name, "Nom");
-    EXPECT_EQ(run.transcription.find('\r'), std::string::npos);
-}
-
 }  // namespace
 }  // namespace veloranth

@@ -44,22 +44,35 @@ TEST(ConfigEditLock, RemovesOnlyWhatKilledSavesLeft) {
     EXPECT_TRUE(folder.Exists("data.cfg.lock"));  // stays: another edit may wait on it
 }
 
-// "Sauve config" while another edit holds the lock: it waits, then reads the file that
-// edit left and saves the town chosen in it, the other edit's town kept. A wait that ends
-// first saves nothing and says why.
-TEST(ConfigEditLock, ASaveWaitsForTheEditHoldingItAndKeepsItsWork) {
+// "Sauve config" reads the file again under the lock. While another edit holds it, the save
+// waits (a wait that ends first saves nothing), then keeps what that edit wrote. A file
+// that stops at a line, or has lost the town chosen, is not saved over; one that is gone
+// is written from what the program read at its start.
+TEST(SaveTownChoice, ReadsTheFileAgainUnderTheLock) {
     TempFolder folder;
-    const std::string before = "1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n";
-    folder.Write("data.cfg", before + "2 France Lyon 45.76 4.84 1 1 0\n");
-    OwnedConfig program;  // the window's, read at its start
+    const std::string paris = "2 France Paris 48.85 2.35 1 1 0\n", lyon = "2 F Lyon 45 4 1 1 0\n";
+    folder.Write("data.cfg", "1 2 0 0\n" + paris + lyon);
+    OwnedConfig program;
     StringSink out;
     ASSERT_EQ(ReadConfig(folder.Folder(), program.cfg, out), kReadOk);
+    SaveFailure failure;
+    for (auto [file, problem] : {std::pair{"1 2 0 0\n" + paris + "99 x\n" + lyon,
+                                           SaveProblem::kUnreadable},
+                                 {"1 1 0 0\n" + paris, SaveProblem::kTownGone}}) {
+        folder.Write("data.cfg", file);
+        EXPECT_FALSE(SaveTownChoice(folder.Folder(), program.cfg, 1, SleepingWait(0), out,
+                                    PlatformFileOps(), &failure));
+        EXPECT_EQ(failure.problem, problem);
+        EXPECT_EQ(folder.Read("data.cfg"), file);
+    }
+    std::filesystem::remove(folder.File("data.cfg"));
+    EXPECT_TRUE(SaveTownChoice(folder.Folder(), program.cfg, 1, SleepingWait(0), out));
+    EXPECT_EQ(folder.Read("data.cfg"), ComposeConfigFile(program.cfg, 1, out));
+
     std::atomic<bool> saved{false};
     std::thread save;
-    SaveFailure failure;
     {
         ConfigEditLock held(folder.Folder() + u"data.cfg", SleepingWait(0));
-        ASSERT_TRUE(held.Held());
         EXPECT_FALSE(SaveTownChoice(folder.Folder(), program.cfg, 1, SleepingWait(100), out,
                                     PlatformFileOps(), &failure));
         EXPECT_EQ(failure.problem, SaveProblem::kBusy);
@@ -69,43 +82,12 @@ TEST(ConfigEditLock, ASaveWaitsForTheEditHoldingItAndKeepsItsWork) {
         });
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         EXPECT_FALSE(saved);
-        folder.Write("data.cfg", "1 3 0 0\n2 France Paris 48.85 2.35 1 1 0\n"
-                                 "2 France Lyon 45.76 4.84 1 1 0\n2 Maroc Fes 34 -5 0 0 0\n");
+        folder.Write("data.cfg", "1 3 0 0\n" + paris + lyon + "2 Maroc Fes 34 -5 0 0 0\n");
     }
     save.join();
-    EXPECT_TRUE(saved);
     OwnedConfig after;
     ASSERT_EQ(ReadConfig(folder.Folder(), after.cfg, out), kReadOk);
-    EXPECT_EQ(after.cfg.NumberOfTowns, 3);
-    EXPECT_EQ(after.cfg.TownSelected, 1);
-    EXPECT_STREQ(after.cfg.TownTable[2]->Name, "Fes");
-}
-
-// Read again, a file that stops at a line, or no longer holds the town chosen, is not
-// saved over; one that is gone is written from what the program read.
-TEST(SaveTownChoice, NeverSavesOverWhatItCannotReadWhole) {
-    TempFolder folder;
-    OwnedConfig program;
-    StringSink out;
-    folder.Write("data.cfg", "1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n2 F Lyon 45 4 1 1 0\n");
-    ASSERT_EQ(ReadConfig(folder.Folder(), program.cfg, out), kReadOk);
-    const struct {
-        const char* file;
-        SaveProblem problem;
-    } cases[] = {{"1 2 0 0\n2 France Paris 48.85 2.35 1 1 0\n99 x\n2 F Lyon 45 4 1 1 0\n",
-                  SaveProblem::kUnreadable},
-                 {"1 1 0 0\n2 France Paris 48.85 2.35 1 1 0\n", SaveProblem::kTownGone}};
-    for (const auto& c : cases) {
-        folder.Write("data.cfg", c.file);
-        SaveFailure failure;
-        EXPECT_FALSE(SaveTownChoice(folder.Folder(), program.cfg, 1, SleepingWait(0), out,
-                                    PlatformFileOps(), &failure));
-        EXPECT_EQ(failure.problem, c.problem);
-        EXPECT_EQ(folder.Read("data.cfg"), c.file);
-    }
-    std::filesystem::remove(folder.File("data.cfg"));
-    EXPECT_TRUE(SaveTownChoice(folder.Folder(), program.cfg, 1, SleepingWait(0), out));
-    EXPECT_EQ(folder.Read("data.cfg"), ComposeConfigFile(program.cfg, 1, out));
+    EXPECT_TRUE(saved && after.cfg.NumberOfTowns == 3 && after.cfg.TownSelected == 1);
 }
 
 }  // namespace

@@ -48,9 +48,9 @@ TEST(Midnight, ShownOnTheClockOfItsInstant) {
         double clock;  // hours east of UT
         const char* shown;
     } cases[] = {{"Europe/London", {28, 3, 2026}, 0, "00:05"},  // before 01:00 UT's change
-                 {nullptr, {28, 3, 2026}, 1, "01:05"},          // 29 March is a summer-time day
+                 {nullptr, {28, 3, 2026}, 0, "00:05"},  // the rule changes at 01:00 UT too
                  {"Europe/London", {24, 10, 2026}, 1, "00:45"},
-                 {nullptr, {24, 10, 2026}, 1, "00:45"}};  // 23:45 UT, still 24 October
+                 {nullptr, {24, 10, 2026}, 1, "00:45"}};  // 23:45 UT, summer time still
     for (const auto& c : cases) {
         DayCase london({51.5085, -0.1257, 0, 1}, c.date.Day, c.date.Month, c.date.Year);
         london.in.zone = c.zone != nullptr ? zones::FindZone(c.zone) : nullptr;

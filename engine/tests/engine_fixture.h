@@ -1,9 +1,11 @@
 // A town and convention for engine tests, set up directly.
 #pragma once
 
+#include <cstdint>
 #include <cstring>
-#include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "base/constants.h"
 #include "engine/day.h"
@@ -38,48 +40,34 @@ struct DayCase {
     }
 };
 
-// The same double to the last bit (a NaN included), not merely equal.
-inline bool SameBits(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
+// Every field of a day, doubles as their bits: two days with the same fields are the same
+// day bit for bit. A field added to PrayerDay changes its size, which stops the build here
+// until the field is added too.
+inline auto DayFields(const PrayerDay& d) {
+    static_assert(sizeof(PrayerDay) == 216, "add PrayerDay's new field below");
+    auto bits = [](double x) {
+        std::uint64_t b;
+        std::memcpy(&b, &x, sizeof b);
+        return b;
+    };
+    auto times = [&](const double* t, const bool* found, int n) {
+        std::vector<std::pair<std::uint64_t, bool>> v;
+        for (int k = 0; k < n; ++k) {
+            v.emplace_back(bits(t[k]), found[k]);
+        }
+        return v;
+    };
+    return std::tuple(d.date.Day, d.date.Month, d.date.Year, bits(d.TZeff), d.dst, d.weekday,
+                      bits(d.T), times(d.exact.time, d.found.found, kSalatCount),
+                      times(d.adjusted.time, d.found.found, kSalatCount), d.moved.fajr,
+                      d.moved.maghrib, d.moved.isha,
+                      times(d.community.time, d.community.found, kCommunityCount),
+                      bits(d.community.midnightTZeff), d.rules.fajr, d.rules.isha,
+                      d.rules.ramadanIsha, d.hijri.year, d.hijri.month, d.hijri.day);
 }
 
-// The first field in which two days differ ("" when none): every field of PrayerDay, one
-// by one, doubles bit for bit. A field added to PrayerDay changes its size, which stops the
-// build here until the field is compared too.
-inline std::string DayDifference(const PrayerDay& a, const PrayerDay& b) {
-    static_assert(sizeof(PrayerDay) == 216, "compare PrayerDay's new field below");
-    const std::pair<const char*, bool> fields[] = {
-        {"date", a.date.Day == b.date.Day && a.date.Month == b.date.Month &&
-                     a.date.Year == b.date.Year},
-        {"TZeff", SameBits(a.TZeff, b.TZeff)},
-        {"dst", a.dst == b.dst},
-        {"weekday", a.weekday == b.weekday},
-        {"T", SameBits(a.T, b.T)},
-        {"moved", a.moved.fajr == b.moved.fajr && a.moved.maghrib == b.moved.maghrib &&
-                      a.moved.isha == b.moved.isha},
-        {"midnightTZeff", SameBits(a.community.midnightTZeff, b.community.midnightTZeff)},
-        {"rules", a.rules.fajr == b.rules.fajr && a.rules.isha == b.rules.isha &&
-                      a.rules.ramadanIsha == b.rules.ramadanIsha},
-        {"hijri", a.hijri == b.hijri},
-    };
-    for (const auto& [name, same] : fields) {
-        if (!same) {
-            return name;
-        }
-    }
-    for (int k = 0; k < kSalatCount; ++k) {
-        if (!SameBits(a.exact[k], b.exact[k]) || !SameBits(a.adjusted[k], b.adjusted[k]) ||
-            a.found[k] != b.found[k]) {
-            return "time " + std::to_string(k);
-        }
-    }
-    for (int k = 0; k < kCommunityCount; ++k) {
-        if (!SameBits(a.community.time[k], b.community.time[k]) ||
-            a.community.found[k] != b.community.found[k]) {
-            return "community time " + std::to_string(k);
-        }
-    }
-    return "";
+inline bool SameDay(const PrayerDay& a, const PrayerDay& b) {
+    return DayFields(a) == DayFields(b);
 }
 
 }  // namespace veloranth::fixture

@@ -96,14 +96,14 @@ TEST(CallSound, LineTenChoosesAndAFileThatFailsGivesTheTone) {
 TEST(CallSound, NeverBeforeItsTimeNorItsShownMinute) {
     PrayerDay before, today;
     before.date = {6, 12, 2026}, today.date = {7, 12, 2026};
+    for (int k = 0; k < kSalatCount; ++k) {
+        before.adjusted[k] = -10, today.adjusted[k] = 30;  // the day before, tomorrow
+    }
     before.adjusted[Isha] = 24 + 38 / 3600.0;                    // 00:00:38, shown 00:01
     today.adjusted[Fajr] = 5 + 12 / 60.0 + 20 / 3600.0;           // 05:12:20, shown 05:12
     today.adjusted[Zuhr] = 12 + 41 / 60.0 + 38 / 3600.0;          // 12:41:38, shown 12:42
     today.adjusted[Asr] = 14.5, today.found.found[Asr] = false;  // not found: no call
     today.adjusted[Chourouk] = 8.5;                               // no call for sunrise
-    today.adjusted[Maghrib] = today.adjusted[Isha] = 30;          // tomorrow
-    before.adjusted[Fajr] = before.adjusted[Zuhr] = before.adjusted[Asr] = -10;
-    before.adjusted[Maghrib] = -10, before.adjusted[Chourouk] = -10;
     const struct {
         double hours;  // on 7 December
         unsigned due;

@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -98,6 +100,31 @@ bool StartOnLinux(const std::string& shellCommand) {
     CloseHandle(info.hProcess);
     CloseHandle(info.hThread);
     return true;
+}
+
+std::string NativeCli() {
+    const std::filesystem::path cli =
+        BuildFolder().parent_path().parent_path() / "native/bin/veloranth-cli";
+    if (!std::filesystem::exists(cli)) {
+        std::fprintf(stderr, "%s is missing: build the native preset first\n", cli.string().c_str());
+    }
+    return "'" + LinuxPath(cli) + "'";
+}
+
+long long Seconds(SYSTEMTIME t) {
+    ULARGE_INTEGER u{};
+    SystemTimeToFileTime(&t, reinterpret_cast<FILETIME*>(&u));
+    return static_cast<long long>(u.QuadPart / 10000000);
+}
+
+bool HoldOnLinux(const std::filesystem::path& file, int seconds) {
+    const std::filesystem::path held = file.wstring() + L".held";
+    return StartOnLinux(
+               "/usr/bin/python3 -c 'import fcntl, sys, time\nf = open(sys.argv[1], \"a\")\n"
+               "fcntl.lockf(f, fcntl.LOCK_EX)\nopen(sys.argv[1] + \".held\", \"w\").close()\n"
+               "time.sleep(" + std::to_string(seconds) + ")\nf.close()\n"
+               "open(sys.argv[1] + \".released\", \"w\").close()' '" + LinuxPath(file) + "'") &&
+           WaitFor([&] { return std::filesystem::exists(held); });
 }
 
 HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int milliseconds, HWND owner) {

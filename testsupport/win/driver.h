@@ -53,6 +53,17 @@ std::string LinuxPath(const std::filesystem::path& file);
 // and returns at once: Wine cannot wait for it, so the command leaves its own trace.
 bool StartOnLinux(const std::string& shellCommand);
 
+// The command line of the native build beside this one (build/native), quoted for a shell
+// (said on standard error when it is not built: the command then fails).
+std::string NativeCli();
+
+// Whole seconds of a time since 1601: comparable across midnight too.
+long long Seconds(SYSTEMTIME t);
+
+// Holds a record lock on `file` from Linux for `seconds` (as the command line would hold
+// data.cfg.lock); true once it is held. FILE.released appears when it is let go.
+bool HoldOnLinux(const std::filesystem::path& file, int seconds);
+
 // The top-level window of a class and title (either may be null), and of that owner when
 // one is given; null after the time-out.
 HWND WaitForWindow(const wchar_t* className, const wchar_t* title, int milliseconds = 10000,

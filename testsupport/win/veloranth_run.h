@@ -8,8 +8,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdio>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/resource.h"
@@ -98,6 +100,28 @@ class VeloranthRun : public ::testing::Test {
     RECT Screen() const { return wintest::ProgramScreen(window_); }
     void ExpectOnScreen(HWND window) {
         EXPECT_EQ(wintest::OutsideOf(window, Screen()), std::vector<int>{});
+    }
+
+    // "Sauve config" with `town` chosen in the open dialog, once it is over: the header of
+    // data.cfg then, NumberOfTowns and TownSelected ({-1, -1} when it did not end in time).
+    std::pair<int, int> SaveTown(HWND dialog, int town) {
+        SendDlgItemMessageW(dialog, IDC_TOWN, CB_SETCURSEL, town, 0);
+        DWORD_PTR ignored;
+        std::pair<int, int> header{-1, -1};
+        if (SendMessageTimeoutW(dialog, WM_COMMAND, IDC_SAVE, 0, 0, 20000, &ignored)) {
+            const std::string saved = wintest::ReadBytes(folder_ / "data.cfg");
+            std::sscanf(saved.c_str() + saved.find("\n1 "), "\n1 %d %d", &header.first,
+                        &header.second);
+        }
+        return header;
+    }
+
+    // veloranth-cli with `arguments` on data.cfg, started on Linux; its exit status goes
+    // into `status`.
+    bool StartCli(const std::string& arguments, const fs::path& status) {
+        return wintest::StartOnLinux(wintest::NativeCli() + " -c '" +
+                                     wintest::LinuxPath(folder_ / "data.cfg") + "' " + arguments +
+                                     " >/dev/null; echo $? >'" + wintest::LinuxPath(status) + "'");
     }
 
     // The configuration dialog: town, date and time, then Done.
