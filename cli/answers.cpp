@@ -41,6 +41,11 @@ std::string NextPrayerText(const MainState& s, std::int64_t nowUtc) {
     }
     ObservationDate when;
     std::string clock = LocalClockText(*best, bestKind, &when);
+    if (best->adjusted[bestKind] >= 24) {  // past its day's end: on the clock of its instant,
+        const TownTime at = TownTimeAt(in, bestUtc);  // which a change in the night moves
+        when = at.date;
+        clock = LocalClockText(*best, at.time.Hour + at.time.Minute / 60.0);
+    }
     std::int64_t left = (bestUtc - nowUtc + 59) / 60;  // whole minutes, never "0 min" early
     StringSink text;
     Print(&text, "Prochaine pri\xE8re : %s%s \xE0 %s, dans %d h %02d min\n", kSalatNames[bestKind],
