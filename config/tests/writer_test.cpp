@@ -69,8 +69,8 @@ struct SampleConfig {
 };
 
 // The configuration that data/records.cfg holds: a line 7 after a line 6, one after a line
-// 4, one of defaults as a file read has it, a convention above 8 with a line 7 alone, and
-// the lines 9 and 10.
+// 4, one of defaults as a file read has it, a convention above 8 with its angles and a line
+// 7, and the lines 9 and 10.
 struct SampleWithRecords : SampleConfig {
     SampleWithRecords() {
         Convention* k = cfg.Conventions;
@@ -78,7 +78,8 @@ struct SampleWithRecords : SampleConfig {
         k[2].MaghribTwilightAngle = 4.5, k[2].JafariMidnight = true;
         k[3].RamadanIshaMinutes = 120;
         k[8].CommunityLinePresent = true;
-        k[20].Defined = true, k[20].MaghribTwilightAngle = 4, k[20].ImsakMinutes = 0;
+        k[20].Defined = true, k[20].FajrTwilightAngle = 16, k[20].IshaTwilightAngle = 14;
+        k[20].MaghribTwilightAngle = 4, k[20].ImsakMinutes = 0;
         k[20].JafariMidnight = true, k[20].SeasonalTwilight = 3;
         towns[3].Convention = 20;
         cfg.HijriShown = true, cfg.HijriAdjustment = -1;

@@ -102,17 +102,19 @@ class VeloranthRun : public ::testing::Test {
         EXPECT_EQ(wintest::OutsideOf(window, Screen()), std::vector<int>{});
     }
 
-    // "Sauve config" with `town` chosen in the open dialog, once it is over: the header of
-    // data.cfg then, NumberOfTowns and TownSelected ({-1, -1} when it did not end in time).
-    std::pair<int, int> SaveTown(HWND dialog, int town) {
+    // "Sauve config" with `town` chosen in the open dialog; true once it is over.
+    bool SaveTown(HWND dialog, int town) {
         SendDlgItemMessageW(dialog, IDC_TOWN, CB_SETCURSEL, town, 0);
         DWORD_PTR ignored;
+        return SendMessageTimeoutW(dialog, WM_COMMAND, IDC_SAVE, 0, 0, 20000, &ignored) != 0;
+    }
+
+    // The header of data.cfg: NumberOfTowns and TownSelected.
+    std::pair<int, int> Header() {
+        const std::string saved = wintest::ReadBytes(folder_ / "data.cfg");
         std::pair<int, int> header{-1, -1};
-        if (SendMessageTimeoutW(dialog, WM_COMMAND, IDC_SAVE, 0, 0, 20000, &ignored)) {
-            const std::string saved = wintest::ReadBytes(folder_ / "data.cfg");
-            std::sscanf(saved.c_str() + saved.find("\n1 "), "\n1 %d %d", &header.first,
-                        &header.second);
-        }
+        std::sscanf(saved.c_str() + saved.find("\n1 "), "\n1 %d %d", &header.first,
+                    &header.second);
         return header;
     }
 
