@@ -105,17 +105,14 @@ class Parser {
         return lineOfCounted_;
     }
 
-    // The current record as read: the whole lines it stands on, with the line break.
+    // The current record as read, from its line type to its last value, and a line break:
+    // nothing of the record after it, which may stand on the same line.
     std::basic_string<Char> RecordText() const {
-        std::size_t begin = recordStart_ == 0 ? 0 : text_.rfind(Char('\n'), recordStart_ - 1);
-        begin = begin == std::basic_string<Char>::npos ? 0 : begin + (recordStart_ != 0);
-        std::size_t end = text_.find(Char('\n'), pos_ > recordStart_ ? pos_ - 1 : recordStart_);
-        std::basic_string<Char> line =
-            text_.substr(begin, end == std::basic_string<Char>::npos ? end : end + 1 - begin);
-        if (line.empty() || line.back() != Char('\n')) {
-            line += Char('\n');
+        std::basic_string<Char> text = text_.substr(recordStart_, pos_ - recordStart_);
+        if (text.empty() || text.back() != Char('\n')) {
+            text += Char('\n');
         }
-        return line;
+        return text;
     }
 
     // A record beyond the oldest grammar that is not used: kept to be written back.

@@ -33,6 +33,8 @@ class Composer {
         Print(&text_, format, args...);
     }
     void Line(const char* text) { Print(&text_, "%s", text); }
+    // Bytes as they were read, NULs included.
+    void Bytes(const std::string& bytes) { text_.Write(bytes.data(), bytes.size()); }
     // A record: its line type, a blank, its values.
     template <class... Args>
     void Record(LineType type, const char* values, Args... args) {
@@ -78,7 +80,7 @@ bool WriteRefused(Composer& c, const AppConfig& cfg, int type, int place) {
     for (const RefusedLine<char>& line : cfg.RefusedLines) {
         if (line.type == type && line.place == place) {
             c.Line(CommentOf(type));
-            c.Line(line.text.c_str());
+            c.Bytes(line.text);
             any = true;
         }
     }
@@ -179,7 +181,7 @@ std::string ComposeConfigFile(const AppConfig& cfg, int townSelected, TextSink& 
     bool outside = false;  // lines of an index no convention has
     for (const RefusedLine<char>& line : cfg.RefusedLines) {
         if (IsConventionRecord(line.type) && (line.place < 0 || line.place >= kConventionCount)) {
-            c.Line(line.text.c_str());
+            c.Bytes(line.text);
             outside = true;
         }
     }
