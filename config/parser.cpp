@@ -105,10 +105,14 @@ class Parser {
         return lineOfCounted_;
     }
 
-    // The current record as read, from its line type to its last value, and a line break:
-    // nothing of the record after it, which may stand on the same line.
+    // The current record as read, from its line type to its last value and the blanks and
+    // line break after it: nothing of a record that may follow on the same line.
     std::basic_string<Char> RecordText() const {
-        std::basic_string<Char> text = text_.substr(recordStart_, pos_ - recordStart_);
+        std::size_t end = pos_;
+        while (end < text_.size() && (text_[end] == ' ' || text_[end] == '\t')) {
+            ++end;
+        }
+        std::basic_string<Char> text = text_.substr(recordStart_, end - recordStart_);
         if (text.empty() || text.back() != Char('\n')) {
             text += Char('\n');
         }
