@@ -340,12 +340,12 @@ class Parser {
             return Stop(ReadNotice::AllocationFailed, kReadAllocationFailed);
         }
         BasicTown<Char>* town = new (memory) BasicTown<Char>();
-        bool countryCut = false, nameCut = false, zoneNamed = false;
+        bool countryCut = false, nameCut = false, zoneNamed = false, whole = false;
         if (ReadWord(town->Country, countryCut) == Scan::Ok &&
             ReadWord(town->Name, nameCut) == Scan::Ok && ReadReal(town->latitude) == Scan::Ok &&
             ReadReal(town->longitude) == Scan::Ok && ReadTimeZone(*town, zoneNamed) == Scan::Ok &&
             ReadInt(town->DST) == Scan::Ok) {
-            ReadInt(town->Convention);
+            whole = ReadInt(town->Convention) == Scan::Ok;
         }
         AppendPadded(town->Country, kTownNameWidth);
         Append("  ");
@@ -379,7 +379,7 @@ class Parser {
             Tell(ReadNotice::UnknownTimeZone, townCount_, Narrow(town->Name), zoneName);
         }
         const bool inTable = cfg_.TownTable != nullptr && townCount_ < cfg_.NumberOfTowns;
-        if (unknownZone && inTable) {
+        if (unknownZone && inTable && whole) {
             Keep(kTownLine, townCount_);  // another build's tz database may know the zone
         }
         if (!inTable) {
@@ -430,7 +430,7 @@ class Parser {
 
     // Stores what a line 3, 4, 6 or 7 says of a convention. Above 8, only a line 3 defines
     // one: the other lines wait for the end of the file to know whether it has one.
-    bool StoreRules(int index, const ConventionRules& rules) {
+    bool StoreRules(int index, const ConventionRules& rules, bool whole = true) {
         if (!ValidConvention(index)) {
             Tell(ReadNotice::ConventionOutOfRange, index, "");
             return false;
@@ -439,14 +439,16 @@ class Parser {
         if (recordType_ == kParametersLine) {
             cfg_.Conventions[index].Defined = true;
         } else {
-            AwaitAngles(index);
+            AwaitAngles(index, whole);
         }
         return true;
     }
 
-    void AwaitAngles(int index) {
+    // A line cut short is not kept to be written back: read again elsewhere, it would take
+    // the values (or the index) of what stands around it.
+    void AwaitAngles(int index, bool whole = true) {
         if (index >= kAlwaysWrittenConventions) {
-            awaiting_.push_back({index, recordType_, RecordLine(), RecordText()});
+            awaiting_.push_back({index, recordType_, RecordLine(), RecordText(), whole});
         }
     }
 
@@ -482,12 +484,12 @@ class Parser {
         }
         Append(kCorrectionsValues, i, k.FajrOffset, k.ChouroukOffset, k.ZuhrOffset, k.AsrOffset,
                k.MaghribOffset, k.IshaOffset);
-        StoreRules(i, k);
+        StoreRules(i, k, more);
     }
 
     void ConventionName() {
         int i = 0;
-        ReadConventionIndex(i);
+        const bool indexed = ReadConventionIndex(i);
         std::basic_string<Char> rest = ReadRestOfLine();
         bool valid = ValidConvention(i);
         std::basic_string<Char> name = valid ? cfg_.Conventions[i].Name : std::basic_string<Char>();
@@ -504,7 +506,7 @@ class Parser {
             }
         }
         if (valid) {
-            AwaitAngles(i);
+            AwaitAngles(i, indexed);  // one without its index belongs to no place of its own
         } else {
             Tell(ReadNotice::ConventionOutOfRange, i, "");
         }
@@ -582,7 +584,7 @@ class Parser {
         k.JafariMidnight = midnight == 1;
         StoreRules(i, k);
         cfg_.Conventions[i].CommunityLinePresent = true;
-        community_[i] = {i, kCommunityLine, RecordLine(), RecordText()};
+        community_[i] = {i, kCommunityLine, RecordLine(), RecordText(), true};
         return kReadOk;
     }
 
@@ -676,7 +678,9 @@ class Parser {
                 NoticeDetails d;
                 d.index = a.convention;
                 Report(ReadNotice::ConventionWithoutAngles, d, a.line, a.type);
-                cfg_.RefusedLines.push_back({a.type, a.convention, a.text});
+                if (a.whole) {
+                    cfg_.RefusedLines.push_back({a.type, a.convention, a.text});
+                }
             }
         }
         for (int i = kAlwaysWrittenConventions; i < kConventionCount; ++i) {
@@ -763,6 +767,7 @@ class Parser {
         int type;
         int line;
         std::basic_string<Char> text;
+        bool whole;
     };
 
     std::basic_string<Char> text_;
