@@ -113,10 +113,14 @@ class Parser {
             ++end;
         }
         std::basic_string<Char> text = text_.substr(recordStart_, end - recordStart_);
-        if (text.empty() || text.back() != Char('\n')) {
-            text += Char('\n');
+        if (!text.empty() && text.back() == Char('\n')) {
+            text.pop_back();
         }
-        return text;
+        // Carriage returns before the line break would be read as one (CR LF) next time.
+        while (!text.empty() && text.back() == Char('\r')) {
+            text.pop_back();
+        }
+        return text + Char('\n');
     }
 
     // A record beyond the oldest grammar that is not used: kept to be written back.
