@@ -109,7 +109,8 @@ class Parser {
     // line break after it: nothing of a record that may follow on the same line.
     std::basic_string<Char> RecordText() const {
         std::size_t end = pos_;
-        while (end < text_.size() && (text_[end] == ' ' || text_[end] == '\t')) {
+        const bool lineEnded = pos_ > recordStart_ && text_[pos_ - 1] == Char('\n');
+        while (!lineEnded && end < text_.size() && (text_[end] == ' ' || text_[end] == '\t')) {
             ++end;
         }
         std::basic_string<Char> text = text_.substr(recordStart_, end - recordStart_);
