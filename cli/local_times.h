@@ -9,8 +9,8 @@
 
 namespace veloranth::cli {
 
-inline constexpr const char* kSalatNames[kSalatCount] = {"Fajr",    "Chourouk", "Zuhr",
-                                                         "Asr",     "Maghrib",  "Isha"};
+inline constexpr const char* kSalatNames[kSalatCount] = {"Fajr", "Chourouk", "Zuhr",
+                                                         "Asr",  "Maghrib",  "Isha"};
 inline constexpr int kPrayers[] = {Fajr, Zuhr, Asr, Maghrib, Isha};  // Chourouk is no prayer
 
 // What gave a time: JSON's word for it and the text's French one.
@@ -34,8 +34,12 @@ int OffsetMinutes(const PrayerDay& day);
 ObservationDate DateOfDays(std::int64_t days);
 std::int64_t DaysOf(const ObservationDate& date);
 
-// The instant of a time of the day, in seconds since 1970 UTC.
-std::int64_t UtcSeconds(const PrayerDay& day, int kind);
+// The instant of the shown minute of decimal hours of the day, in seconds since 1970 UTC.
+std::int64_t ShownInstant(const PrayerDay& day, double hours);
+// The same for an entry of the adjusted times.
+inline std::int64_t UtcSeconds(const PrayerDay& day, int kind) {
+    return ShownInstant(day, day.adjusted[kind]);
+}
 
 // The local clock time of decimal hours of the day, "HH:MM", and its date (which a time past
 // midnight moves).

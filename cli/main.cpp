@@ -140,31 +140,16 @@ int Run(const Options& o) {
         WriteUtf8(report);
         return 0;
     }
-    std::string unreadable;
-    std::string path = FindConfig(o.config, unreadable);
-    if (path.empty()) {
-        return Fail(!unreadable.empty() ? unreadable
-                                        : "no data.cfg found (your copy, beside the program, or "
-                                          "installed); give --config FILE");
-    }
-    std::u16string widePath;
-    if (!Utf8PathToUtf16(path, widePath)) {
-        return Fail("the path " + path + " is not UTF-8");
-    }
     MainState s;
     StringSink trail;
-    // A query leaves no read_echo.cfg behind: no transcription path.
-    LoadStartupConfig(s, {widePath, u""}, trail, o.verbose);
-    if (!s.townApplied) {
-        std::string lines = Cp1252ToUtf8(trail.str());
-        lines.erase(lines.find_last_not_of('\n') + 1);
-        return Fail("cannot use the configuration " + path + "\n" + lines);
+    std::string path, error;
+    if (!ReadConfiguration(o.config, o.verbose, s, trail, path, error)) {
+        return Fail(error);
     }
     if (o.list || o.listConventions) {
         WriteText(o.list ? TownList(s.config) : ConventionListText(s.config));
         return 0;
     }
-    std::string error;
     if (!ChoosePlace(s, o, error)) {
         return Fail(error);
     }

@@ -1,0 +1,5 @@
+#include "notify/schedule.h"
+
+#include <gtest/gtest.h>
+
+TEST(Schedule, Placeholder) {}
