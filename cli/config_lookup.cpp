@@ -36,7 +36,8 @@ bool CheckReadable(const std::string& path, std::string& error) {
     } else {
         reason = errno;
     }
-    error = Format(_("cannot use the configuration %s: %s"), path.c_str(), std::strerror(reason));
+    error =
+        Formatted(_("cannot use the configuration %s: %s"), path.c_str(), std::strerror(reason));
     return false;
 }
 
@@ -93,7 +94,7 @@ bool ReadConfiguration(const std::string& option, bool verbose, MainState& s, St
     }
     std::u16string widePath;
     if (!Utf8PathToUtf16(path, widePath)) {
-        error = Format(_("the path %s is not UTF-8"), path.c_str());
+        error = Formatted(_("the path %s is not UTF-8"), path.c_str());
         return false;
     }
     // A reading leaves no read_echo.cfg behind: no transcription path.
@@ -101,7 +102,7 @@ bool ReadConfiguration(const std::string& option, bool verbose, MainState& s, St
     if (!s.townApplied) {
         std::string lines = Cp1252ToUtf8(trail.str());
         lines.erase(lines.find_last_not_of('\n') + 1);
-        error = Format(_("cannot use the configuration %s"), path.c_str()) + "\n" + lines;
+        error = Formatted(_("cannot use the configuration %s"), path.c_str()) + "\n" + lines;
         return false;
     }
     return true;

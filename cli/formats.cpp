@@ -13,6 +13,7 @@
 #include "cli/method.h"
 #include "engine/midnight.h"
 #include "engine/schedule.h"
+#include "engine/shown_time.h"
 #include "reports/french_names.h"
 
 namespace veloranth::cli {
@@ -47,6 +48,16 @@ std::string JsonString(const std::string& cp1252) {
         }
     }
     Print(&out, "\"");
+    return out.str();
+}
+
+// The place, as every JSON object names it.
+std::string PlaceJson(const MainState& s) {
+    const Town& t = s.config.SelectedTown();
+    StringSink out;
+    Print(&out, "\"place\": {\"country\": %s, \"name\": %s", JsonString(t.Country).c_str(),
+          JsonString(t.Name).c_str());
+    Print(&out, ", \"latitude\": %.10g, \"longitude\": %.10g}", t.latitude, t.longitude);
     return out.str();
 }
 
@@ -168,12 +179,9 @@ std::vector<PrayerDay> ComputeSpan(const MainState& s, Span span) {
 
 std::string JsonText(const MainState& s, const std::vector<PrayerDay>& days, bool oneDay,
                      bool conventionOfFile) {
-    const Town& t = s.config.SelectedTown();
     const Convention& k = s.config.Conventions[s.config.CurrentConvention];
     StringSink out;
-    Print(&out, "{\n  \"place\": {\"country\": %s, \"name\": %s",
-          JsonString(t.Country).c_str(), JsonString(t.Name).c_str());
-    Print(&out, ", \"latitude\": %.10g, \"longitude\": %.10g},\n", t.latitude, t.longitude);
+    Print(&out, "{\n  %s,\n", PlaceJson(s).c_str());
     if (conventionOfFile) {
         Print(&out, "  \"convention\": {\"number\": %d, \"name\": %s},\n",
               s.config.CurrentConvention, JsonString(k.Name).c_str());
@@ -193,6 +201,35 @@ std::string JsonText(const MainState& s, const std::vector<PrayerDay>& days, boo
         Print(&out, "\n    }");
     }
     Print(&out, "\n  ]\n}\n");
+    return out.str();
+}
+
+std::string NextPrayerJson(const MainState& s, const NextPrayer& next) {
+    StringSink out;
+    Print(&out, "{\n  %s,\n", PlaceJson(s).c_str());
+    if (next.found) {
+        ObservationDate when;
+        LocalClockText(next.day, next.kind, &when);
+        Print(&out,
+              "  \"prayer\": \"%s\",\n  \"name\": \"%s\",\n  \"local\": \"%s\",\n"
+              "  \"instant\": \"%sT%s:00%s\",\n  \"seconds_left\": %lld,\n",
+              kKeys[next.kind], kSalatNames[next.kind], next.clock.c_str(), IsoDate(when).c_str(),
+              next.clock.c_str(), Offset(OffsetMinutes(next.day)).c_str(),
+              static_cast<long long>(next.secondsLeft));
+    } else {
+        Print(&out,
+              "  \"prayer\": null,\n  \"name\": null,\n  \"local\": null,\n"
+              "  \"instant\": null,\n  \"seconds_left\": null,\n");
+    }
+    std::string tooltip;
+    for (int k = 0; k < kSalatCount; ++k) {
+        tooltip += std::string(k == 0 ? "" : "\n") + kSalatNames[k] + " " +
+                   ShownTime(next.today.adjusted, next.today.found, k);
+    }
+    Print(&out,
+          "  \"tomorrow\": %s,\n  \"text\": %s,\n  \"tooltip\": %s,\n  \"class\": \"%s\"\n}\n",
+          next.tomorrow ? "true" : "false", JsonString(NextPrayerLine(next)).c_str(),
+          JsonString(tooltip).c_str(), next.found ? kKeys[next.kind] : "none");
     return out.str();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/answers.h"
 #include "reports/main_state.h"
 
 namespace veloranth::cli {
@@ -22,8 +23,11 @@ std::vector<PrayerDay> ComputeSpan(const MainState& state, Span span);
 std::string JsonText(const MainState& state, const std::vector<PrayerDay>& days, bool oneDay,
                      bool conventionOfFile);
 std::string CsvText(const std::vector<PrayerDay>& days);
+// --next in JSON: the place, the prayer's key, name, local time, instant and seconds left,
+// whether it is tomorrow's, then what a status bar shows (Waybar's custom module reads it
+// as it is): the short line, the day's six times, and a class, the prayer's key.
+std::string NextPrayerJson(const MainState& state, const NextPrayer& next);
 // `stamp`: the creation instant (seconds since 1970, UTC) for DTSTAMP.
-std::string IcsText(const MainState& state, const std::vector<PrayerDay>& days,
-                    std::int64_t stamp);
+std::string IcsText(const MainState& state, const std::vector<PrayerDay>& days, std::int64_t stamp);
 
 }  // namespace veloranth::cli

@@ -16,6 +16,7 @@
 #include "cli/output.h"
 #include "cli/place.h"
 #include "cli/town_clock.h"
+#include "cli/translation.h"
 #include "cli/user_copy.h"
 #include "platform/clock.h"
 #include "reports/calendar.h"
@@ -50,7 +51,7 @@ void EnsureStyleSheet(const std::u16string& folder) {
     }
     std::string source = ShippedFile("style.css");
     if (source.empty() || !std::filesystem::copy_file(source, target, error)) {
-        Warn("style.css could not be put beside the page");
+        Warn(_("style.css could not be put beside the page"));
     }
 }
 
@@ -59,13 +60,14 @@ int WritePage(const MainState& s, const Options& o) {
     StringSink console;
     std::u16string folder;
     if (!FolderOf(o.outDir, folder)) {
-        return Fail("the folder " + o.outDir + " is not a UTF-8 path");
+        return Fail(Formatted(_("the folder %s is not a UTF-8 path"), o.outDir.c_str()));
     }
     bool written = o.monthPage ? WriteMonthCalendar(s, folder, console, printPath)
                                : WriteYearCalendar(s, folder, console, printPath);
     if (!written) {
-        return Fail("the calendar page could not be written into " + o.outDir + "\n" +
-                    Cp1252ToUtf8(console.str()));
+        return Fail(
+            Formatted(_("the calendar page could not be written into %s"), o.outDir.c_str()) +
+            "\n" + Cp1252ToUtf8(console.str()));
     }
     EnsureStyleSheet(folder);
     return 0;
@@ -104,8 +106,12 @@ int Answer(MainState& s, const Options& o, std::int64_t instant) {
     std::string text;
     if (o.qibla) {
         text = QiblaAnswerText(s);
+    } else if (o.next && o.format == Format::Json) {
+        WriteBytes(NextPrayerJson(s, FindNextPrayer(s, instant)));
+        return 0;
     } else if (o.next) {
-        text = NextPrayerText(s, instant);
+        text = o.shortLine ? NextPrayerLine(FindNextPrayer(s, instant)) + "\n"
+                           : NextPrayerText(s, instant);
     } else if (o.format == Format::Json || o.format == Format::Csv || o.format == Format::Ics) {
         Span span = o.monthPage ? Span::Month : o.yearPage ? Span::Year : Span::Day;
         std::vector<PrayerDay> days = ComputeSpan(s, span);
@@ -146,8 +152,10 @@ int Run(const Options& o) {
     if (!ReadConfiguration(o.config, o.verbose, s, trail, path, error)) {
         return Fail(error);
     }
-    if (o.list || o.listConventions) {
-        WriteText(o.list ? TownList(s.config) : ConventionListText(s.config));
+    if (o.list || o.listConventions || o.nearLat) {
+        WriteText(o.list      ? TownList(s.config)
+                  : o.nearLat ? NearTownsText(s.config, *o.nearLat, *o.nearLon)
+                              : ConventionListText(s.config));
         return 0;
     }
     if (!ChoosePlace(s, o, error)) {
@@ -167,6 +175,7 @@ int Run(const Options& o) {
 
 int main(int argc, char** argv) {
     using namespace veloranth::cli;
+    UseUserLanguage();
     UseCp1252(AsksForCp1252(argc, argv));
     Options options;
     std::string error;
@@ -175,10 +184,10 @@ int main(int argc, char** argv) {
     }
     int status = 0;
     if (options.help) {
-        WriteBytes(UsageText());
+        WriteUtf8(UsageText());
     } else if (options.version) {
-        WriteBytes(std::string("veloranth-cli " VELORANTH_VERSION "\ntz database ") +
-                   veloranth::zones::TzDatabaseVersion() + "\n");
+        WriteUtf8(std::string("veloranth-cli " VELORANTH_VERSION "\n") +
+                  Formatted(_("tz database %s"), veloranth::zones::TzDatabaseVersion()) + "\n");
     } else if (options.listOptions) {
         WriteBytes(OptionListText());
     } else if (options.listZones) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/text_sink.h"
+#include "cli/translation.h"
 
 namespace veloranth::cli {
 namespace {
@@ -122,11 +123,11 @@ std::string DefinedList(const AppConfig& cfg) {
             ++last;
         }
         text += (text.empty() ? "" : ", ") + std::to_string(first) +
-                (last > first ? " to " + std::to_string(last) : "");
+                (last > first ? Formatted(_(" to %d"), last) : "");
         first = last;
     }
     std::size_t comma = text.rfind(", ");
-    return comma == std::string::npos ? text : text.replace(comma, 2, " and ");
+    return comma == std::string::npos ? text : text.replace(comma, 2, _(" and "));
 }
 
 }  // namespace
@@ -135,8 +136,9 @@ bool CheckConvention(const AppConfig& cfg, int convention, std::string& error) {
     if (ConventionDefined(cfg, convention)) {
         return true;
     }
-    error = "convention " + std::to_string(convention) + " is not defined: data.cfg defines " +
-            DefinedList(cfg) + " (--list-conventions shows them)";
+    error = Formatted(_("convention %d is not defined: data.cfg defines %s (--list-conventions "
+                        "shows them)"),
+                      convention, DefinedList(cfg).c_str());
     return false;
 }
 
@@ -177,8 +179,8 @@ void ApplyMethod(const MethodOptions& m, ConventionRules& k) {
 bool DefineMethod(const MethodOptions& m, ConventionRules& k, std::string& error) {
     if (!m.fajrAngle || (!m.ishaAngle && !m.ishaMinutes)) {
         error =
-            "a method of your own (--lat/--lon without --convention) needs --fajr-angle and "
-            "--isha-angle or --isha-minutes";
+            _("a method of your own (--lat/--lon without --convention) needs --fajr-angle "
+              "and --isha-angle or --isha-minutes");
         return false;
     }
     k = ConventionRules{};

@@ -48,6 +48,9 @@ struct Options {
     bool listOptions = false;  // hidden: the option table for the bash completion
     bool qibla = false;
     bool next = false;
+    bool shortLine = false;  // --next as one short line, for a status bar
+    // --near: the towns nearest to a point, in degrees.
+    std::optional<double> nearLat, nearLon;
     // A place that is not in the file, or another zone or convention for one that is.
     std::optional<double> lat, lon;
     std::string zone;

@@ -43,7 +43,7 @@ void UseUserLanguage() {
     textdomain(kDomain);
 }
 
-std::string Format(const char* format, ...) {
+std::string Formatted(const char* format, ...) {
     va_list args;
     va_start(args, format);
     va_list again;

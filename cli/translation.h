@@ -20,7 +20,7 @@ void UseUserLanguage();
 
 // printf-style formatting into a string (a translated format keeps its checks through
 // gettext's format_arg attribute).
-std::string Format(const char* format, ...)
+std::string Formatted(const char* format, ...)
 #if defined(__GNUC__)
     __attribute__((format(printf, 1, 2)))
 #endif

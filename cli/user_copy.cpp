@@ -12,6 +12,7 @@
 #include "cli/config_lookup.h"
 #include "cli/method.h"
 #include "cli/place.h"
+#include "cli/translation.h"
 #include "config/edit_lock.h"
 #include "config/reader.h"
 #include "config/writer.h"
@@ -32,7 +33,7 @@ bool ChooseSource(const Options& o, const std::string& target, std::string& sour
     }
     source = ShippedFile("data.cfg");
     if (source.empty()) {
-        error = "no data.cfg to start your copy from (beside the program or installed)";
+        error = _("no data.cfg to start your copy from (beside the program or installed)");
         return false;
     }
     return true;
@@ -40,14 +41,13 @@ bool ChooseSource(const Options& o, const std::string& target, std::string& sour
 
 // Applies the edit to the table read: `town` is the one to add, unless a town is to be
 // selected; `selected` is the TownSelected to write.
-bool ApplyEdit(const Options& o, const Town& town, MainState& s, int& selected, std::string& report,
+bool ApplyEdit(const Options& o, const Town& town, MainState& s, int& selected,
                std::string& error) {
     selected = s.config.TownSelected;
     if (!o.selectTown.empty()) {
         if (!FindTown(s.config, o.selectTown, selected, error)) {
             return false;
         }
-        report = "selected town " + std::to_string(selected) + ": ";
         return true;
     }
     const std::vector<std::string>& a = o.addTown;
@@ -57,15 +57,14 @@ bool ApplyEdit(const Options& o, const Town& town, MainState& s, int& selected, 
     for (int i = 0; i < s.config.NumberOfTowns; ++i) {
         const Town& t = *s.config.TownTable[i];
         if (std::strcmp(t.Country, town.Country) == 0 && std::strcmp(t.Name, town.Name) == 0) {
-            error = "town " + std::to_string(i) + " is already " + a[0] + ":" + a[1];
+            error = Formatted(_("town %d is already %s:%s"), i, a[0].c_str(), a[1].c_str());
             return false;
         }
     }
     if (!AppendTown(s.config, town)) {
-        error = "out of memory";
+        error = _("out of memory");
         return false;
     }
-    report = "added town " + std::to_string(s.config.NumberOfTowns - 1) + ": ";
     return true;
 }
 
@@ -74,12 +73,12 @@ bool ApplyEdit(const Options& o, const Town& town, MainState& s, int& selected, 
 bool EditUserCopy(const Options& o, std::string& report, std::string& error) {
     std::string target = o.config.empty() ? UserConfigPath() : o.config;
     if (target.empty()) {
-        error = "neither XDG_CONFIG_HOME nor HOME says where your copy of data.cfg goes";
+        error = _("neither XDG_CONFIG_HOME nor HOME says where your copy of data.cfg goes");
         return false;
     }
     std::u16string targetPath;
     if (!Utf8PathToUtf16(target, targetPath)) {
-        error = "the path " + target + " is not UTF-8";
+        error = Formatted(_("the path %s is not UTF-8"), target.c_str());
         return false;
     }
     // A town refused for its own values, or a --config file that is not there, touches
@@ -98,12 +97,14 @@ bool EditUserCopy(const Options& o, std::string& report, std::string& error) {
         std::filesystem::path(Utf16ToUtf8(platform::FinalPath(targetPath))).parent_path();
     std::error_code made;
     if (!folder.empty() && !std::filesystem::create_directories(folder, made) && made) {
-        error = "cannot create the folder " + folder.string() + ": " + made.message();
+        error =
+            Formatted(_("cannot create the folder %s: %s"), folder.c_str(), made.message().c_str());
         return false;
     }
     ConfigEditLock lock(targetPath);
     if (!lock.Held()) {
-        error = "cannot lock " + Utf16ToUtf8(lock.Failure().path) + ": " + lock.Failure().reason;
+        error = Formatted(_("cannot lock %s: %s"), Utf16ToUtf8(lock.Failure().path).c_str(),
+                          lock.Failure().reason.c_str());
         return false;
     }
     std::string source;
@@ -112,29 +113,32 @@ bool EditUserCopy(const Options& o, std::string& report, std::string& error) {
     }
     std::u16string sourcePath;
     if (!Utf8PathToUtf16(source, sourcePath)) {
-        error = "the path " + source + " is not UTF-8";
+        error = Formatted(_("the path %s is not UTF-8"), source.c_str());
         return false;
     }
     MainState s;  // owns the town table
     StringSink notices;
     if (ReadConfigFile(sourcePath, u"", s.config, notices) != kReadOk) {
-        error = "cannot use the configuration " + source + "\n" + Cp1252ToUtf8(notices.str());
+        error = Formatted(_("cannot use the configuration %s"), source.c_str()) + "\n" +
+                Cp1252ToUtf8(notices.str());
         if (error.back() == '\n') {
             error.pop_back();
         }
         return false;
     }
     int selected = 0;
-    if (!ApplyEdit(o, town, s, selected, report, error)) {
+    if (!ApplyEdit(o, town, s, selected, error)) {
         return false;
     }
-    const Town& shown =
-        *s.config.TownTable[o.selectTown.empty() ? s.config.NumberOfTowns - 1 : selected];
-    report += Cp1252ToUtf8(std::string(shown.Country) + ":" + shown.Name) + " in " + target + "\n";
+    const int index = o.selectTown.empty() ? s.config.NumberOfTowns - 1 : selected;
+    const Town& shown = *s.config.TownTable[index];
+    report = Formatted(
+        o.selectTown.empty() ? _("added town %d: %s in %s\n") : _("selected town %d: %s in %s\n"),
+        index, Cp1252ToUtf8(std::string(shown.Country) + ":" + shown.Name).c_str(), target.c_str());
     SaveFailure failure;
-    if (!WriteConfigFile(targetPath, s.config, selected, notices, PlatformFileOps(),
-                         &failure)) {
-        error = "cannot write " + Utf16ToUtf8(failure.path) + ": " + failure.reason;
+    if (!WriteConfigFile(targetPath, s.config, selected, notices, PlatformFileOps(), &failure)) {
+        error = Formatted(_("cannot write %s: %s"), Utf16ToUtf8(failure.path).c_str(),
+                          failure.reason.c_str());
         return false;
     }
     return true;

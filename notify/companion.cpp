@@ -22,17 +22,17 @@ std::string Summary(const Event& e) {
     const char* name = cli::kSalatNames[e.prayer];
     switch (e.kind) {
         case EventKind::Imsak:
-            return cli::Format(_("Imsak at %s: the fast begins"), e.clock.c_str());
+            return cli::Formatted(_("Imsak at %s: the fast begins"), e.clock.c_str());
         case EventKind::Reminder: {
             const int minutes = static_cast<int>((e.shown - e.at) / 60);
-            return cli::Format(ngettext("%s in %d minute (%s)", "%s in %d minutes (%s)",
+            return cli::Formatted(ngettext("%s in %d minute (%s)", "%s in %d minutes (%s)",
                                         static_cast<unsigned long>(minutes)),
                                name, minutes, e.clock.c_str());
         }
         case EventKind::Prayer:
             break;
     }
-    return cli::Format(_("%s at %s"), name, e.clock.c_str());
+    return cli::Formatted(_("%s at %s"), name, e.clock.c_str());
 }
 
 // The call's file: the user's own that line 10 names, looked for in their configuration
@@ -52,7 +52,7 @@ std::string CallFile(const AppConfig& cfg) {
         if (std::string shipped = cli::ShippedFile(name); !shipped.empty()) {
             return shipped;
         }
-        Log(cli::Format(_("no sound file %s in %s or beside the shipped data: the tone plays"),
+        Log(cli::Formatted(_("no sound file %s in %s or beside the shipped data: the tone plays"),
                         name.c_str(), std::filesystem::path(own).parent_path().c_str()));
     }
     return cli::ShippedFile("call_tone.wav");
@@ -87,11 +87,11 @@ void Companion::Reload() {
     platform::WatchFiles(watched);
     if (!read) {
         // Keep what was read before, if anything: a file being edited may be incomplete.
-        Log(cli::Format(_("cannot use data.cfg: %s"), error.c_str()));
+        Log(cli::Formatted(_("cannot use data.cfg: %s"), error.c_str()));
         return;
     }
     const Town& town = state->config.SelectedTown();
-    Log(cli::Format(_("the prayers of %s, %s from %s"), Cp1252ToUtf8(town.Name).c_str(),
+    Log(cli::Formatted(_("the prayers of %s, %s from %s"), Cp1252ToUtf8(town.Name).c_str(),
                     Cp1252ToUtf8(town.Country).c_str(), path.c_str()));
     state_ = std::move(state);
 }
@@ -116,7 +116,7 @@ void Companion::OnWake(platform::WakeReason reason) {
     if (plan.last != last_ && !stateFile_.empty()) {
         std::string error;
         if (!WriteLastNotified(stateFile_, plan.last, error)) {
-            Log(cli::Format(_("cannot keep what was notified in %s: %s"), stateFile_.c_str(),
+            Log(cli::Formatted(_("cannot keep what was notified in %s: %s"), stateFile_.c_str(),
                             error.c_str()));
         }
     }
@@ -139,9 +139,9 @@ void Companion::Notify(const Due& due) {
     n.summary = Summary(due.event);
     n.body = Cp1252ToUtf8(town.Name) + ", " + Cp1252ToUtf8(town.Country);
     n.stopLabel = file.empty() ? "" : _("Stop the call");
-    Log(cli::Format(_("notified: %s"), n.summary.c_str()));
+    Log(cli::Formatted(_("notified: %s"), n.summary.c_str()));
     platform::ShowNotification(n, [](const std::string& error) {
-        Log(cli::Format(_("cannot show the notification: %s"), error.c_str()));
+        Log(cli::Formatted(_("cannot show the notification: %s"), error.c_str()));
     });
     if (!file.empty()) {
         Call(file, file != cli::ShippedFile("call_tone.wav"));
@@ -152,13 +152,13 @@ void Companion::Call(const std::string& path, bool toneIfItFails) {
     platform::PlaySoundFile(
         path, settings_.audioSink, [this, path, toneIfItFails](const auto& outcome) {
             if (outcome.stopped) {
-                Log(cli::Format(_("the call stopped after %.1f s"), outcome.seconds));
+                Log(cli::Formatted(_("the call stopped after %.1f s"), outcome.seconds));
             } else if (outcome.played) {
-                Log(cli::Format(_("the call played: %s (%.1f s)"), path.c_str(), outcome.seconds));
+                Log(cli::Formatted(_("the call played: %s (%.1f s)"), path.c_str(), outcome.seconds));
             } else {
                 // No sound device is no error worth a retry; a file that does not decode gives way
                 // to the tone.
-                Log(cli::Format(_("the call cannot play %s: %s"), path.c_str(),
+                Log(cli::Formatted(_("the call cannot play %s: %s"), path.c_str(),
                                 outcome.error.c_str()));
                 const std::string tone = cli::ShippedFile("call_tone.wav");
                 if (toneIfItFails && !tone.empty()) {

@@ -69,7 +69,7 @@ bool ParseOptions(int argc, char** argv, Settings& s, bool& help, bool& version,
                 if (!cli::ParseInt(optarg, s.beforeMinutes) || s.beforeMinutes < 1 ||
                     s.beforeMinutes > 120) {
                     error =
-                        cli::Format(_("--before needs minutes from 1 to 120, not '%s'"), optarg);
+                        cli::Formatted(_("--before needs minutes from 1 to 120, not '%s'"), optarg);
                     return false;
                 }
                 break;
@@ -86,15 +86,15 @@ bool ParseOptions(int argc, char** argv, Settings& s, bool& help, bool& version,
                 version = true;
                 break;
             case ':':
-                error = cli::Format(_("option '%s' needs a value"), argv[optind - 1]);
+                error = cli::Formatted(_("option '%s' needs a value"), argv[optind - 1]);
                 return false;
             default:
-                error = cli::Format(_("unknown option '%s'"), argv[optind - 1]);
+                error = cli::Formatted(_("unknown option '%s'"), argv[optind - 1]);
                 return false;
         }
     }
     if (optind < argc) {
-        error = cli::Format(_("unexpected argument '%s'"), argv[optind]);
+        error = cli::Formatted(_("unexpected argument '%s'"), argv[optind]);
         return false;
     }
     return true;
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
     bool help = false, version = false;
     std::string error;
     if (!ParseOptions(argc, argv, settings, help, version, error)) {
-        Log(cli::Format(_("%s; see --help"), error.c_str()));
+        Log(cli::Formatted(_("%s; see --help"), error.c_str()));
         return 2;
     }
     if (help || version) {
@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
     }
     switch (platform::TakeSessionName(kBusName, error)) {
         case platform::NameResult::NoBus:
-            Log(cli::Format(_("no session bus: %s"), error.c_str()));
+            Log(cli::Formatted(_("no session bus: %s"), error.c_str()));
             return 1;
         case platform::NameResult::HeldByAnother:
             return 0;  // quietly: the session has its companion
@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
     }
     // Without a system bus, a resume still sets the realtime clock, which wakes the loop.
     if (!platform::WatchResume(error)) {
-        Log(cli::Format(_("no system bus (%s): resumes are noticed by the clock alone"),
+        Log(cli::Formatted(_("no system bus (%s): resumes are noticed by the clock alone"),
                         error.c_str()));
     }
     platform::OnStopAction([] { platform::StopSound(); });

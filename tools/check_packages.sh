@@ -18,7 +18,7 @@ grep -v "running with root privileges" <<<"$report" || true
 dpkg-deb -x "$deb" "$root"
 mkdir "$root/home" "$root/work"
 cli="$root/usr/bin/veloranth-cli"
-export HOME="$root/home" XDG_CONFIG_HOME="$root/home/.config"
+export HOME="$root/home" XDG_CONFIG_HOME="$root/home/.config" LC_ALL=C
 out=$("$cli" --date 15/1/2007)
 [ "$(head -1 <<<"$out")" = "Lieu : France, Paris" ] || { echo "installed CLI: $out"; exit 1; }
 for f in usr/share/man/man1/veloranth-cli.1.gz usr/share/bash-completion/completions/veloranth-cli \

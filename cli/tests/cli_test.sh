@@ -17,7 +17,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
 # The user's configuration folders are the test's own.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/xdg"
+# The messages in English, as the checks quote them.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/xdg" LC_ALL=C
 
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 

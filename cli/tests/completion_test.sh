@@ -4,6 +4,7 @@
 # the cursor, the word being typed, and what must be offered.
 # Usage: completion_test.sh <veloranth-cli>
 set -u
+export LC_ALL=C
 cli=${1:?path of veloranth-cli}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../veloranth-cli.bash"
