@@ -41,6 +41,8 @@ std::string JsonString(const std::string& cp1252) {
     for (char c : Cp1252ToUtf8(cp1252)) {
         if (c == '"' || c == '\\') {
             Print(&out, "\\%c", c);
+        } else if (c == '\n') {
+            Print(&out, "\\n");
         } else if (static_cast<unsigned char>(c) < 0x20) {
             Print(&out, "\\u%04x", static_cast<unsigned char>(c));
         } else {

@@ -66,6 +66,17 @@ for town in "--town 2" "--town=2" "-t2" "-t 2" "-- 2" "Tromso" "-t tromsø" "--t
   expect_output reports:tromso-2007-06-21.box --config "$cfg" --date 21/6/2007 --time 23:59:00 $town
 done
 expect_output list.utf8 -c "$cfg" --list
+# Other names of the shipped towns, the nearest names of a misspelt one, the nearest towns.
+shipped=$(dirname "$cli")/data.cfg
+for pair in "London|Royaume-Uni, Londres" "Makkah|Arabie-Saoudite, La-Mecque" "Tehran|Iran, Téhéran"; do
+  got=$("$cli" -c "$shipped" "${pair%|*}" | head -1)
+  [ "$got" = "Lieu : ${pair#*|}" ] || fail "${pair%|*}: $got"
+done
+"$cli" -c "$shipped" Marseile 2>&1 | tr '\n' '|' |
+  grep -qx "veloranth-cli: no town 'Marseile' (did you mean one of these?); see --help|  1  France:Marseille|" ||
+  fail "Marseile: $("$cli" -c "$shipped" Marseile 2>&1)"
+[ "$("$cli" -c "$shipped" --near 48.85,2.35 | sed -n 2p)" = "  0  France               Paris                          0.4" ] ||
+  fail "--near 48.85,2.35: $("$cli" -c "$shipped" --near 48.85,2.35 | head -3)"
 
 # A place given by its coordinates uses the file's conventions.
 "$cli" -c "$cfg" --lat=21.4225 --lon 39.8262 --zone=3 --convention 1 -d 15/1/2007 >"$work/out"
@@ -92,6 +103,12 @@ done <<'EOT'
 -t 2 --convention 1 -d 10/5/2007 --time 00:05:00|Isha à 00:21, dans 0 h 16 min
 -t 2 --convention 1 -d 9/5/2007 --time 23:00:00|Isha demain à 00:21, dans 1 h 21 min
 EOT
+# The status line: short, and JSON as Waybar reads it.
+for args in "--time 13:00:00|Asr 15:02 (-2 h 02)" "--time 19:07:59|Isha 19:08 (-1 min)"; do
+  got=$("$cli" -c "$cfg" -d 15/1/2007 ${args%|*} --next --short)
+  [ "$got" = "${args#*|}" ] || fail "--next --short ${args%|*}: $got"
+done
+expect_output next-isha.json -c "$cfg" -d 15/1/2007 --time 19:07:59 --next -f json
 # The times after the box, and the method options that change the convention for the run.
 communities="$pages/communities.cfg"
 while IFS='|' read -r args lines; do
@@ -230,6 +247,9 @@ expect_refusal "--all-times adds lines to the text of a day" -c "$cfg" --all-tim
 expect_refusal "--midnight needs standard or jafari" -c "$cfg" --midnight=noon
 expect_refusal "--seasonal needs none, general, ahmer or abyad" -c "$cfg" --seasonal=red
 expect_refusal "--maghrib-angle needs an angle from 0 to 10" -c "$cfg" --maghrib-angle=10.5
+expect_refusal "--near needs a latitude and a longitude LAT,LON" --near 91,2
+expect_refusal "--short is a line of text for --next" -c "$cfg" --short
+expect_refusal "and text or json to --next" -c "$cfg" --next -f csv
 expect_refusal "cannot be a name in data.cfg" --add-town Maroc "Ifrane ville" 33.5 -5.1 1 0
 expect_refusal "is not a convention number" --add-town Maroc Ifrane 33.5 -5.1 1 x
 [ ! -e "$XDG_CONFIG_HOME" ] || fail "a refused edit wrote a copy"
@@ -244,6 +264,16 @@ grep -q "cannot write the output: No space left on device" "$work/err" || fail "
 
 help() {
 "$cli" --help | grep -q "^Exit status:" || fail "--help lists no exit status"
+# In French under any French locale, generated or not; in English under others. French puts
+# no-break spaces inside its quotes.
+nb=$'\302\240'
+for locale in fr_FR.UTF-8 fr_BE.UTF-8 fr_CA; do
+  [ "$(env -u LC_ALL LANG=$locale "$cli" --help | head -1)" = "Utilisation : veloranth-cli [OPTION]... [VILLE]" ] ||
+    fail "--help under $locale"
+  env -u LC_ALL LANG=$locale "$cli" --town=qqqq 2>&1 | grep -qx "veloranth-cli: pas de ville «${nb}qqqq${nb}» (--list montre les villes) ; voir --help" ||
+    fail "an error under $locale: $(env -u LC_ALL LANG=$locale "$cli" --town=qqqq 2>&1)"
+done
+[ "$(env -u LC_ALL LANG=de_DE.UTF-8 "$cli" --help | head -1)" = "Usage: veloranth-cli [OPTION]... [TOWN]" ] || fail "--help in German"
 [ "$("$cli" --version | tail -1)" = "tz database $(sed -n 's/^# version //p' /usr/share/zoneinfo/tzdata.zi)" ] || fail "--version"
 if [ -n "$man_page" ]; then
   for option in $("$cli" --help | grep -o -- '--[a-z0-9-]*' | sort -u); do

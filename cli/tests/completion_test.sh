@@ -28,6 +28,8 @@ done <<EOT
 --add-town A B 1 2 America/New_Y|America/New_York
 -c $cfg --add-town A B 1 2 1 1|1 12
 --list-c|--list-conventions
+--nea|--near
+--sh|--short
 --seasonal=a|--seasonal=ahmer --seasonal=abyad
 EOT
 [ $failures -eq 0 ] && echo "completion: all checks passed"
