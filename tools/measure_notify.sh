@@ -21,7 +21,7 @@ for bus in SESSION SYSTEM; do
   export "DBUS_${bus}_BUS_ADDRESS=${address% *}"
   pids+=("${address#* }")
 done
-/usr/bin/python3 "$here/notify/tests/fake_desktop.py" "$work/record" >/dev/null &
+/usr/bin/python3 "$here/testsupport/fake_desktop.py" "$work/record" >/dev/null &
 pids+=($!)
 sleep 1
 LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1 FAKETIME="@2026-03-10 04:29:23" \

@@ -1,14 +1,13 @@
 #!/usr/bin/python3
-"""veloranth-notify end to end: private session and system buses, a recording notification
-service (fake_desktop.py), a null audio sink, and a clock faked by libfaketime from a
-timestamp file that the test moves. A move followed by logind's PrepareForSleep(false) is a
-resume. The clock crosses Imsak and prayers live, resumes with prayers 10 and 21 minutes
-past, an edit of data.cfg (another town, an Ogg call), the summer-time change, a restart and
-a second instance; every notification's text, instant and call is checked, none early, none
-twice, none lost.
-
-  notify_test.py VELORANTH-NOTIFY DATA.CFG
-"""
+# veloranth-notify end to end: private session and system buses, a recording notification
+# service (testsupport/fake_desktop.py), a null audio sink, and a clock faked by libfaketime
+# from a timestamp file that the test moves. A move followed by logind's PrepareForSleep(false)
+# is a resume. The clock crosses Imsak and prayers live, resumes with prayers 10 and 21
+# minutes past, an edit of data.cfg (another town, an Ogg call), the summer-time change, a
+# restart and a second instance; every notification's text, instant and call is checked,
+# none early, none twice, none lost.
+#
+#   notify_test.py VELORANTH-NOTIFY DATA.CFG
 import calendar
 import json
 import os
@@ -49,7 +48,7 @@ class Run:
                         ASAN_OPTIONS="verify_asan_link_order=0:" + os.environ.get("ASAN_OPTIONS", ""),
                         LSAN_OPTIONS="suppressions=" + os.path.join(HERE, "lsan.supp"))
         self.set_clock("2026-03-10 04:19:23")
-        self.desktop = self.start(["/usr/bin/python3", os.path.join(HERE, "fake_desktop.py"),
+        self.desktop = self.start(["/usr/bin/python3", os.path.join(HERE, "..", "..", "testsupport", "fake_desktop.py"),
                                    self.record], stdout=subprocess.PIPE)
         self.desktop.stdout.readline()
 
@@ -62,8 +61,7 @@ class Run:
         return proc
 
     def fail(self, text):
-        self.failures.append(text)
-        print("FAIL: " + text)
+        self.failures.append(print("FAIL: " + text) or text)
 
     def set_clock(self, text):
         # An offset from the real clock, the same for every faked process whenever it reads.
@@ -128,7 +126,7 @@ EXPECTED = [
 
 
 def edit_config(run):
-    """Another town and an Ogg file for the call, the file replaced as editors do."""
+    # Another town and an Ogg file for the call, the file replaced as editors do.
     subprocess.run(["gst-launch-1.0", "-q", "audiotestsrc", "num-buffers=200",
                     "samplesperbuffer=441", "!", "audioconvert", "!", "vorbisenc", "!", "oggmux",
                     "!", "filesink", "location=" + run.path("xdg/veloranth/call.ogg")], check=True)
@@ -166,9 +164,8 @@ def scenario(run):
     run.notifier.send_signal(signal.SIGTERM)              # a restart notifies Fajr no more
     run.notifier.wait()
     run.set_clock("2026-03-29 03:50:00")
-    env = {"LANG": "fr_FR.UTF-8"}
     run.env.pop("LC_ALL")
-    run.start_notifier("--before=5", **env)
+    run.start_notifier("--before=5", LANG="fr_FR.UTF-8")
     run.logged(r"les prières de Marseille")
     second = run.start([run.notify], stderr=subprocess.PIPE)
     if second.wait(10) != 0 or second.stderr.read():

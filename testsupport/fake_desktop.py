@@ -1,13 +1,12 @@
 #!/usr/bin/python3
-"""A desktop for the companion's test, on private buses: a recording notification service
-on the session bus, and logind's PrepareForSleep on the system bus.
-
-  fake_desktop.py RECORD
-
-Each Notify call is appended to RECORD as a JSON line with the (faked) time it came. SIGUSR1
-sends PrepareForSleep(false), as logind does on a resume; SIGUSR2 chooses the "stop" action
-of the latest notification that offers it.
-"""
+# A desktop for the companion's tests, on private buses: a recording notification service on
+# the session bus, and logind's PrepareForSleep on the system bus.
+#
+#   fake_desktop.py RECORD
+#
+# Each Notify call is appended to RECORD as a JSON line with the (faked) time it came. SIGUSR1
+# sends PrepareForSleep(false), as logind does on a resume; SIGUSR2 chooses the "stop" action
+# of the latest notification that offers it.
 import json
 import signal
 import sys
