@@ -47,7 +47,7 @@ class Run:
                         FAKETIME_NO_CACHE="1", FAKETIME_DONT_FAKE_MONOTONIC="1",
                         ASAN_OPTIONS="verify_asan_link_order=0:" + os.environ.get("ASAN_OPTIONS", ""),
                         LSAN_OPTIONS="suppressions=" + os.path.join(HERE, "lsan.supp"))
-        self.set_clock("2026-03-10 04:19:23")
+        self.set_clock("2026-03-10 04:19:20")
         self.desktop = self.start(["/usr/bin/python3", os.path.join(HERE, "..", "..", "testsupport", "fake_desktop.py"),
                                    self.record], stdout=subprocess.PIPE)
         self.desktop.stdout.readline()
