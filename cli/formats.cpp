@@ -14,6 +14,7 @@
 #include "engine/midnight.h"
 #include "engine/schedule.h"
 #include "engine/shown_time.h"
+#include "engine/town_clock.h"
 #include "reports/french_names.h"
 
 namespace veloranth::cli {

@@ -53,6 +53,11 @@ struct ConventionRules {
     int SeasonalTwilight = 0;         // a Shafaq: the Committee's seasonal Fajr and Isha
 };
 
+// Whether the convention takes Maghrib at an angle below the sunset, not at the sunset.
+inline bool HasMaghribAngle(const ConventionRules& k) {
+    return k.MaghribTwilightAngle > 0;
+}
+
 // The Moonsighting Committee's seasonal twilight, named by the twilight (shafaq) whose end
 // is Isha.
 enum Shafaq {

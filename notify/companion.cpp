@@ -8,7 +8,7 @@
 #include "cli/config_lookup.h"
 #include "cli/local_times.h"
 #include "cli/method.h"
-#include "cli/town_clock.h"
+#include "engine/town_clock.h"
 #include "cli/translation.h"
 #include "notify/last_notified.h"
 #include "platform/call_player.h"
@@ -26,8 +26,8 @@ std::string Summary(const Event& e) {
         case EventKind::Reminder: {
             const int minutes = static_cast<int>((e.shown - e.at) / 60);
             return cli::Formatted(ngettext("%s in %d minute (%s)", "%s in %d minutes (%s)",
-                                        static_cast<unsigned long>(minutes)),
-                               name, minutes, e.clock.c_str());
+                                           static_cast<unsigned long>(minutes)),
+                                  name, minutes, e.clock.c_str());
         }
         case EventKind::Prayer:
             break;
@@ -53,7 +53,7 @@ std::string CallFile(const AppConfig& cfg) {
             return shipped;
         }
         Log(cli::Formatted(_("no sound file %s in %s or beside the shipped data: the tone plays"),
-                        name.c_str(), std::filesystem::path(own).parent_path().c_str()));
+                           name.c_str(), std::filesystem::path(own).parent_path().c_str()));
     }
     return cli::ShippedFile("call_tone.wav");
 }
@@ -92,7 +92,7 @@ void Companion::Reload() {
     }
     const Town& town = state->config.SelectedTown();
     Log(cli::Formatted(_("the prayers of %s, %s from %s"), Cp1252ToUtf8(town.Name).c_str(),
-                    Cp1252ToUtf8(town.Country).c_str(), path.c_str()));
+                       Cp1252ToUtf8(town.Country).c_str(), path.c_str()));
     state_ = std::move(state);
 }
 
@@ -107,7 +107,7 @@ void Companion::OnWake(platform::WakeReason reason) {
     const std::int64_t nowMs = platform::RealTimeMilliseconds();
     const std::int64_t now = nowMs >= 0 ? nowMs / 1000 : -((999 - nowMs) / 1000);
     const DayInputs in = InputsOf(*state_);
-    const ObservationDate today = cli::TownTimeAt(in, now).date;
+    const ObservationDate today = TownTimeAt(in, now).date;
     const Plan plan = PlanAt(EventsAround(in, today, settings_.beforeMinutes), now, last_,
                              reason == WakeReason::Deadline);
     for (const Due& due : plan.notify) {
@@ -117,12 +117,12 @@ void Companion::OnWake(platform::WakeReason reason) {
         std::string error;
         if (!WriteLastNotified(stateFile_, plan.last, error)) {
             Log(cli::Formatted(_("cannot keep what was notified in %s: %s"), stateFile_.c_str(),
-                            error.c_str()));
+                               error.c_str()));
         }
     }
     last_ = plan.last;
     // The next event, or at the latest the town's next midnight, when the days move on.
-    const cli::TownTime clock = cli::TownTimeAt(in, now);
+    const TownTime clock = TownTimeAt(in, now);
     const std::int64_t sinceMidnight =
         clock.time.Hour * 3600 + clock.time.Minute * 60 + clock.time.Second;
     std::int64_t next = now + 86400 - sinceMidnight;
@@ -154,12 +154,13 @@ void Companion::Call(const std::string& path, bool toneIfItFails) {
             if (outcome.stopped) {
                 Log(cli::Formatted(_("the call stopped after %.1f s"), outcome.seconds));
             } else if (outcome.played) {
-                Log(cli::Formatted(_("the call played: %s (%.1f s)"), path.c_str(), outcome.seconds));
+                Log(cli::Formatted(_("the call played: %s (%.1f s)"), path.c_str(),
+                                   outcome.seconds));
             } else {
                 // No sound device is no error worth a retry; a file that does not decode gives way
                 // to the tone.
                 Log(cli::Formatted(_("the call cannot play %s: %s"), path.c_str(),
-                                outcome.error.c_str()));
+                                   outcome.error.c_str()));
                 const std::string tone = cli::ShippedFile("call_tone.wav");
                 if (toneIfItFails && !tone.empty()) {
                     Call(tone, false);

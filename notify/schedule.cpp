@@ -7,6 +7,7 @@
 #include "cli/local_times.h"
 #include "engine/schedule.h"
 #include "engine/shown_time.h"
+#include "engine/town_clock.h"
 
 namespace veloranth::notify {
 namespace {
@@ -35,7 +36,7 @@ std::vector<Event> EventsAround(const DayInputs& in, const ObservationDate& toda
     EngineMemo memo;
     const std::int64_t day0 = cli::DaysOf(today);
     for (std::int64_t day = day0 - 1; day <= day0 + 1; ++day) {
-        const PrayerDay d = ComputeDaySchedule(in, cli::DateOfDays(day), &memo);
+        const PrayerDay d = ComputeDaySchedule(in, DateOfDays(day), &memo);
         if (d.hijri.month == kRamadan && d.community.found[kImsak]) {
             events.push_back(At(EventKind::Imsak, Fajr, d, d.community.time[kImsak]));
         }
