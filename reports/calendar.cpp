@@ -53,10 +53,6 @@ std::string Escaped(const char* text) {
     return out;
 }
 
-std::string Shown(const MonthTimes& m, int day, int kind) {
-    return ShownTime(m.day[day - 1].adjusted, m.day[day - 1].found, kind);
-}
-
 int WeekdayOf(const MonthTimes& m, int day) {
     return m.day[day - 1].weekday;
 }
@@ -108,6 +104,52 @@ std::string HijriSpan(const MonthTimes& m) {
     }
     return text;
 }
+
+// The times of a day in the order of the pages' columns.
+std::string Times(const PrayerDay& p, int kind) {
+    return ShownTime(p.adjusted, p.found, kind);
+}
+
+// One day's cells, written once for every page: its number, its weekday, the optional
+// third column (the Hijri date; the Gregorian one on the Ramadan page), the optional Imsak,
+// then the six times. `indent` goes before each cell and `attr` inside it (the annual page
+// colours each cell, the others their row).
+void DayCells(TextSink& page, const char* indent, const std::string& attr, int number,
+              const PrayerDay& p, const std::string* third, const std::string* imsak) {
+    Print(&page, "%s<td%s width=10 align=\"right\"><b>%2d</b></td> %s<td%s width=60><b>%s</b></td> ",
+          indent, attr.c_str(), number, indent, attr.c_str(), DayName(p.weekday));
+    if (third != nullptr) {
+        Print(&page, "%s<td%s width=60>%s</td> ", indent, attr.c_str(), third->c_str());
+    }
+    if (imsak != nullptr) {
+        Print(&page, "%s<td%s width=40>&nbsp;%s</td>", indent, attr.c_str(), imsak->c_str());
+    }
+    for (int kind = Fajr; kind <= Isha; ++kind) {
+        Print(&page, "%s<td%s width=40>&nbsp;%s</td>", indent, attr.c_str(),
+              Times(p, kind).c_str());
+    }
+}
+
+// The heading cells that match DayCells: `labels` are the six times' headings.
+void HeadingCells(TextSink& page, const char* indent, const char* third, bool imsak,
+                  const char* const labels[kSalatCount]) {
+    Print(&page, "%s<td width=10></td> %s<td width=60><b> Jour </b></td> ", indent, indent);
+    if (third != nullptr) {
+        Print(&page, "%s<td width=60><b> %s </b></td> ", indent, third);
+    }
+    if (imsak) {
+        Print(&page, "%s<td width=40><b> Imsak </b></td>", indent);
+    }
+    for (int kind = Fajr; kind <= Isha; ++kind) {
+        Print(&page, "%s<td width=40><b>%s</b></td>", indent, labels[kind]);
+    }
+}
+
+const char* const kMonthLabels[kSalatCount] = {" Fajr ", " Chourouk", " Zuhr ",
+                                               " Asr ",  " Maghrib ", " Isha"};
+const char* const kYearLabels[kSalatCount] = {" Fajr ", " Chourouk ", " Zuhr ",
+                                              " Asr ",  " Maghrib ",  " Isha"};
+const char kHijriHeading[] = "H\xE9gire";
 
 // Head lines 1 to 7; `period` is "Mars 2009" or "Ann\xE9e 2009", `hijri` what the heading
 // says of the Hijri months after it (or nothing).
@@ -185,39 +227,18 @@ std::string MonthCalendarHtml(const MainState& s) {
     StringSink page;
     Head(page, Period(month, year), s.config.SelectedTown(), hijri ? HijriSpan(m) : "");
     Print(&page, "\t\t\t<table cellpadding=0 cellspacing=1 border=1 class=tb>\n");
-    Print(&page,
-          "<tr bgcolor=\"#00F0F0\">\t\t\t<td width=10></td> \t\t\t<td width=60><b> Jour </b></td> ");
-    if (hijri) {
-        Print(&page, "\t\t\t<td width=60><b> H\xE9gire </b></td> ");
-    }
-    if (imsak) {
-        Print(&page, "\t\t\t<td width=40><b> Imsak </b></td>");
-    }
-    Print(&page,
-          "\t\t\t<td width=40><b> Fajr </b></td>\t\t\t<td width=40><b> Chourouk</b></td>\t\t\t"
-          "<td width=40><b> Zuhr </b></td>\t\t\t<td width=40><b> Asr </b></td>\t\t\t"
-          "<td width=40><b> Maghrib </b></td>\t\t\t<td width=40><b> Isha</b></td> </tr>\n");
+    Print(&page, "<tr bgcolor=\"#00F0F0\">");
+    HeadingCells(page, "\t\t\t", hijri ? kHijriHeading : nullptr, imsak, kMonthLabels);
+    Print(&page, " </tr>\n");
     for (int d = 1; d <= m.days; ++d) {
         const char* colour = WeekdayOf(m, d) == kFriday ? "#FFD5D5"
                              : d % 2 == 0                 ? "#F5F5F5"
                                                           : "#F0F0E0";
         Print(&page, "<tr bgcolor=\"%s\">\n", colour);
-        Print(&page,
-              "\t\t<td width=10 align=\"right\"><b>%2d</b></td> \t\t<td width=60><b>%s</b></td> ", d,
-              DayName(WeekdayOf(m, d)));
-        if (hijri) {
-            Print(&page, "\t\t<td width=60>%s</td> ", HijriCell(m, d).c_str());
-        }
-        if (imsak) {
-            Print(&page, "\t\t<td width=40>&nbsp;%s</td>", ImsakCell(m, d).c_str());
-        }
-        Print(&page,
-              "\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>"
-              "&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t<td width=40>&nbsp;%s</td>\t\t"
-              "<td width=40>&nbsp;%s</td></tr>\n",
-              Shown(m, d, Fajr).c_str(),
-              Shown(m, d, Chourouk).c_str(), Shown(m, d, Zuhr).c_str(), Shown(m, d, Asr).c_str(),
-              Shown(m, d, Maghrib).c_str(), Shown(m, d, Isha).c_str());
+        const std::string third = HijriCell(m, d), imsakTime = ImsakCell(m, d);
+        DayCells(page, "\t\t", "", d, m.day[d - 1], hijri ? &third : nullptr,
+                 imsak ? &imsakTime : nullptr);
+        Print(&page, "</tr>\n");
     }
     Print(&page, "</table><BR>\t</body>\n</html>\n");
     return page.str();
@@ -250,19 +271,9 @@ std::string YearCalendarHtml(const MainState& s) {
         }
         Print(&page, "</tr>\n <tr bgcolor=\"#00F0F0\">\n");
         for (int month = q; month < q + 3; ++month) {
-            Print(&page,
-                  "\t\t\t\t\t\t<td width=10></td> \t\t\t\t\t\t<td width=60><b> Jour </b></td> ");
-            if (hijri) {
-                Print(&page, "\t\t\t\t\t\t<td width=60><b> H\xE9gire </b></td> ");
-            }
-            if (imsak[month]) {
-                Print(&page, "\t\t\t\t\t\t<td width=40><b> Imsak </b></td>");
-            }
-            Print(&page,
-                  "\t\t\t\t\t\t<td width=40><b> Fajr </b></td>\t\t\t\t\t\t<td width=40><b> "
-                  "Chourouk </b></td>\t\t\t\t\t\t<td width=40><b> Zuhr </b></td>\t\t\t\t\t\t"
-                  "<td width=40><b> Asr </b></td>\t\t\t\t\t\t<td width=40><b> Maghrib </b>"
-                  "</td>\t\t\t\t\t\t<td width=40><b> Isha</b></td>\n");
+            HeadingCells(page, "\t\t\t\t\t\t", hijri ? kHijriHeading : nullptr, imsak[month],
+                         kYearLabels);
+            Print(&page, "\n");
         }
         Print(&page, "</tr>\n");
         for (int d = 1; d <= kMaxDays; ++d) {
@@ -279,29 +290,13 @@ std::string YearCalendarHtml(const MainState& s) {
                           "\t\t\t\t\t\t\t<td></td> \t\t\t\t\t\t\t<td></td>\n");
                     continue;
                 }
-                const char* k = WeekdayOf(m, d) == kFriday ? "bgcolor=\"#FFD5D5\""
-                                : d % 2 == 0                 ? "bgcolor=\"#E5FFE5\""
-                                                             : "bgcolor=\"#E0FFD0\"";
-                Print(&page,
-                      "\t\t\t\t\t\t\t<td %s width=10 align=\"right\"><b>%2d</b></td> \t\t\t\t\t\t\t"
-                      "<td %s width=60><b>%s</b></td> ",
-                      k, d, k, DayName(WeekdayOf(m, d)));
-                if (hijri) {
-                    Print(&page, "\t\t\t\t\t\t\t<td %s width=60>%s</td> ", k, HijriCell(m, d).c_str());
-                }
-                if (imsak[month]) {
-                    Print(&page, "\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>", k,
-                          ImsakCell(m, d).c_str());
-                }
-                Print(&page,
-                      "\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>"
-                      "\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>"
-                      "&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t"
-                      "<td %s width=40>&nbsp;%s</td>\t\t\t\t\t\t\t<td %s width=40>&nbsp;%s</td>\n",
-                      k, Shown(m, d, Fajr).c_str(), k,
-                      Shown(m, d, Chourouk).c_str(), k, Shown(m, d, Zuhr).c_str(), k,
-                      Shown(m, d, Asr).c_str(), k, Shown(m, d, Maghrib).c_str(), k,
-                      Shown(m, d, Isha).c_str());
+                const char* k = WeekdayOf(m, d) == kFriday ? " bgcolor=\"#FFD5D5\""
+                                : d % 2 == 0                 ? " bgcolor=\"#E5FFE5\""
+                                                             : " bgcolor=\"#E0FFD0\"";
+                const std::string third = HijriCell(m, d), imsakTime = ImsakCell(m, d);
+                DayCells(page, "\t\t\t\t\t\t\t", k, d, m.day[d - 1], hijri ? &third : nullptr,
+                         imsak[month] ? &imsakTime : nullptr);
+                Print(&page, "\n");
             }
             Print(&page, "</tr>\n");
         }
