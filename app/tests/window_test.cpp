@@ -47,8 +47,7 @@ TEST_F(VeloranthRun, MenuBarButtonsAndTheirPopupMenus) {
     EXPECT_EQ(items,
               L"Config:&Villes|Calcule:&Heure de pri\u00E8re|Position &Soleil|&Quibla|"
               L"Calendrier &Mensuel|Calendrier &Annuel|Calendrier du &Ramadan|Aide:&Aide|"
-              L"&Mise \u00E0 jour|"
-              L"A &propos|");
+              L"&Mise \u00E0 jour|A &propos|");
     EXPECT_EQ(ids, (std::vector<UINT>{IDM_TOWNS, IDM_PRAYER_TIMES, IDM_SUN_POSITION, IDM_QIBLA,
                                       IDM_MONTH_CALENDAR, IDM_YEAR_CALENDAR, IDM_RAMADAN_CALENDAR,
                                       IDM_HELP, IDM_UPDATE, IDM_ABOUT}));
@@ -115,8 +114,6 @@ TEST_F(VeloranthRun, PagesReachTheDesktopsBrowser) {
               ReadBytes(kSource / "reports/tests/data/paris-2008-02.page"));
     EXPECT_EQ(ReadBytes(folder_ / "Paris_2008.html"),
               ReadBytes(kSource / "reports/tests/data/paris-2008.page"));
-    EXPECT_EQ(ReadBytes(folder_ / "Paris_Ramadan1429.html"),
-              ReadBytes(kSource / "reports/tests/data/paris-ramadan-1429.page"));
 
     // No desktop program left to hand a page to: a box says where it lies.
     const wchar_t kBridge[] = L"Software\\Wine\\WineBrowser";
