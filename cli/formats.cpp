@@ -239,8 +239,9 @@ std::string JsonText(const MainState& s, const std::vector<PrayerDay>& days, boo
 
 std::string CsvText(const std::vector<PrayerDay>& days) {
     StringSink out;
-    Print(&out,
-          "date,utc_offset,fajr,chourouk,zuhr,asr,maghrib,isha,imsak,sunset,midnight,hijri,event\n");
+    Print(
+        &out,
+        "date,utc_offset,fajr,chourouk,zuhr,asr,maghrib,isha,imsak,sunset,midnight,hijri,event\n");
     for (const PrayerDay& d : days) {
         Print(&out, "%s,%s", IsoDate(d.date).c_str(), Offset(OffsetMinutes(d)).c_str());
         for (int k = 0; k < kSalatCount; ++k) {

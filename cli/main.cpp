@@ -63,7 +63,7 @@ int WritePage(const MainState& s, const Options& o) {
     if (!FolderOf(o.outDir, folder)) {
         return Fail("the folder " + o.outDir + " is not a UTF-8 path");
     }
-    bool written = o.monthPage   ? WriteMonthCalendar(s, folder, console, printPath)
+    bool written = o.monthPage  ? WriteMonthCalendar(s, folder, console, printPath)
                    : o.yearPage ? WriteYearCalendar(s, folder, console, printPath)
                                 : WriteRamadanCalendar(s, folder, console, printPath);
     if (!written) {
@@ -112,7 +112,7 @@ int Answer(MainState& s, const Options& o, std::int64_t instant) {
     } else if (o.holyDays && !o.monthPage && !o.yearPage) {
         const std::string holyDays = HolyDaysText(s, o.format, platform::UtcNow());
         o.format == Format::Text || o.format == Format::Default ? WriteText(holyDays)
-                                                                 : WriteBytes(holyDays);
+                                                                : WriteBytes(holyDays);
         return 0;
     } else if (o.format == Format::Json || o.format == Format::Csv || o.format == Format::Ics) {
         Span span = o.monthPage     ? Span::Month

@@ -123,7 +123,8 @@ std::string Times(const PrayerDay& p, int kind) {
 // colours each cell, the others their row).
 void DayCells(TextSink& page, const char* indent, const std::string& attr, int number,
               const PrayerDay& p, const std::string* third, const std::string* imsak) {
-    Print(&page, "%s<td%s width=10 align=\"right\"><b>%2d</b></td> %s<td%s width=60><b>%s</b></td> ",
+    Print(&page,
+          "%s<td%s width=10 align=\"right\"><b>%2d</b></td> %s<td%s width=60><b>%s</b></td> ",
           indent, attr.c_str(), number, indent, attr.c_str(), DayName(p.weekday));
     if (third != nullptr) {
         Print(&page, "%s<td%s width=60>%s</td> ", indent, attr.c_str(), third->c_str());
@@ -156,7 +157,7 @@ const char* const kMonthLabels[kSalatCount] = {" Fajr ", " Chourouk", " Zuhr ",
                                                " Asr ",  " Maghrib ", " Isha"};
 const char* const kYearLabels[kSalatCount] = {" Fajr ", " Chourouk ", " Zuhr ",
                                               " Asr ",  " Maghrib ",  " Isha"};
-const char* const kRamadanLabels[kSalatCount] = {" Fajr ", " Chourouk ", " Zuhr ",
+const char* const kRamadanLabels[kSalatCount] = {" Fajr ", " Chourouk ",        " Zuhr ",
                                                  " Asr ",  " Maghrib (iftar) ", " Isha "};
 const char kHijriHeading[] = "H\xE9gire";
 
@@ -315,8 +316,8 @@ std::string YearCalendarHtml(const MainState& s) {
                     continue;
                 }
                 const char* k = WeekdayOf(m, d) == kFriday ? " bgcolor=\"#FFD5D5\""
-                                : d % 2 == 0                 ? " bgcolor=\"#E5FFE5\""
-                                                             : " bgcolor=\"#E0FFD0\"";
+                                : d % 2 == 0               ? " bgcolor=\"#E5FFE5\""
+                                                           : " bgcolor=\"#E0FFD0\"";
                 const std::string third = HijriCell(m, d), imsakTime = ImsakCell(m, d);
                 DayCells(page, "\t\t\t\t\t\t\t", k, d, m.day[d - 1], hijri ? &third : nullptr,
                          imsak[month] ? &imsakTime : nullptr);
@@ -351,7 +352,8 @@ std::string RamadanCalendarHtml(const MainState& s) {
     std::int64_t first = DaysFromCivil(r.first.Year, r.first.Month, r.first.Day);
     for (int i = 0; i <= r.days; ++i) {
         const CivilDate c = CivilFromDays(first + i);
-        days[i] = ComputeDaySchedule(InputsOf(s), {c.day, c.month, static_cast<int>(c.year)}, &memo);
+        days[i] =
+            ComputeDaySchedule(InputsOf(s), {c.day, c.month, static_cast<int>(c.year)}, &memo);
     }
     char period[32];
     std::snprintf(period, sizeof period, "Ramadan %d", r.hijriYear);
@@ -366,8 +368,8 @@ std::string RamadanCalendarHtml(const MainState& s) {
         const PrayerDay& p = days[d - 1];
         const char* colour = p.weekday == kFriday ? "#FFD5D5" : d % 2 == 0 ? "#F5F5F5" : "#F0F0E0";
         Print(&page, "<tr bgcolor=\"%s\">\n", colour);
-        const std::string date = WithHolyDay(
-            std::to_string(p.date.Day) + " " + MonthName(p.date.Month), p.hijri);
+        const std::string date =
+            WithHolyDay(std::to_string(p.date.Day) + " " + MonthName(p.date.Month), p.hijri);
         const std::string imsak = ShownTime(p.community, kImsak);
         DayCells(page, "\t\t", "", d, p, &date, &imsak);
         Print(&page, "</tr>\n");
@@ -382,7 +384,9 @@ std::string RamadanCalendarHtml(const MainState& s) {
         Print(&page, "\t\t<p>Laylat al-Qadr : sa nuit commence au Maghrib du %s.</p>\n",
               qadr.c_str());
     }
-    Print(&page, "\t\t<p>A\xEF" "d al-Fitr : %s (%s).</p>\n",
+    Print(&page,
+          "\t\t<p>A\xEF"
+          "d al-Fitr : %s (%s).</p>\n",
           LongDateText(eid.weekday, eid.date.Day, eid.date.Month, eid.date.Year).c_str(),
           HijriDateText(eid.hijri).c_str());
     Print(&page, "\t</body>\n</html>\n");

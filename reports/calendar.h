@@ -41,9 +41,8 @@ bool WriteMonthCalendar(const MainState& state, const std::u16string& folder, Te
                         const PageStarter& browser, const FileOps& ops = PlatformFileOps());
 bool WriteYearCalendar(const MainState& state, const std::u16string& folder, TextSink& console,
                        const PageStarter& browser, const FileOps& ops = PlatformFileOps());
-bool WriteRamadanCalendar(const MainState& state, const std::u16string& folder,
-                          TextSink& console, const PageStarter& browser,
-                          const FileOps& ops = PlatformFileOps());
+bool WriteRamadanCalendar(const MainState& state, const std::u16string& folder, TextSink& console,
+                          const PageStarter& browser, const FileOps& ops = PlatformFileOps());
 
 // The full path a page would get.
 std::u16string CalendarPath(const std::u16string& folder, const std::string& fileName);
