@@ -39,7 +39,8 @@ rm -rf "$out"
 mkdir -p "$out/pages"
 # The pages the program writes for the shipped table (the Hijri column, Imsak in Ramadan's
 # months, the holy days' names: March and June 2026 hold five of them) and for the same
-# table without its line 9 (the Part's pages), for Paris and the longest name; Ramadan's page.
+# table without its line 9 (the Part's pages), for Paris and the longest name; Ramadan's page
+# (1447's 30 days, and 1448's).
 grep -av '^9 \|^8 HijriShown' data/data.cfg >"$out/nohijri.cfg"
 pages=()
 page() {  # page CONFIG FOLDER TOWN DATE OPTION KIND: a page the CLI writes into pages/FOLDER
@@ -57,6 +58,7 @@ for town in "$paris" "$longest"; do
   done
 done
 page data/data.cfg shipped "$paris" 1/6/2026 month month
+page data/data.cfg shipped "$paris" 1/1/2027 ramadan-calendar ramadan   # 1448's 29 days
 # The pages measured are the program's bytes: a file without line 9 gives the Part's page.
 cmp -s "$out/pages/nohijri/Paris_Mars2026.html" reports/tests/data/paris-2026-03-shipped-nohijri.page ||
   fail "the page of a file without line 9 is not the Part's"
