@@ -11,6 +11,7 @@
 #include "cli/choose_place.h"
 #include "cli/config_lookup.h"
 #include "cli/formats.h"
+#include "cli/local_times.h"
 #include "cli/method.h"
 #include "cli/options.h"
 #include "cli/output.h"
@@ -19,6 +20,7 @@
 #include "engine/town_clock.h"
 #include "platform/clock.h"
 #include "reports/calendar.h"
+#include "reports/french_names.h"
 #include "reports/prayer_report.h"
 #include "reports/startup.h"
 #include "reports/sun_report.h"
@@ -61,8 +63,9 @@ int WritePage(const MainState& s, const Options& o) {
     if (!FolderOf(o.outDir, folder)) {
         return Fail("the folder " + o.outDir + " is not a UTF-8 path");
     }
-    bool written = o.monthPage ? WriteMonthCalendar(s, folder, console, printPath)
-                               : WriteYearCalendar(s, folder, console, printPath);
+    bool written = o.monthPage  ? WriteMonthCalendar(s, folder, console, printPath)
+                   : o.yearPage ? WriteYearCalendar(s, folder, console, printPath)
+                                : WriteRamadanCalendar(s, folder, console, printPath);
     if (!written) {
         return Fail("the calendar page could not be written into " + o.outDir + "\n" +
                     Cp1252ToUtf8(console.str()));
@@ -106,15 +109,24 @@ int Answer(MainState& s, const Options& o, std::int64_t instant) {
         text = QiblaAnswerText(s);
     } else if (o.next) {
         text = NextPrayerText(s, instant);
+    } else if (o.holyDays && !o.monthPage && !o.yearPage) {
+        const std::string holyDays = HolyDaysText(s, o.format, platform::UtcNow());
+        o.format == Format::Text || o.format == Format::Default ? WriteText(holyDays)
+                                                                : WriteBytes(holyDays);
+        return 0;
     } else if (o.format == Format::Json || o.format == Format::Csv || o.format == Format::Ics) {
-        Span span = o.monthPage ? Span::Month : o.yearPage ? Span::Year : Span::Day;
+        Span span = o.monthPage     ? Span::Month
+                    : o.yearPage    ? Span::Year
+                    : o.ramadanPage ? Span::Ramadan
+                                    : Span::Day;
         std::vector<PrayerDay> days = ComputeSpan(s, span);
         WriteBytes(o.format == Format::Json
                        ? JsonText(s, days, span == Span::Day, !DefinesOwnMethod(o))
-                   : o.format == Format::Csv ? CsvText(days)
-                                             : IcsText(s, days, platform::UtcNow()));
+                   : o.format == Format::Csv
+                       ? CsvText(days)
+                       : IcsText(s, days, {platform::UtcNow(), o.alarmMinutes, o.holyDays}));
         return 0;
-    } else if (o.monthPage || o.yearPage) {
+    } else if (o.monthPage || o.yearPage || o.ramadanPage) {
         return WritePage(s, o);
     } else if (o.sun) {
         text = SunBoxText(s, o.verbose ? &out : nullptr);
@@ -131,7 +143,31 @@ int Answer(MainState& s, const Options& o, std::int64_t instant) {
     return 0;
 }
 
-int Run(const Options& o) {
+// A Hijri --date becomes the civil day by the adjustment in force: --hijri-adjust's, wherever
+// it stands, or the file's.
+bool ResolveHijriDate(const MainState& s, Options& o, std::string& error) {
+    std::int64_t days = 0;
+    if (!o.hijriDate) {
+        return true;
+    }
+    const HijriDate& h = *o.hijriDate;
+    if (!DaysFromHijri(h, s.config.HijriAdjustment, days)) {
+        error = "there is no " + Cp1252ToUtf8(HijriDateText(h)) +
+                (h.day == 30 ? ": " + Cp1252ToUtf8(HijriMonthName(h.month)) + " " +
+                                   std::to_string(h.year) + " has 29 days"
+                             : " in the calendar");
+        return false;
+    }
+    const ObservationDate date = DateOfDays(days);
+    if (date.Year < 1583 || date.Year > 9999) {
+        error = "the Hijri date " + HijriIsoText(h) + "H falls outside the years 1583 to 9999";
+        return false;
+    }
+    o.date = date;
+    return true;
+}
+
+int Run(Options o) {
     if (!o.addTown.empty() || !o.selectTown.empty()) {
         std::string report, error;
         if (!EditUserCopy(o, report, error)) {
@@ -165,7 +201,7 @@ int Run(const Options& o) {
         return 0;
     }
     std::string error;
-    if (!ChoosePlace(s, o, error)) {
+    if (!ChoosePlace(s, o, error) || !ResolveHijriDate(s, o, error)) {
         return Fail(error);
     }
     const std::int64_t instant = ReadTownClock(s, o, trail);

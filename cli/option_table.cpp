@@ -189,11 +189,20 @@ const OptionRow kOptionRows[] = {
      }},
 
     {"date", 'd', kValue, "DATE", Section::DateAndOutput,
-     "observation date, D/M/YYYY or YYYY-MM-DD (default: the town's today)", "", nullptr,
+     "observation date, D/M/YYYY or YYYY-MM-DD (default: the town's today), or a Hijri date "
+     "D/M/YYYYH or YYYY-MM-DDH, turned into the civil day by the Hijri adjustment in force",
+     "", nullptr,
      [](auto& r, auto& o, auto& v, auto& e) {
          ObservationDate date;
-         return (ParseDate(v, date) && (o.date = date, true)) ||
-                Refuse(r, v, "an existing date D/M/YYYY or YYYY-MM-DD (years 1583 to 9999)", e);
+         HijriDate hijri;
+         if (ParseHijriDate(v, hijri)) {
+             return o.hijriDate = hijri, o.date.reset(), true;
+         }
+         return (ParseDate(v, date) && (o.date = date, o.hijriDate.reset(), true)) ||
+                Refuse(r, v,
+                       "an existing date D/M/YYYY or YYYY-MM-DD (years 1583 to 9999), or a Hijri "
+                       "date D/M/YYYYH or YYYY-MM-DDH",
+                       e);
      }},
     {"time", 0, kValue, "TIME", Section::DateAndOutput,
      "observation time, H:M or H:M:S (default: the town's now)", "", nullptr,
@@ -217,6 +226,22 @@ const OptionRow kOptionRows[] = {
      nullptr, &Options::monthPage, nullptr},
     {"year", 'y', kFlag, nullptr, Section::DateAndOutput, "the year of the date, likewise", nullptr,
      &Options::yearPage, nullptr},
+    {"ramadan-calendar", 0, kFlag, nullptr, Section::DateAndOutput,
+     "the Ramadan of the date's Hijri year, or the next one once it has ended: a day a row with "
+     "Imsak, likewise",
+     nullptr, &Options::ramadanPage, nullptr},
+    {"holy-days", 0, kFlag, nullptr, Section::DateAndOutput,
+     "the holy days of the date's Hijri year and their dates, as text or --format json, csv or "
+     "ics (all-day events); with --month or --year and --format ics, added to the prayers",
+     nullptr, &Options::holyDays, nullptr},
+    {"alarm", 0, kValue, "MIN", Section::DateAndOutput,
+     "with --format ics, a reminder MIN minutes before each prayer (0 to 1440)", "", nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         int minutes = -1;
+         return (ParseInt(v, minutes) && minutes >= 0 && minutes <= 1440 &&
+                 (o.alarmMinutes = minutes, true)) ||
+                Refuse(r, v, "minutes from 0 to 1440", e);
+     }},
     {"out", 'o', kValue, "DIR", Section::DateAndOutput,
      "folder of the HTML pages (default: the current folder); style.css is copied beside them "
      "when missing",
