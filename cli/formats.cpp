@@ -15,6 +15,7 @@
 #include "engine/schedule.h"
 #include "engine/shown_time.h"
 #include "engine/town_clock.h"
+#include "reports/calendar.h"
 #include "reports/french_names.h"
 
 namespace veloranth::cli {
@@ -97,6 +98,9 @@ void JsonDay(TextSink& out, const PrayerDay& d, const char* indent) {
     }
     Print(&out, "\n%s},\n%s\"hijri\": \"%s\",\n%s\"hijri_text\": %s", indent, indent,
           HijriIsoText(d.hijri).c_str(), indent, JsonString(HijriDateText(d.hijri)).c_str());
+    if (const char* event = HolyDayName(d.hijri)) {
+        Print(&out, ",\n%s\"event\": %s", indent, JsonString(event).c_str());
+    }
     Print(&out, ",\n%s\"rules\": {\"fajr\": \"%s\", \"isha\": \"%s\", \"ramadan_isha\": %s}",
           indent, RuleNamesOf(d.rules.fajr).key, RuleNamesOf(d.rules.isha).key,
           d.rules.ramadanIsha ? "true" : "false");
@@ -140,13 +144,12 @@ std::string UtcStamp(std::int64_t seconds) {
     return text.str();
 }
 
-// The same place and convention give the same UIDs, so a calendar that imports the file
-// again updates its events instead of doubling them.
+// The place alone names a prayer's events, whatever the method: a calendar that imports
+// the file again, even under another convention, updates its events instead of doubling them.
 std::string PlaceKey(const MainState& s) {
     const Town& t = s.config.SelectedTown();
     StringSink key;
-    Print(&key, "%.6f:%.6f:%d:%d:%d:%s:%s", t.latitude, t.longitude, t.TimeZone, t.DST,
-          s.config.CurrentConvention, t.Country, t.Name);
+    Print(&key, "%.4f:%.4f:%s:%s", t.latitude, t.longitude, t.Country, t.Name);
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
     for (unsigned char c : key.str()) {
         hash = (hash ^ c) * 1099511628211ull;
@@ -156,21 +159,59 @@ std::string PlaceKey(const MainState& s) {
     return text.str();
 }
 
+// A later file carries a higher SEQUENCE: whole minutes from 2000-01-01T00:00Z to its writing.
+std::string Sequence(std::int64_t stamp) {
+    constexpr std::int64_t kYear2000 = 946684800;  // seconds since 1970
+    const std::int64_t since = stamp - kYear2000;
+    return "SEQUENCE:" + std::to_string(since >= 0 ? since / 60 : 0);
+}
+
+void IcsHead(TextSink& out, const std::string& name) {
+    IcsLine(out, "BEGIN:VCALENDAR");
+    IcsLine(out, "VERSION:2.0");
+    IcsLine(out, "PRODID:-//Veloranth//veloranth-cli " VELORANTH_VERSION "//FR");
+    IcsLine(out, "CALSCALE:GREGORIAN");
+    IcsLine(out, "X-WR-CALNAME:" + IcsEscaped(name));
+}
+
+// A holy day as an all-day event, named by its Hijri date: a changed adjustment moves it.
+void IcsHolyDay(TextSink& out, const HijriDate& h, const ObservationDate& date,
+                std::int64_t stamp) {
+    StringSink uid;
+    Print(&uid, "UID:%04d%02d%02dH-holyday@veloranth", h.year, h.month, h.day);
+    const ObservationDate next = DateOfDays(DaysOf(date) + 1);
+    IcsLine(out, "BEGIN:VEVENT");
+    IcsLine(out, uid.str());
+    IcsLine(out, "DTSTAMP:" + UtcStamp(stamp));
+    IcsLine(out, Sequence(stamp));
+    IcsLine(out, "DTSTART;VALUE=DATE:" + IsoDate(date).erase(7, 1).erase(4, 1));
+    IcsLine(out, "DTEND;VALUE=DATE:" + IsoDate(next).erase(7, 1).erase(4, 1));
+    IcsLine(out, "SUMMARY:" + IcsEscaped(Cp1252ToUtf8(std::string(HolyDayName(h)) + " (" +
+                                                      HijriDateText(h) + ")")));
+    IcsLine(out, "TRANSP:TRANSPARENT");
+    IcsLine(out, "END:VEVENT");
+}
+
 }  // namespace
 
 std::vector<PrayerDay> ComputeSpan(const MainState& s, Span span) {
     const DayInputs in = InputsOf(s);
     const ObservationDate& date = s.date;
+    std::int64_t first = DaysOf(date), last = first;
+    if (span == Span::Month || span == Span::Year) {
+        const int firstMonth = span == Span::Year ? 1 : date.Month;
+        const int lastMonth = span == Span::Year ? 12 : date.Month;
+        first = DaysOf({1, firstMonth, date.Year});
+        last = DaysOf({DaysInMonth(lastMonth, date.Year), lastMonth, date.Year});
+    } else if (span == Span::Ramadan) {
+        const RamadanDays r = RamadanOf(s);
+        first = DaysOf(r.first);
+        last = first + r.days - 1;
+    }
     EngineMemo memo;
     std::vector<PrayerDay> days;
-    int firstMonth = span == Span::Year ? 1 : date.Month;
-    int lastMonth = span == Span::Year ? 12 : date.Month;
-    for (int m = firstMonth; m <= lastMonth; ++m) {
-        int first = span == Span::Day ? date.Day : 1;
-        int last = span == Span::Day ? date.Day : DaysInMonth(m, date.Year);
-        for (int d = first; d <= last; ++d) {
-            days.push_back(ComputeDaySchedule(in, {d, m, date.Year}, &memo));
-        }
+    for (std::int64_t d = first; d <= last; ++d) {
+        days.push_back(ComputeDaySchedule(in, DateOfDays(d), &memo));
     }
     // Each day's midnight needs the next date's sunrise or Fajr: the next day's schedule.
     const PrayerDay after = ComputeDaySchedule(in, NextDate(days.back().date), &memo);
@@ -238,8 +279,9 @@ std::string NextPrayerJson(const MainState& s, const NextPrayer& next) {
 
 std::string CsvText(const std::vector<PrayerDay>& days) {
     StringSink out;
-    Print(&out,
-          "date,utc_offset,fajr,chourouk,zuhr,asr,maghrib,isha,imsak,sunset,midnight,hijri\n");
+    Print(
+        &out,
+        "date,utc_offset,fajr,chourouk,zuhr,asr,maghrib,isha,imsak,sunset,midnight,hijri,event\n");
     for (const PrayerDay& d : days) {
         Print(&out, "%s,%s", IsoDate(d.date).c_str(), Offset(OffsetMinutes(d)).c_str());
         for (int k = 0; k < kSalatCount; ++k) {
@@ -249,22 +291,24 @@ std::string CsvText(const std::vector<PrayerDay>& days) {
             const CommunityTimes& c = d.community;
             Print(&out, ",%s", c.found[k] ? LocalClockText(d, c.time[k]).c_str() : "");
         }
-        Print(&out, ",%s\n", HijriIsoText(d.hijri).c_str());
+        const char* event = HolyDayName(d.hijri);
+        Print(&out, ",%s,%s\n", HijriIsoText(d.hijri).c_str(),
+              event != nullptr ? Cp1252ToUtf8(event).c_str() : "");
     }
     return out.str();
 }
 
-std::string IcsText(const MainState& s, const std::vector<PrayerDay>& days, std::int64_t stamp) {
+std::string IcsText(const MainState& s, const std::vector<PrayerDay>& days,
+                    const IcsOptions& options) {
     const Town& t = s.config.SelectedTown();
     const std::string place = Cp1252ToUtf8(std::string(t.Name) + ", " + t.Country);
     const std::string key = PlaceKey(s);
     StringSink out;
-    IcsLine(out, "BEGIN:VCALENDAR");
-    IcsLine(out, "VERSION:2.0");
-    IcsLine(out, "PRODID:-//Veloranth//veloranth-cli " VELORANTH_VERSION "//FR");
-    IcsLine(out, "CALSCALE:GREGORIAN");
-    IcsLine(out, "X-WR-CALNAME:" + IcsEscaped("Prières - " + place));
+    IcsHead(out, "Prières - " + place);
     for (const PrayerDay& d : days) {
+        if (options.holyDays && HolyDayName(d.hijri) != nullptr) {
+            IcsHolyDay(out, d.hijri, d.date, options.stamp);
+        }
         for (int k : kPrayers) {
             if (!d.found[k]) {
                 continue;
@@ -276,15 +320,64 @@ std::string IcsText(const MainState& s, const std::vector<PrayerDay>& days, std:
             Print(&uid, "UID:%04d%02d%02d-%s-%s@veloranth", d.date.Year, d.date.Month, d.date.Day,
                   kKeys[k], key.c_str());
             IcsLine(out, uid.str());
-            IcsLine(out, "DTSTAMP:" + UtcStamp(stamp));
+            IcsLine(out, "DTSTAMP:" + UtcStamp(options.stamp));
+            IcsLine(out, Sequence(options.stamp));
             IcsLine(out, "DTSTART:" + UtcStamp(UtcSeconds(d, k)));
             IcsLine(out, std::string("SUMMARY:") + kSalatNames[k]);
             IcsLine(out, "LOCATION:" + IcsEscaped(place));
             IcsLine(out, "TRANSP:TRANSPARENT");
+            if (options.alarmMinutes) {
+                IcsLine(out, "BEGIN:VALARM");
+                IcsLine(out, "ACTION:DISPLAY");
+                IcsLine(out, std::string("DESCRIPTION:") + kSalatNames[k]);
+                IcsLine(out, "TRIGGER:-PT" + std::to_string(*options.alarmMinutes) + "M");
+                IcsLine(out, "END:VALARM");
+            }
             IcsLine(out, "END:VEVENT");
         }
     }
     IcsLine(out, "END:VCALENDAR");
+    return out.str();
+}
+
+std::string HolyDaysText(const MainState& s, Format format, std::int64_t stamp) {
+    const int adjustment = s.config.HijriAdjustment;
+    const int year = HijriFromCivil(s.date.Year, s.date.Month, s.date.Day, adjustment).year;
+    StringSink out;
+    if (format == Format::Json) {
+        Print(&out, "{\n  \"holy_days\": [");
+    } else if (format == Format::Csv) {
+        Print(&out, "name,date,hijri\n");
+    } else if (format == Format::Ics) {
+        IcsHead(out, "Fêtes de l'année " + std::to_string(year) + " de l'Hégire");
+    }
+    for (int i = 0; i < kHolyDayCount; ++i) {
+        const HijriDate h{year, kHolyDays[i].month, kHolyDays[i].day};
+        std::int64_t days = 0;
+        DaysFromHijri(h, adjustment, days);  // the holy days fall on days every month has
+        const ObservationDate date = DateOfDays(days);
+        const std::string name = kHolyDays[i].name;
+        if (format == Format::Json) {
+            Print(&out, "%s\n    {\"name\": %s, \"date\": \"%s\", \"hijri\": \"%s\"}",
+                  i == 0 ? "" : ",", JsonString(name).c_str(), IsoDate(date).c_str(),
+                  HijriIsoText(h).c_str());
+        } else if (format == Format::Csv) {
+            Print(&out, "%s,%s,%s\n", Cp1252ToUtf8(name).c_str(), IsoDate(date).c_str(),
+                  HijriIsoText(h).c_str());
+        } else if (format == Format::Ics) {
+            IcsHolyDay(out, h, date, stamp);
+        } else {
+            const int weekday = static_cast<int>(((days % 7) + 7 + 3) % 7);  // 1970-01-01: Thursday
+            Print(&out, "%s : %s (%s)\n", name.c_str(),
+                  LongDateText(weekday, date.Day, date.Month, date.Year).c_str(),
+                  HijriDateText(h).c_str());
+        }
+    }
+    if (format == Format::Json) {
+        Print(&out, "\n  ]\n}\n");
+    } else if (format == Format::Ics) {
+        IcsLine(out, "END:VCALENDAR");
+    }
     return out.str();
 }
 

@@ -11,6 +11,7 @@
 #include "cli/choose_place.h"
 #include "cli/config_lookup.h"
 #include "cli/formats.h"
+#include "cli/local_times.h"
 #include "cli/method.h"
 #include "cli/options.h"
 #include "cli/output.h"
@@ -20,6 +21,7 @@
 #include "engine/town_clock.h"
 #include "platform/clock.h"
 #include "reports/calendar.h"
+#include "reports/french_names.h"
 #include "reports/prayer_report.h"
 #include "reports/startup.h"
 #include "reports/sun_report.h"
@@ -62,8 +64,9 @@ int WritePage(const MainState& s, const Options& o) {
     if (!FolderOf(o.outDir, folder)) {
         return Fail(Formatted(_("the folder %s is not a UTF-8 path"), o.outDir.c_str()));
     }
-    bool written = o.monthPage ? WriteMonthCalendar(s, folder, console, printPath)
-                               : WriteYearCalendar(s, folder, console, printPath);
+    bool written = o.monthPage  ? WriteMonthCalendar(s, folder, console, printPath)
+                   : o.yearPage ? WriteYearCalendar(s, folder, console, printPath)
+                                : WriteRamadanCalendar(s, folder, console, printPath);
     if (!written) {
         return Fail(
             Formatted(_("the calendar page could not be written into %s"), o.outDir.c_str()) +
@@ -112,15 +115,24 @@ int Answer(MainState& s, const Options& o, std::int64_t instant) {
     } else if (o.next) {
         text = o.shortLine ? NextPrayerLine(FindNextPrayer(s, instant)) + "\n"
                            : NextPrayerText(s, instant);
+    } else if (o.holyDays && !o.monthPage && !o.yearPage) {
+        const std::string holyDays = HolyDaysText(s, o.format, platform::UtcNow());
+        o.format == Format::Text || o.format == Format::Default ? WriteText(holyDays)
+                                                                : WriteBytes(holyDays);
+        return 0;
     } else if (o.format == Format::Json || o.format == Format::Csv || o.format == Format::Ics) {
-        Span span = o.monthPage ? Span::Month : o.yearPage ? Span::Year : Span::Day;
+        Span span = o.monthPage     ? Span::Month
+                    : o.yearPage    ? Span::Year
+                    : o.ramadanPage ? Span::Ramadan
+                                    : Span::Day;
         std::vector<PrayerDay> days = ComputeSpan(s, span);
         WriteBytes(o.format == Format::Json
                        ? JsonText(s, days, span == Span::Day, !DefinesOwnMethod(o))
-                   : o.format == Format::Csv ? CsvText(days)
-                                             : IcsText(s, days, platform::UtcNow()));
+                   : o.format == Format::Csv
+                       ? CsvText(days)
+                       : IcsText(s, days, {platform::UtcNow(), o.alarmMinutes, o.holyDays}));
         return 0;
-    } else if (o.monthPage || o.yearPage) {
+    } else if (o.monthPage || o.yearPage || o.ramadanPage) {
         return WritePage(s, o);
     } else if (o.sun) {
         text = SunBoxText(s, o.verbose ? &out : nullptr);
@@ -137,7 +149,32 @@ int Answer(MainState& s, const Options& o, std::int64_t instant) {
     return 0;
 }
 
-int Run(const Options& o) {
+// A Hijri --date becomes the civil day by the adjustment in force: --hijri-adjust's, wherever
+// it stands, or the file's.
+bool ResolveHijriDate(const MainState& s, Options& o, std::string& error) {
+    std::int64_t days = 0;
+    if (!o.hijriDate) {
+        return true;
+    }
+    const HijriDate& h = *o.hijriDate;
+    if (!DaysFromHijri(h, s.config.HijriAdjustment, days)) {
+        const std::string date = Cp1252ToUtf8(HijriDateText(h));
+        error = h.day == 30 ? Formatted(_("there is no %s: %s %d has 29 days"), date.c_str(),
+                                        Cp1252ToUtf8(HijriMonthName(h.month)).c_str(), h.year)
+                            : Formatted(_("there is no %s in the calendar"), date.c_str());
+        return false;
+    }
+    const ObservationDate date = DateOfDays(days);
+    if (date.Year < 1583 || date.Year > 9999) {
+        error = Formatted(_("the Hijri date %sH falls outside the years 1583 to 9999"),
+                          HijriIsoText(h).c_str());
+        return false;
+    }
+    o.date = date;
+    return true;
+}
+
+int Run(Options o) {
     if (!o.addTown.empty() || !o.selectTown.empty()) {
         std::string report, error;
         if (!EditUserCopy(o, report, error)) {
@@ -158,7 +195,7 @@ int Run(const Options& o) {
                               : ConventionListText(s.config));
         return 0;
     }
-    if (!ChoosePlace(s, o, error)) {
+    if (!ChoosePlace(s, o, error) || !ResolveHijriDate(s, o, error)) {
         return Fail(error);
     }
     const std::int64_t instant = ReadTownClock(s, o, trail);

@@ -209,11 +209,20 @@ const OptionRow kOptionRows[] = {
      }},
 
     {"date", 'd', kValue, N_("DATE"), Section::DateAndOutput,
-     N_("observation date, D/M/YYYY or YYYY-MM-DD (default: the town's today)"), "", nullptr,
+     N_("observation date, D/M/YYYY or YYYY-MM-DD (default: the town's today), or a Hijri date "
+        "D/M/YYYYH or YYYY-MM-DDH, turned into the civil day by the Hijri adjustment in force"),
+     "", nullptr,
      [](auto& r, auto& o, auto& v, auto& e) {
          ObservationDate date;
-         return (ParseDate(v, date) && (o.date = date, true)) ||
-                Refuse(r, v, _("an existing date D/M/YYYY or YYYY-MM-DD (years 1583 to 9999)"), e);
+         HijriDate hijri;
+         if (ParseHijriDate(v, hijri)) {
+             return o.hijriDate = hijri, o.date.reset(), true;
+         }
+         return (ParseDate(v, date) && (o.date = date, o.hijriDate.reset(), true)) ||
+                Refuse(r, v,
+                       _("an existing date D/M/YYYY or YYYY-MM-DD (years 1583 to 9999), or a "
+                         "Hijri date D/M/YYYYH or YYYY-MM-DDH"),
+                       e);
      }},
     {"time", 0, kValue, N_("TIME"), Section::DateAndOutput,
      N_("observation time, H:M or H:M:S (default: the town's now)"), "", nullptr,
@@ -237,6 +246,22 @@ const OptionRow kOptionRows[] = {
      nullptr, &Options::monthPage, nullptr},
     {"year", 'y', kFlag, nullptr, Section::DateAndOutput, N_("the year of the date, likewise"),
      nullptr, &Options::yearPage, nullptr},
+    {"ramadan-calendar", 0, kFlag, nullptr, Section::DateAndOutput,
+     N_("the Ramadan of the date's Hijri year, or the next one once it has ended: a day a row "
+        "with Imsak, likewise"),
+     nullptr, &Options::ramadanPage, nullptr},
+    {"holy-days", 0, kFlag, nullptr, Section::DateAndOutput,
+     N_("the holy days of the date's Hijri year and their dates, as text or --format json, csv "
+        "or ics (all-day events); with --month or --year and --format ics, added to the prayers"),
+     nullptr, &Options::holyDays, nullptr},
+    {"alarm", 0, kValue, N_("MIN"), Section::DateAndOutput,
+     N_("with --format ics, a reminder MIN minutes before each prayer (0 to 1440)"), "", nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         int minutes = -1;
+         return (ParseInt(v, minutes) && minutes >= 0 && minutes <= 1440 &&
+                 (o.alarmMinutes = minutes, true)) ||
+                Refuse(r, v, _("minutes from 0 to 1440"), e);
+     }},
     {"out", 'o', kValue, N_("DIR"), Section::DateAndOutput,
      N_("folder of the HTML pages (default: the current folder); style.css is copied beside them "
         "when missing"),

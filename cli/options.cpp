@@ -73,27 +73,37 @@ bool TakeTownLine(int argc, char** argv, const char* first, Options& o, std::str
 }
 
 bool CheckCombinations(const Options& o, std::string& error) {
-    int spans = (o.monthPage ? 1 : 0) + (o.yearPage ? 1 : 0);
+    int spans = (o.monthPage ? 1 : 0) + (o.yearPage ? 1 : 0) + (o.ramadanPage ? 1 : 0);
     bool edit = !o.selectTown.empty() || !o.addTown.empty();
     bool lists = o.list || o.listZones || o.listConventions || o.nearLat;
+    // --holy-days is an answer of its own, or all-day events added to a span's iCalendar.
+    bool holyEvents = o.holyDays && spans > 0;
+    int formatted = spans + (o.holyDays && !holyEvents ? 1 : 0);
     int answers = (o.sun ? 1 : 0) + (o.qibla ? 1 : 0) + (o.next ? 1 : 0) + (o.list ? 1 : 0) +
                   (o.listZones ? 1 : 0) + (o.listConventions ? 1 : 0) + (spans > 0 ? 1 : 0) +
                   (!o.selectTown.empty() ? 1 : 0) + (!o.addTown.empty() ? 1 : 0) +
-                  (o.nearLat ? 1 : 0);
-    // --next answers in text or JSON; the other answers have one form.
+                  (o.holyDays && !holyEvents ? 1 : 0) + (o.nearLat ? 1 : 0);
+    // --next answers in text or JSON too.
     bool nextForm = o.next && (o.format == Format::Text || o.format == Format::Json);
     if (spans > 1) {
-        error = _("--month and --year cannot be combined");
+        error = _("choose one of --month, --year and --ramadan-calendar");
     } else if (answers > 1) {
         error =
-            _("choose one of --month, --year, --sun, --qibla, --next, --near, --list, "
-              "--list-zones, --list-conventions, --select-town and --add-town");
+            _("choose one of --month, --year, --ramadan-calendar, --holy-days, --sun, "
+              "--qibla, --next, --near, --list, --list-zones, --list-conventions, "
+              "--select-town and --add-town");
+    } else if (holyEvents && (o.ramadanPage || o.format != Format::Ics)) {
+        error = _("--holy-days goes with --month or --year only in --format ics");
     } else if (o.format == Format::Text && spans > 0) {
         error = _("--format text is for a day; use json, csv or ics with --month and --year");
-    } else if (o.format != Format::Default && answers > spans && !nextForm) {
-        error = _("--format applies to the day, --month and --year, and text or json to --next");
+    } else if (o.format != Format::Default && answers > formatted && !nextForm) {
+        error =
+            _("--format applies to the day, --month, --year, --ramadan-calendar and "
+              "--holy-days, and text or json to --next");
     } else if (o.shortLine && (!o.next || o.format == Format::Json)) {
         error = _("--short is a line of text for --next");
+    } else if (o.alarmMinutes && (o.format != Format::Ics || (o.holyDays && !holyEvents))) {
+        error = _("--alarm adds reminders to the prayers of --format ics");
     } else if (o.verbose && o.format != Format::Default && o.format != Format::Text) {
         error = _("--verbose writes text: it does not go with --format json, csv or ics");
     } else if (o.allTimes &&
@@ -105,7 +115,7 @@ bool CheckCombinations(const Options& o, std::string& error) {
         error = _("--lat/--lon name a place of their own: leave out the town");
     } else if (o.lat && o.zone.empty()) {
         error = _("--lat and --lon need --zone");
-    } else if (o.outGiven && o.format != Format::Default) {
+    } else if (o.outGiven && (o.format != Format::Default || o.holyDays)) {
         error = _("--out is for the HTML pages; --format prints on standard output");
     } else if (o.method.ishaAngle && o.method.ishaMinutes) {
         error = _("--isha-angle and --isha-minutes are two ways of giving Isha: give one");

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/hijri.h"
 #include "engine/day.h"
 
 namespace veloranth::cli {
@@ -33,11 +34,16 @@ struct Options {
     std::string config;  // data.cfg to read; empty: the lookup order of config_lookup.h
     std::string town;    // index or name ("Pays:Ville"); empty: the file's TownSelected
     std::optional<ObservationDate> date;  // none: the town's today
+    std::optional<HijriDate> hijriDate;   // --date given as a Hijri date: resolved once the
+                                          // adjustment is known
     std::optional<ObservationTime> time;  // none: the town's now
     bool verbose = false;
     bool sun = false;
     bool monthPage = false;
     bool yearPage = false;
+    bool ramadanPage = false;  // the Ramadan of the date's Hijri year
+    bool holyDays = false;     // the Hijri year's holy days, or all-day events of --month/--year
+    std::optional<int> alarmMinutes;  // iCalendar reminders before each prayer
     bool outGiven = false;
     std::string outDir = ".";
     bool cp1252 = false;

@@ -54,13 +54,15 @@ void PrintPlace(TextSink* out, const AppConfig& c) {
 }
 
 // "__ Date : ..." of the rounded block and the box, and the Hijri date's line after it
-// where data.cfg asks for it.
+// where data.cfg asks for it, with the holy day's name on such a day.
 void PrintDateLines(TextSink* out, const PrayerDay& day, bool hijriShown) {
     Print(out, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%s\n", DayName(day.weekday),
           day.date.Day, day.date.Month, day.date.Year, DstText(day.dst),
           FormatOffset(day.TZeff).text);
     if (hijriShown) {
-        Print(out, "__ H\xE9gire : %s\n", HijriDateText(day.hijri).c_str());
+        const char* holyDay = HolyDayName(day.hijri);
+        Print(out, "__ H\xE9gire : %s%s%s%s\n", HijriDateText(day.hijri).c_str(),
+              holyDay ? " (" : "", holyDay ? holyDay : "", holyDay ? ")" : "");
     }
 }
 

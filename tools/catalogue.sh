@@ -16,7 +16,7 @@ xgettext --language=C++ --from-code=UTF-8 --keyword=_ --keyword=N_ \
   cli/*.cpp notify/*.cpp
 case $mode in
   update) msgmerge --quiet --update --backup=none po/fr.po "$pot"
-          msgattrib --untranslated --only-fuzzy po/fr.po >/dev/null ;;
+          msgattrib --no-obsolete --output-file=po/fr.po po/fr.po ;;
   check) msgcmp po/fr.po "$pot" && msgfmt --check --output-file=/dev/null po/fr.po &&
          echo "po/fr.po translates every text of the sources" ;;
   *) echo "usage: $0 update|check" >&2; exit 2 ;;

@@ -5,6 +5,7 @@ import csv
 import datetime
 import io
 import json
+import os
 import subprocess
 import sys
 
@@ -35,11 +36,13 @@ for town, date, days in (("0", "15/1/2007", 31), ("2", "21/6/2007", 30), ("0", "
     check({k: day[k] for k in ("date", "times")} == {k: span["days"][d - 1][k] for k in ("date", "times")},
           f"{date}: day and month disagree")
     expected = {}
-    check(list(rows[0]) == ["date", "utc_offset"] + keys + ["hijri"], "csv columns")
+    check(list(rows[0]) == ["date", "utc_offset"] + keys + ["hijri", "event"], "csv columns")
     for entry, row in zip(span["days"], rows):
         check(row["date"] == entry["date"] and row["utc_offset"] == entry["utc_offset"], "csv date")
-        check(list(entry) == ["date", "utc_offset", "times", "hijri", "hijri_text", "rules"] and
-              list(entry["times"]) == keys, f"{entry['date']}: JSON keys and their order")
+        order = ["date", "utc_offset", "times", "hijri", "hijri_text"] + ["event"] * ("event" in entry)
+        check(list(entry) == order + ["rules"] and list(entry["times"]) == keys,
+              f"{entry['date']}: JSON keys and their order")
+        check(row["event"] == entry.get("event", ""), f"{entry['date']}: csv event")
         check(entry["rules"]["fajr"] in rules and entry["rules"]["isha"] in rules and
               entry["rules"]["ramadan_isha"] in (True, False), f"{entry['date']}: rules")
         for key in keys:
@@ -73,19 +76,74 @@ for town, country, name in (("4", "C" * 79, "N" * 79), ("5", "Pays&Co", '<Ville>
     location = icalendar.Calendar.from_ical(text).walk("VEVENT")[0]["LOCATION"]
     check(str(location) == f"{name}, {country}", f"town {town}: LOCATION {location}")
 # The Hijri date of every day from 2000 to June 2029: ICU's Umm al-Qura calendar, and the
-# days idate was asked about (the first and last of each month, to 13 May 2029).
+# days idate was asked about (the first and last of each month, to 13 May 2029); the holy
+# days on their Hijri dates.
 import icu  # noqa: E402  (Debian's python3-icu)
 umm_al_qura = icu.Calendar.createInstance(icu.Locale("fr@calendar=islamic-umalqura"))
 idate = dict(line.split() for line in open(sys.argv[3]) if line[0].isdigit())
+holy = {"01-01": "Nouvel an de l'Hégire", "01-10": "Achoura", "03-12": "Mawlid",
+        "07-27": "Isra et Miraj", "09-01": "Début du Ramadan", "09-26": "Laylat al-Qadr",
+        "10-01": "Aïd al-Fitr", "12-09": "Jour d'Arafat", "12-10": "Aïd al-Adha"}
+
+
+def hijri_of(date, shift=0):
+    y, m, d = (int(x) for x in date.split("-"))
+    gregorian = icu.GregorianCalendar(y, m - 1, d, 12, 0)
+    gregorian.add(icu.UCalendarDateFields.DATE, shift)
+    umm_al_qura.setTime(gregorian.getTime())
+    return "%04d-%02d-%02d" % (umm_al_qura.get(icu.UCalendarDateFields.EXTENDED_YEAR),
+                               umm_al_qura.get(icu.UCalendarDateFields.MONTH) + 1,
+                               umm_al_qura.get(icu.UCalendarDateFields.DATE))
+
+
 for year in range(2000, 2030):
     for entry in json.loads(run("-d", f"1/1/{year}", "-y", "-f", "json"))["days"]:
-        y, m, d = (int(x) for x in entry["date"].split("-"))
-        if (y, m) > (2029, 6):
+        if entry["date"] > "2029-06":
             break
-        gregorian = icu.GregorianCalendar(y, m - 1, d, 12, 0)
-        umm_al_qura.setTime(gregorian.getTime())
-        want = "%04d-%02d-%02d" % (umm_al_qura.get(icu.UCalendarDateFields.EXTENDED_YEAR),
-                                   umm_al_qura.get(icu.UCalendarDateFields.MONTH) + 1,
-                                   umm_al_qura.get(icu.UCalendarDateFields.DATE))
+        want = hijri_of(entry["date"])
         check(entry["hijri"] == want == idate.get(entry["date"], want), f"{entry['date']}: hijri")
+        check(entry.get("event") == holy.get(want[5:]), f"{entry['date']}: event")
+# The holy days of 1448 and its Ramadan on Umm al-Qura's dates shifted by the adjustment, in
+# every format; a Hijri --date by the same adjustment.
+for shift in ("-1", "0", "2"):
+    args = ("-d", "1448-01-01H", f"--hijri-adjust={shift}")
+    days = json.loads(run(*args, "--holy-days", "-f", "json"))["holy_days"]
+    check([(d["name"], d["hijri"][5:]) for d in days] == list(zip(holy.values(), holy)) and
+          all(hijri_of(d["date"], int(shift)) == d["hijri"] for d in days), f"holy days {shift}")
+    rows = list(csv.DictReader(io.StringIO(run(*args, "--holy-days", "-f", "csv").decode())))
+    events = icalendar.Calendar.from_ical(run(*args, "--holy-days", "-f", "ics")).walk("VEVENT")
+    check(rows == days and [str(e.decoded("DTSTART")) for e in events] == [d["date"] for d in days],
+          f"holy days {shift}: csv or ics")
+    ramadan = json.loads(run(*args, "--ramadan-calendar", "-f", "json"))["days"]
+    check(len(ramadan) in (29, 30) and [d["hijri"] for d in ramadan] ==
+          ["1448-09-%02d" % (n + 1) for n in range(len(ramadan))] and
+          all(hijri_of(d["date"], int(shift)) == d["hijri"] for d in ramadan), f"Ramadan {shift}")
+    check(json.loads(run("-d", "1448-10-01H", f"--hijri-adjust={shift}", "-f", "json"))["date"] ==
+          days[6]["date"], f"-d 1448-10-01H {shift}")
+# A year's calendar names its events by place, date and prayer: under another convention,
+# written later, the same 1,825 UIDs with a higher SEQUENCE; under a fixed clock, the same
+# bytes. --alarm reminds before each prayer.
+shipped = os.path.join(os.path.dirname(cli), "data.cfg")
+# faketime's library loads after the sanitizers' own.
+asan = ":".join(filter(None, [os.environ.get("ASAN_OPTIONS"), "verify_asan_link_order=0"]))
+
+
+def year_ics(at, *args):
+    return subprocess.run(["faketime", at, cli, "-c", shipped, "Paris", "-d", "2026-01-01", "-y",
+                           "-f", "ics", *args], check=True, capture_output=True,
+                          env=dict(os.environ, TZ="UTC", ASAN_OPTIONS=asan)).stdout
+
+
+first, again = (year_ics("2026-12-01 10:00:00", "--convention=0") for _ in range(2))
+later = year_ics("2026-12-01 10:07:00", "--convention=10", "--alarm=15", "--holy-days")
+check(first == again, "iCalendar not reproducible under a fixed clock")
+calendars = [icalendar.Calendar.from_ical(t).walk("VEVENT") for t in (first, later)]
+prayer_uids = [{str(e["UID"]) for e in c if "holyday" not in e["UID"]} for c in calendars]
+check(prayer_uids[0] == prayer_uids[1] and len(prayer_uids[0]) == 1825, "UIDs under two conventions")
+sequences = [{int(e["SEQUENCE"]) for e in c} for c in calendars]
+check(sequences == [{positive} for positive in (14157240, 14157247)], f"SEQUENCE {sequences}")
+alarms = [a for e in calendars[1] for a in e.walk("VALARM")]
+check(len(alarms) == 1825 and all(a.decoded("TRIGGER") == datetime.timedelta(minutes=-15)
+                                  for a in alarms), "--alarm")
+check(sum("holyday" in e["UID"] for e in calendars[1]) == 9, "--holy-days in a year's calendar")
 print("formats: all checks passed")

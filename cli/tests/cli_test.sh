@@ -87,6 +87,16 @@ for zone in Asia/Kolkata 5:30 5.5; do
 done
 write_names
 "$cli" -c "$work/names.cfg" "saint etienne" | head -1 | grep -q "^Lieu : France, Saint-Étienne" || fail "town by folded name"
+# A Hijri date, by the adjustment wherever it stands; the holy day on its line.
+while IFS='|' read -r args lines; do
+  got=$("$cli" -c "$cfg" -t 1 --hijri $args | sed -n 3,4p | sed 's/   DST.*//' | tr '\n' '|')
+  [ "$got" = "$lines" ] || fail "$args: $got"
+done <<'EOT'
+-d 1447-10-01H|__ Date : Vendredi 20/3/2026|__ Hégire : 1 Chawwal 1447 (Aïd al-Fitr)|
+-d 1/10/1447H --hijri-adjust=1|__ Date : Jeudi 19/3/2026|__ Hégire : 1 Chawwal 1447 (Aïd al-Fitr)|
+--hijri-adjust=-1 -d 1447-10-01H|__ Date : Samedi 21/3/2026|__ Hégire : 1 Chawwal 1447 (Aïd al-Fitr)|
+EOT
+expect_output holy-days-1448.utf8 -c "$cfg" -d 2026-06-16 --holy-days
 }
 
 answers() {
@@ -210,6 +220,9 @@ cmp -s "$work/Paris_2008.html" "$pages/paris-2008.page" || fail "--year page dif
 [ -s "$work/style.css" ] || fail "no style.css beside the page"
 "$cli" --config "$pages/zones.cfg" --date 1/1/2026 --year --out "$work" >/dev/null || fail "--year zone"
 cmp -s "$work/Casablanca_2026.html" "$pages/casablanca-2026.page" || fail "Casablanca page differs"
+# Ramadan's page: the next one once the date's has ended (1 Chawwal 1447 asks for 1448).
+"$cli" -c "$(dirname "$cli")/data.cfg" Paris -d 2026-03-20 --ramadan-calendar -o "$work" >/dev/null &&
+  cmp -s "$work/Paris_Ramadan1448.html" "$pages/paris-ramadan-1448.page" || fail "--ramadan-calendar"
 
 # The selected town of the file is not changed by --town.
 cp "$cfg" "$work/data.cfg"
@@ -243,6 +256,11 @@ expect_refusal "no zone of the tz database keeps that offset all year" -c "$cfg"
 expect_refusal "convention 99 is not defined: data.cfg defines 0 to 8 (--list-conventions shows them); see --help" -c "$cfg" --convention=99
 expect_refusal "--lat and --lon need --zone" -c "$cfg" --lat 1 --lon 2
 expect_refusal "--format text is for a day" -c "$cfg" --month --format text
+expect_refusal "there is no 30 Ramadan 1448: Ramadan 1448 has 29 days; see --help" -c "$cfg" -d 1448-09-30H
+expect_refusal "--date needs an existing date D/M/YYYY or YYYY-MM-DD (years 1583 to 9999), or a Hijri" -d 1448-13-01H
+expect_refusal "option '--ramadan' is ambiguous: --ramadan-isha, --ramadan-calendar" --ramadan=1
+expect_refusal "--holy-days goes with --month or --year only in --format ics" -c "$cfg" --holy-days -y -f csv
+expect_refusal "--alarm adds reminders to the prayers of --format ics" -c "$cfg" --alarm=5 -m -f json
 expect_refusal "--all-times adds lines to the text of a day" -c "$cfg" --all-times -f json
 expect_refusal "--midnight needs standard or jafari" -c "$cfg" --midnight=noon
 expect_refusal "--seasonal needs none, general, ahmer or abyad" -c "$cfg" --seasonal=red

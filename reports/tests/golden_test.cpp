@@ -14,7 +14,7 @@ namespace {
 
 using namespace fixture;
 
-enum class Text { Report, Summary, Box, SunBox, SunReport, Month, Year };
+enum class Text { Report, Summary, Box, SunBox, SunReport, Month, Year, Ramadan };
 
 struct Golden {
     Text text;
@@ -86,6 +86,11 @@ const Golden kGoldens[] = {
      true},
     {Text::Month, kParis, {1, 3, 2026}, {12, 0, 0}, "paris-2026-03-shipped-nohijri.page", 0,
      kShipped},
+    // Ramadan's page: 1448 (29 days) from the shipped table, and 1429 (30 days), which the
+    // window writes for the Part's file in February 2008, Hijri date or not.
+    {Text::Ramadan, kParis, {1, 1, 2027}, {12, 0, 0}, "paris-ramadan-1448.page", 0, kShipped,
+     true},
+    {Text::Ramadan, kParis, {17, 2, 2008}, {12, 0, 0}, "paris-ramadan-1429.page"},
 };
 
 std::string Compute(const Golden& g, MainState& s) {
@@ -108,6 +113,8 @@ std::string Compute(const Golden& g, MainState& s) {
             return MonthCalendarHtml(s);
         case Text::Year:
             return YearCalendarHtml(s);
+        case Text::Ramadan:
+            return RamadanCalendarHtml(s);
     }
     return "";
 }
