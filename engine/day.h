@@ -51,12 +51,32 @@ struct ConventionRules {
     bool JafariMidnight = false;      // midnight from sunset to Fajr, not to sunrise
     int RamadanIshaMinutes = 0;       // in Ramadan, Isha = Maghrib + these; 0: no change
     int SeasonalTwilight = 0;         // a Shafaq: the Committee's seasonal Fajr and Isha
+    // How the times are shown, and what gives a day without sunrise or sunset (line 11).
+    int Rounding = 0;   // a RoundingRule
+    int PolarRule = 0;  // a PolarRule
 };
 
 // Whether the convention takes Maghrib at an angle below the sunset, not at the sunset.
 inline bool HasMaghribAngle(const ConventionRules& k) {
     return k.MaghribTwilightAngle > 0;
 }
+
+// How a time is shown to the minute. Authorities that round up do it as a precaution: a
+// prayer shown a few seconds late is never shown before its time.
+enum RoundingRule {
+    kRoundNearest = 0,
+    kRoundUp = 1,    // to the next whole minute; a time on the minute stays
+    kRoundSafe = 2,  // Imsak and Chourouk down (they end a time), the others up
+};
+inline constexpr int kLastRoundingRule = kRoundSafe;
+
+// What gives the times of a day on which the Sun does not rise or does not set.
+enum PolarRule {
+    kNoPolarRule = 0,
+    kNearestLatitude = 1,  // the same day at the nearest latitude where it rises and sets
+    kNearestDay = 2,       // the nearest day on which it rises and sets
+};
+inline constexpr int kLastPolarRule = kNearestDay;
 
 // The Moonsighting Committee's seasonal twilight, named by the twilight (shafaq) whose end
 // is Isha.
