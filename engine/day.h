@@ -12,6 +12,8 @@ namespace veloranth {
 // Index of each entry of PrayerTimes.
 enum SalatKind { Fajr = 0, Chourouk = 1, Zuhr = 2, Asr = 3, Maghrib = 4, Isha = 5 };
 inline constexpr int kSalatCount = 6;
+inline constexpr const char* kSalatNames[kSalatCount] = {"Fajr", "Chourouk", "Zuhr",
+                                                         "Asr",  "Maghrib",  "Isha"};
 
 // Six decimal hours of local clock time in SalatKind order; not reduced to [0, 24).
 struct PrayerTimes {
@@ -163,6 +165,16 @@ struct ObservationTime {
     int Second = 0;
 };
 
+// A day on which the Sun does not rise or does not set, and what the convention's polar
+// rule made of it.
+struct PolarResult {
+    bool sunBelow = false;    // the Sun stays below the horizon all day: no Asr either
+    int rule = kNoPolarRule;  // the convention's rule, on a day without sunrise or sunset
+    bool found = false;       // the rule found its latitude or date: the day's times are theirs
+    double latitude = 0;      // degrees, of kNearestLatitude
+    ObservationDate date;     // of kNearestDay
+};
+
 // One day's prayer times as computed: what every view shows and the reminders compare.
 struct PrayerDay {
     ObservationDate date;
@@ -176,6 +188,7 @@ struct PrayerDay {
     RuleMoves moved;
     CommunityTimes community;
     DayRules rules;
+    PolarResult polar;
     HijriDate hijri{};  // the date whose daytime is this civil day, shifted by the adjustment
 };
 

@@ -23,6 +23,12 @@ void ApplySeasons(PrayerDay& day, const DayInputs& in);
 // (isha_after_maghrib.cpp).
 void ApplyIshaAfterMaghrib(PrayerDay& day, const ConventionRules& k);
 
+// The convention's polar rule (polar.cpp), on a day without sunrise or sunset: every time
+// of the nearest latitude toward the equator, or of the nearest date, on which the Sun
+// rises and sets, computed there with the convention. True when the rule applied (told in
+// day.polar, found or not); the high-latitude rule is then the source day's own.
+bool ApplyPolarRule(PrayerDay& day, const DayInputs& in, EngineMemo& memo);
+
 // The high-latitude rule (high_latitude.cpp): Fajr, a Maghrib by angle and Isha bounded to
 // a portion of the night, on the exact times; day.moved says which it moved.
 void ApplyHighLatitudeRule(PrayerDay& day, const ConventionRules& k);
