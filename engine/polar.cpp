@@ -1,5 +1,7 @@
 // The polar rules: the times of a day on which the Sun does not rise or does not set, from
 // the nearest latitude or the nearest date on which it does both.
+#include <cmath>
+
 #include "base/calendar_date.h"
 #include "base/constants.h"
 #include "engine/day_rules.h"
@@ -11,18 +13,9 @@ namespace veloranth {
 namespace {
 
 constexpr double kLatitudeStep = 0.5;  // degrees toward the equator, trial after trial
-// Days either way. Beyond half a year no date will do: near the poles the Sun rises and sets
-// on none.
+// Days either way. Beyond half a year no date will do: at the poles the Sun rises and sets on
+// no day.
 constexpr int kFarthestDay = 183;
-
-// A day the polar rules leave alone, and what they look for: the Sun rises and sets, and
-// Asr falls before the sunset. Where the Sun's centre only grazes the horizon (its sunrise
-// owed to the refraction) the solver may place the sunset before Asr, and the day's times
-// would be out of order: such a day is taken as a polar one.
-bool WholeDay(const PrayerDay& day) {
-    return day.found[Chourouk] && day.community.found[kSunset] && day.found[Asr] &&
-           day.exact[Asr] < day.community.time[kSunset];
-}
 
 // The first latitude, 0.5 degrees at a time toward the equator, whose day is whole:
 // its day into `source`, the latitude into `polar`, and true. The same longitude, date and
@@ -32,11 +25,9 @@ bool NearestLatitude(const ObservationDate& date, const DayInputs& in, EngineMem
     const double start = in.LatitudeRad * RadToDeg;
     const double toward = start > 0 ? -kLatitudeStep : kLatitudeStep;
     DayInputs there = in;
-    for (int step = 1;; ++step) {
+    // To the equator at most, where an ordinary convention's every day is whole.
+    for (int step = 1; step * kLatitudeStep <= std::fabs(start); ++step) {
         const double latitude = start + toward * step;
-        if (latitude * start < 0) {
-            return false;  // past the equator, where every day rises and sets: never
-        }
         there.LatitudeRad = latitude * DegToRad;
         source = ComputeDaySchedule(there, date, &memo);
         if (WholeDay(source)) {
@@ -44,6 +35,7 @@ bool NearestLatitude(const ObservationDate& date, const DayInputs& in, EngineMem
             return true;
         }
     }
+    return false;
 }
 
 // The nearest date, before or after (before when both are as near), whose day is whole: its day

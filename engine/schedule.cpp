@@ -116,7 +116,7 @@ void SolveTimes(DayRun& run, const Latitude& phi, ScheduleObserver* observer) {
 void FinishDay(DayRun& run, ScheduleObserver* observer) {
     PrayerDay& day = run.day;
     const ConventionRules& k = *run.in.convention;
-    if (ApplyPolarRule(day, run.in, run.memo)) {
+    if (!WholeDay(day) && ApplyPolarRule(day, run.in, run.memo)) {  // an ordinary day: no call
         Tell(observer, ScheduleStep::Polar, day);
     } else {
         ApplyHighLatitudeRule(day, k);

@@ -116,6 +116,9 @@ done <<'EOT'
 -d 21/12/2007 --polar=day|Règle polaire 2 (jour le plus proche) : Fajr, Chourouk, Zuhr, Asr, Maghrib et Isha du 27/11/2007
 -d 21/12/2007 --polar=none|Isha du Ramadan : non
 EOT
+[ "$("$cli" -c "$cfg" --lat=90 --lon=0 --zone=0 --convention=0 --polar=day --all-times | tail -n 1)" = \
+  "Règle polaire 2 (jour le plus proche) : aucun jour à moins de six mois où le Soleil se lève et se couche" ] ||
+  fail "--polar=day at the pole"
 "$cli" -c "$cfg" --qibla | grep -qx "Quibla à partir du Nord : 119°09'14\"" || fail "--qibla"
 /usr/bin/python3 "$here/check_formats.py" "$cli" "$cfg" "$here/../../base/tests/data/idate_umm_alqura.txt" ||
   fail "JSON, CSV or iCalendar output"
