@@ -76,7 +76,7 @@ bool ApplyPolarRule(PrayerDay& day, const DayInputs& in, EngineMemo& memo) {
     if (!polar.found) {
         return true;
     }
-    // The source's times on this date's clock: the same instants of the day in UT.
+    // The source's times on this date's clock: the same hours after the day's 0 h UT.
     const double shift = day.TZeff - source.TZeff;
     for (int kind = 0; kind < kSalatCount; ++kind) {
         day.exact[kind] = source.exact[kind] + shift;
