@@ -19,6 +19,7 @@ const char kAsrRules[] = "hanafi shafii";                       // the index is 
 const char kHighLatitudeRules[] = "none middle seventh angle";  // the index is the rule
 const char kMidnights[] = "standard jafari";                    // the index is JafariMidnight
 const char kSeasons[] = "none general ahmer abyad";             // the index is the twilight
+const char kPolarRules[] = "none latitude day";                 // the index is the rule
 
 // A method setting given on the command line, remembered with the option that gave it.
 template <class T>
@@ -186,6 +187,13 @@ const OptionRow kOptionRows[] = {
      nullptr,
      [](auto& r, auto& o, auto& v, auto& e) {
          return SetChoice(r, o, v, kSeasons, "none, general, ahmer or abyad", o.method.seasonal, e);
+     }},
+    {"polar", 0, kValue, "RULE", Section::Method,
+     "where the Sun does not rise or does not set, every time of the nearest latitude (latitude) "
+     "or of the nearest day (day) on which it does both; none: no time where it is missing",
+     kPolarRules, nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         return SetChoice(r, o, v, kPolarRules, "none, latitude or day", o.method.polar, e);
      }},
 
     {"date", 'd', kValue, "DATE", Section::DateAndOutput,

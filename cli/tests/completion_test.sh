@@ -28,6 +28,7 @@ done <<EOT
 -c $cfg --add-town A B 1 2 1 1|1 12
 --list-c|--list-conventions
 --seasonal=a|--seasonal=ahmer --seasonal=abyad
+--polar = l|latitude
 EOT
 [ $failures -eq 0 ] && echo "completion: all checks passed"
 exit $((failures > 0))
