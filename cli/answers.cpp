@@ -12,6 +12,7 @@
 #include "engine/shown_time.h"
 #include "engine/sun_position.h"
 #include "engine/town_clock.h"
+#include "reports/prayer_report.h"
 #include "reports/qibla.h"
 
 namespace veloranth::cli {
@@ -93,6 +94,9 @@ std::string AllTimesText(const MainState& s) {
     Print(&text, "R\xE8gle de Fajr : %s\n", RuleNamesOf(d.rules.fajr).text);
     Print(&text, "R\xE8gle d'Isha : %s\n", RuleNamesOf(d.rules.isha).text);
     Print(&text, "Isha du Ramadan : %s\n", d.rules.ramadanIsha ? "oui" : "non");
+    if (d.polar.rule != kNoPolarRule) {
+        Print(&text, "%s\n", PolarRuleText(d).c_str());
+    }
     return text.str();
 }
 

@@ -17,6 +17,7 @@
 #include "engine/town_clock.h"
 #include "reports/calendar.h"
 #include "reports/french_names.h"
+#include "reports/prayer_report.h"
 
 namespace veloranth::cli {
 namespace {
@@ -84,6 +85,32 @@ int CommunityOffsetMinutes(const PrayerDay& d, int kind) {
                              : OffsetMinutes(d);
 }
 
+// `, "polar": {...}` on a day whose times a polar rule gave: the rule, its latitude or date,
+// and the prayers' times it gave (those found there; Imsak, sunset and midnight follow from
+// them); "" on other days.
+std::string PolarJson(const PrayerDay& d) {
+    if (d.polar.rule == kNoPolarRule || !d.polar.found) {
+        return "";
+    }
+    StringSink out;
+    if (d.polar.rule == kNearestLatitude) {
+        Print(&out, ", \"polar\": {\"rule\": \"latitude\", \"latitude\": %.10g", d.polar.latitude);
+    } else {
+        Print(&out, ", \"polar\": {\"rule\": \"day\", \"date\": \"%s\"",
+              IsoDate(d.polar.date).c_str());
+    }
+    const char* separator = "";
+    Print(&out, ", \"times\": [");
+    for (int k = 0; k < kSalatCount; ++k) {
+        if (d.found[k]) {
+            Print(&out, "%s\"%s\"", separator, kKeys[k]);
+            separator = ", ";
+        }
+    }
+    Print(&out, "]}");
+    return out.str();
+}
+
 void JsonDay(TextSink& out, const PrayerDay& d, const char* indent) {
     const std::string offset = Offset(OffsetMinutes(d));
     Print(&out, "%s\"date\": \"%s\",\n%s\"utc_offset\": \"%s\",\n%s\"times\": {", indent,
@@ -101,9 +128,10 @@ void JsonDay(TextSink& out, const PrayerDay& d, const char* indent) {
     if (const char* event = HolyDayName(d.hijri)) {
         Print(&out, ",\n%s\"event\": %s", indent, JsonString(event).c_str());
     }
-    Print(&out, ",\n%s\"rules\": {\"fajr\": \"%s\", \"isha\": \"%s\", \"ramadan_isha\": %s}",
+    Print(&out, ",\n%s\"rules\": {\"fajr\": \"%s\", \"isha\": \"%s\", \"ramadan_isha\": %s",
           indent, RuleNamesOf(d.rules.fajr).key, RuleNamesOf(d.rules.isha).key,
           d.rules.ramadanIsha ? "true" : "false");
+    Print(&out, "%s}", PolarJson(d).c_str());
 }
 
 // RFC 5545 text value: backslash, semicolon, comma and line breaks escaped.
@@ -305,10 +333,28 @@ std::string IcsText(const MainState& s, const std::vector<PrayerDay>& days,
     const std::string key = PlaceKey(s);
     StringSink out;
     IcsHead(out, "Prières - " + place);
+    // A prayer without a time has no event; the calendar says why, and what gives one.
+    bool missing = false;
+    for (const PrayerDay& d : days) {
+        for (int k : kPrayers) {
+            missing = missing || !d.found[k];
+        }
+    }
+    if (missing) {
+        const std::string why = IcsEscaped(
+            "Les jours où le Soleil n'atteint pas la hauteur d'une prière, elle n'a pas d'heure "
+            "ni d'événement. Une règle des hautes latitudes (--high-latitude) ou une règle polaire "
+            "(--polar) lui en donne une.");
+        IcsLine(out, "DESCRIPTION:" + why);  // RFC 7986
+        IcsLine(out, "X-WR-CALDESC:" + why);
+    }
     for (const PrayerDay& d : days) {
         if (options.holyDays && HolyDayName(d.hijri) != nullptr) {
             IcsHolyDay(out, d.hijri, d.date, options.stamp);
         }
+        // On a day whose times a polar rule gave, each event says which.
+        const std::string polar =
+            d.polar.found ? IcsEscaped(Cp1252ToUtf8(PolarRuleText(d))) : std::string();
         for (int k : kPrayers) {
             if (!d.found[k]) {
                 continue;
@@ -324,6 +370,9 @@ std::string IcsText(const MainState& s, const std::vector<PrayerDay>& days,
             IcsLine(out, Sequence(options.stamp));
             IcsLine(out, "DTSTART:" + UtcStamp(UtcSeconds(d, k)));
             IcsLine(out, std::string("SUMMARY:") + kSalatNames[k]);
+            if (!polar.empty()) {
+                IcsLine(out, "DESCRIPTION:" + polar);
+            }
             IcsLine(out, "LOCATION:" + IcsEscaped(place));
             IcsLine(out, "TRANSP:TRANSPARENT");
             if (options.alarmMinutes) {

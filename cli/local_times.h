@@ -9,8 +9,6 @@
 
 namespace veloranth::cli {
 
-inline constexpr const char* kSalatNames[kSalatCount] = {"Fajr", "Chourouk", "Zuhr",
-                                                         "Asr",  "Maghrib",  "Isha"};
 inline constexpr int kPrayers[] = {Fajr, Zuhr, Asr, Maghrib, Isha};  // Chourouk is no prayer
 
 // What gave a time: JSON's word for it and the text's French one.

@@ -23,14 +23,22 @@ double Offset(const ConventionRules& k, int kind) {
     return minutes[kind];
 }
 
+// The line of data.cfg a setting is on, beyond the convention's first ones: --list-conventions
+// shows each such line's settings on a line of their own, where the convention uses it.
+enum class Line {
+    First,
+    Community,  // line 7
+    Rounding,   // line 11, with the polar rule: shown in JSON too only where it is used
+};
+
 // One setting: the option that gives it (or its name, for those no option gives), its
 // value in that option's words ("" where it does not apply: JSON's null), whether JSON
-// quotes it, whether it is a community setting, and its own JSON form where it has one.
+// quotes it, its line, and its own JSON form where it has one.
 struct Setting {
     const char* option;
     std::string (*value)(const ConventionRules&);
     bool word;
-    bool community = false;
+    Line line = Line::First;
     std::string (*json)(const ConventionRules&) = nullptr;
 };
 
@@ -63,7 +71,7 @@ const Setting kSettings[] = {
          }
          return text;
      },
-     false, false,
+     false, Line::First,
      [](const ConventionRules& k) {  // keyed by prayer rather than the option's list
          static const char* const kKeys[] = {"fajr", "chourouk", "zuhr", "asr", "maghrib", "isha"};
          std::string json;
@@ -87,21 +95,36 @@ const Setting kSettings[] = {
      true},
     // The community settings (a convention's line 7).
     {"maghrib-angle", [](const ConventionRules& k) { return Number(k.MaghribTwilightAngle); },
-     false, true},
-    {"imsak", [](const ConventionRules& k) { return std::to_string(k.ImsakMinutes); }, false, true},
+     false, Line::Community},
+    {"imsak", [](const ConventionRules& k) { return std::to_string(k.ImsakMinutes); }, false,
+     Line::Community},
     {"midnight",
      [](const ConventionRules& k) { return std::string(k.JafariMidnight ? "jafari" : "standard"); },
-     true, true},
+     true, Line::Community},
     {"ramadan-isha", [](const ConventionRules& k) { return std::to_string(k.RamadanIshaMinutes); },
-     false, true},
+     false, Line::Community},
     {"seasonal",
      [](const ConventionRules& k) {
          static const char* const kSeasons[] = {"none", "general", "ahmer", "abyad"};
          int s = k.SeasonalTwilight;
          return std::string(s >= 0 && s <= kLastSeasonalTwilight ? kSeasons[s] : "none");
      },
-     true, true},
+     true, Line::Community},
+    // A convention's line 11.
+    {"polar",
+     [](const ConventionRules& k) {
+         static const char* const kRules[] = {"none", "latitude", "day"};
+         int rule = k.PolarRule;
+         return std::string(rule >= 0 && rule <= kLastPolarRule ? kRules[rule] : "none");
+     },
+     true, Line::Rounding},
 };
+
+// Whether the convention has the settings of that line.
+bool UsesLine(const Convention& k, Line line) {
+    return line == Line::First ||
+           (line == Line::Community ? UsesCommunityLine(k) : UsesRoundingLine(k));
+}
 
 std::string JsonKey(const char* option) {
     std::string key = option;
@@ -169,6 +192,7 @@ void ApplyMethod(const MethodOptions& m, ConventionRules& k) {
     SetGiven(m.jafariMidnight, k.JafariMidnight);
     SetGiven(m.ramadanIshaMinutes, k.RamadanIshaMinutes);
     SetGiven(m.seasonal, k.SeasonalTwilight);
+    SetGiven(m.polar, k.PolarRule);
     if (m.offsets) {
         const auto& o = *m.offsets;
         k.FajrOffset = o[Fajr], k.ChouroukOffset = o[Chourouk], k.ZuhrOffset = o[Zuhr];
@@ -190,9 +214,12 @@ bool DefineMethod(const MethodOptions& m, ConventionRules& k, std::string& error
     return true;
 }
 
-std::string MethodJson(const ConventionRules& k) {
+std::string MethodJson(const Convention& k) {
     std::string json;
     for (const Setting& s : kSettings) {
+        if (s.line == Line::Rounding && !UsesLine(k, s.line)) {
+            continue;
+        }
         std::string value = s.json != nullptr ? s.json(k) : s.value(k);
         if (value.empty()) {
             value = "null";
@@ -212,17 +239,17 @@ std::string ConventionListText(const AppConfig& cfg) {
         }
         const Convention& k = cfg.Conventions[i];
         Print(&text, "%2d%s%s\n   ", i, k.Name[0] != '\0' ? "  " : "", k.Name);
-        // The community settings on a line of their own, where they are not the defaults.
-        bool community = false;
+        // The settings of each further line on a line of their own, where the convention uses it.
+        Line line = Line::First;
         for (const Setting& s : kSettings) {
-            std::string value = s.value(k);
-            if (s.community && !community) {
-                if (!UsesCommunityLine(k)) {
-                    break;
-                }
-                Print(&text, "\n   ");
-                community = true;
+            if (!UsesLine(k, s.line)) {
+                continue;
             }
+            if (s.line != line) {
+                Print(&text, "\n   ");
+                line = s.line;
+            }
+            std::string value = s.value(k);
             if (!value.empty()) {
                 Print(&text, " %s=%s", s.option, value.c_str());
             }

@@ -20,6 +20,7 @@ const char kAsrRules[] = "hanafi shafii";                       // the index is 
 const char kHighLatitudeRules[] = "none middle seventh angle";  // the index is the rule
 const char kMidnights[] = "standard jafari";                    // the index is JafariMidnight
 const char kSeasons[] = "none general ahmer abyad";             // the index is the twilight
+const char kPolarRules[] = "none latitude day";                 // the index is the rule
 
 // A method setting given on the command line, remembered with the option that gave it.
 template <class T>
@@ -206,6 +207,14 @@ const OptionRow kOptionRows[] = {
      [](auto& r, auto& o, auto& v, auto& e) {
          return SetChoice(r, o, v, kSeasons, _("none, general, ahmer or abyad"), o.method.seasonal,
                           e);
+     }},
+    {"polar", 0, kValue, N_("RULE"), Section::Method,
+     N_("where the Sun does not rise or does not set, every time of the nearest latitude "
+        "(latitude) or of the nearest day (day) on which it does both; none: no time where it is "
+        "missing"),
+     kPolarRules, nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         return SetChoice(r, o, v, kPolarRules, _("none, latitude or day"), o.method.polar, e);
      }},
 
     {"date", 'd', kValue, N_("DATE"), Section::DateAndOutput,

@@ -27,6 +27,7 @@ struct MethodOptions {
     std::optional<bool> jafariMidnight;
     std::optional<int> ramadanIshaMinutes;
     std::optional<int> seasonal;     // a seasonal twilight, 0 none to 3 abyad
+    std::optional<int> polar;        // a PolarRule (a convention's line 11)
     std::vector<std::string> given;  // the options that set them ("--fajr-angle")
 };
 

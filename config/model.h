@@ -13,7 +13,7 @@ inline constexpr int kConventionCount = 32;
 // described it.
 inline constexpr int kAlwaysWrittenConventions = 9;
 
-// What the lines 7, 9 and 10 accept; a line with a value outside is not used.
+// What the lines 7, 9, 10 and 11 accept; a line with a value outside is not used.
 inline constexpr double kMaxMaghribAngle = 10;  // degrees
 inline constexpr int kMaxImsakMinutes = 60;
 inline constexpr int kMaxRamadanIshaMinutes = 240;
@@ -43,8 +43,10 @@ template <class Char>
 struct BasicConvention : ConventionRules {
     Char Name[kNameSize] = {};
     bool Addressed = false;  // a line 3, 4, 5, 6 or 7 of the file described it
-    // The file read had its line 7: written back even when every value is the default.
+    // The file read had its line 7, or its line 11: written back even when every value is
+    // the default.
     bool CommunityLinePresent = false;
+    bool RoundingLinePresent = false;
 };
 
 template <class Char>
@@ -93,6 +95,10 @@ bool UsesCommunityLine(const BasicConvention<Char>& k) {
     return k.CommunityLinePresent || k.MaghribTwilightAngle != d.MaghribTwilightAngle ||
            k.ImsakMinutes != d.ImsakMinutes || k.JafariMidnight != d.JafariMidnight ||
            k.RamadanIshaMinutes != d.RamadanIshaMinutes || k.SeasonalTwilight != d.SeasonalTwilight;
+}
+template <class Char>
+bool UsesRoundingLine(const BasicConvention<Char>& k) {
+    return k.RoundingLinePresent || k.Rounding != kRoundNearest || k.PolarRule != kNoPolarRule;
 }
 template <class Char>
 bool UsesHijriLine(const BasicAppConfig<Char>& cfg) {

@@ -259,6 +259,8 @@ class Parser {
                 return HijriLine();
             case kCallLine:
                 return CallLine();
+            case kRoundingLine:
+                return RoundingLine();
             case kCommentLine:
                 out_.pop_back();  // the comment's own text starts where the blank was
                 out_ += ReadRestOfLine();
@@ -526,6 +528,29 @@ class Parser {
         k.JafariMidnight = midnight == 1;
         StoreRules(i, k);
         cfg_.Conventions[i].CommunityLinePresent = true;
+        return kReadOk;
+    }
+
+    // Line 11, how a convention rounds its shown times and its polar rule: read as line 7 is.
+    ReadResult RoundingLine() {
+        int i = 0;
+        bool read = ReadConventionIndex(i);
+        ConventionRules k = RulesOf(i);
+        read = read && ReadInt(k.Rounding) == Scan::Ok && ReadInt(k.PolarRule) == Scan::Ok;
+        Append(kRoundingValues, i, k.Rounding, k.PolarRule);
+        if (!read) {
+            return Stop(ReadNotice::FormatError, kReadFormatError);
+        }
+        if (!ValidConvention(i)) {
+            Tell(ReadNotice::ConventionOutOfRange, i, "");
+            return kReadOk;
+        }
+        if (OutOfRange("Rounding", k.Rounding, 0, kLastRoundingRule, i) ||
+            OutOfRange("Polar", k.PolarRule, 0, kLastPolarRule, i)) {
+            return kReadOk;
+        }
+        StoreRules(i, k);
+        cfg_.Conventions[i].RoundingLinePresent = true;
         return kReadOk;
     }
 

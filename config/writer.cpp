@@ -68,6 +68,10 @@ void ComposeConvention(Composer& c, int i, const Convention& k) {
         c.Record(kCommunityLine, kCommunityValues, i, k.MaghribTwilightAngle, k.ImsakMinutes,
                  k.JafariMidnight ? 1 : 0, k.RamadanIshaMinutes, k.SeasonalTwilight);
     }
+    if (UsesRoundingLine(k)) {  // likewise
+        c.Line("8 Convention Rounding Polar\n");
+        c.Record(kRoundingLine, kRoundingValues, i, k.Rounding, k.PolarRule);
+    }
     c.Line("%s", kSeparator);
 }
 

@@ -19,7 +19,7 @@ namespace veloranth::notify {
 namespace {
 
 std::string Summary(const Event& e) {
-    const char* name = cli::kSalatNames[e.prayer];
+    const char* name = kSalatNames[e.prayer];
     switch (e.kind) {
         case EventKind::Imsak:
             return cli::Formatted(_("Imsak at %s: the fast begins"), e.clock.c_str());

@@ -2,7 +2,10 @@
 // and the texts composed from it.
 #include "reports/prayer_report.h"
 
+#include <cstring>
+
 #include "base/codepage.h"
+#include "base/constants.h"
 #include "engine/format.h"
 #include "engine/schedule.h"
 #include "base/text_sink.h"
@@ -66,6 +69,15 @@ void PrintDateLines(TextSink* out, const PrayerDay& day, bool hijriShown) {
     }
 }
 
+// "Fajr", "Fajr et Isha", "Fajr, Maghrib et Isha".
+std::string NameList(const char* const* names, int count) {
+    std::string list = count > 0 ? names[0] : "";
+    for (int i = 1; i < count; ++i) {
+        list += std::string(i == count - 1 ? " et " : ", ") + names[i];
+    }
+    return list;
+}
+
 std::u16string Limited(const std::string& text, std::size_t limit) {
     std::u16string wide = Cp1252ToUtf16(text);
     if (wide.size() > limit - 1) {
@@ -78,6 +90,35 @@ std::u16string Limited(const std::string& text, std::size_t limit) {
 
 const char* DstText(bool dst) {
     return dst ? "DST Applies" : "DST does not apply";
+}
+
+std::string PolarRuleText(const PrayerDay& day) {
+    static const char* const kRuleNames[] = {"", "latitude la plus proche", "jour le plus proche"};
+    const PolarResult& p = day.polar;
+    StringSink text;
+    Print(&text, "R\xE8gle polaire %d (%s) : ", p.rule, kRuleNames[p.rule]);
+    if (!p.found) {
+        Print(&text,
+              p.rule == kNearestDay
+                  ? "aucun jour \xE0 moins de six mois o\xF9 le Soleil se l\xE8ve et se couche"
+                  : "aucune latitude o\xF9 le Soleil se l\xE8ve et se couche");
+        return text.str();
+    }
+    const char* given[kSalatCount];
+    int n = 0;
+    for (int k = 0; k < kSalatCount; ++k) {
+        if (day.found[k]) {
+            given[n++] = kSalatNames[k];
+        }
+    }
+    Print(&text, "%s", NameList(given, n).c_str());
+    if (p.rule == kNearestLatitude) {
+        FormattedText latitude = FormatDegrees(p.latitude * DegToRad);
+        Print(&text, " de la latitude %s", latitude.text + std::strspn(latitude.text, " "));
+    } else {
+        Print(&text, " du %d/%d/%d", p.date.Day, p.date.Month, p.date.Year);
+    }
+    return text.str();
 }
 
 namespace {
@@ -123,8 +164,16 @@ class ReportPrinter : public ScheduleObserver {
                 break;
             case ScheduleStep::Asr:
                 // On purpose "Shafi" for every Asr rule: users compare this trace line by line.
-                Print(out_, "Asr (%s) at %gh ie : %s\n", "Shafi", e.exact[Asr],
-                      FormatHours(e.exact[Asr]).text);
+                if (e.polar.sunBelow) {
+                    Print(out_, "Asr (%s) not given: the Sun does not rise\n", "Shafi");
+                } else {
+                    Print(out_, "Asr (%s) at %gh ie : %s\n", "Shafi", e.exact[Asr],
+                          FormatHours(e.exact[Asr]).text);
+                }
+                Print(out_, "\n");
+                break;
+            case ScheduleStep::Polar:
+                Print(out_, "%s\n", PolarRuleText(e).c_str());
                 Print(out_, "\n");
                 break;
             case ScheduleStep::HighLatitude:
@@ -195,11 +244,7 @@ class ReportPrinter : public ScheduleObserver {
         if (e.moved.isha) {
             names[n++] = "Isha";
         }
-        std::string moved = names[0];
-        for (int i = 1; i < n; ++i) {
-            moved += std::string(i == n - 1 ? " et " : ", ") + names[i];
-        }
-        moved += n > 1 ? " d\xE9plac\xE9s" : " d\xE9plac\xE9";
+        std::string moved = NameList(names, n) + (n > 1 ? " d\xE9plac\xE9s" : " d\xE9plac\xE9");
         Print(out_, "R\xE8gle des hautes latitudes %d (%s) : %s\n", k.HighLatitudeRule,
               kRuleNames[k.HighLatitudeRule], moved.c_str());
         Print(out_, "\n");

@@ -26,11 +26,16 @@ def check(condition, message):
 prayers = ["fajr", "chourouk", "zuhr", "asr", "maghrib", "isha"]
 keys = prayers + ["imsak", "sunset", "midnight"]
 rules = {"angle", "minutes", "season", "night"}
-for town, date, days in (("0", "15/1/2007", 31), ("2", "21/6/2007", 30), ("0", "25/3/2007", 31)):
-    span = json.loads(run("-t", town, "-d", date, "-m", "-f", "json"))
-    rows = list(csv.DictReader(io.StringIO(run("-t", town, "-d", date, "-m", "-f", "csv").decode())))
-    ics = [run("-t", town, "-d", date, "-m", "-f", "ics") for _ in range(2)]
-    day = json.loads(run("-t", town, "-d", date, "-f", "json"))
+# Tromsø's polar night with a polar rule: every prayer has its time, and says where from.
+for town, date, days, *polar in (("0", "15/1/2007", 31), ("2", "21/6/2007", 30), ("0", "25/3/2007", 31),
+                                 ("2", "21/12/2007", 31, "--polar=latitude")):
+    span = json.loads(run("-t", town, "-d", date, "-m", "-f", "json", *polar))
+    rows = list(csv.DictReader(io.StringIO(run("-t", town, "-d", date, "-m", "-f", "csv", *polar).decode())))
+    ics = [run("-t", town, "-d", date, "-m", "-f", "ics", *polar) for _ in range(2)]
+    day = json.loads(run("-t", town, "-d", date, "-f", "json", *polar))
+    polar_days = {e["date"].replace("-", "") for e in span["days"] if "polar" in e["rules"]}
+    check(len(polar_days) == (31 if polar else 0), f"{date}: days of the polar rule")
+    missing = any(e["times"][k] is None for e in span["days"] for k in prayers if k != "chourouk")
     check(len(span["days"]) == days and len(rows) == days, f"{date}: days of the month")
     d, m, y = (int(x) for x in date.split("/"))
     check({k: day[k] for k in ("date", "times")} == {k: span["days"][d - 1][k] for k in ("date", "times")},
@@ -57,9 +62,12 @@ for town, date, days in (("0", "15/1/2007", 31), ("2", "21/6/2007", 30), ("0", "
     uids = []
     for text in ics:
         check(text.count(b"\r\n") == text.count(b"\n"), "iCalendar lines end in CRLF")
-        events = icalendar.Calendar.from_ical(text).walk("VEVENT")
+        calendar = icalendar.Calendar.from_ical(text)
+        check(("DESCRIPTION" in calendar) == missing, f"{date}: the calendar says why prayers are missing")
+        events = calendar.walk("VEVENT")
         got = {}
         for e in events:
+            check(("DESCRIPTION" in e) == (e["UID"].split("-")[0] in polar_days), "a polar rule's event")
             start = e.decoded("DTSTART")
             check(start.utcoffset() == datetime.timedelta(0), "DTSTART in UTC")
             got[(e["UID"].split("-")[0], str(e["SUMMARY"]).lower())] = start

@@ -134,6 +134,19 @@ done <<'EOT'
 EOT
 [ "$("$cli" -c "$communities" -t 0 -d 15/6/2026 --maghrib-angle=0 | grep '^Maghrib')" = "Maghrib =19:22" ] ||
   fail "--maghrib-angle=0"
+# The polar rules on Tromsø's polar night and midnight sun: the line --all-times adds.
+while IFS='|' read -r args line; do
+  got=$("$cli" -c "$cfg" -t 2 $args --all-times | tail -n 1)
+  [ "$got" = "$line" ] || fail "--all-times $args: $got"
+done <<'EOT'
+-d 21/12/2007 --polar=latitude|Règle polaire 1 (latitude la plus proche) : Fajr, Chourouk, Zuhr, Asr, Maghrib et Isha de la latitude 67°09'00"
+-d 21/6/2007 --polar=latitude|Règle polaire 1 (latitude la plus proche) : Chourouk, Zuhr, Asr et Maghrib de la latitude 65°39'00"
+-d 21/12/2007 --polar=day|Règle polaire 2 (jour le plus proche) : Fajr, Chourouk, Zuhr, Asr, Maghrib et Isha du 27/11/2007
+-d 21/12/2007 --polar=none|Isha du Ramadan : non
+EOT
+[ "$("$cli" -c "$cfg" --lat=90 --lon=0 --zone=0 --convention=0 --polar=day --all-times | tail -n 1)" = \
+  "Règle polaire 2 (jour le plus proche) : aucun jour à moins de six mois où le Soleil se lève et se couche" ] ||
+  fail "--polar=day at the pole"
 "$cli" -c "$cfg" --qibla | grep -qx "Quibla à partir du Nord : 119°09'14\"" || fail "--qibla"
 /usr/bin/python3 "$here/check_formats.py" "$cli" "$cfg" "$here/../../base/tests/data/idate_umm_alqura.txt" ||
   fail "JSON, CSV or iCalendar output"
@@ -189,6 +202,11 @@ json=$("$cli" -c "$methods" -t 0 --convention 12 -f json)
 grep -qxF '  "method": {"fajr_angle": 15, "isha_angle": null, "isha_minutes": 75, "asr": "shafii", "high_latitude": "none", "offsets": {"fajr": -2, "chourouk": 0, "zuhr": 0, "asr": 0, "maghrib": 3, "isha": 0}, "sunrise_angle": 0.8333, "zuhr_hour": "13:15", "maghrib_angle": 4, "imsak": 15, "midnight": "jafari", "ramadan_isha": 30, "seasonal": "none"},' <<<"$json" ||
   fail "JSON method: $(grep method <<<"$json")"
 expect_output conventions.utf8 -c "$methods" --list-conventions
+# A convention's line 11: its polar rule in the list and in JSON's method, where it has one.
+cat "$methods" - >"$work/polar.cfg" <<<'11 12         0         1'
+[ "$("$cli" -c "$work/polar.cfg" --list-conventions | tail -n 1)" = "    polar=latitude" ] || fail "list: polar"
+"$cli" -c "$methods" -t 0 --convention 12 --polar=day -f json | grep -qF '"seasonal": "none", "polar": "day"},' ||
+  fail "JSON method: polar"
 # A convention the file does not define is refused wherever it is named.
 expect_refusal "town Norvege:Tromso: convention 25 is not defined: data.cfg defines 0 to 8 and 12 (--list-conventions shows them); give one with --convention; see --help" \
   -c "$methods" Tromso
@@ -264,6 +282,7 @@ expect_refusal "--alarm adds reminders to the prayers of --format ics" -c "$cfg"
 expect_refusal "--all-times adds lines to the text of a day" -c "$cfg" --all-times -f json
 expect_refusal "--midnight needs standard or jafari" -c "$cfg" --midnight=noon
 expect_refusal "--seasonal needs none, general, ahmer or abyad" -c "$cfg" --seasonal=red
+expect_refusal "--polar needs none, latitude or day" -c "$cfg" --polar=north
 expect_refusal "--maghrib-angle needs an angle from 0 to 10" -c "$cfg" --maghrib-angle=10.5
 expect_refusal "--near needs a latitude and a longitude LAT,LON" --near 91,2
 expect_refusal "--short is a line of text for --next" -c "$cfg" --short

@@ -31,6 +31,7 @@ done <<EOT
 --nea|--near
 --sh|--short
 --seasonal=a|--seasonal=ahmer --seasonal=abyad
+--polar = l|latitude
 EOT
 [ $failures -eq 0 ] && echo "completion: all checks passed"
 exit $((failures > 0))

@@ -26,6 +26,7 @@ struct Golden {
     const char16_t* config = u"data/reports.cfg";
     bool hijri = false;  // the Hijri date shown, shifted by `adjustment` days
     int adjustment = 0;
+    int polarRule = 0;  // given to the town's convention
 };
 
 constexpr const char16_t* kZones = u"data/zones.cfg";
@@ -42,6 +43,9 @@ const Golden kGoldens[] = {
     {Text::Report, kTromso, {21, 12, 2007}, {12, 0, 0}, "tromso-2007-12-21.report"},
     // A seventh of the night: Fajr and Isha moved, and the report says so.
     {Text::Report, kTromso, {1, 5, 2026}, {12, 0, 0}, "tromso-2026-05-01-seventh.report", 2},
+    // The polar night's times from the nearest latitude where the Sun rises: one line says so.
+    {Text::Report, kTromso, {21, 12, 2007}, {12, 0, 0}, "tromso-2007-12-21-latitude.report", 0,
+     kReports, false, 0, kNearestLatitude},
     {Text::Summary, kParis, {15, 1, 2007}, {9, 5, 7}, "paris-2007-01-15-0905.summary"},
     {Text::Summary, kTromso, {21, 6, 2007}, {23, 59, 0}, "tromso-2007-06-21.summary"},
     {Text::Summary, kLongNames, {1, 1, 2008}, {12, 0, 0}, "longnames-2008-01-01.summary"},
@@ -123,8 +127,9 @@ class GoldenText : public ::testing::TestWithParam<Golden> {};
 
 TEST_P(GoldenText, ByteForByte) {
     Loaded l(GetParam().town, GetParam().date, GetParam().time, GetParam().config);
-    l.s.config.Conventions[l.s.config.CurrentConvention].HighLatitudeRule =
-        GetParam().highLatitudeRule;
+    Convention& k = l.s.config.Conventions[l.s.config.CurrentConvention];
+    k.HighLatitudeRule = GetParam().highLatitudeRule;
+    k.PolarRule = GetParam().polarRule;
     l.s.config.HijriShown = GetParam().hijri;
     l.s.config.HijriAdjustment = GetParam().adjustment;
     ExpectGolden(GetParam().file, Compute(GetParam(), l.s));
