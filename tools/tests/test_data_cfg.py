@@ -82,6 +82,9 @@ class CheckerCatchesFaults(unittest.TestCase):
                                                   "2 France Paris 48.853410 2.348800 1 1 0\n"),
              "writer's layout"),
             ("CRLF line ends", self.text.replace("\n", "\r\n"), "bare \\n"),
+            ("rounding out of range",
+             replace_line(self.text, "11 12 ", "11 12         3         0\n"),
+             "rounding 3 or polar rule 0 not 0 to 2"),
         ]
         for what, bad, expected in cases:
             with self.subTest(what):
@@ -95,6 +98,9 @@ class CheckerCatchesFaults(unittest.TestCase):
              "far from the meridians"),
             # Paris with the 18-degree Muslim World League angles: no Fajr in June.
             ("unreachable twilight", ("France", "Paris"), dict(conv=gen.MWL), "gets no lower"),
+            # Tromsø with the Russian convention, a high-latitude rule but no polar one.
+            ("polar night without a polar rule", ("Norvège", "Tromsø"), dict(conv=gen.RUSSIA),
+             "no polar rule"),
             ("summer time beside a zone name", ("Maroc", "Casablanca"), dict(dst=1),
              "DST not 0 beside a zone name"),
             ("town moved by 11 m", ("France", "Lyon"), dict(lat=self.towns["France", "Lyon"][2]
