@@ -11,6 +11,7 @@
 #include "engine/schedule.h"
 #include "engine/shown_time.h"
 #include "engine/sun_position.h"
+#include "engine/town_clock.h"
 #include "reports/qibla.h"
 
 namespace veloranth::cli {

@@ -13,6 +13,7 @@
 #include "cli/method.h"
 #include "engine/midnight.h"
 #include "engine/schedule.h"
+#include "engine/town_clock.h"
 #include "reports/french_names.h"
 
 namespace veloranth::cli {

@@ -5,6 +5,7 @@
 
 #include "base/calendar_date.h"
 #include "base/text_sink.h"
+#include "engine/town_clock.h"
 
 namespace veloranth::cli {
 
@@ -19,11 +20,6 @@ std::int64_t LocalMinutes(double hours) {
 
 int OffsetMinutes(const PrayerDay& day) {
     return static_cast<int>(std::lround(day.TZeff * 60));
-}
-
-ObservationDate DateOfDays(std::int64_t days) {
-    const CivilDate d = CivilFromDays(days);
-    return {d.day, d.month, static_cast<int>(d.year)};
 }
 
 std::int64_t DaysOf(const ObservationDate& date) {

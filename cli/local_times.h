@@ -30,8 +30,6 @@ inline const RuleNames& RuleNamesOf(TimeRule rule) {
 // to the minute as ISO 8601 allows).
 int OffsetMinutes(const PrayerDay& day);
 
-// The date of a day count since 1970-01-01.
-ObservationDate DateOfDays(std::int64_t days);
 std::int64_t DaysOf(const ObservationDate& date);
 
 // The instant of a time of the day, in seconds since 1970 UTC.

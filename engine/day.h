@@ -56,6 +56,11 @@ struct ConventionRules {
     int PolarRule = 0;  // a PolarRule
 };
 
+// Whether the convention takes Maghrib at an angle below the sunset, not at the sunset.
+inline bool HasMaghribAngle(const ConventionRules& k) {
+    return k.MaghribTwilightAngle > 0;
+}
+
 // How a time is shown to the minute. Authorities that round up do it as a precaution: a
 // prayer shown a few seconds late is never shown before its time.
 enum RoundingRule {

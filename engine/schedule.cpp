@@ -1,93 +1,17 @@
 // Day and month schedules.
 #include "engine/schedule.h"
 
-#include <cmath>
+#include <memory>
 
-#include "base/calendar_date.h"
 #include "base/constants.h"
+#include "base/text_sink.h"
+#include "engine/day_rules.h"
 #include "engine/latitude.h"
-#include "engine/seasons.h"
 #include "engine/solver.h"
 #include "engine/timebase.h"
+#include "engine/town_clock.h"
 
 namespace veloranth {
-
-namespace {
-
-// The last day of `month` falling on `weekday`, by scanning its last seven days downward.
-int LastWeekdayOfMonth(int year, int month, int weekday, double offset) {
-    const int last = DaysInMonth(month, year);
-    for (int d = last; d > last - 7; --d) {
-        if (DayOfWeek(JulianCenturies(d, month, year, 12.0) + offset) == weekday) {
-            return d;
-        }
-    }
-    return 0;
-}
-
-// Fills the summer-time bounds of the memo's year, rule type and time zone.
-void FindSummerTime(EngineMemo::SummerTime& m) {
-    double offset = (m.timeZone + 12) * HourInCenturies;
-    int weekday = 6;
-    m.startMonth = 3, m.endMonth = 10;  // last Sundays of March and October
-    if (m.ruleType == 2) {
-        m.startMonth = 4, m.endMonth = 9, weekday = 4;  // last Fridays of April and September
-    }
-    m.startDay = LastWeekdayOfMonth(m.year, m.startMonth, weekday, offset);
-    m.endDay = LastWeekdayOfMonth(m.year, m.endMonth, weekday, offset);
-}
-
-int Applies(const EngineMemo::SummerTime& m, int month, int day) {
-    bool applies = (m.startMonth < month && month < m.endMonth) ||
-                   (month == m.startMonth && day >= m.startDay) ||
-                   (month == m.endMonth && day < m.endDay);
-    return applies ? 1 : 0;
-}
-
-// DstApplies, with the year's bounds kept in `m`.
-int DstAppliesMemo(EngineMemo::SummerTime& m, int year, int month, int day, int ruleType,
-                   int timeZone) {
-    if (!m.filled || m.year != year || m.ruleType != ruleType || m.timeZone != timeZone) {
-        m.year = year, m.ruleType = ruleType, m.timeZone = timeZone, m.filled = true;
-        FindSummerTime(m);
-    }
-    return Applies(m, month, day);
-}
-
-// A zone's smallest offset of the year, kept in `memo`.
-std::int32_t SmallestOffset(EngineMemo& memo, const zones::Zone* zone, int year) {
-    auto& m = memo.smallest;
-    if (!m.filled || m.zone != zone || m.year != year) {
-        m = {zone, year, zones::SmallestOffsetOfYear(zone, year), true};
-    }
-    return m.seconds;
-}
-
-// ClockOn, with the year's summer-time bounds and the zone's smallest offset kept in `memo`.
-LocalClock ClockOnMemo(const ObservationDate& date, const Place& place, EngineMemo& memo) {
-    if (place.zone != nullptr) {
-        // DaylightSavingAtLocalNoon's comparison, on the offset already looked up.
-        std::int32_t seconds =
-            zones::OffsetAtLocalNoon(place.zone, date.Year, date.Month, date.Day);
-        return {seconds / 3600.0, seconds > SmallestOffset(memo, place.zone, date.Year)};
-    }
-    bool dst = place.CurrentDst != 0 && DstAppliesMemo(memo.dst, date.Year, date.Month, date.Day,
-                                                       place.CurrentDst,
-                                                       place.CurrentTimeZone) == 1;
-    return {static_cast<double>(place.CurrentTimeZone + (dst ? 1 : 0)), dst};
-}
-
-}  // namespace
-
-int DstApplies(int year, int month, int day, int ruleType, int timeZone) {
-    EngineMemo::SummerTime summer;
-    return DstAppliesMemo(summer, year, month, day, ruleType, timeZone);
-}
-
-LocalClock ClockOn(const ObservationDate& date, const Place& place) {
-    EngineMemo memo;
-    return ClockOnMemo(date, place, memo);
-}
 
 int WeekdayAt(double T, double TZeff) {
     return DayOfWeek(T + (TZeff + 12) * HourInCenturies);
@@ -101,16 +25,6 @@ void Tell(ScheduleObserver* observer, ScheduleStep step, const PrayerDay& day) {
     }
 }
 
-bool HasMaghribAngle(const ConventionRules& k) {
-    return k.MaghribTwilightAngle > 0;
-}
-
-// The night the high-latitude rules and the Committee's seventh share out: 24 h less the
-// day from sunrise to sunset, in hours.
-double NightHours(const PrayerDay& day) {
-    return 24.0 - (day.community.time[kSunset] - day.exact[Chourouk]);
-}
-
 // Where a solver event's hour and status go: a SalatKind's exact entry, or the sunset.
 double& HoursOf(PrayerDay& day, int event) {
     return event == kSunsetEvent ? day.community.time[kSunset] : day.exact.time[event];
@@ -119,215 +33,97 @@ bool& FoundOf(PrayerDay& day, int event) {
     return event == kSunsetEvent ? day.community.found[kSunset] : day.found.found[event];
 }
 
-// The events after the transit, in their fixed order, each with the step it ends: the
-// report's trace and the day's weekday depend on it (Asr, last, always runs the solver).
-// The Maghrib step is the sunset's; a Maghrib by angle comes after it as a step of its own.
+// The events after the transit, listed once in their fixed order, each with the step that
+// tells it: the report's trace and the day's weekday depend on it (Asr, last, always runs
+// the solver). The Maghrib step is the sunset's; a Maghrib by angle comes after it as a step
+// of its own. An Isha that follows Maghrib is a step without the solver.
 struct Event {
     int kind;
     ScheduleStep step;
+    bool solved;
 };
 int EventsAfterTransit(const ConventionRules& k, Event* events) {
     int n = 0;
-    events[n++] = {Chourouk, ScheduleStep::Chourouk};
-    events[n++] = {HasMaghribAngle(k) ? kSunsetEvent : Maghrib, ScheduleStep::Maghrib};
+    events[n++] = {Chourouk, ScheduleStep::Chourouk, true};
+    events[n++] = {HasMaghribAngle(k) ? kSunsetEvent : Maghrib, ScheduleStep::Maghrib, true};
     if (HasMaghribAngle(k)) {
-        events[n++] = {Maghrib, ScheduleStep::MaghribAngle};
+        events[n++] = {Maghrib, ScheduleStep::MaghribAngle, true};
     }
-    events[n++] = {Fajr, ScheduleStep::Fajr};
-    events[n++] = {Isha, ScheduleStep::Isha};
-    events[n++] = {Asr, ScheduleStep::Asr};
+    events[n++] = {Fajr, ScheduleStep::Fajr, true};
+    events[n++] = {Isha, ScheduleStep::Isha, !k.IshaIsMaghribPlus};
+    events[n++] = {Asr, ScheduleStep::Asr, true};
     return n;
 }
 
-// Whether the event needs the solver: not an Isha that follows Maghrib.
-bool Solved(const ConventionRules& k, int kind) {
-    return kind != Isha || !k.IshaIsMaghribPlus;
-}
-
-// Isha a number of minutes after Maghrib, where the convention says so; the Ramadan
-// minutes on the days of Ramadan (by the community's Hijri date) where it gives them.
-void IshaFromMaghrib(PrayerDay& day, const ConventionRules& k) {
-    const bool ramadan = k.RamadanIshaMinutes > 0 && IsRamadan(day.hijri);
-    const int minutes = ramadan ? k.RamadanIshaMinutes : k.IshaMaghribMinutes;
-    day.exact[Isha] = static_cast<double>(minutes) * MinuteInHours + day.exact[Maghrib];
-    day.found.found[Isha] = day.found[Maghrib];
-    day.rules.isha = TimeRule::Minutes;
-    day.rules.ramadanIsha = ramadan;
-}
-
-// The Committee's Fajr (Isha): the later (earlier) of the twilight angle's time and the
-// season's. From 55 degrees on, a seventh of the night takes the angle's place. Both need
-// the night: without a sunrise and a sunset the Sun's own answer stands.
-void ApplySeason(PrayerDay& day, const DayInputs& in, int kind) {
-    const ConventionRules& k = *in.convention;
-    if (!day.found[Chourouk] || !day.community.found[kSunset]) {
-        return;
-    }
-    PrayerTimes& e = day.exact;
-    const double sunset = day.community.time[kSunset];
-    const double latitude = in.LatitudeRad * RadToDeg;
-    const bool fajr = kind == Fajr;
-    TimeRule& rule = fajr ? day.rules.fajr : day.rules.isha;
-    if (std::fabs(latitude) >= kCommitteeSeventhLatitude) {
-        const double span = 1.0 / 7.0 * NightHours(day);
-        e[kind] = fajr ? e[Chourouk] - span : sunset + span;
-        day.found.found[kind] = true;
-        rule = TimeRule::Night;
-    }
-    const double season =
-        fajr ? e[Chourouk] - SeasonalFajrMinutes(latitude, day.date) * MinuteInHours
-             : sunset + SeasonalIshaMinutes(k.SeasonalTwilight, latitude, day.date) * MinuteInHours;
-    if (!day.found[kind] || (fajr ? season > e[kind] : season < e[kind])) {
-        e[kind] = season;
-        day.found.found[kind] = true;
-        rule = TimeRule::Season;
-    }
-}
-
-// What an event's step settles once the solver has answered: the sunset where Maghrib is
-// the sunset, Fajr and Isha by the season, Isha after Maghrib.
-void FinishStep(PrayerDay& day, const DayInputs& in, ScheduleStep step) {
-    const ConventionRules& k = *in.convention;
-    const bool seasonal = k.SeasonalTwilight != kNoSeason;
-    if (step == ScheduleStep::Maghrib && !HasMaghribAngle(k)) {
-        day.community.time[kSunset] = day.exact[Maghrib];
-        day.community.found[kSunset] = day.found[Maghrib];
-    } else if (step == ScheduleStep::Fajr && seasonal) {
-        ApplySeason(day, in, Fajr);
-    } else if (step == ScheduleStep::Isha && k.IshaIsMaghribPlus) {
-        IshaFromMaghrib(day, k);
-    } else if (step == ScheduleStep::Isha && seasonal) {
-        ApplySeason(day, in, Isha);
-    }
-}
-
-// The events' solver calls together, in the events' order (EventsAfterTransit's, less an Isha
-// that follows Maghrib, written out: this is the path every calendar day takes), then what
-// the steps settle.
-void SolveTogether(DayRun& run, const Latitude& phi) {
-    const ConventionRules& k = *run.in.convention;
-    int kinds[kMaxEventsTogether], statuses[kMaxEventsTogether], count = 0;
-    kinds[count++] = Chourouk;
-    if (HasMaghribAngle(k)) {
-        kinds[count++] = kSunsetEvent;
-    }
-    kinds[count++] = Maghrib;
-    kinds[count++] = Fajr;
-    if (Solved(k, Isha)) {
-        kinds[count++] = Isha;
-    }
-    kinds[count++] = Asr;
-    double hours[kMaxEventsTogether];
-    SalatHoursTogether(run, phi, kinds, count, hours, statuses);
-    for (int e = 0; e < count; ++e) {
-        HoursOf(run.day, kinds[e]) = hours[e];
-        FoundOf(run.day, kinds[e]) = statuses[e] == kSalatFound;
-    }
-    FinishStep(run.day, run.in, ScheduleStep::Maghrib);
-    FinishStep(run.day, run.in, ScheduleStep::Fajr);
-    FinishStep(run.day, run.in, ScheduleStep::Isha);
-}
-
-// Bounds Fajr, a Maghrib by angle and Isha to a portion of the night (24 h less the day
-// from sunrise to sunset) on the exact times. Without a sunrise and a sunset there is no
-// night to share, so the Sun's own answer stands. A seasonal convention has its own bounds.
-void ApplyHighLatitudeRule(PrayerDay& day, const ConventionRules& k) {
-    day.moved = RuleMoves{};
-    const int rule = k.HighLatitudeRule;
-    if (rule < kMiddleOfTheNight || rule > kLastHighLatitudeRule ||
-        k.SeasonalTwilight != kNoSeason || !day.found[Chourouk] || !day.community.found[kSunset]) {
-        return;
-    }
-    PrayerTimes& e = day.exact;
-    const double sunset = day.community.time[kSunset];
-    const double night = NightHours(day);
-    double fajrPortion = 0.5, ishaPortion = 0.5, maghribPortion = 0.5;
-    if (rule == kOneSeventh) {
-        fajrPortion = ishaPortion = maghribPortion = 1.0 / 7.0;
-    } else if (rule == kTwilightAngle) {
-        fajrPortion = k.FajrTwilightAngle / 60.0;
-        ishaPortion = k.IshaTwilightAngle / 60.0;
-        maghribPortion = k.MaghribTwilightAngle / 60.0;
-    }
-    const double fajrSpan = fajrPortion * night;
-    if (!day.found[Fajr] || e[Chourouk] - e[Fajr] > fajrSpan) {
-        e[Fajr] = e[Chourouk] - fajrSpan;
-        day.found.found[Fajr] = true;
-        day.moved.fajr = true;
-        day.rules.fajr = TimeRule::Night;
-    }
-    const double maghribSpan = maghribPortion * night;
-    if (HasMaghribAngle(k) && (!day.found[Maghrib] || e[Maghrib] - sunset > maghribSpan)) {
-        e[Maghrib] = sunset + maghribSpan;
-        day.found.found[Maghrib] = true;
-        day.moved.maghrib = true;
-        if (k.IshaIsMaghribPlus) {
-            IshaFromMaghrib(day, k);  // from the Maghrib so found
+// The solver's times of the events into the day (Maghrib's is the sunset where Maghrib is
+// at the sunset), with each event's trace into traces[] (null: silent).
+void SolveEvents(DayRun& run, const Latitude& phi, const Event* events, int count,
+                 StringSink* traces) {
+    int kinds[kMaxEventsTogether] = {}, statuses[kMaxEventsTogether], solved = 0;
+    TextSink* sinks[kMaxEventsTogether] = {};
+    for (int i = 0; i < count; ++i) {
+        if (events[i].solved) {
+            sinks[solved] = traces != nullptr ? &traces[i] : nullptr;
+            kinds[solved++] = events[i].kind;
         }
     }
-    const double ishaSpan = ishaPortion * night;
-    if (!k.IshaIsMaghribPlus && (!day.found[Isha] || e[Isha] - sunset > ishaSpan)) {
-        e[Isha] = sunset + ishaSpan;
-        day.found.found[Isha] = true;
-        day.moved.isha = true;
-        day.rules.isha = TimeRule::Night;
+    double hours[kMaxEventsTogether];
+    SalatHours(run, phi, kinds, solved, hours, statuses, traces != nullptr ? sinks : nullptr);
+    PrayerDay& day = run.day;
+    day.found.found[Zuhr] = true;
+    for (int e = 0; e < solved; ++e) {
+        HoursOf(day, kinds[e]) = hours[e];
+        FoundOf(day, kinds[e]) = statuses[e] == kSalatFound;
+    }
+    if (!HasMaghribAngle(*run.in.convention)) {
+        day.community.time[kSunset] = day.exact[Maghrib];
+        day.community.found[kSunset] = day.found[Maghrib];
     }
 }
 
-void ComputeAdjustedTimes(PrayerDay& day, const ConventionRules& k) {
-    const PrayerTimes& e = day.exact;
-    PrayerTimes& a = day.adjusted;
-    a[Fajr] = k.FajrOffset * MinuteInHours + e[Fajr];
-    a[Chourouk] = k.ChouroukOffset * MinuteInHours + e[Chourouk];
-    a[Zuhr] = k.ZuhrFixe ? k.ZuhrHour : k.ZuhrOffset * MinuteInHours + e[Zuhr];
-    a[Asr] = k.AsrOffset * MinuteInHours + e[Asr];
-    a[Maghrib] = k.MaghribOffset * MinuteInHours + e[Maghrib];
-    a[Isha] = k.IshaOffset * MinuteInHours + e[Isha];
-    day.community.time[kImsak] = a[Fajr] - static_cast<double>(k.ImsakMinutes) * MinuteInHours;
-    day.community.found[kImsak] = day.found[Fajr];
-}
-
-// The clock of the day's date, then the transit.
-void ComputeClockAndTransit(DayRun& run, ScheduleObserver* observer) {
-    const LocalClock clock = ClockOnMemo(run.day.date, run.in, run.memo);
-    run.day.TZeff = clock.TZeff;
-    run.day.dst = clock.dst;
-    Tell(observer, ScheduleStep::Clock, run.day);
-    ComputeTransit(run);
-    Tell(observer, ScheduleStep::Transit, run.day);
-}
-
-// The solver times after the transit, for a latitude already prepared: unobserved and
-// untraced, the solver calls together; otherwise one after another, each step told.
+// The times after the transit: the solver's, then the rules that settle what an event's
+// time is (the seasons, Isha after Maghrib). The observer is told each event's step after
+// those rules, with the solver's trace of that event before it, so that the report reads as
+// the events computed one after another.
 void SolveTimes(DayRun& run, const Latitude& phi, ScheduleObserver* observer) {
-    run.day.found.found[Zuhr] = true;
-    if (observer == nullptr && run.trace == nullptr) {
-        SolveTogether(run, phi);
-        return;
-    }
     const ConventionRules& k = *run.in.convention;
     Event events[kMaxEventsTogether];
     const int count = EventsAfterTransit(k, events);
-    FirstPass firstPass;
-    for (int e = 0; e < count; ++e) {
-        const int kind = events[e].kind;
-        if (Solved(k, kind)) {
-            int status = SalatHour(run, phi, kind, HoursOf(run.day, kind), &firstPass);
-            FoundOf(run.day, kind) = status == kSalatFound;
+    std::unique_ptr<StringSink[]> traces;  // only for a traced day
+    if (run.trace != nullptr) {
+        traces = std::make_unique<StringSink[]>(count);
+    }
+    SolveEvents(run, phi, events, count, traces.get());
+    ApplySeasons(run.day, run.in);
+    ApplyIshaAfterMaghrib(run.day, k);
+    for (int i = 0; (observer != nullptr || traces) && i < count; ++i) {
+        if (traces) {
+            const std::string& text = traces[i].str();
+            run.trace->Write(text.data(), text.size());
         }
-        FinishStep(run.day, run.in, events[e].step);
-        Tell(observer, events[e].step, run.day);
+        Tell(observer, events[i].step, run.day);
     }
 }
 
-// The high-latitude rule and the convention's corrections.
+// The rules that move the finished times, each told: the high-latitude rule, then the
+// convention's corrections.
 void FinishDay(PrayerDay& day, const ConventionRules& k, ScheduleObserver* observer) {
     ApplyHighLatitudeRule(day, k);
     if (day.moved.fajr || day.moved.maghrib || day.moved.isha) {
         Tell(observer, ScheduleStep::HighLatitude, day);
     }
-    ComputeAdjustedTimes(day, k);
+    ApplyMinuteCorrections(day, k);
     Tell(observer, ScheduleStep::Adjusted, day);
+}
+
+// The clock of the day's date, then the transit.
+void ComputeClockAndTransit(DayRun& run, ScheduleObserver* observer) {
+    const LocalClock clock = ClockOn(run.day.date, run.in, run.memo);
+    run.day.TZeff = clock.TZeff;
+    run.day.dst = clock.dst;
+    Tell(observer, ScheduleStep::Clock, run.day);
+    ComputeTransit(run);
+    Tell(observer, ScheduleStep::Transit, run.day);
 }
 
 // A day of the date with its Hijri date, nothing computed yet.

@@ -1,5 +1,5 @@
-// The day's schedule: effective time zone, transit, the five solver times in a fixed
-// order, the convention's special rules and minute offsets; and a whole month of it.
+// The day's schedule: the town's clock, the transit, the solver's times, then the rules
+// applied to the solved day (engine/day_rules.h); and a whole month of it.
 #pragma once
 
 #include "engine/day.h"
@@ -8,24 +8,10 @@ namespace veloranth {
 
 class TextSink;
 
-// 1 when daylight-saving time applies on that date under the rule type (non-zero), else 0.
-// Rule 2: last Friday of April (inclusive) to last Friday of September (exclusive); any
-// other rule: last Sunday of March to last Sunday of October.
-int DstApplies(int year, int month, int day, int ruleType, int timeZone);
-
-// The town's clock on a date: its offset from UT and whether summer time makes it so. A
-// town with a zone takes the zone's offset at 12:00 local time that day, and summer time
-// when that offset exceeds the smallest of the year; otherwise TimeZone and the DST rule.
-struct LocalClock {
-    double TZeff;  // hours
-    bool dst;
-};
-LocalClock ClockOn(const ObservationDate& date, const Place& place);
-
 // Weekday (0 Monday) of the instant T, read on a clock TZeff hours east of UT.
 int WeekdayAt(double T, double TZeff);
 
-// The steps of the day's schedule, in the fixed order they run. Maghrib is the sunset;
+// The steps of the day's schedule, in the fixed order they are told. Maghrib is the sunset;
 // MaghribAngle is told only for a convention that takes Maghrib at an angle below it.
 // HighLatitude is told only on days its rule moved a time.
 enum class ScheduleStep {
@@ -41,8 +27,12 @@ enum class ScheduleStep {
     Adjusted
 };
 
-// Told after each step, with the day as that step left it (the prayer-time report prints
-// between the steps this way).
+// Told after each step (the prayer-time report prints between the steps this way). An
+// event's step (Chourouk to Asr) is told once the day is solved and the rules that settle
+// what its time is (the seasons, Isha after Maghrib) have applied, after the solver's trace
+// of that event; then each rule that moves the finished times is told with its own step.
+// A step's own values are final as of that step; the events' steps may see the later
+// events solved already.
 class ScheduleObserver {
   public:
     virtual ~ScheduleObserver() = default;

@@ -21,7 +21,7 @@ namespace {
 constexpr double kSiderealToSolar = 0.997269476174235;
 
 bool MaghribByAngle(const ConventionRules& k, int kind) {
-    return kind == Maghrib && k.MaghribTwilightAngle > 0;
+    return kind == Maghrib && HasMaghribAngle(k);
 }
 
 // Slot of EngineMemo::altitude for a kind whose target altitude does not depend on the
@@ -70,6 +70,13 @@ double AsrAltitude(const ConventionRules& k, double latitude, double delta) {
     double shadow = k.AsrShafi ? 1.0 : 2.0;
     return rmath::Atan(1 / (rmath::Tan(std::fabs(latitude - delta)) + shadow));
 }
+
+// The Sun at a pass's instant, as the passes use it.
+struct PassSun {
+    double T, lambda;
+    double delta;  // declination
+    double sinDelta, cosDelta;
+};
 
 PassSun SunAt(int monthBase, int day, double utHour) {
     PassSun sun;
@@ -131,93 +138,44 @@ void ComputeTransit(DayRun& run) {
     run.day.exact[Zuhr] = z;
 }
 
-int SalatHour(DayRun& run, const Latitude& phi, int kind, double& hours, FirstPass* firstPass) {
-    const ConventionRules& k = *run.in.convention;
-    TextSink* trace = run.trace;
-    const bool asr = kind == Asr;
-    const double side = SideOf(kind);
-    const double Z = run.day.exact[Zuhr];
+namespace {
 
-    hours = 0.0;
-    double h0 = 0;
-    double sinH0 = 0;
-    if (!asr) {
-        h0 = FixedTargetAltitude(k, kind);
-        sinH0 = MemoSin(run.memo.altitude[FixedAltitudeSlot(k, kind)], h0);
+// The trace of one event's pass, as a pass one after another writes it: the estimate it
+// starts from, the Sun there, and what the pass found.
+void TracePass(TextSink* trace, DayRun& run, int kind, int pass, double utHour, const PassSun& sun,
+               double costau, int status, double hours) {
+    Print(trace, "T=%g JC \xE0 %s\n", sun.T, FormatHours(utHour).text);
+    if (kind == Asr && pass == 3) {
+        const double h0 = AsrAltitude(*run.in.convention, run.in.LatitudeRad, sun.delta);
+        Print(trace, "h=%g\xB0  ie altitude %s\n", h0 * RadToDeg, FormatDegrees(h0).text);
     }
-
-    const int monthBase = MonthBaseOf(run);
-    double utHour = Z - run.day.TZeff;
-    if (trace) {
-        Print(trace, " 1st iter %s\n", FormatHours(utHour).text);
+    Print(trace, " costau=%g\n", costau);
+    if (status == kSunAlwaysBelow) {
+        Print(trace,
+              "ERROR : then the Sun is always below our altitude limit. One example is "
+              "midwinter in the arctics, when the Sun never gets above the horizon.\n");
+        return;
     }
-    PassSun sun{};
-    int status = kSalatFound;
-    for (int pass = 1; pass <= 3 && status == kSalatFound; ++pass) {
-        // The same inputs give the same bits, so a shared first pass changes no result.
-        if (pass == 1 && firstPass != nullptr && firstPass->utHour == utHour) {
-            sun = firstPass->sun;
-        } else {
-            sun = SunAt(monthBase, run.day.date.Day, utHour);
-            if (pass == 1 && firstPass != nullptr) {
-                *firstPass = {utHour, sun};
-            }
-        }
-        run.day.T = sun.T;
-        if (trace) {
-            Print(trace, "T=%g JC \xE0 %s\n", sun.T, FormatHours(utHour).text);
-        }
-        if (asr) {
-            h0 = AsrAltitude(k, run.in.LatitudeRad, sun.delta);
-            sinH0 = rmath::Sin(h0);
-            if (pass == 3 && trace) {
-                Print(trace, "h=%g\xB0  ie altitude %s\n", h0 * RadToDeg, FormatDegrees(h0).text);
-            }
-        }
-        double costau = CosTau(sinH0, sun, phi);
-        if (trace) {
-            Print(trace, " costau=%g\n", costau);
-        }
-        status = StatusOf(costau);
-        if (status == kSunAlwaysBelow) {
-            if (trace) {
-                Print(trace,
-                      "ERROR : then the Sun is always below our altitude limit. One example is "
-                      "midwinter in the arctics, when the Sun never gets above the horizon.\n");
-            }
-            break;
-        }
-        if (status == kSunAlwaysAbove) {
-            if (trace) {
-                Print(trace,
-                      "ERROR : then the Sun is always above our altitude limit. If we were "
-                      "computing rise/set times, the Sun is then aboute the horizon "
-                      "continuously; we have Midnight Sun.\n");
-            }
-            break;
-        }
-        double tau = rmath::Acos(costau);
-        if (pass == 1) {
-            tau = tau * kSiderealToSolar;
-        }
-        // Every pass starts from the transit; only the declination follows the estimate.
-        hours = tau * RadToHours * side + Z;
-        if (trace) {
-            Print(trace, " SalatHour=%gh ie : %s\n", hours, FormatHours(hours).text);
-        }
-        utHour = hours - run.day.TZeff;
-        if (trace && pass == 1) {
-            Print(trace, "** corrected values ** :\n");
-            Print(trace, " 2nd iter \xE0 %s\n", FormatHours(utHour).text);
-        } else if (trace && pass == 2) {
-            Print(trace, " 3rd iter \xE0 %s\n", FormatHours(utHour).text);
-        }
+    if (status == kSunAlwaysAbove) {
+        Print(trace,
+              "ERROR : then the Sun is always above our altitude limit. If we were "
+              "computing rise/set times, the Sun is then aboute the horizon "
+              "continuously; we have Midnight Sun.\n");
+        return;
     }
-    return status;
+    Print(trace, " SalatHour=%gh ie : %s\n", hours, FormatHours(hours).text);
+    if (pass == 1) {
+        Print(trace, "** corrected values ** :\n");
+        Print(trace, " 2nd iter \xE0 %s\n", FormatHours(hours - run.day.TZeff).text);
+    } else if (pass == 2) {
+        Print(trace, " 3rd iter \xE0 %s\n", FormatHours(hours - run.day.TZeff).text);
+    }
 }
 
-void SalatHoursTogether(DayRun& run, const Latitude& phi, const int* kinds, int count,
-                        double* hours, int* statuses) {
+}  // namespace
+
+void SalatHours(DayRun& run, const Latitude& phi, const int* kinds, int count, double* hours,
+                int* statuses, TextSink* const* traces) {
     const ConventionRules& k = *run.in.convention;
     const double Z = run.day.exact[Zuhr];
     const double tzEff = run.day.TZeff;
@@ -228,15 +186,28 @@ void SalatHoursTogether(DayRun& run, const Latitude& phi, const int* kinds, int 
     for (int e = 0; e < count; ++e) {
         hours[e] = 0.0;
         statuses[e] = kSalatFound;
-        if (kinds[e] != Asr) {
-            sinH0[e] = MemoSin(run.memo.altitude[FixedAltitudeSlot(k, kinds[e])],
-                               FixedTargetAltitude(k, kinds[e]));
+        costau[e] = 0.0;
+        // Asr's target altitude follows the declination: each pass computes its own.
+        sinH0[e] = kinds[e] == Asr ? 0.0
+                                   : MemoSin(run.memo.altitude[FixedAltitudeSlot(k, kinds[e])],
+                                             FixedTargetAltitude(k, kinds[e]));
+        if (traces != nullptr) {
+            Print(traces[e], " 1st iter %s\n", FormatHours(Z - tzEff).text);
         }
     }
-    // Stage by stage over the events still found, each stage's calls independent.
+    // Stage by stage over the events still found, each stage's calls independent, so that
+    // the processor overlaps the events' computations. Every pass starts from the transit;
+    // only the declination follows the estimate.
     auto running = [&](int e) { return statuses[e] == kSalatFound; };
     for (int pass = 1; pass <= 3; ++pass) {
+        bool ran[kMaxEventsTogether];  // for the trace: the events this pass computes
+        double utHour[kMaxEventsTogether];
+        for (int e = 0; traces != nullptr && e < count; ++e) {
+            ran[e] = running(e);
+            utHour[e] = pass == 1 ? Z - tzEff : hours[e] - tzEff;
+        }
         if (pass == 1) {
+            // The transit is every event's first estimate: one Sun for all.
             const PassSun first = SunAt(monthBase, day, Z - tzEff);
             for (int e = 0; e < count; ++e) {
                 sun[e] = first;
@@ -281,9 +252,21 @@ void SalatHoursTogether(DayRun& run, const Latitude& phi, const int* kinds, int 
                 hours[e] = tau * RadToHours * SideOf(kinds[e]) + Z;
             }
         }
+        for (int e = 0; traces != nullptr && e < count; ++e) {
+            if (ran[e]) {
+                TracePass(traces[e], run, kinds[e], pass, utHour[e], sun[e], costau[e], statuses[e],
+                          hours[e]);
+            }
+        }
     }
-    // The last call's last evaluation, as the calls one after another leave it.
+    // The last event's last evaluation.
     run.day.T = sun[count - 1].T;
+}
+
+int SalatHour(DayRun& run, const Latitude& phi, int kind, double& hours) {
+    int status;
+    SalatHours(run, phi, &kind, 1, &hours, &status, run.trace != nullptr ? &run.trace : nullptr);
+    return status;
 }
 
 }  // namespace veloranth

@@ -31,38 +31,21 @@ struct DayRun {
 // Stores the transit, in local clock hours, into the Zuhr entry of day.exact.
 void ComputeTransit(DayRun& run);
 
-// The Sun at a pass's instant, as the passes use it.
-struct PassSun {
-    double T, lambda;
-    double delta;  // declination
-    double sinDelta, cosDelta;
-};
-
-// The Sun at the first pass's instant, the transit, which is the same for every event of
-// a day: computed by the first SalatHour call of the day and read by the others.
-struct FirstPass {
-    double utHour = -1e300;  // none yet
-    PassSun sun;
-};
-
-// Local clock hour of the event `kind` (a SalatKind but Zuhr, or kSunsetEvent) into `hours`; reads the transit from
-// day.exact[Zuhr], and the latitude's sine and cosine from `phi` (once per day).
-// Returns kSalatFound, kSunAlwaysBelow or kSunAlwaysAbove; on failure `hours` keeps what
-// the last successful pass left (0.0 when the first pass fails). With `firstPass`, the
-// Sun's first-pass position is shared between the day's calls.
-int SalatHour(DayRun& run, const Latitude& phi, int kind, double& hours,
-              FirstPass* firstPass = nullptr);
-
-// The most events SalatHoursTogether takes: the day's five, and the sunset beside a Maghrib
-// by angle.
+// The most events SalatHours takes: the day's five, and the sunset beside a Maghrib by angle.
 inline constexpr int kMaxEventsTogether = 6;
 
-// SalatHour for kinds[0], kinds[1], ... (at most kMaxEventsTogether) in turn, with a shared
-// first pass, for a run without a trace: each pass of every event before the next pass, so
-// that the events' independent computations stand side by side and the processor overlaps
-// them. Every value comes from the same inputs through the same functions: the hours,
-// statuses and the day's last evaluation are the calls'.
-void SalatHoursTogether(DayRun& run, const Latitude& phi, const int* kinds, int count,
-                        double* hours, int* statuses);
+// Local clock hours of the events kinds[0..count) (each a SalatKind but Zuhr, or
+// kSunsetEvent; at most kMaxEventsTogether) into hours[], and their statuses (kSalatFound,
+// kSunAlwaysBelow or kSunAlwaysAbove) into statuses[]. Reads the transit from
+// day.exact[Zuhr], and the latitude's sine and cosine from `phi` (once per day). On failure
+// an event's hours keep what its last successful pass left (0.0 when the first pass fails).
+// The events share their first pass (the transit's Sun) and go pass by pass together; each
+// event's trace goes to its own sink, traces[e] (traces null: silent), and reads as that
+// event's passes one after another. day.T is left at the last event's last evaluation.
+void SalatHours(DayRun& run, const Latitude& phi, const int* kinds, int count, double* hours,
+                int* statuses, TextSink* const* traces = nullptr);
+
+// SalatHours for one event, traced to run.trace: its status, and its hours into `hours`.
+int SalatHour(DayRun& run, const Latitude& phi, int kind, double& hours);
 
 }  // namespace veloranth

@@ -2,7 +2,7 @@
 #include "engine/sun_position.h"
 
 #include "base/constants.h"
-#include "engine/schedule.h"
+#include "engine/town_clock.h"
 #include "engine/timebase.h"
 
 namespace veloranth {

@@ -21,6 +21,7 @@
 #include "engine/schedule.h"
 #include "engine/shown_time.h"
 #include "engine/solver.h"
+#include "engine/town_clock.h"
 #include "zones/zones.h"
 
 namespace veloranth {

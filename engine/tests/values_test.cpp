@@ -12,6 +12,7 @@
 #include "engine/shown_time.h"
 #include "engine/sun.h"
 #include "engine/timebase.h"
+#include "engine/town_clock.h"
 
 namespace veloranth {
 namespace {

@@ -1,0 +1,35 @@
+// The rules that move a day's times once the solver has found them, each in a file of its
+// own. The day's schedule applies them to the solved day in the order they stand here.
+#pragma once
+
+#include "engine/day.h"
+
+namespace veloranth {
+
+// The night the high-latitude rules and the Committee's seventh share out: 24 h less the
+// day from sunrise to sunset, in hours.
+inline double NightHours(const PrayerDay& day) {
+    return 24.0 - (day.community.time[kSunset] - day.exact[Chourouk]);
+}
+
+// The Committee's seasons (seasons.cpp), for a convention that keeps them: Fajr (Isha) is
+// the later (earlier) of the twilight angle's time and the season's; from 55 degrees on, a
+// seventh of the night takes the angle's place. An Isha that follows Maghrib keeps to it.
+// Both need the night: without a sunrise and a sunset the Sun's own answer stands.
+void ApplySeasons(PrayerDay& day, const DayInputs& in);
+
+// Isha a number of minutes after Maghrib where the convention says so, the Ramadan minutes
+// on the days of Ramadan (by the community's Hijri date) where it gives them
+// (isha_after_maghrib.cpp).
+void ApplyIshaAfterMaghrib(PrayerDay& day, const ConventionRules& k);
+
+// The high-latitude rule (high_latitude.cpp): Fajr, a Maghrib by angle and Isha bounded to
+// a portion of the night, on the exact times; day.moved says which it moved.
+void ApplyHighLatitudeRule(PrayerDay& day, const ConventionRules& k);
+
+// The convention's minute corrections (minute_corrections.cpp): the adjusted times from the
+// exact ones, Zuhr at its fixed hour where the convention says so, and Imsak before the
+// adjusted Fajr.
+void ApplyMinuteCorrections(PrayerDay& day, const ConventionRules& k);
+
+}  // namespace veloranth
