@@ -27,7 +27,7 @@ std::int64_t DaysOf(const ObservationDate& date) {
 }
 
 std::int64_t UtcSeconds(const PrayerDay& day, int kind) {
-    std::int64_t local = DaysOf(day.date) * 1440 + LocalMinutes(day.adjusted[kind]);
+    std::int64_t local = DaysOf(day.date) * 1440 + LocalMinutes(day.shown[kind]);
     return (local - OffsetMinutes(day)) * 60;
 }
 

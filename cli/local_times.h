@@ -1,4 +1,4 @@
-// A day's adjusted times as the command line gives them: rounded to the minute as shown,
+// A day's shown times as the command line gives them: to the minute as every view shows them,
 // as instants and as local clock texts.
 #pragma once
 
@@ -38,9 +38,9 @@ std::int64_t UtcSeconds(const PrayerDay& day, int kind);
 // The local clock time of decimal hours of the day, "HH:MM", and its date (which a time past
 // midnight moves).
 std::string LocalClockText(const PrayerDay& day, double hours, ObservationDate* date = nullptr);
-// The same for an entry of the adjusted times.
+// The same for an entry of the shown times.
 inline std::string LocalClockText(const PrayerDay& day, int kind, ObservationDate* date = nullptr) {
-    return LocalClockText(day, day.adjusted[kind], date);
+    return LocalClockText(day, day.shown[kind], date);
 }
 
 }  // namespace veloranth::cli

@@ -24,13 +24,16 @@ double Offset(const ConventionRules& k, int kind) {
 
 // One setting: the option that gives it (or its name, for those no option gives), its
 // value in that option's words ("" where it does not apply: JSON's null), whether JSON
-// quotes it, whether it is a community setting, and its own JSON form where it has one.
+// quotes it, whether it is a community setting, its own JSON form where it has one, and
+// whether it is left out where it is the default (a line 11 setting: what the conventions
+// without that line show stays as it was).
 struct Setting {
     const char* option;
     std::string (*value)(const ConventionRules&);
     bool word;
     bool community = false;
     std::string (*json)(const ConventionRules&) = nullptr;
+    bool omittedAsDefault = false;
 };
 
 const Setting kSettings[] = {
@@ -84,6 +87,13 @@ const Setting kSettings[] = {
          return text.str();
      },
      true},
+    {"rounding",
+     [](const ConventionRules& k) {
+         static const char* const kRules[] = {"", "up", "safe"};  // to the nearest: the default
+         int rule = k.Rounding;
+         return std::string(rule > 0 && rule <= kLastRoundingRule ? kRules[rule] : "");
+     },
+     true, false, nullptr, true},
     // The community settings (a convention's line 7).
     {"maghrib-angle", [](const ConventionRules& k) { return Number(k.MaghribTwilightAngle); },
      false, true},
@@ -162,6 +172,7 @@ void ApplyMethod(const MethodOptions& m, ConventionRules& k) {
     }
     SetGiven(m.asrShafi, k.AsrShafi);
     SetGiven(m.highLatitude, k.HighLatitudeRule);
+    SetGiven(m.rounding, k.Rounding);
     SetGiven(m.maghribAngle, k.MaghribTwilightAngle);
     SetGiven(m.imsakMinutes, k.ImsakMinutes);
     SetGiven(m.jafariMidnight, k.JafariMidnight);
@@ -192,6 +203,9 @@ std::string MethodJson(const ConventionRules& k) {
     std::string json;
     for (const Setting& s : kSettings) {
         std::string value = s.json != nullptr ? s.json(k) : s.value(k);
+        if (value.empty() && s.omittedAsDefault) {
+            continue;
+        }
         if (value.empty()) {
             value = "null";
         } else if (s.word) {

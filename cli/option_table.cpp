@@ -19,6 +19,7 @@ const char kAsrRules[] = "hanafi shafii";                       // the index is 
 const char kHighLatitudeRules[] = "none middle seventh angle";  // the index is the rule
 const char kMidnights[] = "standard jafari";                    // the index is JafariMidnight
 const char kSeasons[] = "none general ahmer abyad";             // the index is the twilight
+const char kRoundings[] = "nearest up safe";                    // the index is the rule
 
 // A method setting given on the command line, remembered with the option that gave it.
 template <class T>
@@ -156,6 +157,13 @@ const OptionRow kOptionRows[] = {
      "minutes added to Fajr, Chourouk, Zuhr, Asr, Maghrib and Isha (-120 to 120), in place of "
      "the convention's",
      "", nullptr, [](auto& r, auto& o, auto& v, auto& e) { return SetOffsets(r, o, v, e); }},
+    {"rounding", 0, kValue, "RULE", Section::Method,
+     "times shown to the nearest minute, up to the next one (a time on the minute stays), or "
+     "safe (Imsak and Chourouk down, the others up), after the offsets",
+     kRoundings, nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         return SetChoice(r, o, v, kRoundings, "nearest, up or safe", o.method.rounding, e);
+     }},
     {"maghrib-angle", 0, kValue, "DEG", Section::Method,
      "Maghrib when the Sun is DEG below the horizon (0 to 10; 0: at sunset)", "", nullptr,
      [](auto& r, auto& o, auto& v, auto& e) {

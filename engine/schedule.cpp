@@ -113,6 +113,7 @@ void FinishDay(PrayerDay& day, const ConventionRules& k, ScheduleObserver* obser
         Tell(observer, ScheduleStep::HighLatitude, day);
     }
     ApplyMinuteCorrections(day, k);
+    ApplyRounding(day, k);
     Tell(observer, ScheduleStep::Adjusted, day);
 }
 

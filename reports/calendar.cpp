@@ -54,7 +54,7 @@ std::string Escaped(const char* text) {
 }
 
 std::string Shown(const MonthTimes& m, int day, int kind) {
-    return ShownTime(m.day[day - 1].adjusted, m.day[day - 1].found, kind);
+    return ShownTime(m.day[day - 1].shown, m.day[day - 1].found, kind);
 }
 
 int WeekdayOf(const MonthTimes& m, int day) {

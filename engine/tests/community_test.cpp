@@ -1,7 +1,10 @@
 // The communities' settings where the peers do not reach: Ramadan's Isha by the Hijri date,
-// and midnight across a change of the clock.
+// midnight across a change of the clock, and the rounding of the shown minute.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "engine/day_rules.h"
 #include "engine/midnight.h"
 #include "engine/schedule.h"
 #include "engine/shown_time.h"
@@ -62,6 +65,62 @@ TEST(Midnight, ShownOnTheClockOfItsInstant) {
                     1e-9);
         EXPECT_EQ(d.community.midnightTZeff, c.clock) << c.date.Day << "/" << c.date.Month;
         EXPECT_EQ(ClockTime(d.community.time[kMidnight]), c.shown);
+    }
+}
+
+// The minute each rule shows: up past any second, down for the times that end one (safe),
+// a time on the minute (to the second) on it; the clock wraps past midnight.
+TEST(Rounding, EachRuleShowsItsMinute) {
+    const struct {
+        double hours;
+        const char *nearest, *up, *down;  // down: Imsak and Chourouk under the safe rule
+    } cases[] = {{12 + 4 / 60.0 + 10 / 3600.0, "12:04", "12:05", "12:04"},
+                 {12 + 4 / 60.0 + 40 / 3600.0, "12:05", "12:05", "12:04"},
+                 {12 + 5 / 60.0 + 0.4 / 3600, "12:05", "12:05", "12:05"},
+                 {12 + 4 / 60.0 + 59.6 / 3600, "12:05", "12:05", "12:05"},
+                 {23 + 59 / 60.0 + 30 / 3600.0, "00:00", "00:00", "23:59"},
+                 {-10 / 3600.0, "00:00", "00:00", "23:59"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ClockTime(ShownHours(c.hours, kRoundNearest, false)), c.nearest) << c.hours;
+        EXPECT_EQ(ClockTime(ShownHours(c.hours, kRoundUp, true)), c.up) << c.hours;
+        EXPECT_EQ(ClockTime(ShownHours(c.hours, kRoundSafe, false)), c.up) << c.hours;
+        EXPECT_EQ(ClockTime(ShownHours(c.hours, kRoundSafe, true)), c.down) << c.hours;
+    }
+}
+
+// The day's shown times: the adjusted ones themselves to the nearest minute (every view as
+// before); up, the next minute of each, Imsak, sunset and midnight too; safe, Chourouk and
+// Imsak down. A fixed Zuhr on the minute stays on it, whatever its last bits.
+TEST(Rounding, AppliedToTheFinishedDay) {
+    DayCase algiers({36.7323, 3.0875, 1, 0}, 15, 3, 2026);
+    algiers.convention.ZuhrFixe = true, algiers.convention.ZuhrHour = 12 + 5 * MinuteInHours;
+    const auto minute = [](double hours, bool down) {
+        double seconds = std::round(hours * 3600);
+        return static_cast<long>(down ? std::floor(seconds / 60) : std::ceil(seconds / 60));
+    };
+    for (int rule : {kRoundNearest, kRoundUp, kRoundSafe}) {
+        algiers.convention.Rounding = rule;
+        const PrayerDay d = ComputeDayWithMidnight(algiers.in, algiers.date);
+        for (int k = 0; k < kSalatCount; ++k) {
+            const bool down = rule == kRoundSafe && k == Chourouk;
+            if (rule == kRoundNearest) {
+                EXPECT_EQ(d.shown[k], d.adjusted[k]);
+            } else {
+                EXPECT_EQ(std::lround(std::floor(d.shown[k] * 60)), minute(d.adjusted[k], down))
+                    << rule << " " << k;
+            }
+        }
+        for (int k = 0; k < kCommunityCount; ++k) {
+            const double time = d.community.time[k], shown = d.community.shown[k];
+            if (rule == kRoundNearest) {
+                EXPECT_EQ(shown, time);
+            } else {
+                EXPECT_EQ(std::lround(std::floor(shown * 60)),
+                          minute(time, rule == kRoundSafe && k == kImsak))
+                    << rule << " community " << k;
+            }
+        }
+        EXPECT_EQ(ClockTime(d.shown[Zuhr]), "12:05") << rule;
     }
 }
 
