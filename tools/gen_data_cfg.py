@@ -192,7 +192,7 @@ CONVENTIONS = [
     # time is delayed to the next minute", the falak courses' rule), the Sun 1 degree below
     # the horizon at sunrise and sunset. JAKIM computes each zone for reference points of its
     # own (zone WLY01 for Kuala Lumpur lies some 0.3 degree north of the town centre): Kuala
-    # Lumpur's e-Solat table of 2025 at the town centre, 98.6 % within a minute, none
+    # Lumpur's e-Solat table of 2025 at the town centre, 98.5 % within a minute, none
     # beyond 2.
     convention("JAKIM, Malaisie (18/18, arrondi à la minute supérieure)", 18, 18, sunset=1,
                offsets=(1, -1, 2, 1, 1, 1), rounding=1),
