@@ -55,7 +55,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 # Names in French, at most 79 characters (Windows-1252 has one byte each), no double quote.
 # Offsets stay 0 unless the authority itself publishes them as part of its method, or its
 # published timetables show them: an authority's method is checked against its own tables
-# (../shared/authorities, read in place by cli/tests/authorities_test.py) at the town's
+# (../shared/authorities, read in place by cli/tests/year_tables_test.py) at the town's
 # centre, with the agreement measured given beside it.
 # ---------------------------------------------------------------------------------------
 def convention(name, fajr, isha, asr_shafi=1, sunset=0.8333, isha_plus=0, isha_minutes=0,

@@ -2,8 +2,7 @@
 // midnight across a change of the clock, and the rounding of the shown minute.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
+#include "base/truncate.h"
 #include "engine/day_rules.h"
 #include "engine/midnight.h"
 #include "engine/schedule.h"
@@ -68,59 +67,24 @@ TEST(Midnight, ShownOnTheClockOfItsInstant) {
     }
 }
 
-// The minute each rule shows: up past any second, down for the times that end one (safe),
-// a time on the minute (to the second) on it; the clock wraps past midnight.
-TEST(Rounding, EachRuleShowsItsMinute) {
-    const struct {
-        double hours;
-        const char *nearest, *up, *down;  // down: Imsak and Chourouk under the safe rule
-    } cases[] = {{12 + 4 / 60.0 + 10 / 3600.0, "12:04", "12:05", "12:04"},
-                 {12 + 4 / 60.0 + 40 / 3600.0, "12:05", "12:05", "12:04"},
-                 {12 + 5 / 60.0 + 0.4 / 3600, "12:05", "12:05", "12:05"},
-                 {12 + 4 / 60.0 + 59.6 / 3600, "12:05", "12:05", "12:05"},
-                 {23 + 59 / 60.0 + 30 / 3600.0, "00:00", "00:00", "23:59"},
-                 {-10 / 3600.0, "00:00", "00:00", "23:59"}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(ClockTime(ShownHours(c.hours, kRoundNearest, false)), c.nearest) << c.hours;
-        EXPECT_EQ(ClockTime(ShownHours(c.hours, kRoundUp, true)), c.up) << c.hours;
-        EXPECT_EQ(ClockTime(ShownHours(c.hours, kRoundSafe, false)), c.up) << c.hours;
-        EXPECT_EQ(ClockTime(ShownHours(c.hours, kRoundSafe, true)), c.down) << c.hours;
-    }
-}
-
-// The day's shown times: the adjusted ones themselves to the nearest minute (every view as
-// before); up, the next minute of each, Imsak, sunset and midnight too; safe, Chourouk and
-// Imsak down. A fixed Zuhr on the minute stays on it, whatever its last bits.
+// Safe, in a day: Chourouk and Imsak down (06:58:44, 05:22:41), the others up, the sunset on
+// its minute (18:55:00) and a fixed Zuhr on the minute stay.
 TEST(Rounding, AppliedToTheFinishedDay) {
     DayCase algiers({36.7323, 3.0875, 1, 0}, 15, 3, 2026);
     algiers.convention.ZuhrFixe = true, algiers.convention.ZuhrHour = 12 + 5 * MinuteInHours;
-    const auto minute = [](double hours, bool down) {
-        double seconds = std::round(hours * 3600);
-        return static_cast<long>(down ? std::floor(seconds / 60) : std::ceil(seconds / 60));
-    };
-    for (int rule : {kRoundNearest, kRoundUp, kRoundSafe}) {
-        algiers.convention.Rounding = rule;
-        const PrayerDay d = ComputeDayWithMidnight(algiers.in, algiers.date);
-        for (int k = 0; k < kSalatCount; ++k) {
-            const bool down = rule == kRoundSafe && k == Chourouk;
-            if (rule == kRoundNearest) {
-                EXPECT_EQ(d.shown[k], d.adjusted[k]);
-            } else {
-                EXPECT_EQ(std::lround(std::floor(d.shown[k] * 60)), minute(d.adjusted[k], down))
-                    << rule << " " << k;
-            }
-        }
-        for (int k = 0; k < kCommunityCount; ++k) {
-            const double time = d.community.time[k], shown = d.community.shown[k];
-            if (rule == kRoundNearest) {
-                EXPECT_EQ(shown, time);
-            } else {
-                EXPECT_EQ(std::lround(std::floor(shown * 60)),
-                          minute(time, rule == kRoundSafe && k == kImsak))
-                    << rule << " community " << k;
-            }
-        }
-        EXPECT_EQ(ClockTime(d.shown[Zuhr]), "12:05") << rule;
+    algiers.convention.MaghribOffset = 3, algiers.convention.Rounding = kRoundSafe;
+    const PrayerDay d = ComputeDayWithMidnight(algiers.in, algiers.date);
+    const char* const shown[] = {"05:33", "06:58", "12:05", "16:20", "18:58", "20:17",
+                                 "05:22", "18:55", "00:57"};
+    for (int k = 0; k < kSalatCount + kCommunityCount; ++k) {
+        const CommunityTimes& c = d.community;
+        EXPECT_EQ(k < 6 ? ShownTime(d.shown, d.found, k) : ShownTime(c, k - 6), shown[k]) << k;
+    }
+    // Every minute of a day, rounded up from 20 s into the minute before, truncates to itself
+    // as the reminders read it, whatever the last bits of the division by 60.
+    for (int minute = 1; minute < 1440; ++minute) {
+        const double early = (minute * 60 - 40) / 3600.0;
+        EXPECT_EQ(TruncToInt(60 * ShownHours(early, kRoundUp, false)), minute) << minute;
     }
 }
 

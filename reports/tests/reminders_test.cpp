@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/day_rules.h"
-
 namespace veloranth {
 namespace {
 
@@ -37,25 +35,6 @@ TEST(Reminders, WindowsPrecedenceAndThePrayerMinute) {
     for (const auto& c : cases) {
         EXPECT_EQ(ReminderText(t, found, c.hour, c.minute), c.reminder)
             << c.hour << ":" << c.minute;
-        EXPECT_EQ(IsPrayerTime(t, found, c.hour, c.minute), c.call) << c.hour << ":" << c.minute;
-    }
-}
-
-// Rounded up, a prayer reminds and calls from its shown minute, never before it; a time on
-// the minute stays on it (02:03 is a minute whose division by 60 falls just short of it).
-TEST(Reminders, FromTheShownMinuteRoundedUp) {
-    PrayerTimes t = Day();
-    t[Isha] = 2 + 2 / 60.0 + 30 / 3600.0;
-    for (int k = 0; k < kSalatCount; ++k) {
-        t[k] = ShownHours(t[k], kRoundUp, false);
-    }
-    const FoundTimes found;
-    const struct {
-        int hour, minute;
-        bool call;
-    } cases[] = {{5, 12, false}, {5, 13, true}, {13, 29, false}, {13, 30, true},
-                 {2, 2, false},  {2, 3, true},  {2, 5, false}};
-    for (const auto& c : cases) {
         EXPECT_EQ(IsPrayerTime(t, found, c.hour, c.minute), c.call) << c.hour << ":" << c.minute;
     }
 }
