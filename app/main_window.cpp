@@ -91,13 +91,13 @@ void OnPaint(HWND window) {
     const PrayerDay& e = TheProgram().state.day;
     platform::LocalDateTime now = platform::LocalTime();
     const FoundTimes& found = RemindableTimes(TheProgram().state);
-    unsigned calling = PrayersCalling(e.adjusted, found, now.hour, now.minute);
+    unsigned calling = PrayersCalling(e.shown, found, now.hour, now.minute);
     if (calling != 0) {
         SHSetForegroundWindow(reinterpret_cast<HWND>(reinterpret_cast<UINT_PTR>(window) | 1));
         SoundTheCall(calling, now);
     }
     std::wstring clock =
-        platform::WindowText(ClockText(e.adjusted, found, now.hour, now.minute, now.second));
+        platform::WindowText(ClockText(e.shown, found, now.hour, now.minute, now.second));
     const std::size_t kClockTextLimit = 400;  // characters, terminator included
     if (clock.size() > kClockTextLimit - 1) {
         clock.resize(kClockTextLimit - 1);

@@ -1,4 +1,4 @@
-// JSON, CSV and iCalendar (RFC 5545) renderings of the adjusted times. Instants come from
+// JSON, CSV and iCalendar (RFC 5545) renderings of the shown times. Instants come from
 // the times rounded to the minute, as shown, so a calendar event and the printed table
 // never disagree.
 #include "cli/formats.h"
@@ -117,11 +117,11 @@ void JsonDay(TextSink& out, const PrayerDay& d, const char* indent) {
           IsoDate(d.date).c_str(), indent, offset.c_str(), indent);
     for (int k = 0; k < kSalatCount; ++k) {
         Print(&out, "%s\n%s  \"%s\": ", k == 0 ? "" : ",", indent, kKeys[k]);
-        JsonTime(out, d, d.adjusted[k], d.found[k], OffsetMinutes(d));
+        JsonTime(out, d, d.shown[k], d.found[k], OffsetMinutes(d));
     }
     for (int k = 0; k < kCommunityCount; ++k) {
         Print(&out, ",\n%s  \"%s\": ", indent, kCommunityKeys[k]);
-        JsonTime(out, d, d.community.time[k], d.community.found[k], CommunityOffsetMinutes(d, k));
+        JsonTime(out, d, d.community.shown[k], d.community.found[k], CommunityOffsetMinutes(d, k));
     }
     Print(&out, "\n%s},\n%s\"hijri\": \"%s\",\n%s\"hijri_text\": %s", indent, indent,
           HijriIsoText(d.hijri).c_str(), indent, JsonString(HijriDateText(d.hijri)).c_str());
@@ -296,7 +296,7 @@ std::string NextPrayerJson(const MainState& s, const NextPrayer& next) {
     std::string tooltip;
     for (int k = 0; k < kSalatCount; ++k) {
         tooltip += std::string(k == 0 ? "" : "\n") + kSalatNames[k] + " " +
-                   ShownTime(next.today.adjusted, next.today.found, k);
+                   ShownTime(next.today.shown, next.today.found, k);
     }
     Print(&out,
           "  \"tomorrow\": %s,\n  \"text\": %s,\n  \"tooltip\": %s,\n  \"class\": \"%s\"\n}\n",
@@ -317,7 +317,7 @@ std::string CsvText(const std::vector<PrayerDay>& days) {
         }
         for (int k = 0; k < kCommunityCount; ++k) {
             const CommunityTimes& c = d.community;
-            Print(&out, ",%s", c.found[k] ? LocalClockText(d, c.time[k]).c_str() : "");
+            Print(&out, ",%s", c.found[k] ? LocalClockText(d, c.shown[k]).c_str() : "");
         }
         const char* event = HolyDayName(d.hijri);
         Print(&out, ",%s,%s\n", HijriIsoText(d.hijri).c_str(),

@@ -111,6 +111,13 @@ const Setting kSettings[] = {
      },
      true, Line::Community},
     // A convention's line 11.
+    {"rounding",
+     [](const ConventionRules& k) {
+         static const char* const kRules[] = {"nearest", "up", "safe"};
+         int rule = k.Rounding;
+         return std::string(rule >= 0 && rule <= kLastRoundingRule ? kRules[rule] : "nearest");
+     },
+     true, Line::Rounding},
     {"polar",
      [](const ConventionRules& k) {
          static const char* const kRules[] = {"none", "latitude", "day"};
@@ -192,6 +199,7 @@ void ApplyMethod(const MethodOptions& m, ConventionRules& k) {
     SetGiven(m.jafariMidnight, k.JafariMidnight);
     SetGiven(m.ramadanIshaMinutes, k.RamadanIshaMinutes);
     SetGiven(m.seasonal, k.SeasonalTwilight);
+    SetGiven(m.rounding, k.Rounding);
     SetGiven(m.polar, k.PolarRule);
     if (m.offsets) {
         const auto& o = *m.offsets;

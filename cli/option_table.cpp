@@ -21,6 +21,7 @@ const char kHighLatitudeRules[] = "none middle seventh angle";  // the index is 
 const char kMidnights[] = "standard jafari";                    // the index is JafariMidnight
 const char kSeasons[] = "none general ahmer abyad";             // the index is the twilight
 const char kPolarRules[] = "none latitude day";                 // the index is the rule
+const char kRoundings[] = "nearest up safe";                    // the index is the rule
 
 // A method setting given on the command line, remembered with the option that gave it.
 template <class T>
@@ -176,6 +177,13 @@ const OptionRow kOptionRows[] = {
      N_("minutes added to Fajr, Chourouk, Zuhr, Asr, Maghrib and Isha (-120 to 120), in place of "
         "the convention's"),
      "", nullptr, [](auto& r, auto& o, auto& v, auto& e) { return SetOffsets(r, o, v, e); }},
+    {"rounding", 0, kValue, N_("RULE"), Section::Method,
+     N_("times shown to the nearest minute, up to the next one (a time on the minute stays), or "
+        "safe (Imsak and Chourouk down, the others up), after the offsets"),
+     kRoundings, nullptr,
+     [](auto& r, auto& o, auto& v, auto& e) {
+         return SetChoice(r, o, v, kRoundings, _("nearest, up or safe"), o.method.rounding, e);
+     }},
     {"maghrib-angle", 0, kValue, N_("DEG"), Section::Method,
      N_("Maghrib when the Sun is DEG below the horizon (0 to 10; 0: at sunset)"), "", nullptr,
      [](auto& r, auto& o, auto& v, auto& e) {

@@ -21,6 +21,7 @@ struct MethodOptions {
     std::optional<bool> asrShafi;
     std::optional<int> highLatitude;                         // a HighLatitudeRule
     std::optional<std::array<double, kSalatCount>> offsets;  // minutes, SalatKind order
+    std::optional<int> rounding;                             // a RoundingRule
     // The community settings (a convention's line 7).
     std::optional<double> maghribAngle;
     std::optional<int> imsakMinutes;

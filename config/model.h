@@ -42,7 +42,7 @@ struct BasicTown {
 template <class Char>
 struct BasicConvention : ConventionRules {
     Char Name[kNameSize] = {};
-    bool Addressed = false;  // a line 3, 4, 5, 6 or 7 of the file described it
+    bool Addressed = false;  // a line 3 to 7, or 11, of the file described it
     // The file read had its line 7, or its line 11: written back even when every value is
     // the default.
     bool CommunityLinePresent = false;

@@ -116,6 +116,7 @@ inline constexpr int kCommunityCount = 3;
 
 struct CommunityTimes {
     double time[kCommunityCount] = {};
+    double shown[kCommunityCount] = {};  // as shown to the minute (engine/rounding.cpp)
     bool found[kCommunityCount] = {};
     // The clock midnight is shown on, which a change of the clock during the night makes
     // the next day's.
@@ -184,6 +185,9 @@ struct PrayerDay {
     double T = 0;      // Julian centuries of the evaluation the weekday is told from
     PrayerTimes exact;
     PrayerTimes adjusted;
+    // The adjusted times as shown to the minute, by the convention's rounding: what every
+    // view shows and the reminders compare (engine/rounding.cpp).
+    PrayerTimes shown;
     FoundTimes found;
     RuleMoves moved;
     CommunityTimes community;

@@ -47,4 +47,13 @@ void ApplyHighLatitudeRule(PrayerDay& day, const ConventionRules& k);
 // adjusted Fajr.
 void ApplyMinuteCorrections(PrayerDay& day, const ConventionRules& k);
 
+// The convention's rounding (rounding.cpp): the times as shown to the minute, from the
+// adjusted ones, Imsak and the sunset too.
+void ApplyRounding(PrayerDay& day, const ConventionRules& k);
+
+// A time as shown under a RoundingRule (`endsATime`: Imsak or Chourouk, which the safe
+// rule rounds down). To the nearest minute it is the time itself, which the formatters
+// round; up or down, it is a time one second into the minute it is shown at.
+double ShownHours(double hours, int rule, bool endsATime);
+
 }  // namespace veloranth

@@ -125,6 +125,7 @@ void FinishDay(DayRun& run, ScheduleObserver* observer) {
         }
     }
     ApplyMinuteCorrections(day, k);
+    ApplyRounding(day, k);
     Tell(observer, ScheduleStep::Adjusted, day);
 }
 

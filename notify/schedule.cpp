@@ -18,13 +18,14 @@ std::int64_t ExactInstant(const PrayerDay& d, double hours) {
     return static_cast<std::int64_t>(std::ceil(local - d.TZeff * 3600));
 }
 
-Event At(EventKind kind, int prayer, const PrayerDay& d, double hours) {
+// `exact` is the adjusted time before rounding, `shown` the minute the day shows.
+Event At(EventKind kind, int prayer, const PrayerDay& d, double exact, double shown) {
     Event e;
     e.kind = kind;
     e.prayer = prayer;
-    e.clock = cli::LocalClockText(d, hours);
-    e.shown = cli::ShownInstant(d, hours);
-    e.at = std::max(e.shown, ExactInstant(d, hours));
+    e.clock = cli::LocalClockText(d, shown);
+    e.shown = cli::ShownInstant(d, shown);
+    e.at = std::max(e.shown, ExactInstant(d, exact));
     return e;
 }
 
@@ -38,13 +39,13 @@ std::vector<Event> EventsAround(const DayInputs& in, const ObservationDate& toda
     for (std::int64_t day = day0 - 1; day <= day0 + 1; ++day) {
         const PrayerDay d = ComputeDaySchedule(in, DateOfDays(day), &memo);
         if (d.hijri.month == kRamadan && d.community.found[kImsak]) {
-            events.push_back(At(EventKind::Imsak, Fajr, d, d.community.time[kImsak]));
+            events.push_back(At(EventKind::Imsak, Fajr, d, d.community.time[kImsak], d.community.shown[kImsak]));
         }
         for (int k : cli::kPrayers) {
             if (!d.found[k]) {
                 continue;
             }
-            const Event prayer = At(EventKind::Prayer, k, d, d.adjusted[k]);
+            const Event prayer = At(EventKind::Prayer, k, d, d.adjusted[k], d.shown[k]);
             events.push_back(prayer);
             if (beforeMinutes > 0) {
                 Event reminder = prayer;

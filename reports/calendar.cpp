@@ -114,7 +114,7 @@ std::string HijriSpan(const MonthTimes& m) {
 
 // The times of a day in the order of the pages' columns.
 std::string Times(const PrayerDay& p, int kind) {
-    return ShownTime(p.adjusted, p.found, kind);
+    return ShownTime(p.shown, p.found, kind);
 }
 
 // One day's cells, written once for every page: its number, its weekday, the optional

@@ -44,7 +44,7 @@ void PrintCorrection(TextSink* out, const PrayerDay& day, int kind, double offse
 // The six rounded times, one per line.
 void PrintRounded(TextSink* out, const PrayerDay& day) {
     for (int k = 0; k < kSalatCount; ++k) {
-        Print(out, "%s%s\n", kLabels[k], ShownTime(day.adjusted, day.found, k).c_str());
+        Print(out, "%s%s\n", kLabels[k], ShownTime(day.shown, day.found, k).c_str());
     }
 }
 
@@ -318,7 +318,7 @@ void BuildDaySummary(MainState& s) {
     Print(&text, "\n");
     Print(&text, "Fajr  Chourouk Zuhr     Asr   Maghrib  Isha\n");
     for (int k = 0; k < kSalatCount; ++k) {
-        Print(&text, "%-6.5s ", ShownTime(e.adjusted, e.found, k).c_str());
+        Print(&text, "%-6.5s ", ShownTime(e.shown, e.found, k).c_str());
     }
     s.DaySummaryText = Limited(text.str(), kSummaryLimit);
     platform::DebugOutput(s.DaySummaryText);

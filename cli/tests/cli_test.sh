@@ -204,8 +204,8 @@ grep -qxF '  "method": {"fajr_angle": 15, "isha_angle": null, "isha_minutes": 75
 expect_output conventions.utf8 -c "$methods" --list-conventions
 # A convention's line 11: its polar rule in the list and in JSON's method, where it has one.
 cat "$methods" - >"$work/polar.cfg" <<<'11 12         0         1'
-[ "$("$cli" -c "$work/polar.cfg" --list-conventions | tail -n 1)" = "    polar=latitude" ] || fail "list: polar"
-"$cli" -c "$methods" -t 0 --convention 12 --polar=day -f json | grep -qF '"seasonal": "none", "polar": "day"},' ||
+[ "$("$cli" -c "$work/polar.cfg" --list-conventions | tail -n 1)" = "    rounding=nearest polar=latitude" ] || fail "list: polar"
+"$cli" -c "$methods" -t 0 --convention 12 --polar=day -f json | grep -qF '"seasonal": "none", "rounding": "nearest", "polar": "day"},' ||
   fail "JSON method: polar"
 # A convention the file does not define is refused wherever it is named.
 expect_refusal "town Norvege:Tromso: convention 25 is not defined: data.cfg defines 0 to 8 and 12 (--list-conventions shows them); give one with --convention; see --help" \

@@ -1,7 +1,7 @@
 // ReadConfig: each file of data/reads is a data.cfg with the result, the messages, and
-// optionally the transcription and lines of the file written back, that reading it must
-// give. Both readers (8-bit and UTF-16) must read it the same way. The cases that need a
-// file system set-up of their own follow.
+// optionally the transcription and lines of the file written back (alone, or following one
+// another), that reading it must give. Both readers (8-bit and UTF-16) must read it the
+// same way. The cases that need a file system set-up of their own follow.
 #include "config/reader.h"
 
 #include <gtest/gtest.h>
@@ -75,13 +75,14 @@ TEST_P(ReadCase, ReadsAsItSays) {
         EXPECT_EQ(run.transcription, kTranscriptionHeading + s["echo"]);
     }
     EXPECT_EQ(o.cfg.CurrentTimeZone == -99, run.result != kReadOk);
-    if (s.count("written")) {
+    if (s.count("written") + s.count("written together")) {
         StringSink out;
         std::string file = ComposeConfigFile(o.cfg, o.cfg.TownSelected, out);
         std::istringstream lines(s["written"]);
         for (std::string line; std::getline(lines, line);) {
             EXPECT_NE(file.find("\n" + line + "\n"), std::string::npos) << line;
         }
+        EXPECT_NE(file.find(s["written together"]), std::string::npos);  // in that order
     }
 
     // The plug-in's reader: the same notices, the same transcription.

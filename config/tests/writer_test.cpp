@@ -109,27 +109,6 @@ TEST(WriteConfig, CommunityHijriAndCallLinesByteForByte) {
     EXPECT_EQ(ComposeConfigFile(o.cfg, o.cfg.TownSelected, out), file);
 }
 
-// Line 11 follows its convention's line 7, else its line 6, else its line 4.
-TEST(ComposeConfigFile, RoundingLineAfterTheConventionsLastLine) {
-    SampleWithRecords s;
-    Convention* k = s.cfg.Conventions;
-    k[2].Rounding = kRoundUp;                                      // lines 6 and 7
-    k[4].HighLatitudeRule = kMiddleOfTheNight, k[4].Rounding = kRoundSafe;  // line 6
-    k[6].PolarRule = kNearestDay;                                  // line 4 alone
-    StringSink out;
-    const std::string file = ComposeConfigFile(s.cfg, 2, out);
-    const char* const kPlaced[] = {
-        "\n7 2          4.5           10            1         0                   0\n"
-        "8 Convention Rounding Polar\n11 2          1         0\n8 ---",
-        "\n6 4          1\n8 Convention Rounding Polar\n11 4          2         0\n8 ---",
-        "\n4 6          1.5      -1       5        2.25     0        -0.5   \n"
-        "8 Convention Rounding Polar\n11 6          0         2\n8 ---",
-    };
-    for (const char* placed : kPlaced) {
-        EXPECT_NE(file.find(placed), std::string::npos) << placed;
-    }
-}
-
 TEST(ComposeConfigFile, NoTownsIsReportedAndWrittenWithoutTownLines) {
     SampleConfig s;
     s.cfg.NumberOfTowns = 0;

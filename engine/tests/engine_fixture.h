@@ -40,6 +40,7 @@ struct DayCase {
 inline bool SameDay(const PrayerDay& a, const PrayerDay& b) {
     return !std::memcmp(&a.exact, &b.exact, sizeof a.exact) &&
            !std::memcmp(&a.adjusted, &b.adjusted, sizeof a.adjusted) &&
+           !std::memcmp(&a.shown, &b.shown, sizeof a.shown) &&
            !std::memcmp(&a.found, &b.found, sizeof a.found) &&
            !std::memcmp(&a.community, &b.community, sizeof a.community) &&
            !std::memcmp(&a.rules, &b.rules, sizeof a.rules) && a.T == b.T && a.TZeff == b.TZeff &&

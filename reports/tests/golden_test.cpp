@@ -33,7 +33,7 @@ constexpr const char16_t* kZones = u"data/zones.cfg";
 constexpr const char16_t* kReports = u"data/reports.cfg";
 constexpr const char16_t* kCommunities = u"data/communities.cfg";
 constexpr const char16_t* kShipped = u"../../data/data.cfg";
-enum CommunityTown { kTeheran, kLaMecque, kLondres, kEdimbourg };
+enum CommunityTown { kTeheran, kLaMecque, kLondres, kEdimbourg, kAlger };
 
 const Golden kGoldens[] = {
     {Text::Report, kParis, {15, 1, 2007}, {12, 0, 0}, "paris-2007-01-15.report"},
@@ -88,6 +88,11 @@ const Golden kGoldens[] = {
      kCommunities},
     {Text::Month, kParis, {1, 3, 2026}, {12, 0, 0}, "paris-2026-03-shipped.page", 0, kShipped,
      true},
+    // Rounded up (line 11): the times shown, the report's rounded block and the calendar,
+    // at the next minute; the report's exact and adjusted times to the second as they are.
+    {Text::Report, kAlger, {15, 3, 2026}, {12, 0, 0}, "alger-up.report", 0, kCommunities},
+    {Text::Summary, kAlger, {15, 3, 2026}, {9, 5, 0}, "alger-0905-up.summary", 0, kCommunities},
+    {Text::Month, kAlger, {1, 3, 2026}, {12, 0, 0}, "alger-2026-03-up.page", 0, kCommunities},
     {Text::Month, kParis, {1, 3, 2026}, {12, 0, 0}, "paris-2026-03-shipped-nohijri.page", 0,
      kShipped},
     // Ramadan's page: 1448 (29 days) from the shipped table, and 1429 (30 days), which the

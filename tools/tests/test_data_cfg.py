@@ -101,6 +101,9 @@ class CheckerCatchesFaults(unittest.TestCase):
              "far from the meridians"),
             # Paris with the 18-degree Muslim World League angles: no Fajr in June.
             ("unreachable twilight", ("France", "Paris"), dict(conv=gen.MWL), "gets no lower"),
+            # Tromsø with the Russian convention, a high-latitude rule but no polar one.
+            ("polar night without a polar rule", ("Norvège", "Tromsø"), dict(conv=gen.RUSSIA),
+             "no polar rule"),
             ("summer time beside a zone name", ("Maroc", "Casablanca"), dict(dst=1),
              "DST not 0 beside a zone name"),
             ("town moved by 11 m", ("France", "Lyon"), dict(lat=self.towns["France", "Lyon"][2]
