@@ -29,6 +29,7 @@ enum class Line {
     First,
     Community,  // line 7
     Rounding,   // line 11, with the polar rule: shown in JSON too only where it is used
+    DailySun,   // line 12, likewise
 };
 
 // One setting: the option that gives it (or its name, for those no option gives), its
@@ -125,12 +126,23 @@ const Setting kSettings[] = {
          return std::string(rule >= 0 && rule <= kLastPolarRule ? kRules[rule] : "none");
      },
      true, Line::Rounding},
+    // A convention's line 12, which no option gives.
+    {"daily-sun", [](const ConventionRules& k) { return std::string(k.DailySun ? "0h-ut" : "no"); },
+     true, Line::DailySun},
 };
 
 // Whether the convention has the settings of that line.
 bool UsesLine(const Convention& k, Line line) {
-    return line == Line::First ||
-           (line == Line::Community ? UsesCommunityLine(k) : UsesRoundingLine(k));
+    switch (line) {
+        case Line::Community:
+            return UsesCommunityLine(k);
+        case Line::Rounding:
+            return UsesRoundingLine(k);
+        case Line::DailySun:
+            return UsesDailySunLine(k);
+        default:
+            return true;
+    }
 }
 
 std::string JsonKey(const char* option) {
@@ -225,7 +237,7 @@ bool DefineMethod(const MethodOptions& m, ConventionRules& k, std::string& error
 std::string MethodJson(const Convention& k) {
     std::string json;
     for (const Setting& s : kSettings) {
-        if (s.line == Line::Rounding && !UsesLine(k, s.line)) {
+        if (s.line != Line::First && s.line != Line::Community && !UsesLine(k, s.line)) {
             continue;
         }
         std::string value = s.json != nullptr ? s.json(k) : s.value(k);

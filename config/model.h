@@ -13,7 +13,7 @@ inline constexpr int kConventionCount = 32;
 // described it.
 inline constexpr int kAlwaysWrittenConventions = 9;
 
-// What the lines 7, 9, 10 and 11 accept; a line with a value outside is not used.
+// What the lines 7, 9, 10, 11 and 12 accept; a line with a value outside is not used.
 inline constexpr double kMaxMaghribAngle = 10;  // degrees
 inline constexpr int kMaxImsakMinutes = 60;
 inline constexpr int kMaxRamadanIshaMinutes = 240;
@@ -42,11 +42,12 @@ struct BasicTown {
 template <class Char>
 struct BasicConvention : ConventionRules {
     Char Name[kNameSize] = {};
-    bool Addressed = false;  // a line 3 to 7, or 11, of the file described it
-    // The file read had its line 7, or its line 11: written back even when every value is
-    // the default.
+    bool Addressed = false;  // a line 3 to 7, 11 or 12 of the file described it
+    // The file read had its line 7, 11 or 12: written back even when every value is the
+    // default.
     bool CommunityLinePresent = false;
     bool RoundingLinePresent = false;
+    bool DailySunLinePresent = false;
 };
 
 template <class Char>
@@ -99,6 +100,10 @@ bool UsesCommunityLine(const BasicConvention<Char>& k) {
 template <class Char>
 bool UsesRoundingLine(const BasicConvention<Char>& k) {
     return k.RoundingLinePresent || k.Rounding != kRoundNearest || k.PolarRule != kNoPolarRule;
+}
+template <class Char>
+bool UsesDailySunLine(const BasicConvention<Char>& k) {
+    return k.DailySunLinePresent || k.DailySun;
 }
 template <class Char>
 bool UsesHijriLine(const BasicAppConfig<Char>& cfg) {

@@ -261,6 +261,8 @@ class Parser {
                 return CallLine();
             case kRoundingLine:
                 return RoundingLine();
+            case kDailySunLine:
+                return DailySunLine();
             case kCommentLine:
                 out_.pop_back();  // the comment's own text starts where the blank was
                 out_ += ReadRestOfLine();
@@ -551,6 +553,30 @@ class Parser {
         }
         StoreRules(i, k);
         cfg_.Conventions[i].RoundingLinePresent = true;
+        return kReadOk;
+    }
+
+    // Line 12, whether a convention takes the Sun of 0h UT for the whole day: read as line 11.
+    ReadResult DailySunLine() {
+        int i = 0;
+        bool read = ReadConventionIndex(i);
+        ConventionRules k = RulesOf(i);
+        int daily = k.DailySun ? 1 : 0;
+        read = read && ReadInt(daily) == Scan::Ok;
+        Append(kDailySunValues, i, daily);
+        if (!read) {
+            return Stop(ReadNotice::FormatError, kReadFormatError);
+        }
+        if (!ValidConvention(i)) {
+            Tell(ReadNotice::ConventionOutOfRange, i, "");
+            return kReadOk;
+        }
+        if (OutOfRange("DailySun", daily, 0, 1, i)) {
+            return kReadOk;
+        }
+        k.DailySun = daily == 1;
+        StoreRules(i, k);
+        cfg_.Conventions[i].DailySunLinePresent = true;
         return kReadOk;
     }
 

@@ -72,6 +72,10 @@ void ComposeConvention(Composer& c, int i, const Convention& k) {
         c.Line("8 Convention Rounding Polar\n");
         c.Record(kRoundingLine, kRoundingValues, i, k.Rounding, k.PolarRule);
     }
+    if (UsesDailySunLine(k)) {  // likewise
+        c.Line("8 Convention DailySun (1 the Sun of 0h UT for the whole day)\n");
+        c.Record(kDailySunLine, kDailySunValues, i, k.DailySun ? 1 : 0);
+    }
     c.Line("%s", kSeparator);
 }
 

@@ -56,6 +56,9 @@ struct ConventionRules {
     // How the times are shown, and what gives a day without sunrise or sunset (line 11).
     int Rounding = 0;   // a RoundingRule
     int PolarRule = 0;  // a PolarRule
+    // The Sun's place of 0h UT serves the whole day (line 12), as tables computed from a
+    // daily ephemeris take it; otherwise each time takes the Sun of its own instant.
+    bool DailySun = false;
 };
 
 // Whether the convention takes Maghrib at an angle below the sunset, not at the sunset.

@@ -34,6 +34,7 @@ FIELDS = {
     7: [INT, REAL, INT, INT, INT, INT],
     9: [INT, INT],
     11: [INT, INT, INT],
+    12: [INT, INT],
 }
 REST_OF_LINE_MAX = 199  # one read of a comment or convention-name line
 NAME_MAX = 79  # bytes, which in Windows-1252 are characters
@@ -59,6 +60,7 @@ class Config:
         self.rules = {}              # index -> high-latitude rule
         self.community = {}          # index -> (Maghrib angle, Imsak, midnight, Ramadan, seasons)
         self.rounding = {}           # index -> (rounding, polar rule)
+        self.daily_sun = {}          # index -> 1: the Sun of 0h UT for the whole day
         self.hijri = None            # (HijriShown, HijriAdjustment)
         self.sources = []            # text after "8 - " in the sources section
 
@@ -134,6 +136,8 @@ def parse(text):
             cfg.community[values[0]] = tuple(values[1:])
         elif kind == 11:
             cfg.rounding[values[0]] = tuple(values[1:])
+        elif kind == 12:
+            cfg.daily_sun[values[0]] = values[1]
         elif kind == 9:
             cfg.hijri = tuple(values)
     return cfg, errors
@@ -145,7 +149,7 @@ def render(cfg):
     out = [SEPARATOR, "8 --------- Config file for Salat and Sun position program ---------\n",
            SEPARATOR]
     described = (set(cfg.params) | set(cfg.offsets) | set(cfg.names) | set(cfg.rules) |
-                 set(cfg.community) | set(cfg.rounding))
+                 set(cfg.community) | set(cfg.rounding) | set(cfg.daily_sun))
     for i in [i for i in range(32) if i < 9 or i in described]:
         asr, fajr, isha, sunset, plus, mn, fixe, hour = cfg.params.get(i, (0,) * 8)
         out += [
@@ -169,6 +173,9 @@ def render(cfg):
         if i in cfg.rounding:
             out += ["8 Convention Rounding Polar\n",
                     "11 %-9d  %-8d  %d\n" % ((i,) + cfg.rounding[i])]
+        if i in cfg.daily_sun:
+            out += ["8 Convention DailySun (1 the Sun of 0h UT for the whole day)\n",
+                    "12 %-9d  %d\n" % (i, cfg.daily_sun[i])]
         out.append(SEPARATOR)
     out.append("8 - sources :\n")
     out += ["8 - %s\n" % s for s in cfg.sources]
@@ -208,12 +215,15 @@ def check_values(cfg):
         if i not in cfg.params or i not in cfg.offsets or i not in cfg.names:
             errors.append("convention %d lacks its line 3, 4 or 5" % i)
     for i in (set(cfg.params) | set(cfg.offsets) | set(cfg.names) | set(cfg.rules) |
-              set(cfg.rounding)):
+              set(cfg.rounding) | set(cfg.daily_sun)):
         if not 0 <= i <= 31:
             errors.append("convention index %d outside 0 to 31" % i)
     for i, rule in cfg.rules.items():
         if not 0 <= rule <= 3:
             errors.append("convention %d: high-latitude rule %d not 0 to 3" % (i, rule))
+    for i, daily in cfg.daily_sun.items():
+        if daily not in (0, 1):
+            errors.append("convention %d: daily Sun %d not 0 or 1" % (i, daily))
     for i, (rounding, polar) in cfg.rounding.items():
         if not (0 <= rounding <= 2 and 0 <= polar <= 2):
             errors.append("convention %d: rounding %d or polar rule %d not 0 to 2"

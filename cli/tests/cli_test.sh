@@ -202,9 +202,13 @@ json=$("$cli" -c "$methods" -t 0 --convention 12 -f json)
 grep -qxF '  "method": {"fajr_angle": 15, "isha_angle": null, "isha_minutes": 75, "asr": "shafii", "high_latitude": "none", "offsets": {"fajr": -2, "chourouk": 0, "zuhr": 0, "asr": 0, "maghrib": 3, "isha": 0}, "sunrise_angle": 0.8333, "zuhr_hour": "13:15", "maghrib_angle": 4, "imsak": 15, "midnight": "jafari", "ramadan_isha": 30, "seasonal": "none"},' <<<"$json" ||
   fail "JSON method: $(grep method <<<"$json")"
 expect_output conventions.utf8 -c "$methods" --list-conventions
-# A convention's line 11: its polar rule in the list and in JSON's method, where it has one.
-cat "$methods" - >"$work/polar.cfg" <<<'11 12         0         1'
-[ "$("$cli" -c "$work/polar.cfg" --list-conventions | tail -n 1)" = "    rounding=nearest polar=latitude" ] || fail "list: polar"
+# A convention's lines 11 and 12: its polar rule and its daily Sun in the list and in JSON's
+# method, where it has them.
+printf '11 12         0         1\n12 12         1\n' | cat "$methods" - >"$work/polar.cfg"
+[ "$("$cli" -c "$work/polar.cfg" --list-conventions | tail -n 2)" = "    rounding=nearest polar=latitude
+    daily-sun=0h-ut" ] || fail "list: polar, daily Sun"
+"$cli" -c "$work/polar.cfg" -t 0 --convention 12 -f json | grep -qF '"polar": "latitude", "daily_sun": "0h-ut"},' ||
+  fail "JSON method: daily Sun"
 "$cli" -c "$methods" -t 0 --convention 12 --polar=day -f json | grep -qF '"seasonal": "none", "rounding": "nearest", "polar": "day"},' ||
   fail "JSON method: polar"
 # A convention the file does not define is refused wherever it is named.

@@ -93,6 +93,8 @@ struct ReferenceDay {
             in_ >> k.HighLatitudeRule;
         } else if (key == "polar") {
             in_ >> k.PolarRule;
+        } else if (key == "daily-sun") {
+            in_ >> k.DailySun;
         } else if (key == "community") {
             int midnight = 0;
             community = static_cast<bool>(in_ >> k.MaghribTwilightAngle >> k.ImsakMinutes >>
