@@ -90,12 +90,13 @@ CONVENTIONS = [
     convention("Université des sciences islamiques de Karachi (18/18, Asr hanafite)", 18, 18,
                asr_shafi=0),
     # 5: Diyanet, Turkey, with its safety margins (temkin) on sunrise, Zuhr, Asr and
-    # Maghrib, to the nearest minute. Istanbul's published tables (namazvakitleri.diyanet.gov.tr,
-    # its "imsak" being the Fajr): 98.6 % of 2025's times within a minute, 98.2 % of 2026's
-    # (to September), none beyond 2; Isha and Maghrib are late in autumn and early in spring
-    # by up to a minute, which the Sun's position of 0h UT for the whole day explains (a
-    # computation data.cfg cannot state).
-    convention("Diyanet, Turquie (18/17)", 18, 17, offsets=(0, -7, 5, 4, 7, 0)),
+    # Maghrib, to the nearest minute, from the Sun's position of 0h UT for the whole day
+    # (line 12), as a table computed from a daily ephemeris is. Istanbul's published tables
+    # (namazvakitleri.diyanet.gov.tr, its "imsak" being the Fajr): with the Sun of each
+    # instant, 98.6 % of 2025's times within a minute and 98.2 % of 2026's (to September),
+    # Isha and Maghrib late in autumn and early in spring by up to a minute; with the Sun of
+    # 0h UT, every time within a minute in both years.
+    convention("Diyanet, Turquie (18/17)", 18, 17, offsets=(0, -7, 5, 4, 7, 0), daily_sun=1),
     # 6: MUIS (Singapore) and Brunei's Ministry of Religious Affairs: 20/18, Zuhr a minute
     # after the transit, to the nearest minute. Brunei's table (KHEU, Jan-Feb 2026): every
     # time within a minute, 94 % exact; MUIS's Singapore timetable (data.gov.sg, 1 January
