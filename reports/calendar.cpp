@@ -10,6 +10,7 @@
 #include "base/text_sink.h"
 #include "platform/launch.h"
 #include "reports/french_names.h"
+#include "reports/prayer_report.h"
 #include "engine/shown_time.h"
 
 namespace veloranth {
@@ -345,6 +346,37 @@ RamadanDays RamadanOf(const MainState& s) {
     return r;
 }
 
+// The days of Ramadan whose times a polar rule gave, in ranges ("1 \xE0 12 et 30"), in a line
+// after the table: a fasting day without sunrise or sunset keeps its six times.
+void PolarDaysLine(TextSink& page, const PrayerDay* days, int count) {
+    std::vector<std::string> ranges;
+    int rule = kNoPolarRule;
+    for (int d = 1; d <= count; ++d) {
+        if (days[d - 1].polar.found) {
+            rule = days[d - 1].polar.rule;
+            const int first = d;
+            while (d < count && days[d].polar.found) {
+                ++d;
+            }
+            ranges.push_back(std::to_string(first) +
+                             (d > first ? " \xE0 " + std::to_string(d) : std::string()));
+        }
+    }
+    if (ranges.empty()) {
+        return;
+    }
+    std::vector<const char*> names;
+    for (const std::string& range : ranges) {
+        names.push_back(range.c_str());
+    }
+    Print(&page,
+          "\t\t<p>R\xE8gle polaire (%s) : le Soleil ne se l\xE8ve pas ou ne se couche pas "
+          "les jours %s du Ramadan ; leurs heures sont celles %s o\xF9 il se l\xE8ve et se "
+          "couche.</p>\n",
+          PolarRuleName(rule), NameList(names.data(), static_cast<int>(names.size())).c_str(),
+          rule == kNearestDay ? "du jour le plus proche" : "de la latitude la plus proche");
+}
+
 std::string RamadanCalendarHtml(const MainState& s) {
     const RamadanDays r = RamadanOf(s);
     std::vector<PrayerDay> days(r.days + 1);  // and the Eid's
@@ -379,6 +411,7 @@ std::string RamadanCalendarHtml(const MainState& s) {
         }
     }
     Print(&page, "</table>\n");
+    PolarDaysLine(page, days.data(), r.days);
     const PrayerDay& eid = days[r.days];
     if (!qadr.empty()) {
         Print(&page, "\t\t<p>Laylat al-Qadr : sa nuit commence au Maghrib du %s.</p>\n",

@@ -69,14 +69,6 @@ void PrintDateLines(TextSink* out, const PrayerDay& day, bool hijriShown) {
     }
 }
 
-// "Fajr", "Fajr et Isha", "Fajr, Maghrib et Isha".
-std::string NameList(const char* const* names, int count) {
-    std::string list = count > 0 ? names[0] : "";
-    for (int i = 1; i < count; ++i) {
-        list += std::string(i == count - 1 ? " et " : ", ") + names[i];
-    }
-    return list;
-}
 
 std::u16string Limited(const std::string& text, std::size_t limit) {
     std::u16string wide = Cp1252ToUtf16(text);
@@ -92,11 +84,23 @@ const char* DstText(bool dst) {
     return dst ? "DST Applies" : "DST does not apply";
 }
 
-std::string PolarRuleText(const PrayerDay& day) {
+std::string NameList(const char* const* names, int count) {
+    std::string list = count > 0 ? names[0] : "";
+    for (int i = 1; i < count; ++i) {
+        list += std::string(i == count - 1 ? " et " : ", ") + names[i];
+    }
+    return list;
+}
+
+const char* PolarRuleName(int rule) {
     static const char* const kRuleNames[] = {"", "latitude la plus proche", "jour le plus proche"};
+    return rule > kNoPolarRule && rule <= kLastPolarRule ? kRuleNames[rule] : "";
+}
+
+std::string PolarRuleText(const PrayerDay& day) {
     const PolarResult& p = day.polar;
     StringSink text;
-    Print(&text, "R\xE8gle polaire %d (%s) : ", p.rule, kRuleNames[p.rule]);
+    Print(&text, "R\xE8gle polaire %d (%s) : ", p.rule, PolarRuleName(p.rule));
     if (!p.found) {
         Print(&text,
               p.rule == kNearestDay

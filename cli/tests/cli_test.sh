@@ -245,6 +245,10 @@ cmp -s "$work/Casablanca_2026.html" "$pages/casablanca-2026.page" || fail "Casab
 # Ramadan's page: the next one once the date's has ended (1 Chawwal 1447 asks for 1448).
 "$cli" -c "$(dirname "$cli")/data.cfg" Paris -d 2026-03-20 --ramadan-calendar -o "$work" >/dev/null &&
   cmp -s "$work/Paris_Ramadan1448.html" "$pages/paris-ramadan-1448.page" || fail "--ramadan-calendar"
+# Tromsø's Ramadan 1457 ends in the polar night: its last days say which rule gave them.
+"$cli" -c "$(dirname "$cli")/data.cfg" Tromsø -d 2035-10-01 --ramadan-calendar -o "$work" >/dev/null &&
+  grep -qa "polaire (latitude la plus proche) : le Soleil .* les jours 28 .* 30 du Ramadan ;" \
+    "$work"/Troms*_Ramadan1457.html || fail "--ramadan-calendar in the polar night"
 
 # The selected town of the file is not changed by --town.
 cp "$cfg" "$work/data.cfg"
