@@ -115,6 +115,11 @@ bool OnCommand(HWND window, UINT command) {
                 WriteYearCalendar(s, ProgramFolder(), console, OpenPage);
             }
             return true;
+        case IDM_RAMADAN_CALENDAR:
+            if (TownAvailable(window)) {
+                WriteRamadanCalendar(s, ProgramFolder(), console, OpenPage);
+            }
+            return true;
         case IDM_HELP:
             OpenPage(ProgramFolder() + u"help.html");
             return true;

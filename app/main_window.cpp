@@ -91,11 +91,11 @@ void OnPaint(HWND window) {
     const PrayerDay& e = TheProgram().state.day;
     platform::LocalDateTime now = platform::LocalTime();
     const FoundTimes& found = RemindableTimes(TheProgram().state);
-    if (PrayersCalling(e.adjusted, found, now.hour, now.minute) != 0) {
+    if (PrayersCalling(e.shown, found, now.hour, now.minute) != 0) {
         SHSetForegroundWindow(reinterpret_cast<HWND>(reinterpret_cast<UINT_PTR>(window) | 1));
     }
     std::wstring clock =
-        platform::WindowText(ClockText(e.adjusted, found, now.hour, now.minute, now.second));
+        platform::WindowText(ClockText(e.shown, found, now.hour, now.minute, now.second));
     const std::size_t kClockTextLimit = 400;  // characters, terminator included
     if (clock.size() > kClockTextLimit - 1) {
         clock.resize(kClockTextLimit - 1);

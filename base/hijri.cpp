@@ -83,6 +83,24 @@ HijriDate HijriFromCivil(int year, int month, int day, int adjustment) {
     return HijriFromDays(DaysFromCivil(civilYear, civilMonth, day) + adjustment);
 }
 
+bool DaysFromHijri(const HijriDate& date, int adjustment, std::int64_t& days) {
+    if (date.year < 1 || date.year > 100000 || date.month < 1 || date.month > 12 || date.day < 1 ||
+        date.day > 30) {
+        return false;
+    }
+    // The arithmetic calendar's day, then the days around it: Umm al-Qura's months begin
+    // within two days of the arithmetic ones.
+    const std::int64_t guess =
+        ArithmeticYearStart(date.year) + 29 * (date.month - 1) + date.month / 2 + date.day - 1;
+    for (std::int64_t d = guess - 3; d <= guess + 3; ++d) {
+        if (HijriFromDays(d) == date) {
+            days = d - adjustment;
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string HijriIsoText(const HijriDate& date) {
     char text[40];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);

@@ -39,6 +39,11 @@ HijriDate HijriFromDays(std::int64_t days);
 // neighbouring years.
 HijriDate HijriFromCivil(int year, int month, int day, int adjustment);
 
+// The civil day (days since 1970-01-01) whose Hijri date, shifted by `adjustment` as
+// HijriFromCivil shifts it, is `date`. False for a date the calendar does not have: day 30 of
+// a month of 29 days, a month outside 1 to 12, a year outside 1 to 100000.
+bool DaysFromHijri(const HijriDate& date, int adjustment, std::int64_t& days);
+
 // "1448-06-27": year, month and day zero-padded, the form of the JSON and CSV outputs.
 std::string HijriIsoText(const HijriDate& date);
 

@@ -7,6 +7,7 @@
 #include "base/codepage.h"
 #include "cli/method.h"
 #include "cli/place.h"
+#include "cli/translation.h"
 
 namespace veloranth::cli {
 namespace {
@@ -21,7 +22,7 @@ bool ChooseTown(AppConfig& cfg, const Options& o, std::string& error) {
     place.latitude = *o.lat, place.longitude = *o.lon;
     place.Convention = 0;
     if (!AppendTown(cfg, place)) {
-        error = "out of memory";
+        error = _("out of memory");
         return false;
     }
     cfg.TownSelected = cfg.NumberOfTowns - 1;
@@ -43,8 +44,9 @@ bool ChooseMethod(AppConfig& cfg, Town& town, const Options& o, std::string& err
         }
         town.Convention = o.convention;
     } else if (!CheckConvention(cfg, town.Convention, error)) {
-        error = "town " + Cp1252ToUtf8(std::string(town.Country) + ":" + town.Name) + ": " + error +
-                "; give one with --convention";
+        error = Formatted(_("town %s: %s; give one with --convention"),
+                          Cp1252ToUtf8(std::string(town.Country) + ":" + town.Name).c_str(),
+                          error.c_str());
         return false;
     }
     ApplyMethod(o.method, cfg.Conventions[town.Convention]);

@@ -9,7 +9,9 @@
 #include <filesystem>
 
 #include "base/codepage.h"
+#include "cli/translation.h"
 #include "platform/module.h"
+#include "reports/startup.h"
 
 namespace veloranth::cli {
 
@@ -34,7 +36,8 @@ bool CheckReadable(const std::string& path, std::string& error) {
     } else {
         reason = errno;
     }
-    error = "cannot use the configuration " + path + ": " + std::strerror(reason);
+    error =
+        Formatted(_("cannot use the configuration %s: %s"), path.c_str(), std::strerror(reason));
     return false;
 }
 
@@ -72,6 +75,37 @@ std::string FindConfig(const std::string& option, std::string& error) {
         return CheckReadable(chosen, error) ? chosen : std::string();
     }
     return ShippedFile("data.cfg");
+}
+
+}  // namespace veloranth::cli
+
+namespace veloranth::cli {
+
+bool ReadConfiguration(const std::string& option, bool verbose, MainState& s, StringSink& trail,
+                       std::string& path, std::string& error, ReadReporter* notices) {
+    path = FindConfig(option, error);
+    if (path.empty()) {
+        if (error.empty()) {
+            error =
+                _("no data.cfg found (your copy, beside the program, or installed); give "
+                  "--config FILE");
+        }
+        return false;
+    }
+    std::u16string widePath;
+    if (!Utf8PathToUtf16(path, widePath)) {
+        error = Formatted(_("the path %s is not UTF-8"), path.c_str());
+        return false;
+    }
+    // A reading leaves no read_echo.cfg behind: no transcription path.
+    LoadStartupConfig(s, {widePath, u""}, trail, verbose, notices);
+    if (!s.townApplied) {
+        std::string lines = Cp1252ToUtf8(trail.str());
+        lines.erase(lines.find_last_not_of('\n') + 1);
+        error = Formatted(_("cannot use the configuration %s"), path.c_str()) + "\n" + lines;
+        return false;
+    }
+    return true;
 }
 
 }  // namespace veloranth::cli

@@ -4,6 +4,10 @@
 
 #include <string>
 
+#include "base/text_sink.h"
+#include "config/read_notice.h"
+#include "reports/main_state.h"
+
 namespace veloranth::cli {
 
 // The user's copy: $XDG_CONFIG_HOME/veloranth/data.cfg when that variable holds an
@@ -18,6 +22,12 @@ std::string ShippedFile(const std::string& name);
 // when none exists, or with `error` set when the one chosen exists but cannot be read:
 // a user's copy is never silently replaced by the shipped table.
 std::string FindConfig(const std::string& option, std::string& error);
+
+// data.cfg read into `state` as the main program reads it at its start, from `option` or the
+// lookup order above (`path` tells which); its diagnostic lines go to `trail`. False with
+// `error` set when no file can be used. The reader's notices also go to `notices`, if given.
+bool ReadConfiguration(const std::string& option, bool verbose, MainState& state, StringSink& trail,
+                       std::string& path, std::string& error, ReadReporter* notices = nullptr);
 
 bool FileExists(const std::string& path);
 

@@ -1,4 +1,4 @@
-// JSON, CSV and iCalendar (RFC 5545) renderings of the adjusted times. Instants come from
+// JSON, CSV and iCalendar (RFC 5545) renderings of the shown times. Instants come from
 // the times rounded to the minute, as shown, so a calendar event and the printed table
 // never disagree.
 #include "cli/formats.h"
@@ -13,8 +13,11 @@
 #include "cli/method.h"
 #include "engine/midnight.h"
 #include "engine/schedule.h"
+#include "engine/shown_time.h"
 #include "engine/town_clock.h"
+#include "reports/calendar.h"
 #include "reports/french_names.h"
+#include "reports/prayer_report.h"
 
 namespace veloranth::cli {
 namespace {
@@ -41,6 +44,8 @@ std::string JsonString(const std::string& cp1252) {
     for (char c : Cp1252ToUtf8(cp1252)) {
         if (c == '"' || c == '\\') {
             Print(&out, "\\%c", c);
+        } else if (c == '\n') {
+            Print(&out, "\\n");
         } else if (static_cast<unsigned char>(c) < 0x20) {
             Print(&out, "\\u%04x", static_cast<unsigned char>(c));
         } else {
@@ -48,6 +53,16 @@ std::string JsonString(const std::string& cp1252) {
         }
     }
     Print(&out, "\"");
+    return out.str();
+}
+
+// The place, as every JSON object names it.
+std::string PlaceJson(const MainState& s) {
+    const Town& t = s.config.SelectedTown();
+    StringSink out;
+    Print(&out, "\"place\": {\"country\": %s, \"name\": %s", JsonString(t.Country).c_str(),
+          JsonString(t.Name).c_str());
+    Print(&out, ", \"latitude\": %.10g, \"longitude\": %.10g}", t.latitude, t.longitude);
     return out.str();
 }
 
@@ -70,23 +85,53 @@ int CommunityOffsetMinutes(const PrayerDay& d, int kind) {
                              : OffsetMinutes(d);
 }
 
+// `, "polar": {...}` on a day whose times a polar rule gave: the rule, its latitude or date,
+// and the prayers' times it gave (those found there; Imsak, sunset and midnight follow from
+// them); "" on other days.
+std::string PolarJson(const PrayerDay& d) {
+    if (d.polar.rule == kNoPolarRule || !d.polar.found) {
+        return "";
+    }
+    StringSink out;
+    if (d.polar.rule == kNearestLatitude) {
+        Print(&out, ", \"polar\": {\"rule\": \"latitude\", \"latitude\": %.10g", d.polar.latitude);
+    } else {
+        Print(&out, ", \"polar\": {\"rule\": \"day\", \"date\": \"%s\"",
+              IsoDate(d.polar.date).c_str());
+    }
+    const char* separator = "";
+    Print(&out, ", \"times\": [");
+    for (int k = 0; k < kSalatCount; ++k) {
+        if (d.found[k]) {
+            Print(&out, "%s\"%s\"", separator, kKeys[k]);
+            separator = ", ";
+        }
+    }
+    Print(&out, "]}");
+    return out.str();
+}
+
 void JsonDay(TextSink& out, const PrayerDay& d, const char* indent) {
     const std::string offset = Offset(OffsetMinutes(d));
     Print(&out, "%s\"date\": \"%s\",\n%s\"utc_offset\": \"%s\",\n%s\"times\": {", indent,
           IsoDate(d.date).c_str(), indent, offset.c_str(), indent);
     for (int k = 0; k < kSalatCount; ++k) {
         Print(&out, "%s\n%s  \"%s\": ", k == 0 ? "" : ",", indent, kKeys[k]);
-        JsonTime(out, d, d.adjusted[k], d.found[k], OffsetMinutes(d));
+        JsonTime(out, d, d.shown[k], d.found[k], OffsetMinutes(d));
     }
     for (int k = 0; k < kCommunityCount; ++k) {
         Print(&out, ",\n%s  \"%s\": ", indent, kCommunityKeys[k]);
-        JsonTime(out, d, d.community.time[k], d.community.found[k], CommunityOffsetMinutes(d, k));
+        JsonTime(out, d, d.community.shown[k], d.community.found[k], CommunityOffsetMinutes(d, k));
     }
     Print(&out, "\n%s},\n%s\"hijri\": \"%s\",\n%s\"hijri_text\": %s", indent, indent,
           HijriIsoText(d.hijri).c_str(), indent, JsonString(HijriDateText(d.hijri)).c_str());
-    Print(&out, ",\n%s\"rules\": {\"fajr\": \"%s\", \"isha\": \"%s\", \"ramadan_isha\": %s}",
+    if (const char* event = HolyDayName(d.hijri)) {
+        Print(&out, ",\n%s\"event\": %s", indent, JsonString(event).c_str());
+    }
+    Print(&out, ",\n%s\"rules\": {\"fajr\": \"%s\", \"isha\": \"%s\", \"ramadan_isha\": %s",
           indent, RuleNamesOf(d.rules.fajr).key, RuleNamesOf(d.rules.isha).key,
           d.rules.ramadanIsha ? "true" : "false");
+    Print(&out, "%s}", PolarJson(d).c_str());
 }
 
 // RFC 5545 text value: backslash, semicolon, comma and line breaks escaped.
@@ -127,13 +172,12 @@ std::string UtcStamp(std::int64_t seconds) {
     return text.str();
 }
 
-// The same place and convention give the same UIDs, so a calendar that imports the file
-// again updates its events instead of doubling them.
+// The place alone names a prayer's events, whatever the method: a calendar that imports
+// the file again, even under another convention, updates its events instead of doubling them.
 std::string PlaceKey(const MainState& s) {
     const Town& t = s.config.SelectedTown();
     StringSink key;
-    Print(&key, "%.6f:%.6f:%d:%d:%d:%s:%s", t.latitude, t.longitude, t.TimeZone, t.DST,
-          s.config.CurrentConvention, t.Country, t.Name);
+    Print(&key, "%.4f:%.4f:%s:%s", t.latitude, t.longitude, t.Country, t.Name);
     std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
     for (unsigned char c : key.str()) {
         hash = (hash ^ c) * 1099511628211ull;
@@ -143,21 +187,59 @@ std::string PlaceKey(const MainState& s) {
     return text.str();
 }
 
+// A later file carries a higher SEQUENCE: whole minutes from 2000-01-01T00:00Z to its writing.
+std::string Sequence(std::int64_t stamp) {
+    constexpr std::int64_t kYear2000 = 946684800;  // seconds since 1970
+    const std::int64_t since = stamp - kYear2000;
+    return "SEQUENCE:" + std::to_string(since >= 0 ? since / 60 : 0);
+}
+
+void IcsHead(TextSink& out, const std::string& name) {
+    IcsLine(out, "BEGIN:VCALENDAR");
+    IcsLine(out, "VERSION:2.0");
+    IcsLine(out, "PRODID:-//Veloranth//veloranth-cli " VELORANTH_VERSION "//FR");
+    IcsLine(out, "CALSCALE:GREGORIAN");
+    IcsLine(out, "X-WR-CALNAME:" + IcsEscaped(name));
+}
+
+// A holy day as an all-day event, named by its Hijri date: a changed adjustment moves it.
+void IcsHolyDay(TextSink& out, const HijriDate& h, const ObservationDate& date,
+                std::int64_t stamp) {
+    StringSink uid;
+    Print(&uid, "UID:%04d%02d%02dH-holyday@veloranth", h.year, h.month, h.day);
+    const ObservationDate next = DateOfDays(DaysOf(date) + 1);
+    IcsLine(out, "BEGIN:VEVENT");
+    IcsLine(out, uid.str());
+    IcsLine(out, "DTSTAMP:" + UtcStamp(stamp));
+    IcsLine(out, Sequence(stamp));
+    IcsLine(out, "DTSTART;VALUE=DATE:" + IsoDate(date).erase(7, 1).erase(4, 1));
+    IcsLine(out, "DTEND;VALUE=DATE:" + IsoDate(next).erase(7, 1).erase(4, 1));
+    IcsLine(out, "SUMMARY:" + IcsEscaped(Cp1252ToUtf8(std::string(HolyDayName(h)) + " (" +
+                                                      HijriDateText(h) + ")")));
+    IcsLine(out, "TRANSP:TRANSPARENT");
+    IcsLine(out, "END:VEVENT");
+}
+
 }  // namespace
 
 std::vector<PrayerDay> ComputeSpan(const MainState& s, Span span) {
     const DayInputs in = InputsOf(s);
     const ObservationDate& date = s.date;
+    std::int64_t first = DaysOf(date), last = first;
+    if (span == Span::Month || span == Span::Year) {
+        const int firstMonth = span == Span::Year ? 1 : date.Month;
+        const int lastMonth = span == Span::Year ? 12 : date.Month;
+        first = DaysOf({1, firstMonth, date.Year});
+        last = DaysOf({DaysInMonth(lastMonth, date.Year), lastMonth, date.Year});
+    } else if (span == Span::Ramadan) {
+        const RamadanDays r = RamadanOf(s);
+        first = DaysOf(r.first);
+        last = first + r.days - 1;
+    }
     EngineMemo memo;
     std::vector<PrayerDay> days;
-    int firstMonth = span == Span::Year ? 1 : date.Month;
-    int lastMonth = span == Span::Year ? 12 : date.Month;
-    for (int m = firstMonth; m <= lastMonth; ++m) {
-        int first = span == Span::Day ? date.Day : 1;
-        int last = span == Span::Day ? date.Day : DaysInMonth(m, date.Year);
-        for (int d = first; d <= last; ++d) {
-            days.push_back(ComputeDaySchedule(in, {d, m, date.Year}, &memo));
-        }
+    for (std::int64_t d = first; d <= last; ++d) {
+        days.push_back(ComputeDaySchedule(in, DateOfDays(d), &memo));
     }
     // Each day's midnight needs the next date's sunrise or Fajr: the next day's schedule.
     const PrayerDay after = ComputeDaySchedule(in, NextDate(days.back().date), &memo);
@@ -169,12 +251,9 @@ std::vector<PrayerDay> ComputeSpan(const MainState& s, Span span) {
 
 std::string JsonText(const MainState& s, const std::vector<PrayerDay>& days, bool oneDay,
                      bool conventionOfFile) {
-    const Town& t = s.config.SelectedTown();
     const Convention& k = s.config.Conventions[s.config.CurrentConvention];
     StringSink out;
-    Print(&out, "{\n  \"place\": {\"country\": %s, \"name\": %s",
-          JsonString(t.Country).c_str(), JsonString(t.Name).c_str());
-    Print(&out, ", \"latitude\": %.10g, \"longitude\": %.10g},\n", t.latitude, t.longitude);
+    Print(&out, "{\n  %s,\n", PlaceJson(s).c_str());
     if (conventionOfFile) {
         Print(&out, "  \"convention\": {\"number\": %d, \"name\": %s},\n",
               s.config.CurrentConvention, JsonString(k.Name).c_str());
@@ -197,10 +276,40 @@ std::string JsonText(const MainState& s, const std::vector<PrayerDay>& days, boo
     return out.str();
 }
 
+std::string NextPrayerJson(const MainState& s, const NextPrayer& next) {
+    StringSink out;
+    Print(&out, "{\n  %s,\n", PlaceJson(s).c_str());
+    if (next.found) {
+        ObservationDate when;
+        LocalClockText(next.day, next.kind, &when);
+        Print(&out,
+              "  \"prayer\": \"%s\",\n  \"name\": \"%s\",\n  \"local\": \"%s\",\n"
+              "  \"instant\": \"%sT%s:00%s\",\n  \"seconds_left\": %lld,\n",
+              kKeys[next.kind], kSalatNames[next.kind], next.clock.c_str(), IsoDate(when).c_str(),
+              next.clock.c_str(), Offset(OffsetMinutes(next.day)).c_str(),
+              static_cast<long long>(next.secondsLeft));
+    } else {
+        Print(&out,
+              "  \"prayer\": null,\n  \"name\": null,\n  \"local\": null,\n"
+              "  \"instant\": null,\n  \"seconds_left\": null,\n");
+    }
+    std::string tooltip;
+    for (int k = 0; k < kSalatCount; ++k) {
+        tooltip += std::string(k == 0 ? "" : "\n") + kSalatNames[k] + " " +
+                   ShownTime(next.today.shown, next.today.found, k);
+    }
+    Print(&out,
+          "  \"tomorrow\": %s,\n  \"text\": %s,\n  \"tooltip\": %s,\n  \"class\": \"%s\"\n}\n",
+          next.tomorrow ? "true" : "false", JsonString(NextPrayerLine(next)).c_str(),
+          JsonString(tooltip).c_str(), next.found ? kKeys[next.kind] : "none");
+    return out.str();
+}
+
 std::string CsvText(const std::vector<PrayerDay>& days) {
     StringSink out;
-    Print(&out,
-          "date,utc_offset,fajr,chourouk,zuhr,asr,maghrib,isha,imsak,sunset,midnight,hijri\n");
+    Print(
+        &out,
+        "date,utc_offset,fajr,chourouk,zuhr,asr,maghrib,isha,imsak,sunset,midnight,hijri,event\n");
     for (const PrayerDay& d : days) {
         Print(&out, "%s,%s", IsoDate(d.date).c_str(), Offset(OffsetMinutes(d)).c_str());
         for (int k = 0; k < kSalatCount; ++k) {
@@ -208,24 +317,44 @@ std::string CsvText(const std::vector<PrayerDay>& days) {
         }
         for (int k = 0; k < kCommunityCount; ++k) {
             const CommunityTimes& c = d.community;
-            Print(&out, ",%s", c.found[k] ? LocalClockText(d, c.time[k]).c_str() : "");
+            Print(&out, ",%s", c.found[k] ? LocalClockText(d, c.shown[k]).c_str() : "");
         }
-        Print(&out, ",%s\n", HijriIsoText(d.hijri).c_str());
+        const char* event = HolyDayName(d.hijri);
+        Print(&out, ",%s,%s\n", HijriIsoText(d.hijri).c_str(),
+              event != nullptr ? Cp1252ToUtf8(event).c_str() : "");
     }
     return out.str();
 }
 
-std::string IcsText(const MainState& s, const std::vector<PrayerDay>& days, std::int64_t stamp) {
+std::string IcsText(const MainState& s, const std::vector<PrayerDay>& days,
+                    const IcsOptions& options) {
     const Town& t = s.config.SelectedTown();
     const std::string place = Cp1252ToUtf8(std::string(t.Name) + ", " + t.Country);
     const std::string key = PlaceKey(s);
     StringSink out;
-    IcsLine(out, "BEGIN:VCALENDAR");
-    IcsLine(out, "VERSION:2.0");
-    IcsLine(out, "PRODID:-//Veloranth//veloranth-cli " VELORANTH_VERSION "//FR");
-    IcsLine(out, "CALSCALE:GREGORIAN");
-    IcsLine(out, "X-WR-CALNAME:" + IcsEscaped("Prières - " + place));
+    IcsHead(out, "Prières - " + place);
+    // A prayer without a time has no event; the calendar says why, and what gives one.
+    bool missing = false;
     for (const PrayerDay& d : days) {
+        for (int k : kPrayers) {
+            missing = missing || !d.found[k];
+        }
+    }
+    if (missing) {
+        const std::string why = IcsEscaped(
+            "Les jours où le Soleil n'atteint pas la hauteur d'une prière, elle n'a pas d'heure "
+            "ni d'événement. Une règle des hautes latitudes (--high-latitude) ou une règle polaire "
+            "(--polar) lui en donne une.");
+        IcsLine(out, "DESCRIPTION:" + why);  // RFC 7986
+        IcsLine(out, "X-WR-CALDESC:" + why);
+    }
+    for (const PrayerDay& d : days) {
+        if (options.holyDays && HolyDayName(d.hijri) != nullptr) {
+            IcsHolyDay(out, d.hijri, d.date, options.stamp);
+        }
+        // On a day whose times a polar rule gave, each event says which.
+        const std::string polar =
+            d.polar.found ? IcsEscaped(Cp1252ToUtf8(PolarRuleText(d))) : std::string();
         for (int k : kPrayers) {
             if (!d.found[k]) {
                 continue;
@@ -237,15 +366,67 @@ std::string IcsText(const MainState& s, const std::vector<PrayerDay>& days, std:
             Print(&uid, "UID:%04d%02d%02d-%s-%s@veloranth", d.date.Year, d.date.Month, d.date.Day,
                   kKeys[k], key.c_str());
             IcsLine(out, uid.str());
-            IcsLine(out, "DTSTAMP:" + UtcStamp(stamp));
+            IcsLine(out, "DTSTAMP:" + UtcStamp(options.stamp));
+            IcsLine(out, Sequence(options.stamp));
             IcsLine(out, "DTSTART:" + UtcStamp(UtcSeconds(d, k)));
             IcsLine(out, std::string("SUMMARY:") + kSalatNames[k]);
+            if (!polar.empty()) {
+                IcsLine(out, "DESCRIPTION:" + polar);
+            }
             IcsLine(out, "LOCATION:" + IcsEscaped(place));
             IcsLine(out, "TRANSP:TRANSPARENT");
+            if (options.alarmMinutes) {
+                IcsLine(out, "BEGIN:VALARM");
+                IcsLine(out, "ACTION:DISPLAY");
+                IcsLine(out, std::string("DESCRIPTION:") + kSalatNames[k]);
+                IcsLine(out, "TRIGGER:-PT" + std::to_string(*options.alarmMinutes) + "M");
+                IcsLine(out, "END:VALARM");
+            }
             IcsLine(out, "END:VEVENT");
         }
     }
     IcsLine(out, "END:VCALENDAR");
+    return out.str();
+}
+
+std::string HolyDaysText(const MainState& s, Format format, std::int64_t stamp) {
+    const int adjustment = s.config.HijriAdjustment;
+    const int year = HijriFromCivil(s.date.Year, s.date.Month, s.date.Day, adjustment).year;
+    StringSink out;
+    if (format == Format::Json) {
+        Print(&out, "{\n  \"holy_days\": [");
+    } else if (format == Format::Csv) {
+        Print(&out, "name,date,hijri\n");
+    } else if (format == Format::Ics) {
+        IcsHead(out, "Fêtes de l'année " + std::to_string(year) + " de l'Hégire");
+    }
+    for (int i = 0; i < kHolyDayCount; ++i) {
+        const HijriDate h{year, kHolyDays[i].month, kHolyDays[i].day};
+        std::int64_t days = 0;
+        DaysFromHijri(h, adjustment, days);  // the holy days fall on days every month has
+        const ObservationDate date = DateOfDays(days);
+        const std::string name = kHolyDays[i].name;
+        if (format == Format::Json) {
+            Print(&out, "%s\n    {\"name\": %s, \"date\": \"%s\", \"hijri\": \"%s\"}",
+                  i == 0 ? "" : ",", JsonString(name).c_str(), IsoDate(date).c_str(),
+                  HijriIsoText(h).c_str());
+        } else if (format == Format::Csv) {
+            Print(&out, "%s,%s,%s\n", Cp1252ToUtf8(name).c_str(), IsoDate(date).c_str(),
+                  HijriIsoText(h).c_str());
+        } else if (format == Format::Ics) {
+            IcsHolyDay(out, h, date, stamp);
+        } else {
+            const int weekday = static_cast<int>(((days % 7) + 7 + 3) % 7);  // 1970-01-01: Thursday
+            Print(&out, "%s : %s (%s)\n", name.c_str(),
+                  LongDateText(weekday, date.Day, date.Month, date.Year).c_str(),
+                  HijriDateText(h).c_str());
+        }
+    }
+    if (format == Format::Json) {
+        Print(&out, "\n  ]\n}\n");
+    } else if (format == Format::Ics) {
+        IcsLine(out, "END:VCALENDAR");
+    }
     return out.str();
 }
 

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/option_table.h"
+#include "cli/translation.h"
 
 namespace veloranth::cli {
 namespace {
@@ -13,20 +14,17 @@ constexpr std::size_t kTextColumn = 26;
 constexpr std::size_t kWidth = 80;
 
 const char kIntroduction[] =
-    "Usage: veloranth-cli [OPTION]... [TOWN]\n"
-    "Prints the day's prayer times (Fajr, Chourouk, Zuhr, Asr, Maghrib, Isha) for a\n"
-    "town of data.cfg or for any place, as text, JSON, CSV or iCalendar. The date and\n"
-    "time are the town's own, whatever zone this machine is set to, unless given.\n";
+    N_("Usage: veloranth-cli [OPTION]... [TOWN]\n"
+       "Prints the day's prayer times (Fajr, Chourouk, Zuhr, Asr, Maghrib, Isha) for a\n"
+       "town of data.cfg or for any place, as text, JSON, CSV or iCalendar. The date and\n"
+       "time are the town's own, whatever zone this machine is set to, unless given.\n");
 
-const char kClosing[] =
-    "  --                      end of the options\n"
-    "\n"
-    "Exit status:\n"
-    "  0  success\n"
-    "  2  an option or value was refused, data.cfg could not be read or written, the\n"
-    "     town is unknown or ambiguous, or the output could not be written\n"
-    "\n"
-    "Examples:\n"
+const char kExitStatus[] =
+    N_("  0  success\n"
+       "  2  an option or value was refused, data.cfg could not be read or written, the\n"
+       "     town is unknown or ambiguous, or the output could not be written\n");
+
+const char kExamples[] =
     "  $ veloranth-cli --list\n"
     "  $ veloranth-cli Casablanca --next\n"
     "  $ veloranth-cli Casablanca --month -f ics > casablanca.ics\n"
@@ -35,6 +33,15 @@ const char kClosing[] =
     "  $ veloranth-cli Oslo --isha-minutes=90 --high-latitude=seventh\n"
     "  $ veloranth-cli --add-town Maroc Taza 34 -4 Africa/Casablanca 11\n";
 
+// Columns a UTF-8 text takes: its characters, not its bytes.
+std::size_t Columns(const std::string& text) {
+    std::size_t columns = 0;
+    for (char c : text) {
+        columns += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return columns;
+}
+
 // `text` in lines of at most kWidth columns, each but the first indented by `indent`.
 std::string Wrapped(const std::string& text, std::size_t first, std::size_t indent) {
     std::istringstream words(text);
@@ -42,13 +49,13 @@ std::string Wrapped(const std::string& text, std::size_t first, std::size_t inde
     std::size_t column = first;
     bool lineStart = true;
     while (words >> word) {
-        if (!lineStart && column + 1 + word.size() > kWidth) {
+        if (!lineStart && column + 1 + Columns(word) > kWidth) {
             out += "\n" + std::string(indent, ' ');
             column = indent;
             lineStart = true;
         }
         out += (lineStart ? "" : " ") + word;
-        column += (lineStart ? 0 : 1) + word.size();
+        column += (lineStart ? 0 : 1) + Columns(word);
         lineStart = false;
     }
     return out + "\n";
@@ -59,34 +66,34 @@ std::string OptionText(const OptionRow& row) {
         row.shortName != 0 ? std::string("  -") + row.shortName + ", --" : "      --";
     label += row.name;
     if (row.argument == Argument::Value) {
-        label += std::string("=") + row.metavar;
+        label += std::string("=") + _(row.metavar);
     } else if (row.argument == Argument::TownLine) {
-        label += std::string(" ") + row.metavar;
+        label += std::string(" ") + _(row.metavar);
     }
-    if (label.size() + 2 > kTextColumn) {
-        return label + "\n" + std::string(kTextColumn, ' ') +
-               Wrapped(row.help, kTextColumn, kTextColumn);
+    const std::string help = Wrapped(_(row.help), kTextColumn, kTextColumn);
+    if (Columns(label) + 2 > kTextColumn) {
+        return label + "\n" + std::string(kTextColumn, ' ') + help;
     }
-    return label + std::string(kTextColumn - label.size(), ' ') +
-           Wrapped(row.help, kTextColumn, kTextColumn);
+    return label + std::string(kTextColumn - Columns(label), ' ') + help;
 }
 
 }  // namespace
 
 std::string UsageText() {
-    std::string text = kIntroduction;
+    std::string text = _(kIntroduction);
     for (std::size_t s = 0; s < kSectionCount; ++s) {
-        text += std::string("\n") + kSections[s].title + "\n";
+        text += std::string("\n") + _(kSections[s].title) + "\n";
         for (std::size_t i = 0; i < kOptionRowCount; ++i) {
             if (kOptionRows[i].section == kSections[s].section) {
                 text += OptionText(kOptionRows[i]);
             }
         }
         if (kSections[s].note != nullptr) {
-            text += "  " + Wrapped(kSections[s].note, 2, 2);
+            text += "  " + Wrapped(_(kSections[s].note), 2, 2);
         }
     }
-    return text + kClosing;
+    return text + "  --                      " + _("end of the options") + "\n\n" +
+           _("Exit status:") + "\n" + _(kExitStatus) + "\n" + _("Examples:") + "\n" + kExamples;
 }
 
 std::string OptionListText() {

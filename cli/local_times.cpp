@@ -26,8 +26,8 @@ std::int64_t DaysOf(const ObservationDate& date) {
     return DaysFromCivil(date.Year, date.Month, date.Day);
 }
 
-std::int64_t UtcSeconds(const PrayerDay& day, int kind) {
-    std::int64_t local = DaysOf(day.date) * 1440 + LocalMinutes(day.adjusted[kind]);
+std::int64_t ShownInstant(const PrayerDay& day, double hours) {
+    std::int64_t local = DaysOf(day.date) * 1440 + LocalMinutes(hours);
     return (local - OffsetMinutes(day)) * 60;
 }
 

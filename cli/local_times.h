@@ -1,4 +1,4 @@
-// A day's adjusted times as the command line gives them: rounded to the minute as shown,
+// A day's shown times as the command line gives them: to the minute as every view shows them,
 // as instants and as local clock texts.
 #pragma once
 
@@ -9,8 +9,6 @@
 
 namespace veloranth::cli {
 
-inline constexpr const char* kSalatNames[kSalatCount] = {"Fajr",    "Chourouk", "Zuhr",
-                                                         "Asr",     "Maghrib",  "Isha"};
 inline constexpr int kPrayers[] = {Fajr, Zuhr, Asr, Maghrib, Isha};  // Chourouk is no prayer
 
 // What gave a time: JSON's word for it and the text's French one.
@@ -32,15 +30,19 @@ int OffsetMinutes(const PrayerDay& day);
 
 std::int64_t DaysOf(const ObservationDate& date);
 
-// The instant of a time of the day, in seconds since 1970 UTC.
-std::int64_t UtcSeconds(const PrayerDay& day, int kind);
+// The instant of the shown minute of decimal hours of the day, in seconds since 1970 UTC.
+std::int64_t ShownInstant(const PrayerDay& day, double hours);
+// The same for an entry of the shown times.
+inline std::int64_t UtcSeconds(const PrayerDay& day, int kind) {
+    return ShownInstant(day, day.shown[kind]);
+}
 
 // The local clock time of decimal hours of the day, "HH:MM", and its date (which a time past
 // midnight moves).
 std::string LocalClockText(const PrayerDay& day, double hours, ObservationDate* date = nullptr);
-// The same for an entry of the adjusted times.
+// The same for an entry of the shown times.
 inline std::string LocalClockText(const PrayerDay& day, int kind, ObservationDate* date = nullptr) {
-    return LocalClockText(day, day.adjusted[kind], date);
+    return LocalClockText(day, day.shown[kind], date);
 }
 
 }  // namespace veloranth::cli

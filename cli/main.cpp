@@ -11,15 +11,18 @@
 #include "cli/choose_place.h"
 #include "cli/config_lookup.h"
 #include "cli/formats.h"
+#include "cli/local_times.h"
 #include "cli/method.h"
 #include "cli/notices.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "cli/place.h"
+#include "cli/translation.h"
 #include "cli/user_copy.h"
 #include "engine/town_clock.h"
 #include "platform/clock.h"
 #include "reports/calendar.h"
+#include "reports/french_names.h"
 #include "reports/prayer_report.h"
 #include "reports/startup.h"
 #include "reports/sun_report.h"
@@ -51,7 +54,7 @@ void EnsureStyleSheet(const std::u16string& folder) {
     }
     std::string source = ShippedFile("style.css");
     if (source.empty() || !std::filesystem::copy_file(source, target, error)) {
-        Warn("style.css could not be put beside the page");
+        Warn(_("style.css could not be put beside the page"));
     }
 }
 
@@ -60,13 +63,15 @@ int WritePage(const MainState& s, const Options& o) {
     StringSink console;
     std::u16string folder;
     if (!FolderOf(o.outDir, folder)) {
-        return Fail("the folder " + o.outDir + " is not a UTF-8 path");
+        return Fail(Formatted(_("the folder %s is not a UTF-8 path"), o.outDir.c_str()));
     }
-    bool written = o.monthPage ? WriteMonthCalendar(s, folder, console, printPath)
-                               : WriteYearCalendar(s, folder, console, printPath);
+    bool written = o.monthPage  ? WriteMonthCalendar(s, folder, console, printPath)
+                   : o.yearPage ? WriteYearCalendar(s, folder, console, printPath)
+                                : WriteRamadanCalendar(s, folder, console, printPath);
     if (!written) {
-        return Fail("the calendar page could not be written into " + o.outDir + "\n" +
-                    Cp1252ToUtf8(console.str()));
+        return Fail(
+            Formatted(_("the calendar page could not be written into %s"), o.outDir.c_str()) +
+            "\n" + Cp1252ToUtf8(console.str()));
     }
     EnsureStyleSheet(folder);
     return 0;
@@ -105,17 +110,30 @@ int Answer(MainState& s, const Options& o, std::int64_t instant) {
     std::string text;
     if (o.qibla) {
         text = QiblaAnswerText(s);
+    } else if (o.next && o.format == Format::Json) {
+        WriteBytes(NextPrayerJson(s, FindNextPrayer(s, instant)));
+        return 0;
     } else if (o.next) {
-        text = NextPrayerText(s, instant);
+        text = o.shortLine ? NextPrayerLine(FindNextPrayer(s, instant)) + "\n"
+                           : NextPrayerText(s, instant);
+    } else if (o.holyDays && !o.monthPage && !o.yearPage) {
+        const std::string holyDays = HolyDaysText(s, o.format, platform::UtcNow());
+        o.format == Format::Text || o.format == Format::Default ? WriteText(holyDays)
+                                                                : WriteBytes(holyDays);
+        return 0;
     } else if (o.format == Format::Json || o.format == Format::Csv || o.format == Format::Ics) {
-        Span span = o.monthPage ? Span::Month : o.yearPage ? Span::Year : Span::Day;
+        Span span = o.monthPage     ? Span::Month
+                    : o.yearPage    ? Span::Year
+                    : o.ramadanPage ? Span::Ramadan
+                                    : Span::Day;
         std::vector<PrayerDay> days = ComputeSpan(s, span);
         WriteBytes(o.format == Format::Json
                        ? JsonText(s, days, span == Span::Day, !DefinesOwnMethod(o))
-                   : o.format == Format::Csv ? CsvText(days)
-                                             : IcsText(s, days, platform::UtcNow()));
+                   : o.format == Format::Csv
+                       ? CsvText(days)
+                       : IcsText(s, days, {platform::UtcNow(), o.alarmMinutes, o.holyDays}));
         return 0;
-    } else if (o.monthPage || o.yearPage) {
+    } else if (o.monthPage || o.yearPage || o.ramadanPage) {
         return WritePage(s, o);
     } else if (o.sun) {
         text = SunBoxText(s, o.verbose ? &out : nullptr);
@@ -132,7 +150,32 @@ int Answer(MainState& s, const Options& o, std::int64_t instant) {
     return 0;
 }
 
-int Run(const Options& o) {
+// A Hijri --date becomes the civil day by the adjustment in force: --hijri-adjust's, wherever
+// it stands, or the file's.
+bool ResolveHijriDate(const MainState& s, Options& o, std::string& error) {
+    std::int64_t days = 0;
+    if (!o.hijriDate) {
+        return true;
+    }
+    const HijriDate& h = *o.hijriDate;
+    if (!DaysFromHijri(h, s.config.HijriAdjustment, days)) {
+        const std::string date = Cp1252ToUtf8(HijriDateText(h));
+        error = h.day == 30 ? Formatted(_("there is no %s: %s %d has 29 days"), date.c_str(),
+                                        Cp1252ToUtf8(HijriMonthName(h.month)).c_str(), h.year)
+                            : Formatted(_("there is no %s in the calendar"), date.c_str());
+        return false;
+    }
+    const ObservationDate date = DateOfDays(days);
+    if (date.Year < 1583 || date.Year > 9999) {
+        error = Formatted(_("the Hijri date %sH falls outside the years 1583 to 9999"),
+                          HijriIsoText(h).c_str());
+        return false;
+    }
+    o.date = date;
+    return true;
+}
+
+int Run(Options o) {
     if (!o.addTown.empty() || !o.selectTown.empty()) {
         std::string report, error;
         if (!EditUserCopy(o, report, error)) {
@@ -141,32 +184,22 @@ int Run(const Options& o) {
         WriteUtf8(report);
         return 0;
     }
-    std::string unreadable;
-    std::string path = FindConfig(o.config, unreadable);
-    if (path.empty()) {
-        return Fail(!unreadable.empty() ? unreadable
-                                        : "no data.cfg found (your copy, beside the program, or "
-                                          "installed); give --config FILE");
-    }
-    std::u16string widePath;
-    if (!Utf8PathToUtf16(path, widePath)) {
-        return Fail("the path " + path + " is not UTF-8");
-    }
     MainState s;
     StringSink trail;
+    std::string path, error;
     ConfigNotices notices;
-    // A query leaves no read_echo.cfg behind: no transcription path.
-    LoadStartupConfig(s, {widePath, u""}, trail, o.verbose, &notices);
+    const bool read = ReadConfiguration(o.config, o.verbose, s, trail, path, error, &notices);
     notices.Warn(path);  // a line not used changes the times: always said
-    if (!s.townApplied) {
-        return Fail("cannot use the configuration " + path + "\n" + notices.FileLines());
+    if (!read) {
+        return Fail(error);
     }
-    if (o.list || o.listConventions) {
-        WriteText(o.list ? TownList(s.config) : ConventionListText(s.config));
+    if (o.list || o.listConventions || o.nearLat) {
+        WriteText(o.list      ? TownList(s.config)
+                  : o.nearLat ? NearTownsText(s.config, *o.nearLat, *o.nearLon)
+                              : ConventionListText(s.config));
         return 0;
     }
-    std::string error;
-    if (!ChoosePlace(s, o, error)) {
+    if (!ChoosePlace(s, o, error) || !ResolveHijriDate(s, o, error)) {
         return Fail(error);
     }
     const std::int64_t instant = ReadTownClock(s, o, trail);
@@ -183,6 +216,7 @@ int Run(const Options& o) {
 
 int main(int argc, char** argv) {
     using namespace veloranth::cli;
+    UseUserLanguage();
     UseCp1252(AsksForCp1252(argc, argv));
     Options options;
     std::string error;
@@ -191,10 +225,10 @@ int main(int argc, char** argv) {
     }
     int status = 0;
     if (options.help) {
-        WriteBytes(UsageText());
+        WriteUtf8(UsageText());
     } else if (options.version) {
-        WriteBytes(std::string("veloranth-cli " VELORANTH_VERSION "\ntz database ") +
-                   veloranth::zones::TzDatabaseVersion() + "\n");
+        WriteUtf8(std::string("veloranth-cli " VELORANTH_VERSION "\n") +
+                  Formatted(_("tz database %s"), veloranth::zones::TzDatabaseVersion()) + "\n");
     } else if (options.listOptions) {
         WriteBytes(OptionListText());
     } else if (options.listZones) {

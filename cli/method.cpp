@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/text_sink.h"
+#include "cli/translation.h"
 
 namespace veloranth::cli {
 namespace {
@@ -22,14 +23,23 @@ double Offset(const ConventionRules& k, int kind) {
     return minutes[kind];
 }
 
+// The line of data.cfg a setting is on, beyond the convention's first ones: --list-conventions
+// shows each such line's settings on a line of their own, where the convention uses it.
+enum class Line {
+    First,
+    Community,  // line 7
+    Rounding,   // line 11, with the polar rule: shown in JSON too only where it is used
+    DailySun,   // line 12, likewise
+};
+
 // One setting: the option that gives it (or its name, for those no option gives), its
 // value in that option's words ("" where it does not apply: JSON's null), whether JSON
-// quotes it, whether it is a community setting, and its own JSON form where it has one.
+// quotes it, its line, and its own JSON form where it has one.
 struct Setting {
     const char* option;
     std::string (*value)(const ConventionRules&);
     bool word;
-    bool community = false;
+    Line line = Line::First;
     std::string (*json)(const ConventionRules&) = nullptr;
 };
 
@@ -62,7 +72,7 @@ const Setting kSettings[] = {
          }
          return text;
      },
-     false, false,
+     false, Line::First,
      [](const ConventionRules& k) {  // keyed by prayer rather than the option's list
          static const char* const kKeys[] = {"fajr", "chourouk", "zuhr", "asr", "maghrib", "isha"};
          std::string json;
@@ -86,21 +96,54 @@ const Setting kSettings[] = {
      true},
     // The community settings (a convention's line 7).
     {"maghrib-angle", [](const ConventionRules& k) { return Number(k.MaghribTwilightAngle); },
-     false, true},
-    {"imsak", [](const ConventionRules& k) { return std::to_string(k.ImsakMinutes); }, false, true},
+     false, Line::Community},
+    {"imsak", [](const ConventionRules& k) { return std::to_string(k.ImsakMinutes); }, false,
+     Line::Community},
     {"midnight",
      [](const ConventionRules& k) { return std::string(k.JafariMidnight ? "jafari" : "standard"); },
-     true, true},
+     true, Line::Community},
     {"ramadan-isha", [](const ConventionRules& k) { return std::to_string(k.RamadanIshaMinutes); },
-     false, true},
+     false, Line::Community},
     {"seasonal",
      [](const ConventionRules& k) {
          static const char* const kSeasons[] = {"none", "general", "ahmer", "abyad"};
          int s = k.SeasonalTwilight;
          return std::string(s >= 0 && s <= kLastSeasonalTwilight ? kSeasons[s] : "none");
      },
-     true, true},
+     true, Line::Community},
+    // A convention's line 11.
+    {"rounding",
+     [](const ConventionRules& k) {
+         static const char* const kRules[] = {"nearest", "up", "safe"};
+         int rule = k.Rounding;
+         return std::string(rule >= 0 && rule <= kLastRoundingRule ? kRules[rule] : "nearest");
+     },
+     true, Line::Rounding},
+    {"polar",
+     [](const ConventionRules& k) {
+         static const char* const kRules[] = {"none", "latitude", "day"};
+         int rule = k.PolarRule;
+         return std::string(rule >= 0 && rule <= kLastPolarRule ? kRules[rule] : "none");
+     },
+     true, Line::Rounding},
+    // A convention's line 12, which no option gives.
+    {"daily-sun", [](const ConventionRules& k) { return std::string(k.DailySun ? "0h-ut" : "no"); },
+     true, Line::DailySun},
 };
+
+// Whether the convention has the settings of that line.
+bool UsesLine(const Convention& k, Line line) {
+    switch (line) {
+        case Line::Community:
+            return UsesCommunityLine(k);
+        case Line::Rounding:
+            return UsesRoundingLine(k);
+        case Line::DailySun:
+            return UsesDailySunLine(k);
+        default:
+            return true;
+    }
+}
 
 std::string JsonKey(const char* option) {
     std::string key = option;
@@ -122,11 +165,11 @@ std::string DefinedList(const AppConfig& cfg) {
             ++last;
         }
         text += (text.empty() ? "" : ", ") + std::to_string(first) +
-                (last > first ? " to " + std::to_string(last) : "");
+                (last > first ? Formatted(_(" to %d"), last) : "");
         first = last;
     }
     std::size_t comma = text.rfind(", ");
-    return comma == std::string::npos ? text : text.replace(comma, 2, " and ");
+    return comma == std::string::npos ? text : text.replace(comma, 2, _(" and "));
 }
 
 }  // namespace
@@ -135,8 +178,9 @@ bool CheckConvention(const AppConfig& cfg, int convention, std::string& error) {
     if (ConventionDefined(cfg, convention)) {
         return true;
     }
-    error = "convention " + std::to_string(convention) + " is not defined: data.cfg defines " +
-            DefinedList(cfg) + " (--list-conventions shows them)";
+    error = Formatted(_("convention %d is not defined: data.cfg defines %s (--list-conventions "
+                        "shows them)"),
+                      convention, DefinedList(cfg).c_str());
     return false;
 }
 
@@ -167,6 +211,8 @@ void ApplyMethod(const MethodOptions& m, ConventionRules& k) {
     SetGiven(m.jafariMidnight, k.JafariMidnight);
     SetGiven(m.ramadanIshaMinutes, k.RamadanIshaMinutes);
     SetGiven(m.seasonal, k.SeasonalTwilight);
+    SetGiven(m.rounding, k.Rounding);
+    SetGiven(m.polar, k.PolarRule);
     if (m.offsets) {
         const auto& o = *m.offsets;
         k.FajrOffset = o[Fajr], k.ChouroukOffset = o[Chourouk], k.ZuhrOffset = o[Zuhr];
@@ -177,8 +223,8 @@ void ApplyMethod(const MethodOptions& m, ConventionRules& k) {
 bool DefineMethod(const MethodOptions& m, ConventionRules& k, std::string& error) {
     if (!m.fajrAngle || (!m.ishaAngle && !m.ishaMinutes)) {
         error =
-            "a method of your own (--lat/--lon without --convention) needs --fajr-angle and "
-            "--isha-angle or --isha-minutes";
+            _("a method of your own (--lat/--lon without --convention) needs --fajr-angle "
+              "and --isha-angle or --isha-minutes");
         return false;
     }
     k = ConventionRules{};
@@ -191,24 +237,30 @@ bool DefineMethod(const MethodOptions& m, ConventionRules& k, std::string& error
 bool CheckMethodGiven(const MethodOptions& m, const ConventionRules& k, std::string& error) {
     if (!k.IshaIsMaghribPlus && k.MaghribTwilightAngle > k.IshaTwilightAngle &&
         (m.ishaAngle || m.maghribAngle)) {
-        error = (m.ishaAngle ? "--isha-angle " + Number(k.IshaTwilightAngle) +
-                                   " is below the Maghrib angle " + Number(k.MaghribTwilightAngle)
-                             : "--maghrib-angle " + Number(k.MaghribTwilightAngle) +
-                                   " is above the Isha angle " + Number(k.IshaTwilightAngle)) +
-                ": Isha would come before Maghrib every day";
+        const std::string isha = Number(k.IshaTwilightAngle);
+        const std::string maghrib = Number(k.MaghribTwilightAngle);
+        error = m.ishaAngle ? Formatted(_("--isha-angle %s is below the Maghrib angle %s: Isha "
+                                          "would come before Maghrib every day"),
+                                        isha.c_str(), maghrib.c_str())
+                            : Formatted(_("--maghrib-angle %s is above the Isha angle %s: Isha "
+                                          "would come before Maghrib every day"),
+                                        maghrib.c_str(), isha.c_str());
         return false;
     }
     if (m.ramadanIshaMinutes && *m.ramadanIshaMinutes > 0 && !k.IshaIsMaghribPlus) {
-        error = "--ramadan-isha gives Isha in minutes after Maghrib, but this method's Isha is "
-                "an angle: give --isha-minutes too";
+        error = _("--ramadan-isha gives Isha in minutes after Maghrib, but this method's Isha "
+                  "is an angle: give --isha-minutes too");
         return false;
     }
     return true;
 }
 
-std::string MethodJson(const ConventionRules& k) {
+std::string MethodJson(const Convention& k) {
     std::string json;
     for (const Setting& s : kSettings) {
+        if (s.line != Line::First && s.line != Line::Community && !UsesLine(k, s.line)) {
+            continue;
+        }
         std::string value = s.json != nullptr ? s.json(k) : s.value(k);
         if (value.empty()) {
             value = "null";
@@ -228,17 +280,17 @@ std::string ConventionListText(const AppConfig& cfg) {
         }
         const Convention& k = cfg.Conventions[i];
         Print(&text, "%2d%s%s\n   ", i, k.Name[0] != '\0' ? "  " : "", k.Name);
-        // The community settings on a line of their own, where they are not the defaults.
-        bool community = false;
+        // The settings of each further line on a line of their own, where the convention uses it.
+        Line line = Line::First;
         for (const Setting& s : kSettings) {
-            std::string value = s.value(k);
-            if (s.community && !community) {
-                if (!UsesCommunityLine(k)) {
-                    break;
-                }
-                Print(&text, "\n   ");
-                community = true;
+            if (!UsesLine(k, s.line)) {
+                continue;
             }
+            if (s.line != line) {
+                Print(&text, "\n   ");
+                line = s.line;
+            }
+            std::string value = s.value(k);
             if (!value.empty()) {
                 Print(&text, " %s=%s", s.option, value.c_str());
             }

@@ -28,8 +28,9 @@ bool DefineMethod(const MethodOptions& method, ConventionRules& rules, std::stri
 bool CheckMethodGiven(const MethodOptions& method, const ConventionRules& rules,
                       std::string& error);
 
-// `"method": {...}`'s object: the settings in use, under the options' names (underscores).
-std::string MethodJson(const ConventionRules& rules);
+// `"method": {...}`'s object: the settings in use, under the options' names (underscores);
+// those of line 11 where the convention uses it.
+std::string MethodJson(const Convention& convention);
 
 // --list-conventions (8-bit text): each defined convention's number and name, then its
 // settings in the words of the options ("fajr-angle=18 isha-angle=17 asr=shafii ...").

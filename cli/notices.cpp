@@ -5,6 +5,7 @@
 #include "base/codepage.h"
 #include "base/text_sink.h"
 #include "cli/output.h"
+#include "cli/translation.h"
 #include "config/notice_text.h"
 #include "config/reader.h"
 
@@ -12,7 +13,7 @@ namespace veloranth::cli {
 namespace {
 
 std::string Line(const NoticeDetails& d) {
-    return d.line > 0 ? "line " + std::to_string(d.line) : "";
+    return d.line > 0 ? Formatted(_("line %d"), d.line) : "";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "cli/option_table.h"
+#include "cli/translation.h"
 #include "cli/values.h"
 
 namespace veloranth::cli {
@@ -32,13 +33,13 @@ const OptionRow* RowOf(int value) {
 std::string RefusalOf(const char* argument, int shortOption) {
     std::string text = argument != nullptr ? argument : "";
     if (text.compare(0, 2, "--") != 0) {
-        return std::string("unknown option '-") + static_cast<char>(shortOption) + "'";
+        return Formatted(_("unknown option '-%c'"), shortOption);
     }
     const std::string name = text.substr(2, text.find('=') - 2);
     std::string matches;
     for (std::size_t i = 0; i < kOptionRowCount; ++i) {
         if (kOptionRows[i].name == name && text.find('=') != std::string::npos) {
-            return "--" + name + " takes no value";
+            return Formatted(_("--%s takes no value"), name.c_str());
         }
         if (kOptionRows[i].section != Section::Hidden &&
             std::strncmp(kOptionRows[i].name, name.c_str(), name.size()) == 0) {
@@ -46,10 +47,11 @@ std::string RefusalOf(const char* argument, int shortOption) {
         }
     }
     if (matches.find(',') != std::string::npos) {
-        return "option '--" + name + "' is ambiguous: " + matches;
+        return Formatted(_("option '--%s' is ambiguous: %s"), name.c_str(), matches.c_str());
     }
     // One match: a flag's unique prefix given a value.
-    return matches.empty() ? "unknown option '" + text + "'" : matches + " takes no value";
+    return matches.empty() ? Formatted(_("unknown option '%s'"), text.c_str())
+                           : Formatted(_("%s takes no value"), matches.c_str());
 }
 
 // --add-town's words: the first is getopt's value, the next five follow it whatever they
@@ -64,48 +66,63 @@ bool TakeTownLine(int argc, char** argv, const char* first, Options& o, std::str
         o.addTown.push_back(argv[optind++]);
     }
     if (o.addTown.size() < 6) {
-        error = "--add-town needs COUNTRY NAME LAT LON ZONE CONVENTION [DST]";
+        error = _("--add-town needs COUNTRY NAME LAT LON ZONE CONVENTION [DST]");
         return false;
     }
     return true;
 }
 
 bool CheckCombinations(const Options& o, std::string& error) {
-    int spans = (o.monthPage ? 1 : 0) + (o.yearPage ? 1 : 0);
+    int spans = (o.monthPage ? 1 : 0) + (o.yearPage ? 1 : 0) + (o.ramadanPage ? 1 : 0);
     bool edit = !o.selectTown.empty() || !o.addTown.empty();
-    bool lists = o.list || o.listZones || o.listConventions;
+    bool lists = o.list || o.listZones || o.listConventions || o.nearLat;
+    // --holy-days is an answer of its own, or all-day events added to a span's iCalendar.
+    bool holyEvents = o.holyDays && spans > 0;
+    int formatted = spans + (o.holyDays && !holyEvents ? 1 : 0);
     int answers = (o.sun ? 1 : 0) + (o.qibla ? 1 : 0) + (o.next ? 1 : 0) + (o.list ? 1 : 0) +
                   (o.listZones ? 1 : 0) + (o.listConventions ? 1 : 0) + (spans > 0 ? 1 : 0) +
-                  (!o.selectTown.empty() ? 1 : 0) + (!o.addTown.empty() ? 1 : 0);
+                  (!o.selectTown.empty() ? 1 : 0) + (!o.addTown.empty() ? 1 : 0) +
+                  (o.holyDays && !holyEvents ? 1 : 0) + (o.nearLat ? 1 : 0);
+    // --next answers in text or JSON too.
+    bool nextForm = o.next && (o.format == Format::Text || o.format == Format::Json);
     if (spans > 1) {
-        error = "--month and --year cannot be combined";
+        error = _("choose one of --month, --year and --ramadan-calendar");
     } else if (answers > 1) {
         error =
-            "choose one of --month, --year, --sun, --qibla, --next, --list, --list-zones, "
-            "--list-conventions, --select-town and --add-town";
+            _("choose one of --month, --year, --ramadan-calendar, --holy-days, --sun, "
+              "--qibla, --next, --near, --list, --list-zones, --list-conventions, "
+              "--select-town and --add-town");
+    } else if (holyEvents && (o.ramadanPage || o.format != Format::Ics)) {
+        error = _("--holy-days goes with --month or --year only in --format ics");
     } else if (o.format == Format::Text && spans > 0) {
-        error = "--format text is for a day; use json, csv or ics with --month and --year";
-    } else if (o.format != Format::Default && answers > spans) {
-        error = "--format applies to the day, --month and --year";
+        error = _("--format text is for a day; use json, csv or ics with --month and --year");
+    } else if (o.format != Format::Default && answers > formatted && !nextForm) {
+        error =
+            _("--format applies to the day, --month, --year, --ramadan-calendar and "
+              "--holy-days, and text or json to --next");
+    } else if (o.shortLine && (!o.next || o.format == Format::Json)) {
+        error = _("--short is a line of text for --next");
+    } else if (o.alarmMinutes && (o.format != Format::Ics || (o.holyDays && !holyEvents))) {
+        error = _("--alarm adds reminders to the prayers of --format ics");
     } else if (o.verbose && o.format != Format::Default && o.format != Format::Text) {
-        error = "--verbose writes text: it does not go with --format json, csv or ics";
+        error = _("--verbose writes text: it does not go with --format json, csv or ics");
     } else if (o.allTimes &&
                (answers > 0 || (o.format != Format::Default && o.format != Format::Text))) {
-        error = "--all-times adds lines to the text of a day";
+        error = _("--all-times adds lines to the text of a day");
     } else if (o.lat.has_value() != o.lon.has_value()) {
-        error = "--lat and --lon go together";
+        error = _("--lat and --lon go together");
     } else if (o.lat && !o.town.empty()) {
-        error = "--lat/--lon name a place of their own: leave out the town";
+        error = _("--lat/--lon name a place of their own: leave out the town");
     } else if (o.lat && o.zone.empty()) {
-        error = "--lat and --lon need --zone";
-    } else if (o.outGiven && o.format != Format::Default) {
-        error = "--out is for the HTML pages; --format prints on standard output";
+        error = _("--lat and --lon need --zone");
+    } else if (o.outGiven && (o.format != Format::Default || o.holyDays)) {
+        error = _("--out is for the HTML pages; --format prints on standard output");
     } else if (o.method.ishaAngle && o.method.ishaMinutes) {
-        error = "--isha-angle and --isha-minutes are two ways of giving Isha: give one";
+        error = _("--isha-angle and --isha-minutes are two ways of giving Isha: give one");
     } else if (!o.method.given.empty() && (edit || lists)) {
-        error = o.method.given[0] +
-                " changes this run's times: it does not go with the lists, --select-town "
-                "and --add-town";
+        error = Formatted(_("%s changes this run's times: it does not go with the lists, "
+                            "--select-town and --add-town"),
+                          o.method.given[0].c_str());
     } else {
         return true;
     }
@@ -147,7 +164,7 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
         }
         const OptionRow* row = RowOf(value == ':' || value == '?' ? optopt : value);
         if (value == ':') {
-            error = std::string("option --") + (row != nullptr ? row->name : "") + " needs a value";
+            error = Formatted(_("option --%s needs a value"), row != nullptr ? row->name : "");
             return false;
         }
         if (value == '?' || row == nullptr) {
@@ -167,7 +184,7 @@ bool ParseOptions(int argc, char** argv, Options& o, std::string& error) {
     // The operands, gathered after the options by getopt_long: one town.
     for (int i = optind; i < argc; ++i) {
         if (!o.town.empty()) {
-            error = "one town only: '" + std::string(argv[i]) + "' comes after '" + o.town + "'";
+            error = Formatted(_("one town only: '%s' comes after '%s'"), argv[i], o.town.c_str());
             return false;
         }
         o.town = argv[i];

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/hijri.h"
 #include "engine/day.h"
 
 namespace veloranth::cli {
@@ -20,12 +21,14 @@ struct MethodOptions {
     std::optional<bool> asrShafi;
     std::optional<int> highLatitude;                         // a HighLatitudeRule
     std::optional<std::array<double, kSalatCount>> offsets;  // minutes, SalatKind order
+    std::optional<int> rounding;                             // a RoundingRule
     // The community settings (a convention's line 7).
     std::optional<double> maghribAngle;
     std::optional<int> imsakMinutes;
     std::optional<bool> jafariMidnight;
     std::optional<int> ramadanIshaMinutes;
     std::optional<int> seasonal;     // a seasonal twilight, 0 none to 3 abyad
+    std::optional<int> polar;        // a PolarRule (a convention's line 11)
     std::vector<std::string> given;  // the options that set them ("--fajr-angle")
 };
 
@@ -33,11 +36,16 @@ struct Options {
     std::string config;  // data.cfg to read; empty: the lookup order of config_lookup.h
     std::string town;    // index or name ("Pays:Ville"); empty: the file's TownSelected
     std::optional<ObservationDate> date;  // none: the town's today
+    std::optional<HijriDate> hijriDate;   // --date given as a Hijri date: resolved once the
+                                          // adjustment is known
     std::optional<ObservationTime> time;  // none: the town's now
     bool verbose = false;
     bool sun = false;
     bool monthPage = false;
     bool yearPage = false;
+    bool ramadanPage = false;  // the Ramadan of the date's Hijri year
+    bool holyDays = false;     // the Hijri year's holy days, or all-day events of --month/--year
+    std::optional<int> alarmMinutes;  // iCalendar reminders before each prayer
     bool outGiven = false;
     std::string outDir = ".";
     bool cp1252 = false;
@@ -48,6 +56,9 @@ struct Options {
     bool listOptions = false;  // hidden: the option table for the bash completion
     bool qibla = false;
     bool next = false;
+    bool shortLine = false;  // --next as one short line, for a status bar
+    // --near: the towns nearest to a point, in degrees.
+    std::optional<double> nearLat, nearLon;
     // A place that is not in the file, or another zone or convention for one that is.
     std::optional<double> lat, lon;
     std::string zone;

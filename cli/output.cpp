@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/codepage.h"
+#include "cli/translation.h"
 
 namespace veloranth::cli {
 namespace {
@@ -48,13 +49,14 @@ void EncodedOutput::Write(const char* text, std::size_t length) {
 
 int Fail(const std::string& message) {
     const std::size_t lineEnd = message.find('\n');
-    WriteError("veloranth-cli: " + message.substr(0, lineEnd) + "; see --help\n" +
-               (lineEnd == std::string::npos ? "" : message.substr(lineEnd + 1) + "\n"));
+    WriteError(
+        "veloranth-cli: " + Formatted(_("%s; see --help"), message.substr(0, lineEnd).c_str()) +
+        "\n" + (lineEnd == std::string::npos ? "" : message.substr(lineEnd + 1) + "\n"));
     return 2;
 }
 
 void Warn(const std::string& message) {
-    WriteError("veloranth-cli: warning: " + message + "\n");
+    WriteError("veloranth-cli: " + Formatted(_("warning: %s"), message.c_str()) + "\n");
 }
 
 int Finish(int status) {
@@ -62,7 +64,7 @@ int Finish(int status) {
         gWriteError = errno != 0 ? errno : EIO;
     }
     if (gWriteError != 0) {
-        return Fail(std::string("cannot write the output: ") + std::strerror(gWriteError));
+        return Fail(Formatted(_("cannot write the output: %s"), std::strerror(gWriteError)));
     }
     return status;
 }

@@ -9,12 +9,18 @@
 namespace veloranth::cli {
 
 // The town `wanted` designates: an index, a name ("Casablanca", "casablanca", "Saint Etienne")
-// or "Pays:Ville", compared without regard to case, accents, blanks or hyphens. False with
-// `error` set: its first line says what is wrong, the next ones list the candidates.
+// or "Pays:Ville", compared without regard to case, accents, blanks or hyphens; failing
+// that, another name of a shipped town (town_names.tsv beside data.cfg: London, Makkah).
+// False with `error` set: its first line says what is wrong, the next ones list the
+// candidates (the names it contains, or the nearest by edit distance).
 bool FindTown(const AppConfig& cfg, const std::string& wanted, int& index, std::string& error);
 
 // The table, one town a line (8-bit text).
 std::string TownList(const AppConfig& cfg);
+
+// The ten towns of the table nearest to a point, nearest first, with their distance along
+// the Earth's surface in km (8-bit text).
+std::string NearTownsText(const AppConfig& cfg, double lat, double lon);
 
 // Gives `town` the zone `text` (hours or a tz database name) and, for hours, the DST rule.
 bool ApplyZone(const std::string& text, int dst, Town& town, std::string& error);

@@ -16,6 +16,7 @@
 #include "cli/notices.h"
 #include "cli/output.h"
 #include "cli/place.h"
+#include "cli/translation.h"
 #include "config/edit_lock.h"
 #include "config/reader.h"
 #include "config/writer.h"
@@ -72,14 +73,20 @@ void WarnOfHours(const Town& town) {
     for (const std::string& zone : changing) {
         zoneList += (zoneList.empty() ? "" : ", ") + zone;
     }
+    const std::string place = Cp1252ToUtf8(std::string(town.Country) + ":" + town.Name);
     const std::string country = Cp1252ToUtf8(town.Country);
-    Warn(country + ":" + Cp1252ToUtf8(town.Name) +
-         " is given whole hours, one offset all year, but the clock of " + country +
-         " changes: its towns in the shipped table use the zone" +
-         (changing.size() > 1 ? "s " : " ") + zoneList +
-         (conventions.size() == 1 ? " and convention " + std::to_string(*conventions.begin())
-                                  : "") +
-         "; give the zone by name for the town's real clock");
+    const std::string given = Formatted(
+        _("%s is given whole hours, one offset all year, but the clock of %s changes"),
+        place.c_str(), country.c_str());
+    const std::string zones = Formatted(
+        ngettext("the zone %s", "the zones %s", static_cast<unsigned long>(changing.size())),
+        zoneList.c_str());
+    const std::string use =
+        conventions.size() == 1
+            ? Formatted(_("its towns in the shipped table use %s and convention %d"),
+                        zones.c_str(), *conventions.begin())
+            : Formatted(_("its towns in the shipped table use %s"), zones.c_str());
+    Warn(given + ": " + use + "; " + _("give the zone by name for the town's real clock"));
 }
 
 // The table to start from: the copy itself when it exists (it must be readable), else
@@ -92,7 +99,7 @@ bool ChooseSource(const Options& o, const std::string& target, std::string& sour
     }
     source = ShippedFile("data.cfg");
     if (source.empty()) {
-        error = "no data.cfg to start your copy from (beside the program or installed)";
+        error = _("no data.cfg to start your copy from (beside the program or installed)");
         return false;
     }
     return true;
@@ -101,13 +108,12 @@ bool ChooseSource(const Options& o, const std::string& target, std::string& sour
 // Applies the edit to the table read: `town` is the one to add, unless a town is to be
 // selected; `selected` is the TownSelected to write.
 bool ApplyEdit(const Options& o, const Town& town, AppConfig& cfg, int& selected,
-               std::string& report, std::string& error) {
+               std::string& error) {
     selected = cfg.TownSelected;
     if (!o.selectTown.empty()) {
         if (!FindTown(cfg, o.selectTown, selected, error)) {
             return false;
         }
-        report = "selected town " + std::to_string(selected) + ": ";
         return true;
     }
     const std::vector<std::string>& a = o.addTown;
@@ -117,15 +123,14 @@ bool ApplyEdit(const Options& o, const Town& town, AppConfig& cfg, int& selected
     for (int i = 0; i < cfg.NumberOfTowns; ++i) {
         const Town& t = *cfg.TownTable[i];
         if (std::strcmp(t.Country, town.Country) == 0 && std::strcmp(t.Name, town.Name) == 0) {
-            error = "town " + std::to_string(i) + " is already " + a[0] + ":" + a[1];
+            error = Formatted(_("town %d is already %s:%s"), i, a[0].c_str(), a[1].c_str());
             return false;
         }
     }
     if (!AppendTown(cfg, town)) {
-        error = "out of memory";
+        error = _("out of memory");
         return false;
     }
-    report = "added town " + std::to_string(cfg.NumberOfTowns - 1) + ": ";
     WarnOfHours(town);
     return true;
 }
@@ -135,12 +140,12 @@ bool ApplyEdit(const Options& o, const Town& town, AppConfig& cfg, int& selected
 bool EditUserCopy(const Options& o, std::string& report, std::string& error) {
     std::string target = o.config.empty() ? UserConfigPath() : o.config;
     if (target.empty()) {
-        error = "neither XDG_CONFIG_HOME nor HOME says where your copy of data.cfg goes";
+        error = _("neither XDG_CONFIG_HOME nor HOME says where your copy of data.cfg goes");
         return false;
     }
     std::u16string targetPath;
     if (!Utf8PathToUtf16(target, targetPath)) {
-        error = "the path " + target + " is not UTF-8";
+        error = Formatted(_("the path %s is not UTF-8"), target.c_str());
         return false;
     }
     // A town refused for its own values, or a --config file that is not there, touches
@@ -161,16 +166,19 @@ bool EditUserCopy(const Options& o, std::string& report, std::string& error) {
     std::filesystem::path folder = std::filesystem::path(fileName).parent_path();
     std::error_code made;
     if (!folder.empty() && !std::filesystem::create_directories(folder, made) && made) {
-        error = "cannot create the folder " + folder.string() + ": " + made.message();
+        error =
+            Formatted(_("cannot create the folder %s: %s"), folder.c_str(), made.message().c_str());
         return false;
     }
     ConfigEditLock lock(file, SleepingWait(kLockWaitMilliseconds));
     if (!lock.Held()) {
+        const std::string lockPath = Utf16ToUtf8(lock.Failure().path);
         error = lock.Failure().problem == SaveProblem::kBusy
-                    ? "another program is changing " + target + " (" +
-                          Utf16ToUtf8(lock.Failure().path) + " stays locked); nothing was changed"
-                    : "cannot lock " + Utf16ToUtf8(lock.Failure().path) + ": " +
-                          lock.Failure().reason;
+                    ? Formatted(_("another program is changing %s (%s stays locked); nothing "
+                                  "was changed"),
+                                target.c_str(), lockPath.c_str())
+                    : Formatted(_("cannot lock %s: %s"), lockPath.c_str(),
+                                lock.Failure().reason.c_str());
         return false;
     }
     std::string source;
@@ -179,7 +187,7 @@ bool EditUserCopy(const Options& o, std::string& report, std::string& error) {
     }
     std::u16string sourcePath;
     if (!Utf8PathToUtf16(source, sourcePath)) {
-        error = "the path " + source + " is not UTF-8";
+        error = Formatted(_("the path %s is not UTF-8"), source.c_str());
         return false;
     }
     OwnedConfig read;
@@ -187,27 +195,33 @@ bool EditUserCopy(const Options& o, std::string& report, std::string& error) {
     ConfigNotices notices;
     if (ReadConfigFile(sourcePath, u"", read.cfg, console, &notices) != kReadOk) {
         notices.Warn(source);
-        error = "cannot use the configuration " + source + "\n" + notices.FileLines();
+        error = Formatted(_("cannot use the configuration %s"), source.c_str()) + "\n" +
+                notices.FileLines();
         return false;
     }
     // Written again, a line the reading did not use would be gone for good.
     const std::string notUsed = notices.LinesNotUsed();
     if (!notUsed.empty()) {
-        error = source + " is left as it is: an edit would lose what these lines say; mend "
-                "or remove them" + notUsed;
+        error = Formatted(_("%s is left as it is: an edit would lose what these lines say; "
+                            "mend or remove them"),
+                          source.c_str()) +
+                notUsed;
         return false;
     }
     notices.Warn(source);
     int selected = 0;
-    if (!ApplyEdit(o, town, read.cfg, selected, report, error)) {
+    if (!ApplyEdit(o, town, read.cfg, selected, error)) {
         return false;
     }
-    const Town& shown =
-        *read.cfg.TownTable[o.selectTown.empty() ? read.cfg.NumberOfTowns - 1 : selected];
-    report += Cp1252ToUtf8(std::string(shown.Country) + ":" + shown.Name) + " in " + target + "\n";
+    const int index = o.selectTown.empty() ? read.cfg.NumberOfTowns - 1 : selected;
+    const Town& shown = *read.cfg.TownTable[index];
+    report = Formatted(
+        o.selectTown.empty() ? _("added town %d: %s in %s\n") : _("selected town %d: %s in %s\n"),
+        index, Cp1252ToUtf8(std::string(shown.Country) + ":" + shown.Name).c_str(), target.c_str());
     SaveFailure failure;
     if (!WriteConfigFile(lock.File(), read.cfg, selected, console, PlatformFileOps(), &failure)) {
-        error = "cannot write " + Utf16ToUtf8(failure.path) + ": " + failure.reason;
+        error = Formatted(_("cannot write %s: %s"), Utf16ToUtf8(failure.path).c_str(),
+                          failure.reason.c_str());
         return false;
     }
     return true;

@@ -73,6 +73,22 @@ bool ParseDate(const std::string& text, ObservationDate& date) {
     return true;
 }
 
+bool ParseHijriDate(const std::string& text, HijriDate& date) {
+    std::vector<int> f;
+    const std::string digits = text.substr(0, text.size() - 1);
+    bool iso = digits.find('-') != std::string::npos;
+    if (text.empty() || text.back() != 'H' || !SplitDigits(digits, iso ? '-' : '/', f) ||
+        f.size() != 3 || (iso && digits.size() != 10)) {
+        return false;
+    }
+    HijriDate h = iso ? HijriDate{f[0], f[1], f[2]} : HijriDate{f[2], f[1], f[0]};
+    if (h.month < 1 || h.month > 12 || h.day < 1 || h.day > 30 || h.year < 1) {
+        return false;
+    }
+    date = h;
+    return true;
+}
+
 bool ParseTime(const std::string& text, ObservationTime& time) {
     std::vector<int> f;
     if (!SplitDigits(text, ':', f) || f.size() < 2 || f.size() > 3 || f[0] > 23 || f[1] > 59 ||

@@ -16,6 +16,10 @@ bool ParseNumber(const std::string& text, double& value);
 // A date that exists, D/M/YYYY or ISO YYYY-MM-DD, of the years 1583 to 9999.
 bool ParseDate(const std::string& text, ObservationDate& date);
 
+// A Hijri date, YYYY-MM-DDH or D/M/YYYYH, of a month 1 to 12 and a day 1 to 30 (whether the
+// month has that day is the calendar's to say).
+bool ParseHijriDate(const std::string& text, HijriDate& date);
+
 // A time of the day, H:M or H:M:S.
 bool ParseTime(const std::string& text, ObservationTime& time);
 

@@ -15,6 +15,8 @@ enum LineType {
     kCommentLine = 8,       // the rest of the line is ignored
     kHijriLine = 9,         // HijriShown, HijriAdjustment
     kCallLine = 10,         // the call at prayer time and its sound file between double quotes
+    kRoundingLine = 11,     // a convention's rounding of the shown times and its polar rule
+    kDailySunLine = 12,     // whether a convention takes the Sun of 0h UT for the whole day
 };
 
 inline constexpr char kHeaderValues[] = "%-13d  %-12d  %-7d\n";
@@ -28,6 +30,8 @@ inline constexpr char kParametersValues[] =
 inline constexpr char kCorrectionsValues[] = "%-9d  %-7g  %-7g  %-7g  %-7g  %-7g  %-7g\n";
 inline constexpr char kHighLatitudeValues[] = "%-9d  %d\n";
 inline constexpr char kCommunityValues[] = "%-9d  %-12g  %-12d  %-8d  %-18d  %d\n";
+inline constexpr char kRoundingValues[] = "%-9d  %-8d  %d\n";
+inline constexpr char kDailySunValues[] = "%-9d  %d\n";
 inline constexpr char kHijriValues[] = "%-10d  %d\n";
 // The sound file itself follows between its quotes, then the line break.
 inline constexpr char kCallBeforeFile[] = "%-9d  \"";

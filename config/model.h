@@ -16,7 +16,7 @@ inline constexpr int kConventionCount = 32;
 // gave its angles (a line 3).
 inline constexpr int kAlwaysWrittenConventions = 9;
 
-// What the lines 7, 9 and 10 accept; a line with a value outside is not used.
+// What the lines 7, 9, 10, 11 and 12 accept; a line with a value outside is not used.
 inline constexpr double kMaxMaghribAngle = 10;  // degrees
 inline constexpr int kMaxImsakMinutes = 60;
 inline constexpr int kMaxRamadanIshaMinutes = 240;
@@ -46,17 +46,20 @@ template <class Char>
 struct BasicConvention : ConventionRules {
     Char Name[kNameSize] = {};
     bool Defined = false;  // above 8: a line 3 of the file gave its angles
-    // The file read had its line 7: written back even when every value is the default.
+    // The file read had its line 7, 11 or 12: written back even when every value is the
+    // default.
     bool CommunityLinePresent = false;
+    bool RoundingLinePresent = false;
+    bool DailySunLinePresent = false;
 };
 
 // A line the reader did not use that a save writes back as it was read: a record beyond
-// the oldest grammar (lines 4 to 7 of a convention above 8, 6, 7, 9, 10, and a town naming
-// a zone), so that a setting the program cannot use is never lost by saving.
+// the oldest grammar (lines 4 to 7, 11 and 12 of a convention above 8, 6, 7, 9 to 12, and a
+// town naming a zone), so that a setting the program cannot use is never lost by saving.
 template <class Char>
 struct RefusedLine {
     int type = 0;
-    // The convention a line 4 to 7 addresses, or the town's number in file order.
+    // The convention a line 4 to 7, 11 or 12 addresses, or the town's number in file order.
     int place = 0;
     std::basic_string<Char> text;  // the line as read, its line break included
 };
@@ -108,6 +111,14 @@ bool UsesCommunityLine(const BasicConvention<Char>& k) {
     return k.CommunityLinePresent || k.MaghribTwilightAngle != d.MaghribTwilightAngle ||
            k.ImsakMinutes != d.ImsakMinutes || k.JafariMidnight != d.JafariMidnight ||
            k.RamadanIshaMinutes != d.RamadanIshaMinutes || k.SeasonalTwilight != d.SeasonalTwilight;
+}
+template <class Char>
+bool UsesRoundingLine(const BasicConvention<Char>& k) {
+    return k.RoundingLinePresent || k.Rounding != kRoundNearest || k.PolarRule != kNoPolarRule;
+}
+template <class Char>
+bool UsesDailySunLine(const BasicConvention<Char>& k) {
+    return k.DailySunLinePresent || k.DailySun;
 }
 template <class Char>
 bool UsesHijriLine(const BasicAppConfig<Char>& cfg) {

@@ -299,6 +299,10 @@ class Parser {
                 return HijriLine();
             case kCallLine:
                 return CallLine();
+            case kRoundingLine:
+                return RoundingLine();
+            case kDailySunLine:
+                return DailySunLine();
             case kCommentLine:
                 out_.pop_back();  // the comment's own text starts where the blank was
                 out_ += ReadRestOfLine();
@@ -590,6 +594,57 @@ class Parser {
         StoreRules(i, k);
         cfg_.Conventions[i].CommunityLinePresent = true;
         community_[i] = {i, kCommunityLine, RecordLine(), RecordText(), true};
+        return kReadOk;
+    }
+
+    // Line 11, how a convention rounds its shown times and its polar rule: read as line 7 is.
+    ReadResult RoundingLine() {
+        int i = 0;
+        bool read = ReadConventionIndex(i);
+        ConventionRules k = RulesOf(i);
+        read = read && ReadInt(k.Rounding) == Scan::Ok && ReadInt(k.PolarRule) == Scan::Ok;
+        Append(kRoundingValues, i, k.Rounding, k.PolarRule);
+        if (!read) {
+            return Stop(ReadNotice::FormatError, kReadFormatError);
+        }
+        if (!ValidConvention(i)) {
+            Tell(ReadNotice::ConventionOutOfRange, i, "");
+            Keep(kRoundingLine, i);
+            return kReadOk;
+        }
+        if (OutOfRange("Rounding", k.Rounding, 0, kLastRoundingRule, i) ||
+            OutOfRange("Polar", k.PolarRule, 0, kLastPolarRule, i)) {
+            Keep(kRoundingLine, i);
+            return kReadOk;
+        }
+        StoreRules(i, k);
+        cfg_.Conventions[i].RoundingLinePresent = true;
+        return kReadOk;
+    }
+
+    // Line 12, whether a convention takes the Sun of 0h UT for the whole day: read as line 11.
+    ReadResult DailySunLine() {
+        int i = 0;
+        bool read = ReadConventionIndex(i);
+        ConventionRules k = RulesOf(i);
+        int daily = k.DailySun ? 1 : 0;
+        read = read && ReadInt(daily) == Scan::Ok;
+        Append(kDailySunValues, i, daily);
+        if (!read) {
+            return Stop(ReadNotice::FormatError, kReadFormatError);
+        }
+        if (!ValidConvention(i)) {
+            Tell(ReadNotice::ConventionOutOfRange, i, "");
+            Keep(kDailySunLine, i);
+            return kReadOk;
+        }
+        if (OutOfRange("DailySun", daily, 0, 1, i)) {
+            Keep(kDailySunLine, i);
+            return kReadOk;
+        }
+        k.DailySun = daily == 1;
+        StoreRules(i, k);
+        cfg_.Conventions[i].DailySunLinePresent = true;
         return kReadOk;
     }
 

@@ -16,9 +16,9 @@ enum class ReadNotice {
     TownBeyondCount,           // more town lines than NumberOfTowns: counted, not stored
     TownConventionOutOfRange,  // a town's convention index is not 0 to 31
     UnknownTimeZone,           // a town names a zone the tz database lacks: counted, not stored
-    ConventionOutOfRange,      // a line 3 to 7 for a convention index not 0 to 31
+    ConventionOutOfRange,      // a line 3 to 7 or 11 for a convention index not 0 to 31
     RuleOutOfRange,            // a line 6 with a high-latitude rule not 0 to 3: not used
-    ValueOutOfRange,           // a value of a line 7, 9 or 10 outside its range: not used
+    ValueOutOfRange,           // a value of a line 7, 9, 10 or 11 outside its range: not used
     SoundFileNotPlain,         // a line 10's sound file is no plain file name: not used
     ConventionNotDefined,      // a kept town's convention (9 to 31) that no line 3 defines
     ConventionWithoutAngles,   // a line 4 to 7 of a convention above 8 without a line 3
@@ -27,7 +27,7 @@ enum class ReadNotice {
     NameTooLong,               // a country, town or convention name cut to 79 characters
     // Reading stops at these.
     FormatError,             // unknown line type, text where a line type belongs, or a
-                             // line 6, 7, 9 or 10 whose fields cannot be read
+                             // line 6, 7, 9, 10 or 11 whose fields cannot be read
     AllocationFailed,        // no memory for the town table or a town record
     TownCountMismatch,       // the town lines do not match NumberOfTowns
     SelectedTownOutOfRange,  // TownSelected designates no town

@@ -64,6 +64,10 @@ const char* CommentOf(int type) {
         case kCommunityLine:
             return "8 Convention MaghribAngle ImsakMinutes Midnight RamadanIshaMinutes "
                    "Seasonal\n";
+        case kRoundingLine:
+            return "8 Convention Rounding Polar\n";
+        case kDailySunLine:
+            return "8 Convention DailySun (1 the Sun of 0h UT for the whole day)\n";
         case kHijriLine:
             return "8 HijriShown HijriAdjustment\n";
         case kCallLine:
@@ -89,13 +93,14 @@ bool WriteRefused(Composer& c, const AppConfig& cfg, int type, int place) {
 
 bool IsConventionRecord(int type) {
     return type == kCorrectionsLine || type == kNameLine || type == kHighLatitudeLine ||
-           type == kCommunityLine;
+           type == kCommunityLine || type == kRoundingLine || type == kDailySunLine;
 }
 
 // A convention the file does not define: only the lines read for it, in the block's order.
 void ComposeRefusedConvention(Composer& c, const AppConfig& cfg, int i) {
     bool any = false;
-    for (int type : {kNameLine, kCorrectionsLine, kHighLatitudeLine, kCommunityLine}) {
+    for (int type : {kNameLine, kCorrectionsLine, kHighLatitudeLine, kCommunityLine, kRoundingLine,
+                     kDailySunLine}) {
         any = WriteRefused(c, cfg, type, i) || any;
     }
     if (any) {
@@ -127,6 +132,18 @@ void ComposeConvention(Composer& c, const AppConfig& cfg, int i) {
                  k.JafariMidnight ? 1 : 0, k.RamadanIshaMinutes, k.SeasonalTwilight);
     } else {
         WriteRefused(c, cfg, kCommunityLine, i);
+    }
+    if (UsesRoundingLine(k)) {  // likewise
+        c.Line(CommentOf(kRoundingLine));
+        c.Record(kRoundingLine, kRoundingValues, i, k.Rounding, k.PolarRule);
+    } else {
+        WriteRefused(c, cfg, kRoundingLine, i);
+    }
+    if (UsesDailySunLine(k)) {  // likewise
+        c.Line(CommentOf(kDailySunLine));
+        c.Record(kDailySunLine, kDailySunValues, i, k.DailySun ? 1 : 0);
+    } else {
+        WriteRefused(c, cfg, kDailySunLine, i);
     }
     c.Line("%s", kSeparator);
 }

@@ -12,6 +12,8 @@ namespace veloranth {
 // Index of each entry of PrayerTimes.
 enum SalatKind { Fajr = 0, Chourouk = 1, Zuhr = 2, Asr = 3, Maghrib = 4, Isha = 5 };
 inline constexpr int kSalatCount = 6;
+inline constexpr const char* kSalatNames[kSalatCount] = {"Fajr", "Chourouk", "Zuhr",
+                                                         "Asr",  "Maghrib",  "Isha"};
 
 // Six decimal hours of local clock time in SalatKind order; not reduced to [0, 24).
 struct PrayerTimes {
@@ -51,12 +53,35 @@ struct ConventionRules {
     bool JafariMidnight = false;      // midnight from sunset to Fajr, not to sunrise
     int RamadanIshaMinutes = 0;       // in Ramadan, Isha = Maghrib + these; 0: no change
     int SeasonalTwilight = 0;         // a Shafaq: the Committee's seasonal Fajr and Isha
+    // How the times are shown, and what gives a day without sunrise or sunset (line 11).
+    int Rounding = 0;   // a RoundingRule
+    int PolarRule = 0;  // a PolarRule
+    // The Sun's place of 0h UT serves the whole day (line 12), as tables computed from a
+    // daily ephemeris take it; otherwise each time takes the Sun of its own instant.
+    bool DailySun = false;
 };
 
 // Whether the convention takes Maghrib at an angle below the sunset, not at the sunset.
 inline bool HasMaghribAngle(const ConventionRules& k) {
     return k.MaghribTwilightAngle > 0;
 }
+
+// How a time is shown to the minute. Authorities that round up do it as a precaution: a
+// prayer shown a few seconds late is never shown before its time.
+enum RoundingRule {
+    kRoundNearest = 0,
+    kRoundUp = 1,    // to the next whole minute; a time on the minute stays
+    kRoundSafe = 2,  // Imsak and Chourouk down (they end a time), the others up
+};
+inline constexpr int kLastRoundingRule = kRoundSafe;
+
+// What gives the times of a day on which the Sun does not rise or does not set.
+enum PolarRule {
+    kNoPolarRule = 0,
+    kNearestLatitude = 1,  // the same day at the nearest latitude where it rises and sets
+    kNearestDay = 2,       // the nearest day on which it rises and sets
+};
+inline constexpr int kLastPolarRule = kNearestDay;
 
 // The Moonsighting Committee's seasonal twilight, named by the twilight (shafaq) whose end
 // is Isha.
@@ -94,6 +119,7 @@ inline constexpr int kCommunityCount = 3;
 
 struct CommunityTimes {
     double time[kCommunityCount] = {};
+    double shown[kCommunityCount] = {};  // as shown to the minute (engine/rounding.cpp)
     bool found[kCommunityCount] = {};
     // The clock midnight is shown on, which a change of the clock during the night makes
     // the next day's.
@@ -143,6 +169,16 @@ struct ObservationTime {
     int Second = 0;
 };
 
+// A day on which the Sun does not rise or does not set, and what the convention's polar
+// rule made of it.
+struct PolarResult {
+    bool sunBelow = false;    // the Sun stays below the horizon all day: no Asr either
+    int rule = kNoPolarRule;  // the convention's rule, on a day without sunrise or sunset
+    bool found = false;       // the rule found its latitude or date: the day's times are theirs
+    double latitude = 0;      // degrees, of kNearestLatitude
+    ObservationDate date;     // of kNearestDay
+};
+
 // One day's prayer times as computed: what every view shows and the reminders compare.
 struct PrayerDay {
     ObservationDate date;
@@ -152,10 +188,14 @@ struct PrayerDay {
     double T = 0;      // Julian centuries of the evaluation the weekday is told from
     PrayerTimes exact;
     PrayerTimes adjusted;
+    // The adjusted times as shown to the minute, by the convention's rounding: what every
+    // view shows and the reminders compare (engine/rounding.cpp).
+    PrayerTimes shown;
     FoundTimes found;
     RuleMoves moved;
     CommunityTimes community;
     DayRules rules;
+    PolarResult polar;
     HijriDate hijri{};  // the date whose daytime is this civil day, shifted by the adjustment
 };
 

@@ -23,6 +23,21 @@ void ApplySeasons(PrayerDay& day, const DayInputs& in);
 // (isha_after_maghrib.cpp).
 void ApplyIshaAfterMaghrib(PrayerDay& day, const ConventionRules& k);
 
+// A day the polar rules leave alone, and what they look for: the Sun rises and sets, and
+// Asr falls before the sunset. Where the Sun's centre only grazes the horizon (its sunrise
+// owed to the refraction) the solver may place the sunset before Asr, and the day's times
+// would be out of order: such a day is taken as a polar one.
+inline bool WholeDay(const PrayerDay& day) {
+    return day.found[Chourouk] && day.community.found[kSunset] && day.found[Asr] &&
+           day.exact[Asr] < day.community.time[kSunset];
+}
+
+// The convention's polar rule (polar.cpp), on a day that is not whole: every time of the
+// nearest latitude toward the equator, or of the nearest date, whose day is whole, computed
+// there with the convention. True when the rule applied (told in day.polar, found or not);
+// the high-latitude rule is then the source day's own.
+bool ApplyPolarRule(PrayerDay& day, const DayInputs& in, EngineMemo& memo);
+
 // The high-latitude rule (high_latitude.cpp): Fajr, a Maghrib by angle and Isha bounded to
 // a portion of the night, on the exact times; day.moved says which it moved.
 void ApplyHighLatitudeRule(PrayerDay& day, const ConventionRules& k);
@@ -32,11 +47,20 @@ void ApplyHighLatitudeRule(PrayerDay& day, const ConventionRules& k);
 // adjusted Fajr.
 void ApplyMinuteCorrections(PrayerDay& day, const ConventionRules& k);
 
+// The convention's rounding (rounding.cpp): the times as shown to the minute, from the
+// adjusted ones, Imsak and the sunset too.
+void ApplyRounding(PrayerDay& day, const ConventionRules& k);
+
+// A time as shown under a RoundingRule (`endsATime`: Imsak or Chourouk, which the safe
+// rule rounds down). To the nearest minute it is the time itself, which the formatters
+// round; up or down, it is a time one second into the minute it is shown at.
+double ShownHours(double hours, int rule, bool endsATime);
+
 // The times in their order (time_order.cpp): Imsak, Fajr, Chourouk, Zuhr, Asr, Maghrib,
 // Isha, sunset between Zuhr and Maghrib and midnight after Maghrib in elapsed time; equal
 // times keep their place. Outward from the transit, a time out of place is not found that
-// day, and so is any time past the calendar's last day, 9999-12-31. Applied last, and
-// again once midnight is known.
+// day, and so is any time past the calendar's last day, 9999-12-31. Applied last, after the
+// rounding, and again once midnight is known.
 void ApplyTimeOrder(PrayerDay& day);
 
 }  // namespace veloranth

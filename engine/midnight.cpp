@@ -32,6 +32,7 @@ void SetMidnight(PrayerDay& day, const PrayerDay& next, const DayInputs& in) {
         static_cast<std::int64_t>(std::floor(middle * 3600));
     c.midnightTZeff = TownOffsetAt(in, seconds) / 3600.0;
     c.time[kMidnight] = middle + c.midnightTZeff;
+    c.shown[kMidnight] = ShownHours(c.time[kMidnight], in.convention->Rounding, false);
     ApplyTimeOrder(day);
 }
 

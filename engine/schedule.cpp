@@ -74,7 +74,13 @@ void SolveEvents(DayRun& run, const Latitude& phi, const Event* events, int coun
     for (int e = 0; e < solved; ++e) {
         HoursOf(day, kinds[e]) = hours[e];
         FoundOf(day, kinds[e]) = statuses[e] == kSalatFound;
+        if (kinds[e] == Chourouk) {
+            day.polar.sunBelow = statuses[e] == kSunAlwaysBelow;
+        }
     }
+    // Without a sunrise no shadow is cast: the solver's Asr is no time (a polar rule may
+    // give one).
+    day.found.found[Asr] = day.found[Asr] && !day.polar.sunBelow;
     if (!HasMaghribAngle(*run.in.convention)) {
         day.community.time[kSunset] = day.exact[Maghrib];
         day.community.found[kSunset] = day.found[Maghrib];
@@ -105,14 +111,22 @@ void SolveTimes(DayRun& run, const Latitude& phi, ScheduleObserver* observer) {
     }
 }
 
-// The rules that move the finished times, each told: the high-latitude rule, then the
-// convention's corrections and the order they must keep.
-void FinishDay(PrayerDay& day, const ConventionRules& k, ScheduleObserver* observer) {
-    ApplyHighLatitudeRule(day, k);
-    if (day.moved.fajr || day.moved.maghrib || day.moved.isha) {
-        Tell(observer, ScheduleStep::HighLatitude, day);
+// The rules that move the finished times, each told: the polar rule on a day without sunrise
+// or sunset, else the high-latitude rule; then the convention's corrections, its rounding
+// and the order the times must keep.
+void FinishDay(DayRun& run, ScheduleObserver* observer) {
+    PrayerDay& day = run.day;
+    const ConventionRules& k = *run.in.convention;
+    if (!WholeDay(day) && ApplyPolarRule(day, run.in, run.memo)) {  // an ordinary day: no call
+        Tell(observer, ScheduleStep::Polar, day);
+    } else {
+        ApplyHighLatitudeRule(day, k);
+        if (day.moved.fajr || day.moved.maghrib || day.moved.isha) {
+            Tell(observer, ScheduleStep::HighLatitude, day);
+        }
     }
     ApplyMinuteCorrections(day, k);
+    ApplyRounding(day, k);
     ApplyTimeOrder(day);
     Tell(observer, ScheduleStep::Adjusted, day);
 }
@@ -162,7 +176,7 @@ PrayerDay ComputeDaySchedule(const DayInputs& in, const ObservationDate& date, E
     }
     SolveTimes(run, phi, observer);
     day.weekday = WeekdayAt(day.T, day.TZeff);  // the last evaluation's, Asr's
-    FinishDay(day, *in.convention, observer);
+    FinishDay(run, observer);
     return day;
 }
 
@@ -181,7 +195,7 @@ void ComputeMonthSchedule(const DayInputs& in, int month, int year, PrayerDay* d
             continue;
         }
         SolveTimes(run, phi, nullptr);
-        FinishDay(day, *in.convention, nullptr);
+        FinishDay(run, nullptr);
     }
 }
 

@@ -13,7 +13,8 @@ int WeekdayAt(double T, double TZeff);
 
 // The steps of the day's schedule, in the fixed order they are told. Maghrib is the sunset;
 // MaghribAngle is told only for a convention that takes Maghrib at an angle below it.
-// HighLatitude is told only on days its rule moved a time.
+// Polar is told only on days without sunrise or sunset whose convention has a polar rule;
+// HighLatitude only on other days, where its rule moved a time.
 enum class ScheduleStep {
     Clock,
     Transit,
@@ -23,6 +24,7 @@ enum class ScheduleStep {
     Fajr,
     Isha,
     Asr,
+    Polar,
     HighLatitude,
     Adjusted
 };

@@ -33,7 +33,7 @@ std::string ShownTime(const PrayerTimes& times, const FoundTimes& found, int kin
 }
 
 std::string ShownTime(const CommunityTimes& times, int kind) {
-    return times.found[kind] ? ClockTime(times.time[kind]) : kNoTimeText;
+    return times.found[kind] ? ClockTime(times.shown[kind]) : kNoTimeText;
 }
 
 }  // namespace veloranth

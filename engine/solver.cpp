@@ -102,12 +102,35 @@ double SideOf(int kind) {
 
 }  // namespace
 
+namespace {
+
+// The transit from the Sun of 0h UT: its right ascension then, carried at the mean Sun's
+// rate. day.T is the transit's instant, which tells the weekday as the passes' would.
+void DailyTransit(DayRun& run, int monthBase) {
+    const ObservationDate& d = run.day.date;
+    const double T0 = JulianCenturiesIn(monthBase, d.Day, 0.0);
+    if (run.trace) {
+        Print(run.trace, "T=%g JC \xE0 0h GMT, for the whole day\n", T0);
+    }
+    double t = (RightAscensionAt(SunLongitude(T0)) - Theta0(T0) - run.in.LongitudeRad) * RadToHours;
+    t -= 24 * std::floor(t / 24);
+    run.day.T = JulianCenturiesIn(monthBase, d.Day, t);
+    const double z = t + run.day.TZeff;
+    run.day.exact[Zuhr] = z < 0 ? z + 24 : z;
+}
+
+}  // namespace
+
 void ComputeTransit(DayRun& run) {
     const ObservationDate& d = run.day.date;
     const DayInputs& in = run.in;
     TextSink* trace = run.trace;
 
     const int monthBase = MonthBaseOf(run);
+    if (in.convention != nullptr && in.convention->DailySun) {
+        DailyTransit(run, monthBase);
+        return;
+    }
     double T1 = JulianCenturiesIn(monthBase, d.Day, 12.0);
     if (trace) {
         Print(trace, "T=%g  JC \xE0 12h GMT\n", T1);
@@ -172,6 +195,26 @@ void TracePass(TextSink* trace, DayRun& run, int kind, int pass, double utHour, 
     }
 }
 
+// SalatHours under a daily Sun: one evaluation of each event, from the Sun of 0h UT, traced
+// as a last pass is. day.T keeps the transit's instant.
+void DailyHours(DayRun& run, const Latitude& phi, const int* kinds, int count, double* sinH0,
+                double* hours, int* statuses, TextSink* const* traces) {
+    const PassSun sun = SunAt(MonthBaseOf(run), run.day.date.Day, 0.0);
+    for (int e = 0; e < count; ++e) {
+        if (kinds[e] == Asr) {
+            sinH0[e] = rmath::Sin(AsrAltitude(*run.in.convention, run.in.LatitudeRad, sun.delta));
+        }
+        const double costau = CosTau(sinH0[e], sun, phi);
+        statuses[e] = StatusOf(costau);
+        if (statuses[e] == kSalatFound) {
+            hours[e] = rmath::Acos(costau) * RadToHours * SideOf(kinds[e]) + run.day.exact[Zuhr];
+        }
+        if (traces != nullptr) {
+            TracePass(traces[e], run, kinds[e], 3, 0.0, sun, costau, statuses[e], hours[e]);
+        }
+    }
+}
+
 }  // namespace
 
 void SalatHours(DayRun& run, const Latitude& phi, const int* kinds, int count, double* hours,
@@ -191,9 +234,13 @@ void SalatHours(DayRun& run, const Latitude& phi, const int* kinds, int count, d
         sinH0[e] = kinds[e] == Asr ? 0.0
                                    : MemoSin(run.memo.altitude[FixedAltitudeSlot(k, kinds[e])],
                                              FixedTargetAltitude(k, kinds[e]));
-        if (traces != nullptr) {
+        if (traces != nullptr && !k.DailySun) {
             Print(traces[e], " 1st iter %s\n", FormatHours(Z - tzEff).text);
         }
+    }
+    if (k.DailySun) {
+        DailyHours(run, phi, kinds, count, sinH0, hours, statuses, traces);
+        return;
     }
     // Stage by stage over the events still found, each stage's calls independent, so that
     // the processor overlaps the events' computations. Every pass starts from the transit;

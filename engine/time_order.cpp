@@ -41,10 +41,10 @@ void ApplyTimeOrder(PrayerDay& day) {
     CommunityTimes& c = day.community;
     const double end = HoursToTheLastDay(day.date);
     for (int k = 0; k < kSalatCount; ++k) {
-        day.found.found[k] = day.found[k] && day.adjusted[k] < end;
+        day.found.found[k] = day.found[k] && day.adjusted[k] < end && day.shown[k] < end;
     }
     for (int k = 0; k < kCommunityCount; ++k) {
-        c.found[k] = c.found[k] && c.time[k] < end;
+        c.found[k] = c.found[k] && c.time[k] < end && c.shown[k] < end;
     }
     // The transit first: the morning's times before it, the evening's after it, each rule's
     // time beyond the one nearer the transit (Fajr beyond sunrise, Isha beyond Maghrib).

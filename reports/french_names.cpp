@@ -33,6 +33,39 @@ const char* HijriMonthShortName(int month) {
     return month >= 1 && month <= 12 ? kMonths[month - 1] : "?";
 }
 
+// Laylat al-Qadr is kept on 26 Ramadan's date: its night begins that evening.
+const HolyDay kHolyDays[] = {{1, 1, "Nouvel an de l'H\xE9gire"},
+                             {1, 10, "Achoura"},
+                             {3, 12, "Mawlid"},
+                             {7, 27, "Isra et Miraj"},
+                             {9, 1,
+                              "D\xE9"
+                              "but du Ramadan"},
+                             {9, 26, "Laylat al-Qadr"},
+                             {10, 1,
+                              "A\xEF"
+                              "d al-Fitr"},
+                             {12, 9, "Jour d'Arafat"},
+                             {12, 10,
+                              "A\xEF"
+                              "d al-Adha"}};
+const int kHolyDayCount = sizeof kHolyDays / sizeof kHolyDays[0];
+
+const char* HolyDayName(const HijriDate& date) {
+    for (const HolyDay& h : kHolyDays) {
+        if (h.month == date.month && h.day == date.day) {
+            return h.name;
+        }
+    }
+    return nullptr;
+}
+
+std::string LongDateText(int weekday, int day, int month, int year) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%s %d %s %d", DayName(weekday), day, MonthName(month), year);
+    return text;
+}
+
 std::string HijriDateText(const HijriDate& date) {
     char text[64];
     std::snprintf(text, sizeof text, "%d %s %d", date.day, HijriMonthName(date.month), date.year);

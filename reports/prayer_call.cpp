@@ -112,7 +112,7 @@ double ClockSeconds(const ObservationDate& date, double hours) {
 
 double CallMoment(const PrayerDay& day, int kind) {
     const double exact = day.adjusted[kind];
-    return ClockSeconds(day.date, std::max(exact, ShownMinute(exact) / 60.0));
+    return ClockSeconds(day.date, std::max(exact, ShownMinute(day.shown[kind]) / 60.0));
 }
 
 unsigned CallsDue(std::initializer_list<const PrayerDay*> days, double now, double& lastCall) {

@@ -2,7 +2,10 @@
 // and the texts composed from it.
 #include "reports/prayer_report.h"
 
+#include <cstring>
+
 #include "base/codepage.h"
+#include "base/constants.h"
 #include "engine/format.h"
 #include "engine/schedule.h"
 #include "base/text_sink.h"
@@ -41,7 +44,7 @@ void PrintCorrection(TextSink* out, const PrayerDay& day, int kind, double offse
 // The six rounded times, one per line.
 void PrintRounded(TextSink* out, const PrayerDay& day) {
     for (int k = 0; k < kSalatCount; ++k) {
-        Print(out, "%s%s\n", kLabels[k], ShownTime(day.adjusted, day.found, k).c_str());
+        Print(out, "%s%s\n", kLabels[k], ShownTime(day.shown, day.found, k).c_str());
     }
 }
 
@@ -54,15 +57,18 @@ void PrintPlace(TextSink* out, const AppConfig& c) {
 }
 
 // "__ Date : ..." of the rounded block and the box, and the Hijri date's line after it
-// where data.cfg asks for it.
+// where data.cfg asks for it, with the holy day's name on such a day.
 void PrintDateLines(TextSink* out, const PrayerDay& day, bool hijriShown) {
     Print(out, "__ Date : %s %d/%d/%d   %s  TZ (include DST)=%s\n", DayName(day.weekday),
           day.date.Day, day.date.Month, day.date.Year, DstText(day.dst),
           FormatOffset(day.TZeff).text);
     if (hijriShown) {
-        Print(out, "__ H\xE9gire : %s\n", HijriDateText(day.hijri).c_str());
+        const char* holyDay = HolyDayName(day.hijri);
+        Print(out, "__ H\xE9gire : %s%s%s%s\n", HijriDateText(day.hijri).c_str(),
+              holyDay ? " (" : "", holyDay ? holyDay : "", holyDay ? ")" : "");
     }
 }
+
 
 std::u16string Limited(const std::string& text, std::size_t limit) {
     std::u16string wide = Cp1252ToUtf16(text);
@@ -76,6 +82,47 @@ std::u16string Limited(const std::string& text, std::size_t limit) {
 
 const char* DstText(bool dst) {
     return dst ? "DST Applies" : "DST does not apply";
+}
+
+std::string NameList(const char* const* names, int count) {
+    std::string list = count > 0 ? names[0] : "";
+    for (int i = 1; i < count; ++i) {
+        list += std::string(i == count - 1 ? " et " : ", ") + names[i];
+    }
+    return list;
+}
+
+const char* PolarRuleName(int rule) {
+    static const char* const kRuleNames[] = {"", "latitude la plus proche", "jour le plus proche"};
+    return rule > kNoPolarRule && rule <= kLastPolarRule ? kRuleNames[rule] : "";
+}
+
+std::string PolarRuleText(const PrayerDay& day) {
+    const PolarResult& p = day.polar;
+    StringSink text;
+    Print(&text, "R\xE8gle polaire %d (%s) : ", p.rule, PolarRuleName(p.rule));
+    if (!p.found) {
+        Print(&text,
+              p.rule == kNearestDay
+                  ? "aucun jour \xE0 moins de six mois o\xF9 le Soleil se l\xE8ve et se couche"
+                  : "aucune latitude o\xF9 le Soleil se l\xE8ve et se couche");
+        return text.str();
+    }
+    const char* given[kSalatCount];
+    int n = 0;
+    for (int k = 0; k < kSalatCount; ++k) {
+        if (day.found[k]) {
+            given[n++] = kSalatNames[k];
+        }
+    }
+    Print(&text, "%s", NameList(given, n).c_str());
+    if (p.rule == kNearestLatitude) {
+        FormattedText latitude = FormatDegrees(p.latitude * DegToRad);
+        Print(&text, " de la latitude %s", latitude.text + std::strspn(latitude.text, " "));
+    } else {
+        Print(&text, " du %d/%d/%d", p.date.Day, p.date.Month, p.date.Year);
+    }
+    return text.str();
 }
 
 namespace {
@@ -121,8 +168,16 @@ class ReportPrinter : public ScheduleObserver {
                 break;
             case ScheduleStep::Asr:
                 // On purpose "Shafi" for every Asr rule: users compare this trace line by line.
-                Print(out_, "Asr (%s) at %gh ie : %s\n", "Shafi", e.exact[Asr],
-                      FormatHours(e.exact[Asr]).text);
+                if (e.polar.sunBelow) {
+                    Print(out_, "Asr (%s) not given: the Sun does not rise\n", "Shafi");
+                } else {
+                    Print(out_, "Asr (%s) at %gh ie : %s\n", "Shafi", e.exact[Asr],
+                          FormatHours(e.exact[Asr]).text);
+                }
+                Print(out_, "\n");
+                break;
+            case ScheduleStep::Polar:
+                Print(out_, "%s\n", PolarRuleText(e).c_str());
                 Print(out_, "\n");
                 break;
             case ScheduleStep::HighLatitude:
@@ -193,11 +248,7 @@ class ReportPrinter : public ScheduleObserver {
         if (e.moved.isha) {
             names[n++] = "Isha";
         }
-        std::string moved = names[0];
-        for (int i = 1; i < n; ++i) {
-            moved += std::string(i == n - 1 ? " et " : ", ") + names[i];
-        }
-        moved += n > 1 ? " d\xE9plac\xE9s" : " d\xE9plac\xE9";
+        std::string moved = NameList(names, n) + (n > 1 ? " d\xE9plac\xE9s" : " d\xE9plac\xE9");
         Print(out_, "R\xE8gle des hautes latitudes %d (%s) : %s\n", k.HighLatitudeRule,
               kRuleNames[k.HighLatitudeRule], moved.c_str());
         Print(out_, "\n");
@@ -271,7 +322,7 @@ void BuildDaySummary(MainState& s) {
     Print(&text, "\n");
     Print(&text, "Fajr  Chourouk Zuhr     Asr   Maghrib  Isha\n");
     for (int k = 0; k < kSalatCount; ++k) {
-        Print(&text, "%-6.5s ", ShownTime(e.adjusted, e.found, k).c_str());
+        Print(&text, "%-6.5s ", ShownTime(e.shown, e.found, k).c_str());
     }
     s.DaySummaryText = Limited(text.str(), kSummaryLimit);
     platform::DebugOutput(s.DaySummaryText);

@@ -25,6 +25,17 @@ std::string PrayerTimeBoxText(const MainState& state);
 // "DST Applies" or "DST does not apply".
 const char* DstText(bool dst);
 
+// "Fajr", "Fajr et Isha", "Fajr, Maghrib et Isha": French names in a list.
+std::string NameList(const char* const* names, int count);
+
+// A polar rule's French name, "latitude la plus proche" or "jour le plus proche" ("" for none).
+const char* PolarRuleName(int rule);
+
+// What a day's polar rule gave, on a day without sunrise or sunset whose convention has one:
+// "R\xE8gle polaire 1 (latitude la plus proche) : Fajr, Chourouk, ... et Isha de la latitude
+// 66\xB039'00\"", or "... du 26/11/2007" for the nearest day.
+std::string PolarRuleText(const PrayerDay& day);
+
 // A box's text, cut to what its buffer holds.
 std::string BoxText(std::string text);
 

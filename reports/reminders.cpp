@@ -30,37 +30,37 @@ bool IsWithinMinutesAfter(double t, int hour, int minute, double limit) {
     return 0 <= d && d <= limit;
 }
 
-std::string ReminderText(const PrayerTimes& adjusted, const FoundTimes& found, int hour,
+std::string ReminderText(const PrayerTimes& shown, const FoundTimes& found, int hour,
                          int minute) {
     std::string text;
     for (const Reminder& r : kReminders) {
-        if (found[r.kind] && IsWithinMinutesAfter(adjusted[r.kind], hour, minute, r.limit)) {
+        if (found[r.kind] && IsWithinMinutesAfter(shown[r.kind], hour, minute, r.limit)) {
             text = r.text;  // a later prayer replaces an earlier one
         }
     }
     return text;
 }
 
-bool IsPrayerTime(const PrayerTimes& adjusted, const FoundTimes& found, int hour, int minute) {
-    return PrayersCalling(adjusted, found, hour, minute) != 0;
+bool IsPrayerTime(const PrayerTimes& shown, const FoundTimes& found, int hour, int minute) {
+    return PrayersCalling(shown, found, hour, minute) != 0;
 }
 
-unsigned PrayersCalling(const PrayerTimes& adjusted, const FoundTimes& found, int hour,
+unsigned PrayersCalling(const PrayerTimes& shown, const FoundTimes& found, int hour,
                         int minute) {
     unsigned calling = 0;
     for (const Reminder& r : kReminders) {
-        if (found[r.kind] && IsWithinMinutesAfter(adjusted[r.kind], hour, minute, 1.0)) {
+        if (found[r.kind] && IsWithinMinutesAfter(shown[r.kind], hour, minute, 1.0)) {
             calling |= 1u << r.kind;
         }
     }
     return calling;
 }
 
-std::string ClockText(const PrayerTimes& adjusted, const FoundTimes& found, int hour, int minute,
+std::string ClockText(const PrayerTimes& shown, const FoundTimes& found, int hour, int minute,
                       int second) {
     char clock[48];
     std::snprintf(clock, sizeof clock, "%2d:%02d:%02d\n", hour, minute, second);
-    return clock + ReminderText(adjusted, found, hour, minute);
+    return clock + ReminderText(shown, found, hour, minute);
 }
 
 }  // namespace veloranth

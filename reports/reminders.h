@@ -14,18 +14,18 @@ bool IsWithinMinutesAfter(double t, int hour, int minute, double limit);
 // The reminder for the clock's minute: the last of Fajr, Zuhr, Asr, Maghrib, Isha still
 // within its window (15 minutes, Isha 1); empty when none. Chourouk has none, and a time
 // that was not found that day never reminds.
-std::string ReminderText(const PrayerTimes& adjusted, const FoundTimes& found, int hour,
+std::string ReminderText(const PrayerTimes& shown, const FoundTimes& found, int hour,
                          int minute);
 
 // True during the minute of one of those five times and the next: the window comes to
 // the front.
-bool IsPrayerTime(const PrayerTimes& adjusted, const FoundTimes& found, int hour, int minute);
+bool IsPrayerTime(const PrayerTimes& shown, const FoundTimes& found, int hour, int minute);
 // The prayers (bits 1 << SalatKind) whose time it is in that sense.
-unsigned PrayersCalling(const PrayerTimes& adjusted, const FoundTimes& found, int hour,
+unsigned PrayersCalling(const PrayerTimes& shown, const FoundTimes& found, int hour,
                         int minute);
 
 // The clock area's 8-bit text: "%2d:%02d:%02d\n" and the reminder.
-std::string ClockText(const PrayerTimes& adjusted, const FoundTimes& found, int hour, int minute,
+std::string ClockText(const PrayerTimes& shown, const FoundTimes& found, int hour, int minute,
                       int second);
 
 }  // namespace veloranth

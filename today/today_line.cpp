@@ -22,11 +22,11 @@ void AppendColumn(std::u16string& out, const std::u16string& text, std::size_t p
 
 }  // namespace
 
-std::u16string ComposeTodayLine(const PrayerTimes& adjusted, const FoundTimes& found,
+std::u16string ComposeTodayLine(const PrayerTimes& shown, const FoundTimes& found,
                                 const char16_t* townName) {
     std::u16string line;
     for (int kind : {Fajr, Zuhr, Asr, Maghrib, Isha}) {
-        std::string text = ShownTime(adjusted, found, kind);
+        std::string text = ShownTime(shown, found, kind);
         AppendColumn(line, std::u16string(text.begin(), text.end()), 5, 6);
         line += u' ';
     }
@@ -41,7 +41,7 @@ bool UpdateTodayLine(TodayItemDay& day, const WideAppConfig& cfg, const Observat
     }
     const PrayerDay computed = ComputeDaySchedule(EngineInputs(cfg), today);
     const char16_t* name = cfg.HasSelectedTown() ? cfg.SelectedTown().Name : u"";
-    day.line = ComposeTodayLine(computed.adjusted, computed.found, name);
+    day.line = ComposeTodayLine(computed.shown, computed.found, name);
     day.hijri = computed.hijri;
     day.madeFor = today;
     return true;

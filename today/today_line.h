@@ -15,7 +15,7 @@ inline constexpr char16_t kTodayHeading[] = u"Fajr      Zuhr     Asr   Maghrib I
 
 // Each time cut to 5 characters and padded to 6, a blank after each, then at most 10
 // characters of the name ("%-6.5s %-6.5s %-6.5s %-6.5s %-6.5s %0.10s").
-std::u16string ComposeTodayLine(const PrayerTimes& adjusted, const FoundTimes& found,
+std::u16string ComposeTodayLine(const PrayerTimes& shown, const FoundTimes& found,
                                 const char16_t* townName);
 
 // The item's line, the Hijri date of its day, and the date it was made for (0/0/0: none yet).

@@ -33,6 +33,8 @@ FIELDS = {
     6: [INT, INT],
     7: [INT, REAL, INT, INT, INT, INT],
     9: [INT, INT],
+    11: [INT, INT, INT],
+    12: [INT, INT],
 }
 REST_OF_LINE_MAX = 199  # one read of a comment or convention-name line
 NAME_MAX = 79  # bytes, which in Windows-1252 are characters
@@ -57,6 +59,8 @@ class Config:
         self.names = {}              # index -> name
         self.rules = {}              # index -> high-latitude rule
         self.community = {}          # index -> (Maghrib angle, Imsak, midnight, Ramadan, seasons)
+        self.rounding = {}           # index -> (rounding, polar rule)
+        self.daily_sun = {}          # index -> 1: the Sun of 0h UT for the whole day
         self.hijri = None            # (HijriShown, HijriAdjustment)
         self.sources = []            # text after "8 - " in the sources section
 
@@ -130,6 +134,10 @@ def parse(text):
             cfg.rules[values[0]] = values[1]
         elif kind == 7:
             cfg.community[values[0]] = tuple(values[1:])
+        elif kind == 11:
+            cfg.rounding[values[0]] = tuple(values[1:])
+        elif kind == 12:
+            cfg.daily_sun[values[0]] = values[1]
         elif kind == 9:
             cfg.hijri = tuple(values)
     return cfg, errors
@@ -141,7 +149,7 @@ def render(cfg):
     out = [SEPARATOR, "8 --------- Config file for Salat and Sun position program ---------\n",
            SEPARATOR]
     described = (set(cfg.params) | set(cfg.offsets) | set(cfg.names) | set(cfg.rules) |
-                 set(cfg.community))
+                 set(cfg.community) | set(cfg.rounding) | set(cfg.daily_sun))
     for i in [i for i in range(32) if i < 9 or i in described]:
         asr, fajr, isha, sunset, plus, mn, fixe, hour = cfg.params.get(i, (0,) * 8)
         out += [
@@ -162,6 +170,12 @@ def render(cfg):
             out += ["8 Convention MaghribAngle ImsakMinutes Midnight RamadanIshaMinutes "
                     "Seasonal\n", "7 %-9d  %-12g  %-12d  %-8d  %-18d  %d\n"
                     % ((i,) + cfg.community[i])]
+        if i in cfg.rounding:
+            out += ["8 Convention Rounding Polar\n",
+                    "11 %-9d  %-8d  %d\n" % ((i,) + cfg.rounding[i])]
+        if i in cfg.daily_sun:
+            out += ["8 Convention DailySun (1 the Sun of 0h UT for the whole day)\n",
+                    "12 %-9d  %d\n" % (i, cfg.daily_sun[i])]
         out.append(SEPARATOR)
     out.append("8 - sources :\n")
     out += ["8 - %s\n" % s for s in cfg.sources]
@@ -200,12 +214,20 @@ def check_values(cfg):
     for i in range(9):
         if i not in cfg.params or i not in cfg.offsets or i not in cfg.names:
             errors.append("convention %d lacks its line 3, 4 or 5" % i)
-    for i in set(cfg.params) | set(cfg.offsets) | set(cfg.names) | set(cfg.rules):
+    for i in (set(cfg.params) | set(cfg.offsets) | set(cfg.names) | set(cfg.rules) |
+              set(cfg.rounding) | set(cfg.daily_sun)):
         if not 0 <= i <= 31:
             errors.append("convention index %d outside 0 to 31" % i)
     for i, rule in cfg.rules.items():
         if not 0 <= rule <= 3:
             errors.append("convention %d: high-latitude rule %d not 0 to 3" % (i, rule))
+    for i, daily in cfg.daily_sun.items():
+        if daily not in (0, 1):
+            errors.append("convention %d: daily Sun %d not 0 or 1" % (i, daily))
+    for i, (rounding, polar) in cfg.rounding.items():
+        if not (0 <= rounding <= 2 and 0 <= polar <= 2):
+            errors.append("convention %d: rounding %d or polar rule %d not 0 to 2"
+                          % (i, rounding, polar))
     for i, (asr, fajr, isha, sunset, plus, mn, fixe, hour) in cfg.params.items():
         if not (0 < fajr < 30 and (plus == 1 or 0 < isha < 30) and 0 <= sunset < 2):
             errors.append("convention %d: implausible angles" % i)
@@ -382,10 +404,16 @@ def check_twilight(cfg):
     """The solver finds no Fajr or Isha on nights when the Sun stays above the angle. A town
     where that happens needs a convention with a high-latitude rule or the Committee's
     seasons, or the one of the smallest angles (12 degrees), which keeps those nights
-    fewest."""
+    fewest. A town where the Sun does not rise or does not set on some days needs a
+    convention with a polar rule."""
     errors = []
     needs = {i: max([p[1]] if p[4] == 1 else [p[1], p[2]]) for i, p in cfg.params.items()}
     for country, name, lat, _lon, _tz, _dst, conv in cfg.towns:
+        horizon = cfg.params[conv][3] if conv in cfg.params else 0
+        if (abs(lat) > 90 - SUN_MAX_DECLINATION - horizon - TWILIGHT_MARGIN and
+                cfg.rounding.get(conv, (0, 0))[1] == 0):
+            errors.append("%s %s: some days have no sunrise or no sunset, convention %d has "
+                          "no polar rule" % (country, name, conv))
         seasonal = cfg.community.get(conv, (0,) * 5)[4] != 0
         if conv not in needs or cfg.rules.get(conv, 0) != 0 or seasonal:
             continue  # a high-latitude rule or the seasons give the times the Sun does not

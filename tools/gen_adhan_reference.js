@@ -1,7 +1,7 @@
 #!/usr/bin/env node
 // Writes cli/tests/data/peers/*.txt: the times that adhan-js 4.4.6 (npm "adhan", pinned
 // here) gives on every day of 2026 for the communities' conventions of data/data.cfg, so that
-// cli/tests/peers_year_test.py compares veloranth-cli's with a second implementation, offline.
+// cli/tests/year_tables_test.py compares veloranth-cli's with a second implementation, offline.
 // adhan is installed into build/adhan-reference (never committed). Each file names the
 // command-line arguments that choose our town and convention, then gives one line a day of
 // local clock times, rounded to the minute as adhan rounds them. Imsak and midnight follow

@@ -39,13 +39,27 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 #   community     optional, the line 7 of a convention that needs one: (Maghrib angle,
 #                 Imsak minutes, midnight 0 standard or 1 Jafari, Ramadan Isha minutes,
 #                 seasonal twilight 0 none, 1 general, 2 ahmer, 3 abyad)
+#   rounding      optional, line 11: the shown minute 0 nearest, 1 up (to the next whole
+#                 minute), 2 safe (Imsak and Chourouk down, the others up)
+#   polar         optional, line 11: the days without sunrise or sunset take 1 the nearest
+#                 latitude where the Sun rises and sets, 2 the nearest such day
+#   daily_sun     optional, line 12: 1 takes the Sun's place of 0h UT for the whole day (the
+#                 declination and the equation of time of a daily ephemeris), as tables
+#                 computed from one take it; 0 the Sun of each time's own instant
+#   sunset        the Sun's altitude at sunrise and sunset, its centre this far below the
+#                 horizon: 0.8333 is the 50' of semi-diameter and refraction; a larger one
+#                 is the horizon an authority computes with (a margin, or the dip of the
+#                 horizon seen from some height)
 # Values of 9 onwards are taken from two public method tables, named beside each one:
 #   adhan-js 4.4.6 (npm "adhan"), lib/esm/CalculationMethod.js and METHODS.md;
 #   AlAdhan's method list (github.com/islamic-network/prayer-times, src/PrayerTimes/
 #   Method.php, and the per-method minute tunings in its PrayerTimes.php).
 # adhan adds +1 mn to Zuhr in most methods as its own margin, not the authority's: left out.
 # Names in French, at most 79 characters (Windows-1252 has one byte each), no double quote.
-# Offsets stay 0 unless the authority itself publishes them as part of its method.
+# Offsets stay 0 unless the authority itself publishes them as part of its method, or its
+# published timetables show them: an authority's method is checked against its own tables
+# (../shared/authorities, read in place by cli/tests/year_tables_test.py) at the town's
+# centre, with the agreement measured given beside it.
 # ---------------------------------------------------------------------------------------
 def convention(name, fajr, isha, asr_shafi=1, sunset=0.8333, isha_plus=0, isha_minutes=0,
                zuhr_fixe=0, zuhr_hour=12, offsets=(0, 0, 0, 0, 0, 0), **optional):
@@ -62,7 +76,9 @@ CONVENTIONS = [
     convention("UOIF - Union des organisations islamiques de France (12/12)", 12, 12),
     # 1: Muslim World League; also the Algerian ministry's 18/17.
     convention("Ligue islamique mondiale (18/17)", 18, 17),
-    # 2: Egyptian General Authority of Survey; customary in much of Africa.
+    # 2: Egyptian General Authority of Survey; customary in much of Africa. Its Cairo times as
+    # printed for 21 March 2025 and 18 February 2026 (the Authority's daily table, quoted by
+    # the Egyptian press) are these angles, no margin, to the nearest minute.
     convention("Autorité générale égyptienne d'arpentage (19.5/17.5)", 19.5, 17.5),
     # 3: Umm al-Qura, Makkah. Isha 90 minutes after Maghrib, 120 in Ramadan (adhan
     # UmmAlQura, whose documentation tells callers to add the 30 minutes in Ramadan; AlAdhan
@@ -73,39 +89,74 @@ CONVENTIONS = [
     # it is used (Pakistan, Bangladesh).
     convention("Université des sciences islamiques de Karachi (18/18, Asr hanafite)", 18, 18,
                asr_shafi=0),
-    # 5: Diyanet, Turkey, with its customary safety margins (temkin) on sunrise, Zuhr,
-    # Asr and Maghrib.
-    convention("Diyanet, Turquie (18/17)", 18, 17, offsets=(0, -7, 5, 4, 7, 0)),
-    # 6: MUIS (Singapore), JAKIM (Malaysia), KEMENAG (Indonesia), also Brunei: 20/18.
-    convention("MUIS, JAKIM, KEMENAG : Singapour, Malaisie, Indonésie (20/18)", 20, 18),
-    # 7: Tunisian Ministry of Religious Affairs: 18/18, Asr at shadow factor 1.
+    # 5: Diyanet, Turkey, with its safety margins (temkin) on sunrise, Zuhr, Asr and
+    # Maghrib, to the nearest minute, from the Sun's position of 0h UT for the whole day
+    # (line 12), as a table computed from a daily ephemeris is. Istanbul's published tables
+    # (namazvakitleri.diyanet.gov.tr, its "imsak" being the Fajr): with the Sun of each
+    # instant, 98.6 % of 2025's times within a minute and 98.2 % of 2026's (to September),
+    # Isha and Maghrib late in autumn and early in spring by up to a minute; with the Sun of
+    # 0h UT, every time within a minute in both years.
+    convention("Diyanet, Turquie (18/17)", 18, 17, offsets=(0, -7, 5, 4, 7, 0), daily_sun=1),
+    # 6: MUIS (Singapore) and Brunei's Ministry of Religious Affairs: 20/18, Zuhr a minute
+    # after the transit, to the nearest minute. Brunei's table (KHEU, Jan-Feb 2026): every
+    # time within a minute, 94 % exact; MUIS's Singapore timetable (data.gov.sg, 1 January
+    # 2024; 19 December 2018) within a minute too. Malaysia and Indonesia have their own,
+    # 23 and 24.
+    convention("MUIS, Singapour et Brunei (20/18)", 20, 18, offsets=(0, 0, 1, 0, 0, 0)),
+    # 7: Tunisian Ministry of Religious Affairs: 18/18, Asr at shadow factor 1 (AlAdhan
+    # method 18, no minute tuning); its calendar, published each Hijri year on its site,
+    # gives no method and no table was found here to check.
     convention("Ministère des Affaires religieuses, Tunisie (18/18)", 18, 18),
-    # 8: Jordanian Ministry of Awqaf: 18/18, Maghrib 5 minutes after sunset.
+    # 8: Jordanian Ministry of Awqaf: 18/18, Maghrib 5 minutes after sunset (AlAdhan method
+    # 23, set in 2024 from the Ministry's own times, awqaf.gov.jo PrayerTime).
     convention("Ministère des Awqaf, Jordanie (18/18, Maghrib + 5 mn)", 18,
                18, offsets=(0, 0, 0, 0, 5, 0)),
     # 9: ISNA, North America: 15/15 (adhan NorthAmerica; AlAdhan method 2). North of 48 N
     # (Canada) 15 degrees is not reached in June: the twilight-angle rule, AlAdhan's
-    # default adjustment, bounds Fajr and Isha to a quarter of the night.
-    convention("ISNA - Islamic Society of North America (15/15)", 15, 15, high_lat=3),
+    # default adjustment, bounds Fajr and Isha to a quarter of the night. Also Tromsø's: the
+    # Islamic Centre of North Norway computes at 15 degrees (its timetable's principles,
+    # icnn.faithweb.com), and on the days of midnight sun and polar night takes the times
+    # of a place where the Sun rises and sets (the fatwa of Dr Abdullah Almosleh that the
+    # imams of North Norway adopted in 2012, utrop.no): the nearest latitude's, as far as
+    # data.cfg can say (they chose Makkah's, a third option of that fatwa; Zuhr + 3 and
+    # Maghrib + 5 mn of their timetable would need a convention of its own).
+    convention("ISNA - Islamic Society of North America (15/15)", 15, 15, high_lat=3, polar=1),
     # 10: Muslim World League angles (adhan MuslimWorldLeague; AlAdhan method 3) with the
     # one-seventh rule that UK councils use and adhan's METHODS.md recommends above 48 N:
-    # for the UK, Ireland, Benelux, Germany, Scandinavia, Iceland.
+    # for the UK, Ireland, Benelux, Germany, Scandinavia, Iceland. Towns north of 60 N whose
+    # community's method was not found take it with the nearest latitude's times on days
+    # without sunrise or sunset: Reykjavík (the Muslim Association of Iceland counts Iceland
+    # at 45 N all year, which data.cfg cannot say; Iceland Magazine, 2015), Murmansk and
+    # Russia's Arctic towns (Vorkuta's community keeps Makkah's times in summer; Interfax via
+    # umuslim.ru), and the others of the Arctic below.
     convention("Ligue islamique mondiale, hautes latitudes (18/17, un septième)", 18,
-               17, high_lat=2),
-    # 11: Morocco, Ministry of Habous: 19/17 (AlAdhan method 21), Zuhr and Maghrib + 5 mn
-    # (AlAdhan's tuning for it).
-    convention("Ministère des Habous, Maroc (19/17)", 19, 17, offsets=(0, 0, 5, 0, 5, 0)),
-    # 12: Algeria, Ministry of Religious Affairs: 18/17 (AlAdhan method 19).
-    convention("Ministère des Affaires religieuses, Algérie (18/17)", 18, 17),
-    # 13: Gulf Region: 19.5, Isha 90 mn after Maghrib (AlAdhan method 8).
+               17, high_lat=2, polar=1),
+    # 11: Morocco, Ministry of Habous: 19/17 (AlAdhan method 21), Zuhr 5 mn after the
+    # transit (the Maliki tamkin), sunrise and sunset with the Sun 1.5 degrees below the
+    # horizon at sea level (the Ministry publishes no method; adhan-js pull request 17
+    # measured its horizon against seven towns' tables: 1.5 for sunrise, 1.6 for Maghrib at
+    # sea level, more in the mountains), to the nearest minute. Rabat's table
+    # (habous.gov.ma, Dhu al-Qa'da 1446): every time within a minute.
+    convention("Ministère des Habous, Maroc (19/17)", 19, 17, sunset=1.5,
+               offsets=(0, 0, 5, 0, 0, 0)),
+    # 12: Algeria, Ministry of Religious Affairs: 18/17 (AlAdhan method 19), Maghrib 3 mn
+    # after sunset (the Rust crate mawaqit's Algeria method), every time rounded up: Algiers'
+    # table for 1442 (marw.dz, its noon column the transit as printed) has every time within
+    # a minute, 90 % exact.
+    convention("Ministère des Affaires religieuses, Algérie (18/17)", 18, 17,
+               offsets=(0, 0, 0, 0, 3, 0), rounding=1),
+    # 13: Gulf Region: 19.5, Isha 90 mn after Maghrib (AlAdhan method 8). Oman's ministry
+    # publishes its calendar (mara.gov.om) and Bahrain the Al Zubarah calendar, neither
+    # with its method, and no table of theirs was found here to check.
     convention("Région du Golfe (19.5, Isha = Maghrib + 90 mn)", 19.5, 0,
                isha_plus=1, isha_minutes=90),
-    # 14: Kuwait: 18/17.5 (adhan Kuwait; AlAdhan method 9).
+    # 14: Kuwait: 18/17.5 (adhan Kuwait; AlAdhan method 9); no table of the Ministry of
+    # Awqaf was found here to check.
     convention("Koweït (18/17.5)", 18, 17.5),
-    # 15: Qatar: 18, Isha 90 mn after Maghrib (adhan Qatar; AlAdhan method 10).
+    # 15: Qatar: 18, Isha 90 mn after Maghrib (adhan Qatar; AlAdhan method 10); likewise.
     convention("Qatar (18, Isha = Maghrib + 90 mn)", 18, 0, isha_plus=1, isha_minutes=90),
     # 16: Dubai, UAE: 18.2/18.2, sunrise - 3 mn, Zuhr, Asr and Maghrib + 3 mn (adhan
-    # Dubai; AlAdhan method 16 has the angles).
+    # Dubai; AlAdhan method 16 has the angles); likewise.
     convention("Dubaï, Émirats arabes unis (18.2/18.2)", 18.2, 18.2,
                offsets=(0, -3, 3, 3, 3, 0)),
     # 17: Spiritual Administration of Muslims of Russia: 16/15 (AlAdhan method 14). Moscow
@@ -115,7 +166,7 @@ CONVENTIONS = [
     convention("Direction spirituelle des musulmans de Russie (16/15)", 16, 15, high_lat=3),
     # 18: Institute of Geophysics, University of Tehran: 17.7/14, Maghrib at 4.5 degrees
     # below the horizon (adhan Tehran, maghribAngle 4.5; AlAdhan method 7, which also gives
-    # its midnight as Jafari).
+    # its midnight as Jafari); the Institute's own tables were not found here to check.
     convention("Institut de géophysique, Téhéran (17.7/14, Maghrib à 4.5°)", 17.7,
                14, community=(4.5, 10, 1, 0, 0)),
     # 19: Comunidade Islâmica de Lisboa: 18, Maghrib 3 mn after sunset, Isha 77 mn after
@@ -131,13 +182,55 @@ CONVENTIONS = [
     # its seasonal minutes (general Isha), a seventh of the night from 55 degrees, Zuhr
     # 5 mn and Maghrib 3 mn after the Sun as it publishes them (adhan MoonsightingCommittee
     # and its method adjustments; AlAdhan method 15). No line-6 rule: the seasons bound
-    # the times. Shafi'i and Hanafi Asr.
+    # the times. Shafi'i and Hanafi Asr. 22 is the United Kingdom's: no national authority,
+    # the mosques' timetables (moonsighting.com's among them) follow the Committee.
     convention("Moonsighting Committee Worldwide (saisons, Asr chaféite)", 18, 18,
                offsets=(0, 0, 5, 0, 3, 0), community=(0, 10, 0, 0, 1)),
     convention("Moonsighting Committee Worldwide (saisons, Asr hanafite)", 18, 18,
                asr_shafi=0, offsets=(0, 0, 5, 0, 3, 0), community=(0, 10, 0, 0, 1)),
+    # 23: JAKIM, Malaysia: 18/18 since the 116th Muzakarah of the National Fatwa Council
+    # (20-21 November 2019; JAKIM's statement: Subuh at the Sun 18 degrees below the
+    # horizon, 8 minutes later than before), a minute of precaution (ihtiyati) on each time
+    # and Syuruk a minute early, Zohor after the Sun's disc has cleared the meridian (e-solat's
+    # method page: 1 mn 4 s) and its minute, every time rounded up to the next minute ("the
+    # time is delayed to the next minute", the falak courses' rule), the Sun 1 degree below
+    # the horizon at sunrise and sunset. JAKIM computes each zone for reference points of its
+    # own (zone WLY01 for Kuala Lumpur lies some 0.3 degree north of the town centre): Kuala
+    # Lumpur's e-Solat table of 2025 at the town centre, 98.5 % within a minute, none
+    # beyond 2.
+    convention("JAKIM, Malaisie (18/18, arrondi à la minute supérieure)", 18, 18, sunset=1,
+               offsets=(1, -1, 2, 1, 1, 1), rounding=1),
+    # 24: Kemenag, Indonesia: its criteria (Kriteria Jadwal Shalat Kementerian Agama RI):
+    # Subuh at 20 degrees, Isya at 18, 2 minutes of precaution (ihtiyati) on each, Terbit 2
+    # early; Imsak 10 mn before Subuh. Its tables (bimasislam.kemenag.go.id) round up and put
+    # Dzuhur 3 mn after the transit, Terbit 3 before the Sun, which rises and sets 1 degree
+    # below the horizon (adhan-swift pull request 103, fitted to those tables; a Bekasi day
+    # of 2023 in hablullah/go-prayer issue 3 agrees). No table of theirs is held here.
+    convention("Kemenag, Indonésie (20/18, arrondi à la minute supérieure)", 20, 18, sunset=1,
+               offsets=(2, -3, 3, 2, 2, 2), rounding=1),
+    # 25: Islamska zajednica, Bosnia and Herzegovina: its vaktija (vaktija.ba; the Rijaset's
+    # muvekkit computes it, the Council of Muftis adopts it) publishes no method. Sarajevo's
+    # 2025 table is computed as an almanac-based table is, from the Sun's declination and
+    # equation of time of 0h UT for the whole day: zora at 18 degrees and jacija at 16 (the
+    # 2025 revision) then fall on the printed minute on 363 and 358 days of 365 at the city
+    # centre (43.856 N, 18.413 E), where the Sun of each instant misses jacija by up to 2 mn
+    # in spring and autumn. Podne a minute after the transit; izlazak and akšam with the Sun
+    # 0.9 degree below the horizon, 6 mn earlier and 5 mn later (the table's mean margin:
+    # 6.4 mn before and 5.7 mn after the standard sunrise and sunset); ikindija at shadow
+    # factor 1; to the nearest minute. At the shipped point: 98.4 % of 2025's times within a
+    # minute, none beyond 2. The sunrise, sunset and ikindija columns are an older fixed
+    # table's, reprinted unchanged since at least 2014 (Takvim 2014 and 2018): izlazak
+    # wanders by a minute either way through the seasons, which no horizon reproduces.
+    convention("Islamska zajednica, Bosnie-Herzégovine (18/16)", 18, 16, sunset=0.9,
+               offsets=(0, -6, 1, 0, 5, 0), daily_sun=1),
+    # 26: Grande Mosquée de Paris: 18 degrees for Fajr and Isha (its statement to Saphirnews,
+    # 1 August 2012); no margin, to the nearest minute (its Paris calendar of June-July 2016:
+    # Zuhr, Asr and Maghrib as computed). Near the summer solstice Paris never sees 18
+    # degrees: the Mosque then bounds Fajr and Isha to about a quarter of the night, which
+    # the twilight-angle rule's 18/60 comes nearest to (within some 20 minutes at the
+    # solstice). France's towns keep the UOIF's 12 degrees (0).
+    convention("Grande Mosquée de Paris (18/18)", 18, 18, high_lat=3),
 ]
-# Singapore uses convention 6 and Turkey convention 5, which already hold their values.
 
 
 def writer_sources():
@@ -155,7 +248,7 @@ SOURCES = writer_sources()
 # Convention indices, named for the town table.
 (UOIF, MWL, EGYPT, UMM_AL_QURA, KARACHI, DIYANET, SE_ASIA, TUNISIA, JORDAN, ISNA, MWL_NORTH,
  MOROCCO, ALGERIA, GULF, KUWAIT, QATAR, DUBAI, RUSSIA, TEHRAN, LISBON, QOM, MOONSIGHTING,
- MOONSIGHTING_HANAFI) = range(23)
+ MOONSIGHTING_HANAFI, JAKIM, KEMENAG, ISLAMSKA_ZAJEDNICA, GRANDE_MOSQUEE) = range(27)
 
 # ---------------------------------------------------------------------------------------
 # Countries: the French name written in the file (one word, '-' for blanks, accents in
@@ -166,7 +259,8 @@ SOURCES = writer_sources()
 #   Iraq's Shia holy cities (Nadjaf, Kerbala)          -> 20 Leva Institute, Qom
 #   United Kingdom (mosques' timetables, the Committee's
 #   method customary among them, Hanafi Asr)           -> 22 Moonsighting Committee
-#   Balkans, the Islamic communities' own timetables   -> 5 Diyanet (angles of MWL, with
+#   Albania, Kosovo, North Macedonia, the Islamic
+#   communities' own timetables                        -> 5 Diyanet (angles of MWL, with
 #                                                         Turkey's safety margins)
 #   Afghanistan, Central Asia (Hanafi, own boards)     -> 4 Karachi, the one Hanafi method;
 #                                                         0 UOIF 12/12 north of 48 N
@@ -179,6 +273,10 @@ SOURCES = writer_sources()
 # Comoros, Mayotte and the rest of Africa -> Egypt. Countries north of 48 N take a
 # convention with a high-latitude rule: 10 (one seventh) in north-western Europe, 9 ISNA
 # and 17 Russia (twilight angle); the United Kingdom's 22 has the Committee's own bounds.
+# Each country whose authority has a convention of its own takes it (Malaysia 23, Indonesia
+# 24, Bosnia and Herzegovina 25). Towns north of 60 N take their community's method where
+# one was found (Tromsø, 9), else 10 with the nearest latitude's times on days without
+# sunrise or sunset (conventions 9 and 10 say so on their line 11).
 # ---------------------------------------------------------------------------------------
 Country = collections.namedtuple("Country", "name code convention")
 
@@ -202,10 +300,12 @@ DK = Country("Danemark", "DK", MWL_NORTH)
 SE = Country("Suède", "SE", MWL_NORTH)
 NO = Country("Norvège", "NO", MWL_NORTH)
 FI = Country("Finlande", "FI", MWL_NORTH)
+NO_TROMSO = NO._replace(convention=ISNA)
+IS = Country("Islande", "IS", MWL_NORTH)
 AT = Country("Autriche", "AT", MWL)
 ES = Country("Espagne", "ES", MWL)
 IT = Country("Italie", "IT", MWL)
-BA = Country("Bosnie-Herzégovine", "BA", DIYANET)
+BA = Country("Bosnie-Herzégovine", "BA", ISLAMSKA_ZAJEDNICA)
 AL = Country("Albanie", "AL", DIYANET)
 XK = Country("Kosovo", "XK", DIYANET)
 MK = Country("Macédoine-du-Nord", "MK", DIYANET)
@@ -263,6 +363,7 @@ PS = Country("Palestine", "PS", JORDAN)
 TR = Country("Turquie", "TR", DIYANET)
 AZ = Country("Azerbaïdjan", "AZ", MWL)
 RU = Country("Russie", "RU", RUSSIA)
+RU_ARCTIC = RU._replace(convention=MWL_NORTH)
 IR = Country("Iran", "IR", TEHRAN)
 AF = Country("Afghanistan", "AF", KARACHI)
 UZ = Country("Ouzbékistan", "UZ", KARACHI)
@@ -277,12 +378,14 @@ BD = Country("Bangladesh", "BD", KARACHI)
 LK = Country("Sri-Lanka", "LK", TUNISIA)
 MV = Country("Maldives", "MV", MWL)
 SG = Country("Singapour", "SG", SE_ASIA)
-MY = Country("Malaisie", "MY", SE_ASIA)
-ID = Country("Indonésie", "ID", SE_ASIA)
+MY = Country("Malaisie", "MY", JAKIM)
+ID = Country("Indonésie", "ID", KEMENAG)
 BN = Country("Brunei", "BN", SE_ASIA)
 PH = Country("Philippines", "PH", SE_ASIA)
 CA = Country("Canada", "CA", ISNA)
+CA_ARCTIC = CA._replace(convention=MWL_NORTH)
 US = Country("États-Unis", "US", ISNA)
+US_ARCTIC = US._replace(convention=MWL_NORTH)
 HT = Country("Haïti", "HT", MWL)
 SR = Country("Suriname", "SR", MWL)
 GY = Country("Guyana", "GY", MWL)
@@ -329,9 +432,11 @@ TOWNS = [
           "Sheffield", "Liverpool", "Bristol", "Luton", "Blackburn", "Cardiff", "Glasgow",
           ("Édimbourg", "Edinburgh")]),
     (DK, [("Copenhague", "Copenhagen"), ("Aarhus", "Århus"), "Odense"]),
-    (SE, ["Stockholm", "Göteborg", "Malmö", "Uppsala"]),
-    (NO, ["Oslo", "Bergen"]),
-    (FI, ["Helsinki"]),
+    (SE, ["Stockholm", "Göteborg", "Malmö", "Uppsala", "Umeå", "Luleå"]),
+    (NO, ["Oslo", "Bergen", "Trondheim"]),
+    (NO_TROMSO, ["Tromsø"]),
+    (FI, ["Helsinki", "Oulu"]),
+    (IS, ["Reykjavík"]),
     (AT, [("Vienne", "Vienna"), "Graz", ("Salzbourg", "Salzburg")]),
     (ES, ["Madrid", ("Barcelone", "Barcelona"), ("Valence", "Valencia"), ("Séville", "Sevilla"),
           "Ceuta", "Melilla"]),
@@ -406,6 +511,8 @@ TOWNS = [
     (AZ, [("Bakou", "Baku"), ("Gandja", "Ganja")]),
     (RU, [("Grozny", "Groznyy"), ("Makhatchkala", "Makhachkala")]),
     (RU, [("Moscou", "Moscow"), "Kazan", ("Oufa", "Ufa")]),
+    (RU_ARCTIC, [("Mourmansk", "Murmansk"), ("Arkhangelsk", "Arkhangel’sk"),
+                 ("Sourgout", "Surgut"), "Norilsk", ("Iakoutsk", "Yakutsk")]),
     (IR, [("Téhéran", "Tehran"), ("Machhad", "Mashhad"), ("Ispahan", "Isfahan"), "Tabriz",
           ("Chiraz", "Shiraz"), "Qom", "Ahvaz"]),
     (AF, [("Kaboul", "Kabul"), ("Kandahar", "Kandahār"), ("Hérat", "Herāt"),
@@ -438,11 +545,13 @@ TOWNS = [
           "Trois-Rivières", "Ottawa", "Toronto", "Mississauga", "Halifax", "Moncton",
           "Windsor"]),
     (CA, ["Winnipeg", "Calgary", "Edmonton", "Vancouver"]),
+    (CA_ARCTIC, ["Yellowknife", "Inuvik", "Iqaluit"]),
     (US, [("New-York", "New York City"), ("Los-Angeles", "Los Angeles"), "Chicago", "Houston",
           ("Washington", "Washington, D.C."), ("Détroit", "Detroit"), "Dearborn",
           ("Philadelphie", "Philadelphia"), "Atlanta", "Dallas", "Minneapolis",
           ("La-Nouvelle-Orléans", "New Orleans"), "Miami", ("San-Francisco", "San Francisco"),
           "Seattle"]),
+    (US_ARCTIC, ["Anchorage", "Fairbanks"]),
     (HT, ["Port-au-Prince", ("Cap-Haïtien", "Okap")]),
     (SR, ["Paramaribo"]),
     (GY, ["Georgetown"]),
@@ -510,6 +619,12 @@ def render(extract=None):
         if "community" in c:
             w("8 Convention MaghribAngle ImsakMinutes Midnight RamadanIshaMinutes Seasonal\n")
             w("7 %-9d  %-12g  %-12d  %-8d  %-18d  %d\n" % ((i,) + tuple(c["community"])))
+        if c.get("rounding", 0) or c.get("polar", 0):
+            w("8 Convention Rounding Polar\n")
+            w("11 %-9d  %-8d  %d\n" % (i, c.get("rounding", 0), c.get("polar", 0)))
+        if c.get("daily_sun", 0):
+            w("8 Convention DailySun (1 the Sun of 0h UT for the whole day)\n")
+            w("12 %-9d  %d\n" % (i, c["daily_sun"]))
         w(SEPARATOR)
     w("8 - sources :\n")
     for address in SOURCES:

@@ -8,6 +8,13 @@ packages=(
   g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xauth x11-apps imagemagick python3 tzdata
   help2man python3-icalendar faketime locales python3-icu itools
   chromium fonts-liberation fonts-dejavu-core lintian man-db
+  # veloranth-notify: GLib's GIO (D-Bus, file monitors), GStreamer and the decoders and outputs
+  # it plays the call with, gettext's catalogues; its tests' private buses, recording
+  # notification service, faked clock, test sounds and user unit check; the .deb's library
+  # dependencies (dpkg-shlibdeps)
+  pkg-config libglib2.0-dev libgstreamer1.0-dev gstreamer1.0-plugins-base
+  gstreamer1.0-plugins-good gstreamer1.0-tools gettext dbus python3-dbus python3-gi libfaketime
+  systemd dpkg-dev
 )
 
 missing=()

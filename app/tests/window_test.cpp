@@ -46,11 +46,11 @@ TEST_F(VeloranthRun, MenuBarButtonsAndTheirPopupMenus) {
     // Each label with its command, in order.
     EXPECT_EQ(items,
               L"Config:&Villes|Calcule:&Heure de pri\u00E8re|Position &Soleil|&Quibla|"
-              L"Calendrier &Mensuel|Calendrier &Annuel|Aide:&Aide|&Mise \u00E0 jour|"
-              L"A &propos|");
+              L"Calendrier &Mensuel|Calendrier &Annuel|Calendrier du &Ramadan|Aide:&Aide|"
+              L"&Mise \u00E0 jour|A &propos|");
     EXPECT_EQ(ids, (std::vector<UINT>{IDM_TOWNS, IDM_PRAYER_TIMES, IDM_SUN_POSITION, IDM_QIBLA,
-                                      IDM_MONTH_CALENDAR, IDM_YEAR_CALENDAR, IDM_HELP, IDM_UPDATE,
-                                      IDM_ABOUT}));
+                                      IDM_MONTH_CALENDAR, IDM_YEAR_CALENDAR, IDM_RAMADAN_CALENDAR,
+                                      IDM_HELP, IDM_UPDATE, IDM_ABOUT}));
     DestroyMenu(menu);
     FreeLibrary(exe);
 }
@@ -106,6 +106,7 @@ TEST_F(VeloranthRun, PagesReachTheDesktopsBrowser) {
     };
     EXPECT_TRUE(opens(IDM_MONTH_CALENDAR, page + "Paris_F%C3%A9vrier2008.html"));
     EXPECT_TRUE(opens(IDM_YEAR_CALENDAR, page + "Paris_2008.html"));
+    EXPECT_TRUE(opens(IDM_RAMADAN_CALENDAR, page + "Paris_Ramadan1429.html"));
     EXPECT_TRUE(opens(IDM_HELP, page + "help.html"));
     EXPECT_TRUE(opens(IDM_UPDATE, "https://veloranth.example.org/checkversion.php?ppcversion=1.40"))
         << ReadBytes(XdgOpenRecord());
@@ -147,7 +148,8 @@ TEST_F(VeloranthRun, MissingConfigurationIsSaidNotComputed) {
     std::wstring text = BoxText(IDM_PRAYER_TIMES);
     EXPECT_EQ(text.find(L"La configuration n'a pas pu \u00EAtre lue :\n"), 0u) << text;
     EXPECT_NE(text.find(L"data.cfg"), std::wstring::npos);
-    for (UINT command : {IDM_SUN_POSITION, IDM_QIBLA, IDM_MONTH_CALENDAR, IDM_YEAR_CALENDAR}) {
+    for (UINT command : {IDM_SUN_POSITION, IDM_QIBLA, IDM_MONTH_CALENDAR, IDM_YEAR_CALENDAR,
+                         IDM_RAMADAN_CALENDAR}) {
         EXPECT_EQ(BoxText(command), text);
     }
     Close(Open(IDM_ABOUT, L"About veloranth"));

@@ -4,6 +4,7 @@
 # the cursor, the word being typed, and what must be offered.
 # Usage: completion_test.sh <veloranth-cli>
 set -u
+export LC_ALL=C
 cli=${1:?path of veloranth-cli}
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../veloranth-cli.bash"
@@ -27,7 +28,10 @@ done <<EOT
 --add-town A B 1 2 America/New_Y|America/New_York
 -c $cfg --add-town A B 1 2 1 1|1 12
 --list-c|--list-conventions
+--nea|--near
+--sh|--short
 --seasonal=a|--seasonal=ahmer --seasonal=abyad
+--polar = l|latitude
 EOT
 [ $failures -eq 0 ] && echo "completion: all checks passed"
 exit $((failures > 0))

@@ -10,7 +10,8 @@ cli=${1:?path of veloranth-cli}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export HOME="$work/home" XDG_CONFIG_HOME="$work/xdg"
+# The messages in English, as the checks quote them.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/xdg" LC_ALL=C
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 f="$work/data.cfg"

@@ -1,7 +1,7 @@
 // ReadConfig: each file of data/reads is a data.cfg with the result, the messages, and
-// optionally the transcription and lines of the file written back (in their order), that
-// reading it must give. Both readers (8-bit and UTF-16) must read it the same way. The cases that need a
-// file system set-up of their own follow.
+// optionally the transcription and lines of the file written back (alone, or following one
+// another), that reading it must give. Both readers (8-bit and UTF-16) must read it the
+// same way. The cases that need a file system set-up of their own follow.
 #include "config/reader.h"
 
 #include <gtest/gtest.h>
@@ -74,7 +74,7 @@ TEST_P(ReadCase, ReadsAsItSays) {
         EXPECT_EQ(run.transcription, kTranscriptionHeading + s["echo"]);
     }
     EXPECT_EQ(o.cfg.CurrentTimeZone == -99, run.result != kReadOk);
-    if (s.count("written")) {
+    if (s.count("written") + s.count("written together")) {
         StringSink out;
         std::string file = ComposeConfigFile(o.cfg, o.cfg.TownSelected, out);
         std::istringstream lines(s["written"]);
@@ -84,6 +84,7 @@ TEST_P(ReadCase, ReadsAsItSays) {
             ASSERT_NE(after, std::string::npos) << line << "\n" << file;
             ++after;
         }
+        EXPECT_NE(file.find(s["written together"]), std::string::npos);  // in that order
     }
 
     // The plug-in's reader: the same notices, the same transcription.

@@ -1,7 +1,9 @@
 // The communities' settings where the peers do not reach: Ramadan's Isha by the Hijri date,
-// and midnight across a change of the clock.
+// midnight across a change of the clock, and the rounding of the shown minute.
 #include <gtest/gtest.h>
 
+#include "base/truncate.h"
+#include "engine/day_rules.h"
 #include "engine/midnight.h"
 #include "engine/schedule.h"
 #include "engine/shown_time.h"
@@ -62,6 +64,27 @@ TEST(Midnight, ShownOnTheClockOfItsInstant) {
                     1e-9);
         EXPECT_EQ(d.community.midnightTZeff, c.clock) << c.date.Day << "/" << c.date.Month;
         EXPECT_EQ(ClockTime(d.community.time[kMidnight]), c.shown);
+    }
+}
+
+// Safe, in a day: Chourouk and Imsak down (06:58:44, 05:22:41), the others up, the sunset on
+// its minute (18:55:00) and a fixed Zuhr on the minute stay.
+TEST(Rounding, AppliedToTheFinishedDay) {
+    DayCase algiers({36.7323, 3.0875, 1, 0}, 15, 3, 2026);
+    algiers.convention.ZuhrFixe = true, algiers.convention.ZuhrHour = 12 + 5 * MinuteInHours;
+    algiers.convention.MaghribOffset = 3, algiers.convention.Rounding = kRoundSafe;
+    const PrayerDay d = ComputeDayWithMidnight(algiers.in, algiers.date);
+    const char* const shown[] = {"05:33", "06:58", "12:05", "16:20", "18:58", "20:17",
+                                 "05:22", "18:55", "00:57"};
+    for (int k = 0; k < kSalatCount + kCommunityCount; ++k) {
+        const CommunityTimes& c = d.community;
+        EXPECT_EQ(k < 6 ? ShownTime(d.shown, d.found, k) : ShownTime(c, k - 6), shown[k]) << k;
+    }
+    // Every minute of a day, rounded up from 20 s into the minute before, truncates to itself
+    // as the reminders read it, whatever the last bits of the division by 60.
+    for (int minute = 1; minute < 1440; ++minute) {
+        const double early = (minute * 60 - 40) / 3600.0;
+        EXPECT_EQ(TruncToInt(60 * ShownHours(early, kRoundUp, false)), minute) << minute;
     }
 }
 

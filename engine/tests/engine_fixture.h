@@ -44,7 +44,7 @@ struct DayCase {
 // day bit for bit. A field added to PrayerDay changes its size, which stops the build here
 // until the field is added too.
 inline auto DayFields(const PrayerDay& d) {
-    static_assert(sizeof(PrayerDay) == 216, "add PrayerDay's new field below");
+    static_assert(sizeof(PrayerDay) == 336, "add PrayerDay's new field below");
     auto bits = [](double x) {
         std::uint64_t b;
         std::memcpy(&b, &x, sizeof b);
@@ -59,11 +59,15 @@ inline auto DayFields(const PrayerDay& d) {
     };
     return std::tuple(d.date.Day, d.date.Month, d.date.Year, bits(d.TZeff), d.dst, d.weekday,
                       bits(d.T), times(d.exact.time, d.found.found, kSalatCount),
-                      times(d.adjusted.time, d.found.found, kSalatCount), d.moved.fajr,
+                      times(d.adjusted.time, d.found.found, kSalatCount),
+                      times(d.shown.time, d.found.found, kSalatCount), d.moved.fajr,
                       d.moved.maghrib, d.moved.isha,
                       times(d.community.time, d.community.found, kCommunityCount),
+                      times(d.community.shown, d.community.found, kCommunityCount),
                       bits(d.community.midnightTZeff), d.rules.fajr, d.rules.isha,
-                      d.rules.ramadanIsha, d.hijri.year, d.hijri.month, d.hijri.day);
+                      d.rules.ramadanIsha, d.polar.sunBelow, d.polar.rule, d.polar.found,
+                      bits(d.polar.latitude), d.polar.date.Day, d.polar.date.Month,
+                      d.polar.date.Year, d.hijri.year, d.hijri.month, d.hijri.day);
 }
 
 inline bool SameDay(const PrayerDay& a, const PrayerDay& b) {

@@ -91,6 +91,10 @@ struct ReferenceDay {
                 k.MaghribOffset >> k.IshaOffset;
         } else if (key == "high-lat") {
             in_ >> k.HighLatitudeRule;
+        } else if (key == "polar") {
+            in_ >> k.PolarRule;
+        } else if (key == "daily-sun") {
+            in_ >> k.DailySun;
         } else if (key == "community") {
             int midnight = 0;
             community = static_cast<bool>(in_ >> k.MaghribTwilightAngle >> k.ImsakMinutes >>
@@ -127,6 +131,19 @@ struct ReferenceDay {
             EXPECT_NEAR(got, value, how == "==" ? 0.0 : tolerance) << line;
         } else if (key == "text" && in_ >> name >> text) {
             EXPECT_EQ(FormatHours(day.exact[Kind(name)]).text, text) << name;
+        } else if (key == "every-day") {  // of the year: six times, in their order
+            EngineMemo memo;
+            for (int m = 1; m <= 12; ++m) {
+                for (int d = 1; d <= DaysInMonth(m, date.Year); ++d) {
+                    const PrayerDay p = ComputeDaySchedule(in, {d, m, date.Year}, &memo);
+                    bool ordered = true;
+                    for (int k = 0; k < kSalatCount; ++k) {
+                        ordered =
+                            ordered && p.found[k] && (k == 0 || p.adjusted[k - 1] < p.adjusted[k]);
+                    }
+                    EXPECT_TRUE(ordered) << d << "/" << m;
+                }
+            }
         } else if (key == "shown" || key == "found") {
             for (int k = 0; k < kSalatCount && in_ >> text; ++k) {
                 EXPECT_EQ(key == "shown" ? ShownTime(day.adjusted, day.found, k)

@@ -14,7 +14,7 @@ namespace {
 
 using namespace fixture;
 
-enum class Text { Report, Summary, Box, SunBox, SunReport, Month, Year };
+enum class Text { Report, Summary, Box, SunBox, SunReport, Month, Year, Ramadan };
 
 struct Golden {
     Text text;
@@ -26,13 +26,14 @@ struct Golden {
     const char16_t* config = u"data/reports.cfg";
     bool hijri = false;  // the Hijri date shown, shifted by `adjustment` days
     int adjustment = 0;
+    int polarRule = 0;  // given to the town's convention
 };
 
 constexpr const char16_t* kZones = u"data/zones.cfg";
 constexpr const char16_t* kReports = u"data/reports.cfg";
 constexpr const char16_t* kCommunities = u"data/communities.cfg";
 constexpr const char16_t* kShipped = u"../../data/data.cfg";
-enum CommunityTown { kTeheran, kLaMecque, kLondres, kEdimbourg };
+enum CommunityTown { kTeheran, kLaMecque, kLondres, kEdimbourg, kAlger };
 
 const Golden kGoldens[] = {
     {Text::Report, kParis, {15, 1, 2007}, {12, 0, 0}, "paris-2007-01-15.report"},
@@ -42,6 +43,9 @@ const Golden kGoldens[] = {
     {Text::Report, kTromso, {21, 12, 2007}, {12, 0, 0}, "tromso-2007-12-21.report"},
     // A seventh of the night: Fajr and Isha moved, and the report says so.
     {Text::Report, kTromso, {1, 5, 2026}, {12, 0, 0}, "tromso-2026-05-01-seventh.report", 2},
+    // The polar night's times from the nearest latitude where the Sun rises: one line says so.
+    {Text::Report, kTromso, {21, 12, 2007}, {12, 0, 0}, "tromso-2007-12-21-latitude.report", 0,
+     kReports, false, 0, kNearestLatitude},
     {Text::Summary, kParis, {15, 1, 2007}, {9, 5, 7}, "paris-2007-01-15-0905.summary"},
     {Text::Summary, kTromso, {21, 6, 2007}, {23, 59, 0}, "tromso-2007-06-21.summary"},
     {Text::Summary, kLongNames, {1, 1, 2008}, {12, 0, 0}, "longnames-2008-01-01.summary"},
@@ -84,8 +88,18 @@ const Golden kGoldens[] = {
      kCommunities},
     {Text::Month, kParis, {1, 3, 2026}, {12, 0, 0}, "paris-2026-03-shipped.page", 0, kShipped,
      true},
+    // Rounded up (line 11): the times shown, the report's rounded block and the calendar,
+    // at the next minute; the report's exact and adjusted times to the second as they are.
+    {Text::Report, kAlger, {15, 3, 2026}, {12, 0, 0}, "alger-up.report", 0, kCommunities},
+    {Text::Summary, kAlger, {15, 3, 2026}, {9, 5, 0}, "alger-0905-up.summary", 0, kCommunities},
+    {Text::Month, kAlger, {1, 3, 2026}, {12, 0, 0}, "alger-2026-03-up.page", 0, kCommunities},
     {Text::Month, kParis, {1, 3, 2026}, {12, 0, 0}, "paris-2026-03-shipped-nohijri.page", 0,
      kShipped},
+    // Ramadan's page: 1448 (29 days) from the shipped table, and 1429 (30 days), which the
+    // window writes for the Part's file in February 2008, Hijri date or not.
+    {Text::Ramadan, kParis, {1, 1, 2027}, {12, 0, 0}, "paris-ramadan-1448.page", 0, kShipped,
+     true},
+    {Text::Ramadan, kParis, {17, 2, 2008}, {12, 0, 0}, "paris-ramadan-1429.page"},
 };
 
 std::string Compute(const Golden& g, MainState& s) {
@@ -108,6 +122,8 @@ std::string Compute(const Golden& g, MainState& s) {
             return MonthCalendarHtml(s);
         case Text::Year:
             return YearCalendarHtml(s);
+        case Text::Ramadan:
+            return RamadanCalendarHtml(s);
     }
     return "";
 }
@@ -116,8 +132,9 @@ class GoldenText : public ::testing::TestWithParam<Golden> {};
 
 TEST_P(GoldenText, ByteForByte) {
     Loaded l(GetParam().town, GetParam().date, GetParam().time, GetParam().config);
-    l.s.config.Conventions[l.s.config.CurrentConvention].HighLatitudeRule =
-        GetParam().highLatitudeRule;
+    Convention& k = l.s.config.Conventions[l.s.config.CurrentConvention];
+    k.HighLatitudeRule = GetParam().highLatitudeRule;
+    k.PolarRule = GetParam().polarRule;
     l.s.config.HijriShown = GetParam().hijri;
     l.s.config.HijriAdjustment = GetParam().adjustment;
     ExpectGolden(GetParam().file, Compute(GetParam(), l.s));

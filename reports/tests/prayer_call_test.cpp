@@ -104,13 +104,17 @@ TEST(CallSound, NeverBeforeItsTimeNorItsShownMinute) {
     today.adjusted[Zuhr] = 12 + 41 / 60.0 + 38 / 3600.0;          // 12:41:38, shown 12:42
     today.adjusted[Asr] = 14.5, today.found.found[Asr] = false;  // not found: no call
     today.adjusted[Chourouk] = 8.5;                               // no call for sunrise
+    today.adjusted[Maghrib] = 17 + 5 / 60.0 + 10 / 3600.0;        // 17:05:10, rounded up
+    before.shown = before.adjusted, today.shown = today.adjusted;
+    today.shown[Maghrib] = 1026 / 60.0 + 1 / 3600.0;  // shown 17:06, as the rounding up gives it
     const struct {
         double hours;  // on 7 December
         unsigned due;
     } ticks[] = {{0 + 59.99 / 3600, 0}, {1 / 60.0, 1u << Isha}, {1 / 60.0 + 1 / 3600.0, 0},
                  {5 + 12 / 60.0 + 19.99 / 3600, 0}, {5 + 12 / 60.0 + 20 / 3600.0, 1u << Fajr},
                  {8.5, 0}, {12 + 41 / 60.0 + 59.9 / 3600, 0}, {12.7, 1u << Zuhr},
-                 {12.7 + 1 / 3600.0, 0}, {14.5, 0}};
+                 {12.7 + 1 / 3600.0, 0}, {14.5, 0}, {17 + 5 / 60.0 + 10 / 3600.0, 0},
+                 {1026 / 60.0 - 0.01 / 3600, 0}, {1026 / 60.0, 1u << Maghrib}};
     double lastCall = 0;
     for (const auto& t : ticks) {
         EXPECT_EQ(CallsDue({&before, &today}, ClockSeconds(today.date, t.hours), lastCall), t.due)

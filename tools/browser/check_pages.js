@@ -2,7 +2,8 @@
 // on a 1280-px screen and on a phone, prints them on A4, and checks widths, the text size a
 // phone shows, greyscale-safe Fridays and stripes, and the printed pages. Run by
 // check_pages.sh, which makes the pages: node check_pages.js CHROMIUM NPM_DIR OUT_DIR KIND:FILE...
-// (KIND month, year or help; the files lie in OUT_DIR/pages). Exits 1 on a failed check.
+// (KIND month, year, ramadan or help; the files lie in OUT_DIR/pages, whose markup is never
+// changed here). Exits 1 on a failed check.
 'use strict';
 const fs = require('fs');
 const os = require('os');
@@ -32,31 +33,6 @@ const failures = [];
 const rows = [];
 function check(ok, page, where, what, measured) {
   if (!ok) failures.push(`${page} at ${where}: ${what} (measured ${measured})`);
-}
-
-// The same page with the columns a later format adds: "Hégire" after "Jour" in every
-// month, and "Imsak" before "Fajr" too on the monthly variant (10 columns). The style
-// sheet must still tell a monthly page from an annual one.
-function variantPage(file, kind) {
-  const html = fs.readFileSync(path.join(pagesDir, file), 'latin1');
-  const perRow = (row) => {
-    const cells = [...row.matchAll(/<td[^>]*>.*?<\/td>/gs)];
-    const width = kind === 'month' ? cells.length : 8;
-    let out = row;
-    for (let i = cells.length - width; i >= 0; i -= width) {  // back to front: indexes hold
-      const day = cells[i + 1][0];
-      const fajr = cells[i + 2][0];
-      const extra = [day === '<td></td>' ? day :
-        day.replace(/<b>.*<\/b>/s, /Jour/.test(day) ? '<b> Hégire </b>' : '12 Ram.')];
-      if (kind === 'month') extra.push(fajr.replace('Fajr', 'Imsak'));
-      const at = cells[i + 2].index;
-      out = out.slice(0, at) + extra.join('') + out.slice(at);
-    }
-    return out;
-  };
-  const name = `variant-${file}`;
-  fs.writeFileSync(path.join(pagesDir, name), html.replace(/<tr[^>]*>.*?<\/tr>/gs, perRow), 'latin1');
-  return name;
 }
 
 async function measureScreen(page) {
@@ -108,23 +84,18 @@ async function greyscaleSignatures(page) {
   });
 }
 
-async function render(browser, file, kind, windowName, variant) {
+// Screenshots and PDFs are named after the page and its folder (shipped/, nohijri/).
+const shotName = (file) => file.replace(/\.html$/, '').replace(/\//g, '-');
+
+async function render(browser, file, kind, windowName) {
   const page = await browser.newPage();
   try {
     await page.setViewport(windows[windowName]);
     await page.goto(pathToFileURL(path.join(pagesDir, file)).href, { waitUntil: 'load' });
     const m = await measureScreen(page);  // first: a full-page screenshot resizes the view
-    const shot = path.join(outDir, `${path.parse(file).name}.${windowName}.png`);
+    const shot = path.join(outDir, `${shotName(file)}.${windowName}.png`);
     await page.screenshot({ path: shot, fullPage: windowName === 'desktop' });
     const where = `${windows[windowName].width} px`;
-    if (variant) {  // its widths wait for the real column: only its layout is checked
-      const layout = await page.$eval('table.tb', (t) => getComputedStyle(t).display);
-      const expected = kind === 'month' ? 'table' : 'grid';
-      check(layout === expected, file, where, `not laid out as a ${kind}ly page`, `display ${layout}`);
-      rows.push(`${file.padEnd(44)} ${windowName.padEnd(8)} width ${m.scrollWidth}/${m.clientWidth}` +
-        ` scale ${m.scale.toFixed(3)} laid out as ${layout}`);
-      return;
-    }
     check(m.scrollWidth <= m.clientWidth, file, where, 'page wider than its window',
       `${m.scrollWidth} > ${m.clientWidth} px`);
     check(!m.spilling, file, where, 'text runs out of its cell', `"${m.spilling}"`);
@@ -188,8 +159,8 @@ function checkPrint(file, kind, orientation, pages, tableTimes) {
     `${smallestPt.toFixed(1)} pt`);
   let note = '';
   const times = (pg) => pg.items.filter((it) => /^\d\d:\d\d$/.test(it.str)).length;
-  if (kind === 'month') {
-    check(pages.length === 1, file, where, 'the month takes more than one sheet', `${pages.length} pages`);
+  if (kind === 'month' || kind === 'ramadan') {
+    check(pages.length === 1, file, where, `the ${kind} takes more than one sheet`, `${pages.length} pages`);
     const timed = pages[0].items.filter((it) => /^\d\d:\d\d$/.test(it.str));
     const left = Math.min(...pages[0].items.filter((it) => /^\d+$/.test(it.str)).map((it) => it.x));
     const fill = (Math.max(...timed.map((it) => it.right)) - left) / pages[0].width;
@@ -222,7 +193,7 @@ async function print(browser, pdfjs, file, kind) {
   try {
     await page.goto(pathToFileURL(path.join(pagesDir, file)).href, { waitUntil: 'load' });
     for (const orientation of ['portrait', 'landscape']) {
-      const base = path.join(outDir, `${path.parse(file).name}.${orientation}`);
+      const base = path.join(outDir, `${shotName(file)}.${orientation}`);
       await page.pdf({ path: `${base}.pdf`, format: 'A4', landscape: orientation === 'landscape',
         printBackground: true });
       checkPrint(file, kind, orientation, await readPdf(pdfjs, `${base}.pdf`, base), tableTimes);
@@ -235,9 +206,6 @@ async function print(browser, pdfjs, file, kind) {
 async function main() {
   const pdfjs = await import(pathToFileURL(npmRequire.resolve('pdfjs-dist/legacy/build/pdf.mjs')).href);
   const pages = specs.map((s) => ({ kind: s.split(':')[0], file: s.slice(s.indexOf(':') + 1) }));
-  const firstOf = (kind) => pages.find((p) => p.kind === kind);
-  const variants = ['month', 'year'].filter(firstOf).map((kind) =>
-    ({ kind, file: variantPage(firstOf(kind).file, kind), variant: true }));
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'veloranth-chromium-'));
   // Debian's Chromium on a machine without network: these switches keep it from stalling.
   const browser = await puppeteer.launch({
@@ -247,9 +215,9 @@ async function main() {
       '--disable-background-networking', '--disable-component-update', '--disable-sync'],
   });
   try {
-    for (const { kind, file, variant } of [...pages, ...variants]) {
-      const shown = variant ? ['phone'] : ['desktop', 'phone', ...(kind === 'help' ? ['phone320'] : [])];
-      for (const w of shown) await render(browser, file, kind, w, variant);
+    for (const { kind, file } of pages) {
+      const shown = ['desktop', 'phone', ...(kind === 'help' ? ['phone320'] : [])];
+      for (const w of shown) await render(browser, file, kind, w);
       await print(browser, pdfjs, file, kind);
     }
   } finally {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The calendars and help.html in a real browser: makes the monthly (March 2026) and annual
-# (2026) pages of Paris and of the shipped table's longest town name with the native CLI,
-# then check_pages.js renders and prints them in Debian's Chromium. Screenshots, PDFs and
-# the pages stay in BUILD_DIR/screenshots/browser. Usage: tools/browser/check_pages.sh [BUILD_DIR]
+# The calendars and help.html in a real browser: makes the monthly (March and June 2026),
+# annual (2026) and Ramadan pages of Paris and of the shipped table's longest town name with
+# the native CLI, as the program writes them, from the shipped table and from the same table
+# without its Hijri line; then check_pages.js renders and prints them in Debian's Chromium.
+# Screenshots, PDFs and the pages stay in BUILD_DIR/screenshots/browser. Usage: tools/browser/check_pages.sh [BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
@@ -36,16 +37,35 @@ read -r paris longest < <(awk 'BEGIN { n = 0 } $1 == 2 {
 
 rm -rf "$out"
 mkdir -p "$out/pages"
-# The pages of a file without the Hijri record (the shipped table asks for it): the columns
-# it adds are checked on the variant pages check_pages.js builds.
-grep -av '^9 \|^8 HijriShown' data/data.cfg >"$out/data.cfg"
+# The pages the program writes for the shipped table (the Hijri column, Imsak in Ramadan's
+# months, the holy days' names: March and June 2026 hold five of them) and for the same
+# table without its line 9 (the Part's pages), for Paris and the longest name; Ramadan's page
+# (1447's 30 days, and 1448's).
+grep -av '^9 \|^8 HijriShown' data/data.cfg >"$out/nohijri.cfg"
 pages=()
+page() {  # page CONFIG FOLDER TOWN DATE OPTION KIND: a page the CLI writes into pages/FOLDER
+  local file
+  mkdir -p "$out/pages/$2"
+  file=$("$cli" --config "$1" --town="$3" --date="$4" "--$5" --out "$out/pages/$2") || fail "$*: no page"
+  pages+=("$6:$2/$(basename "$file")")
+}
 for town in "$paris" "$longest"; do
+  for kind in month year ramadan-calendar; do
+    page data/data.cfg shipped "$town" 1/3/2026 "$kind" "${kind%-calendar}"
+  done
   for kind in month year; do
-    file=$("$cli" --config "$out/data.cfg" --town="$town" --date=1/3/2026 --"$kind" --out "$out/pages")
-    pages+=("$kind:$(basename "$file")")
+    page "$out/nohijri.cfg" nohijri "$town" 1/3/2026 "$kind" "$kind"
   done
 done
-cp data/style.css data/help.html "$out/pages/"   # the sheet under test, not an older copy
+page data/data.cfg shipped "$paris" 1/6/2026 month month
+page data/data.cfg shipped "$paris" 1/1/2027 ramadan-calendar ramadan   # 1448's 29 days
+# The pages measured are the program's bytes: a file without line 9 gives the Part's page.
+cmp -s "$out/pages/nohijri/Paris_Mars2026.html" reports/tests/data/paris-2026-03-shipped-nohijri.page ||
+  fail "the page of a file without line 9 is not the Part's"
+for folder in shipped nohijri; do   # the sheet under test, not an older copy
+  cp data/style.css "$out/pages/$folder/"
+done
+cp data/help.html "$out/pages/shipped/"
+pages+=(help:shipped/help.html)
 
-node tools/browser/check_pages.js "$chromium" "$npm_dir" "$out" "${pages[@]}" help:help.html
+node tools/browser/check_pages.js "$chromium" "$npm_dir" "$out" "${pages[@]}"

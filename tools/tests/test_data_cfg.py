@@ -11,6 +11,7 @@ sys.path.insert(0, TOOLS)
 
 import check_data_cfg as check  # noqa: E402
 import gen_data_cfg as gen  # noqa: E402
+import gen_town_names as names  # noqa: E402
 
 SHIPPED = os.path.join(os.path.dirname(TOOLS), "data", "data.cfg")
 VALUES = os.path.join(os.path.dirname(TOOLS), "engine", "tests", "data", "values.txt")
@@ -43,6 +44,11 @@ class ShippedFile(unittest.TestCase):
 
     def test_passes_every_check(self):
         self.assertEqual(problems(self.text, check.read_extract()), [])
+
+    def test_other_names_are_what_the_generator_writes_now(self):
+        # Every transliteration names a town of the table (render fails otherwise).
+        with open(names.OUTPUT, encoding="utf-8") as f:
+            self.assertEqual(f.read(), names.render(check.read_extract()))
 
     def test_header_first_town_and_the_one_hanafi_convention(self):
         cfg, _ = check.parse(self.text)
@@ -95,6 +101,9 @@ class CheckerCatchesFaults(unittest.TestCase):
              "far from the meridians"),
             # Paris with the 18-degree Muslim World League angles: no Fajr in June.
             ("unreachable twilight", ("France", "Paris"), dict(conv=gen.MWL), "gets no lower"),
+            # Tromsø with the Russian convention, a high-latitude rule but no polar one.
+            ("polar night without a polar rule", ("Norvège", "Tromsø"), dict(conv=gen.RUSSIA),
+             "no polar rule"),
             ("summer time beside a zone name", ("Maroc", "Casablanca"), dict(dst=1),
              "DST not 0 beside a zone name"),
             ("town moved by 11 m", ("France", "Lyon"), dict(lat=self.towns["France", "Lyon"][2]
