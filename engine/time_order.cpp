@@ -39,7 +39,8 @@ void KeepOutward(PrayerDay& day, double near, std::initializer_list<int> kinds, 
 
 void ApplyTimeOrder(PrayerDay& day) {
     CommunityTimes& c = day.community;
-    const double end = HoursToTheLastDay(day.date);
+    // A day's times lie within two days of its start: only the calendar's last year can end.
+    const double end = day.date.Year < 9999 ? kNone : HoursToTheLastDay(day.date);
     for (int k = 0; k < kSalatCount; ++k) {
         day.found.found[k] = day.found[k] && day.adjusted[k] < end && day.shown[k] < end;
     }
