@@ -53,11 +53,17 @@ async function measureScreen(page) {
     // A cell narrower than its text lets it run over its neighbours.
     const spilling = [...document.querySelectorAll('td, th')]
       .find((c) => c.getClientRects().length && c.scrollWidth > c.clientWidth + 1);
+    // A day of a month's or Ramadan's page keeps its times on one line.
+    const split = [...document.querySelectorAll('tr')].find((tr) =>
+      tr.querySelectorAll(':scope > td[width="10"]').length === 1 &&
+      new Set([...tr.querySelectorAll(':scope > td[width="40"]')]
+        .map((c) => Math.round(c.getBoundingClientRect().top))).size > 1);
     const tableRight = Math.max(0, ...[...document.querySelectorAll('table')]
       .map((t) => t.getBoundingClientRect().right));
     return {
       tableRight,
       spilling: spilling ? spilling.textContent.trim().slice(0, 30) : null,
+      split: split ? split.textContent.replace(/\s+/g, ' ').trim().slice(0, 40) : null,
       scrollWidth: doc.scrollWidth, clientWidth: doc.clientWidth,
       visualWidth: window.visualViewport.width, scale, smallest,
     };
@@ -99,6 +105,7 @@ async function render(browser, file, kind, windowName) {
     check(m.scrollWidth <= m.clientWidth, file, where, 'page wider than its window',
       `${m.scrollWidth} > ${m.clientWidth} px`);
     check(!m.spilling, file, where, 'text runs out of its cell', `"${m.spilling}"`);
+    check(!m.split, file, where, "a day's times on more than one line", `"${m.split}"`);
     if (windowName !== 'desktop') {
       check(m.visualWidth >= m.scrollWidth - 1, file, where, 'page wider than the phone screen',
         `${m.scrollWidth} px at scale ${m.scale.toFixed(3)} in ${m.visualWidth.toFixed(0)}`);
