@@ -5,10 +5,13 @@
 #   (data/peers, written by tools/gen_adhan_reference.js), all within a minute;
 # - authorities: the authorities' own published timetables (the folder beside the project,
 #   read in place and never copied), each town picked by name as a user picks it, its six
-#   times (Imsak aside) counted together in the authority's latest published year.
+#   times (Imsak aside) counted together in the authority's latest published year;
+# - polar: above the polar circles (and at Reykjavik, below it) with convention 10 and each
+#   polar rule, six times in their order on every day of 2026.
 #
 #     year_tables_test.py peers <veloranth-cli> <data.cfg>
 #     year_tables_test.py authorities <veloranth-cli> <data.cfg> <authorities folder>
+#     year_tables_test.py polar <veloranth-cli> <data.cfg>
 import collections
 import csv
 import glob
@@ -70,6 +73,38 @@ def authorities(cli, cfg, folder):
         yield agrees(name, cli, cfg, ["--town", town], days, int(share), int(largest))
 
 
+POLAR_PLACES = [("Tromso", "69.65", "18.96", "Europe/Oslo"),
+                ("Longyearbyen", "78.22", "15.65", "Arctic/Longyearbyen"),
+                ("Reykjavik", "64.15", "-21.94", "Atlantic/Reykjavik")]
+
+
+def polar(cli, cfg):
+    for name, lat, lon, zone in POLAR_PLACES:
+        for rule in ("latitude", "day"):
+            out = subprocess.run([cli, "--config", cfg, "--lat=" + lat, "--lon=" + lon,
+                                  "--zone=" + zone, "--convention=10", "--polar=" + rule,
+                                  "-d", "1/1/2026", "-y", "-f", "csv"],
+                                 capture_output=True, text=True, check=True).stdout
+            days = list(csv.DictReader(io.StringIO(out)))
+            wrong = [day["date"] for day in days if not in_order(day)]
+            ok = len(days) == 365 and not wrong
+            print("%s %s --polar=%s: %d days, %d without six times in order %s"
+                  % ("ok" if ok else "FAIL", name, rule, len(days), len(wrong), wrong[:5]))
+            yield ok
+
+
+def in_order(day):
+    # Each time after the one before it on the clock, past midnight where it wraps, and the
+    # six within a day.
+    times = [day[c] for c in COLUMNS[:6]]
+    if not all(times):
+        return False
+    elapsed = [minutes(times[0])]
+    for t in times[1:]:
+        elapsed.append(minutes(t) + (elapsed[-1] - minutes(t) + 1439) // 1440 * 1440)
+    return elapsed[-1] - elapsed[0] < 1440
+
+
 if __name__ == "__main__":
-    mode = {"peers": peers, "authorities": authorities}[sys.argv[1]]
+    mode = {"peers": peers, "authorities": authorities, "polar": polar}[sys.argv[1]]
     sys.exit(0 if all(list(mode(*sys.argv[2:]))) else 1)
