@@ -117,11 +117,16 @@ class Parser {
         if (!text.empty() && text.back() == Char('\n')) {
             text.pop_back();
         }
-        // Carriage returns before the line break would be read as one (CR LF) next time.
-        while (!text.empty() && text.back() == Char('\r')) {
-            text.pop_back();
+        // Carriage returns before a line break, its own or one within a record that runs
+        // over lines, would be read as one (CR LF) next time: blanks, they go.
+        std::basic_string<Char> kept;
+        for (Char c : text + Char('\n')) {
+            while (c == Char('\n') && !kept.empty() && kept.back() == Char('\r')) {
+                kept.pop_back();
+            }
+            kept += c;
         }
-        return text + Char('\n');
+        return kept;
     }
 
     // A record beyond the oldest grammar that is not used: kept to be written back.
