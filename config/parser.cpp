@@ -132,6 +132,16 @@ class Parser {
     // A record beyond the oldest grammar that is not used: kept to be written back.
     void Keep(int type, int place) { cfg_.RefusedLines.push_back({type, place, RecordText()}); }
 
+    // A convention's record whose index lies past the table: told, and kept as read.
+    bool KeptOutsideTable(int index) {
+        if (ValidConvention(index)) {
+            return false;
+        }
+        Tell(ReadNotice::ConventionOutOfRange, index, "");
+        Keep(recordType_, index);
+        return true;
+    }
+
     bool SkipSpace() {
         while (pos_ < text_.size() && IsSpace(text_[pos_])) {
             ++pos_;
@@ -582,9 +592,7 @@ class Parser {
         if (!read) {
             return Stop(ReadNotice::FormatError, kReadFormatError);
         }
-        if (!ValidConvention(i)) {
-            Tell(ReadNotice::ConventionOutOfRange, i, "");
-            Keep(kCommunityLine, i);
+        if (KeptOutsideTable(i)) {
             return kReadOk;
         }
         if (OutOfRange("MaghribAngle", k.MaghribTwilightAngle, 0, kMaxMaghribAngle, i) ||
@@ -612,9 +620,7 @@ class Parser {
         if (!read) {
             return Stop(ReadNotice::FormatError, kReadFormatError);
         }
-        if (!ValidConvention(i)) {
-            Tell(ReadNotice::ConventionOutOfRange, i, "");
-            Keep(kRoundingLine, i);
+        if (KeptOutsideTable(i)) {
             return kReadOk;
         }
         if (OutOfRange("Rounding", k.Rounding, 0, kLastRoundingRule, i) ||
@@ -638,9 +644,7 @@ class Parser {
         if (!read) {
             return Stop(ReadNotice::FormatError, kReadFormatError);
         }
-        if (!ValidConvention(i)) {
-            Tell(ReadNotice::ConventionOutOfRange, i, "");
-            Keep(kDailySunLine, i);
+        if (KeptOutsideTable(i)) {
             return kReadOk;
         }
         if (OutOfRange("DailySun", daily, 0, 1, i)) {
